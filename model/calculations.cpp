@@ -1,0 +1,243 @@
+#include "calculations.h"
+
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "numbers.h"
+
+namespace glandwise {
+namespace {
+
+using Member = float GlandRecord::*;
+
+// One row of the standard-dimension table.
+struct StandardRow {
+  float crossSection;      // W, inch
+  const char* grooveWidth; // GW text
+  float crossTolerance;    // WT, inch
+  float eccentricity;      // ECC, inch
+  double clearance;        // c: diametral clearance between rod and bore, inch
+  double grooveOffset;     // g: diametral offset from the typed diameter to the groove, inch
+  float grooveTolerance;   // GDTM and GDTF, inch
+};
+
+constexpr std::array<StandardRow, 5> kStandardRows{{
+    {0.07f, "0.093 to  0.098", 0.003f, 0.002f, 0.0035, 0.102, 0.001f},
+    {0.103f, "0.140 to 0.145", 0.003f, 0.002f, 0.0035, 0.164, 0.001f},
+    {0.139f, "0.187 to 0.192", 0.004f, 0.003f, 0.0045, 0.224, 0.001f},
+    {0.21f, "0.281 to 0.286", 0.005f, 0.004f, 0.0045, 0.343, 0.002f},
+    {0.275f, "0.375 to 0.380", 0.006f, 0.005f, 0.0055, 0.455, 0.002f},
+}};
+
+constexpr double kPi = 3.1415926;
+
+// Texts of the stretch and squeeze questions; each editor keeps its own wording.
+struct CheckTexts {
+  const char* q1Statement;
+  const char* q1Question;
+  const char* q2Start;
+  const char* q2Question;
+  const char* q3Start;
+  const char* q3Question;
+  const char* q4Start;
+  const char* q4Question;
+  const char* n5Start;
+  const char* q6Start;
+  const char* q6Question;
+};
+
+constexpr const char* kQ1Statement = "     Caution ! Interference in rod and bore dimensions. Check values.";
+constexpr const char* kQ1Question = "                           Do you want to edit dimensions ?";
+constexpr const char* kHousingQuestion = "          Do  you  want  to  edit  dimensions ?";
+
+constexpr CheckTexts kRodGrooveTexts{
+    kQ1Statement, kQ1Question,
+    "             Caution !  Stretch  is  ", "              Do you want to edit dimensions ?",
+    "percent  compression  is  ", "Do you want to edit dimensions ?",
+    "      Caution ! Stretch  is  ", "          Do you want to edit dimensions ?",
+    "Caution ! As percent stretch is  ",
+    "      Percent  compression  is  ", "           Do you want to edit dimensions ?"};
+
+constexpr CheckTexts kHousingGrooveTexts{
+    kQ1Statement, kQ1Question,
+    "        Caution ! Stretch  is  ", kHousingQuestion,
+    "        Percent  compression  is  ", kHousingQuestion,
+    "        Caution ! Stretch is  ", kHousingQuestion,
+    "Warning ! As percent stretch is  ",
+    "        Percent  compression  is  ", kHousingQuestion};
+
+const CheckTexts& checkTexts(const GlandSide& side) {
+  return side.kind == GlandKind::RodGroove ? kRodGrooveTexts : kHousingGrooveTexts;
+}
+
+std::string question(const char* statement, const char* questionText) {
+  return std::string(statement) + "\n\n" + questionText;
+}
+
+std::string figureQuestion(const char* start, float figure, const char* end, const char* questionText) {
+  return question((start + NumberText(figure) + end).c_str(), questionText);
+}
+
+// Asks a question with a beep and records the answer; true when the user wants to edit.
+bool wantsToEdit(GlandRecord& record, UserPrompts& prompts, const std::string& text) {
+  const bool yes = prompts.askYesNo(text, true);
+  record.Answer = yes ? kAnswerYes : kAnswerNo;
+  return yes;
+}
+
+void interferenceCheck(float gap, const char* conditions, UserPrompts& prompts) {
+  if (gap < 0.0f)
+    prompts.notify(std::string("Caution ! Interference in rod and housing dimensions at ") + conditions +
+                       " conditions.",
+                   false);
+}
+
+// Nominal gland height, squeeze, squeeze percent and gap from the effective cross-section
+// `effective` (W on the unstretched path, the stored EW on the stretched path).
+void nominalFigures(GlandRecord& r, const GlandSide& s, Member effective) {
+  r.*s.GH = static_cast<float>((double(r.*s.outer.nominal) - r.*s.inner.nominal) / 2);
+  r.*s.C = static_cast<float>(double(r.*effective) - r.*s.GH);
+  r.*s.PC = static_cast<float>(((double(r.*effective) - r.*s.GH) / r.*effective) * 100);
+  r.*s.EG = static_cast<float>((double(r.*s.bore.nominal) - r.*s.rod.nominal) / 2);
+}
+
+}  // namespace
+
+void CalcStandardDims(GlandRecord& r) {
+  for (const StandardRow& row : kStandardRows) {
+    if (r.W != row.crossSection) continue;
+    r.WT = row.crossTolerance;
+    r.ECC = row.eccentricity;
+    r.GW = row.grooveWidth;
+    r.BDTM = 0.001f;
+    r.PDTM = 0.0005f;
+    r.GDTM = row.grooveTolerance;
+    r.PDTF = 0.001f;
+    r.BDTF = 0.0005f;
+    r.GDTF = row.grooveTolerance;
+    r.PDM = static_cast<float>(double(r.BDM) - row.clearance);
+    r.GDM = static_cast<float>(double(r.BDM) - row.grooveOffset);
+    r.BDF = static_cast<float>(double(r.PDF) + row.clearance);
+    r.GDF = static_cast<float>(double(r.PDF) + row.grooveOffset);
+    return;
+  }
+}
+
+void CalcLimits(GlandRecord& r) {
+  for (const GlandSide* side : {&kRodGroove, &kHousingGroove}) {
+    for (const Diameter& d : {side->bore, side->rod, side->groove}) {
+      r.*d.max = static_cast<float>(double(r.*d.tolerance) + r.*d.nominal);
+      r.*d.min = static_cast<float>(double(r.*d.nominal) - r.*d.tolerance);
+    }
+  }
+}
+
+double pressureFactor(float pressure) {
+  const double p = pressure;
+  return ((std::pow(10.0, -10) * -7) * std::pow(p, 3) - (std::pow(10.0, -7) * 5) * std::pow(p, 2)) + p * 0.0284 + 10;
+}
+
+void CalcGland(GlandRecord& r, const GlandSide& s, UserPrompts& prompts) {
+  const auto store = [&r](Member m, double value) { r.*m = static_cast<float>(value); };
+  const auto v = [&r](Member m) { return static_cast<double>(r.*m); };
+  const double halfEcc = v(&GlandRecord::ECC) / 2;
+
+  // Running friction: pressure term over the projected area, compression term over the
+  // rubbing length.
+  store(s.AP, (v(s.outer.nominal) * v(s.outer.nominal) - v(s.inner.nominal) * v(s.inner.nominal)) * (kPi / 4));
+  store(s.FH, pressureFactor(r.PR) * v(s.AP));
+  store(s.LP, v(s.slide.nominal) * kPi);
+  store(s.FC70, (v(s.PC) * 0.068) * v(s.LP));
+  store(s.FC80, (v(s.PC) * 0.122) * v(s.LP));
+  store(s.FC90, (v(s.PC) * 0.16) * v(s.LP));
+  store(s.F70, v(s.FC70) + v(s.FH));
+  store(s.F80, v(s.FC80) + v(s.FH));
+  store(s.F90, v(s.FC90) + v(s.FH));
+
+  store(s.EWMax, v(&GlandRecord::WT) + v(s.EW));
+  store(s.EWMin, v(s.EW) - v(&GlandRecord::WT));
+
+  // MMC concentric.
+  const double heightMmc = (v(s.outer.min) - v(s.inner.max)) / 2;
+  store(s.CMax, v(s.EWMax) - heightMmc);
+  store(s.PCMax, (v(s.CMax) / v(s.EWMax)) * 100);
+  store(s.EGMin, (v(s.bore.min) - v(s.rod.max)) / 2);
+  interferenceCheck(r.*s.EGMin, "MMC Concentric", prompts);
+  store(s.GHMin, heightMmc);
+
+  // LMC concentric.
+  const double heightLmc = (v(s.outer.max) - v(s.inner.min)) / 2;
+  store(s.CMin, v(s.EWMin) - heightLmc);
+  store(s.PCMin, (v(s.CMin) / v(s.EWMin)) * 100);
+  store(s.EGMax, (v(s.bore.max) - v(s.rod.min)) / 2);
+  interferenceCheck(r.*s.EGMax, "LMC Concentric", prompts);
+  store(s.EGMinE, 0);
+  store(s.GHMax, heightLmc);
+
+  // Worst-case eccentric: loaded side (MMC) and unloaded side (LMC).
+  const double heightLoaded = (v(s.depthOuter.min) - v(s.depthInner.max)) / 2 - halfEcc;
+  store(s.CMaxE, v(s.EWMax) - heightLoaded);
+  store(s.PCMaxE, (v(s.CMaxE) / v(s.EWMax)) * 100);
+  store(s.GHMinE, heightLoaded);
+  const double heightUnloaded = ((v(s.bore.max) - v(s.rod.min)) / 2 + heightLmc) + halfEcc;
+  store(s.CMinE, v(s.EWMin) - heightUnloaded);
+  store(s.PCMinE, (v(s.CMinE) / v(s.EWMin)) * 100);
+  store(s.EGMaxE, v(s.bore.max) - v(s.rod.min));
+  interferenceCheck(r.*s.EGMaxE, "LMC Eccentric", prompts);
+  store(s.GHMaxE, heightUnloaded);
+}
+
+CheckOutcome CheckStretchAndSqueeze(GlandRecord& r, const GlandSide& s, UserPrompts& prompts) {
+  const CheckTexts& t = checkTexts(s);
+  const double w = r.W;
+
+  if (static_cast<float>(double(r.*s.bore.nominal) - r.*s.rod.nominal) < 0.0f &&
+      wantsToEdit(r, prompts, question(t.q1Statement, t.q1Question)))
+    return CheckOutcome::Stay;
+
+  float& stretch = r.*s.PS;
+  stretch = static_cast<float>(((double(r.*s.stretchedOnto.nominal) - r.ID) / r.ID) * 100);
+  stretch = RoundDecimals(stretch, 2);
+
+  const bool unstretched = s.zeroStretchIsUnstretched ? stretch <= 0.0f : stretch < 0.0f;
+  if (unstretched) {
+    if (wantsToEdit(r, prompts, figureQuestion(t.q2Start, stretch, " %  <  0 %.", t.q2Question)))
+      return CheckOutcome::Stay;
+    r.*s.EW = r.W;
+    nominalFigures(r, s, &GlandRecord::W);
+    if (r.*s.PC > 25.0f &&
+        wantsToEdit(r, prompts, figureQuestion(t.q3Start, r.*s.PC, " %  >  25 %", t.q3Question)))
+      return CheckOutcome::Stay;
+    return CheckOutcome::GoOn;
+  }
+
+  const double ps = stretch;
+  if (stretch <= 3.0f) {
+    const double reduction = (ps * 1.06 + 0.01) - std::pow(ps, 2) * 0.1;
+    r.*s.EW = static_cast<float>(w - (reduction / 100) * w);
+  } else if (stretch <= 26.0f) {
+    const double reduction = (ps * 0.59 + 0.56) - std::pow(ps, 2) * 0.0046;
+    r.*s.EW = static_cast<float>(w - (reduction / 100) * w);
+  }
+  if (stretch > 5.0f &&
+      wantsToEdit(r, prompts, figureQuestion(t.q4Start, stretch, " %   >  5 %.", t.q4Question)))
+    return CheckOutcome::Stay;
+  if (stretch > 26.0f) {
+    prompts.notify(t.n5Start + NumberText(stretch) +
+                       " %  >  26 %. Calculations will be based on extrapolated test information.",
+                   true);
+    r.*s.RW = static_cast<float>((1 - 10 / std::sqrt(ps + 100)) * 100);
+    r.*s.RW = static_cast<float>(double(r.*s.RW) + 2);
+    r.*s.EW = static_cast<float>(w / (double(r.*s.RW) / 100 + 1));
+  }
+  nominalFigures(r, s, s.EW);
+  if (r.*s.PC > 30.0f) {
+    r.*s.PC = RoundDecimals(r.*s.PC, 2);
+    if (wantsToEdit(r, prompts, figureQuestion(t.q6Start, r.*s.PC, " %  >  30 %", t.q6Question)))
+      return CheckOutcome::Stay;
+  }
+  return CheckOutcome::GoOn;
+}
+
+}  // namespace glandwise

@@ -1,0 +1,145 @@
+#include "editor.h"
+
+#include <cmath>
+
+#include "calculations.h"
+#include "numbers.h"
+#include "selection.h"
+
+namespace glandwise {
+namespace {
+
+using Member = float GlandRecord::*;
+
+// What differs between the two editors' OK actions, apart from the roles in GlandSide.
+struct EditorTable {
+  std::array<std::string_view, kEditorBoxCount> boxNames;
+  const char* sealSizeStart;
+  const char* sealSizeEnd;
+  // Size checks after the seal-size check: pressure, inside diameter, rod, bore, groove
+  // (each must be above 0), then the groove against the surface it is cut into.
+  const char* pressure;
+  const char* insideDiameter;
+  const char* rodDiameter;
+  const char* boreDiameter;
+  const char* grooveDiameter;
+  const char* grooveDepth;
+};
+
+constexpr EditorTable kRodGrooveEditor{
+    {"txtID", "txtPDM", "txtPDTM", "txtBDM", "txtBDTM", "txtGDM", "txtGDTM", "txtPR", "txtECC"},
+    "Calculation shows seal nominal diameter  ", "  rod  diameter  ",
+    "Pressure  should  be  > 0 and < = 1500 PSI",
+    "Seal  inside  diameter  should  be  >  0  Inch",
+    "Rod  diamter  should  be  >  0  Inch",
+    "Bore  diamaeter  should be  >  0  Inch",
+    "Groove  diamaeter  should be  >  0  Inch",
+    "Groove  diamaeter  is >  Rod  diameter"};
+
+constexpr EditorTable kHousingGrooveEditor{
+    {"txtID", "txtPDF", "txtPDTF", "txtBDF", "txtBDTF", "txtGDF", "txtGDTF", "txtPR", "txtECC"},
+    "   Calculation shows seal inside diameter  ", "  rod  diameter ",
+    "Pressure should be  >  0 and < = 1500  PSI",
+    "  Seal inside diameter should be >  0  Inch",
+    "Rod diameter should be  >  0  Inch",
+    "Bore diameter should be  >  0  Inch",
+    "Groove diameter should be  >  0  Inch",
+    "Groove diameter should be > Bore diameter."};
+
+const EditorTable& editorTable(const GlandSide& side) {
+  return side.kind == GlandKind::RodGroove ? kRodGrooveEditor : kHousingGrooveEditor;
+}
+
+OkResult refuse(GlandRecord& record, std::string message, bool beep) {
+  record.ErrorText = message;
+  return {OkOutcome::Refused, std::move(message), beep};
+}
+
+// The first size check that fails, or nullptr.
+const char* failedSizeCheck(const GlandRecord& r, const GlandSide& s, const EditorTable& t) {
+  if (!(r.PR > 0 && r.PR <= 1500)) return t.pressure;
+  if (r.ID <= 0) return t.insideDiameter;
+  if (r.*s.rod.nominal <= 0) return t.rodDiameter;
+  if (r.*s.bore.nominal <= 0) return t.boreDiameter;
+  if (r.*s.groove.nominal <= 0) return t.grooveDiameter;
+  if (r.*s.depthOuter.nominal <= r.*s.depthInner.nominal) return t.grooveDepth;
+  return nullptr;
+}
+
+bool allFinite(const GlandRecord& record) {
+  for (const FloatField& field : floatFields())
+    if (!std::isfinite(record.*field.member)) return false;
+  return true;
+}
+
+// Runs the checks and the analysis on a copy, answering every question No, and tells
+// whether every stored figure stays finite.
+bool analysisStaysFinite(const GlandRecord& record, const GlandSide& side) {
+  GlandRecord trial = record;
+  SilentPrompts silent;
+  CheckStretchAndSqueeze(trial, side, silent);
+  CalcGland(trial, side, silent);
+  return allFinite(trial);
+}
+
+}  // namespace
+
+std::string_view editorBoxName(const GlandSide& side, EditorBox box) {
+  return editorTable(side).boxNames[static_cast<std::size_t>(box)];
+}
+
+float GlandRecord::*editorBoxVariable(const GlandSide& side, EditorBox box) {
+  switch (box) {
+    case EditorBox::ID: return &GlandRecord::ID;
+    case EditorBox::PD: return side.rod.nominal;
+    case EditorBox::PDT: return side.rod.tolerance;
+    case EditorBox::BD: return side.bore.nominal;
+    case EditorBox::BDT: return side.bore.tolerance;
+    case EditorBox::GD: return side.groove.nominal;
+    case EditorBox::GDT: return side.groove.tolerance;
+    case EditorBox::PR: return &GlandRecord::PR;
+    case EditorBox::ECC: return &GlandRecord::ECC;
+  }
+  return &GlandRecord::ID;
+}
+
+EditorTexts editorLoad(const GlandRecord& record, const GlandSide& side) {
+  EditorTexts texts;
+  for (std::size_t i = 0; i < kEditorBoxCount; ++i)
+    texts[i] = NumberText(record.*editorBoxVariable(side, static_cast<EditorBox>(i)));
+  return texts;
+}
+
+OkResult editorOk(GlandRecord& r, const GlandSide& s, const EditorTexts& texts, UserPrompts& prompts) {
+  const EditorTable& t = editorTable(s);
+  std::array<ParsedNumber, kEditorBoxCount> numbers;
+  for (std::size_t i = 0; i < kEditorBoxCount; ++i) numbers[i] = parseNumber(texts[i]);
+  for (const ParsedNumber& n : numbers)
+    if (n.status == NumberStatus::NotNumber) return refuse(r, kNumericValuesOnly, true);
+  for (const ParsedNumber& n : numbers)
+    if (n.status == NumberStatus::TooLarge) return refuse(r, kValueTooLarge, true);
+
+  // Store and derive the limits on a copy first, so that a limit beyond the float range
+  // never reaches the record.
+  GlandRecord stored = r;
+  for (std::size_t i = 0; i < kEditorBoxCount; ++i)
+    stored.*editorBoxVariable(s, static_cast<EditorBox>(i)) = numbers[i].value;
+  CalcLimits(stored);
+  if (!allFinite(stored)) return refuse(r, kResultsOutOfRange, true);
+  r = std::move(stored);
+
+  if (r.GlandType == s.code && sealTooLarge(r, s)) {
+    float& rod = r.*s.rod.nominal;
+    rod = RoundDecimals(rod, 3);
+    return refuse(r, t.sealSizeStart + NumberText(sealFigure(r, s)) + "  > " + NumberText(rod) + t.sealSizeEnd,
+                  false);
+  }
+  if (const char* message = failedSizeCheck(r, s, t)) return refuse(r, message, true);
+  if (!analysisStaysFinite(r, s)) return refuse(r, kResultsOutOfRange, true);
+
+  if (CheckStretchAndSqueeze(r, s, prompts) == CheckOutcome::Stay) return OkResult::stayed();
+  CalcGland(r, s, prompts);
+  return OkResult::goOn();
+}
+
+}  // namespace glandwise

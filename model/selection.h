@@ -1,0 +1,43 @@
+#pragma once
+// The gland selection screen's logic: option clicks and the OK sequence, without widgets.
+
+#include <optional>
+#include <string>
+
+#include "gland_side.h"
+#include "ok_result.h"
+#include "record.h"
+
+namespace glandwise {
+
+// What the selection screen holds: the chosen options and the texts of its four boxes.
+// Defaults are the screen's initial state.
+struct SelectionEntries {
+  std::optional<int> crossSection;     // index into kCrossSections (0.070 ... 0.275), none selected
+  std::optional<GlandKind> glandType;  // none selected
+  std::string sealInsideDia = "0";     // txtID, inch
+  std::string rodDia = "0";            // txtPDF, inch (housing groove only)
+  std::string housingDia = "0";        // txtBDM, inch (rod groove only)
+  std::string pressure = "1";          // txtPR, psi
+};
+
+// A cross-section option was clicked: W := that cross-section.
+void selectCrossSection(GlandRecord& record, SelectionEntries& entries, int index);
+
+// A gland-type option was clicked: GlandType := its code, and the box that this gland type
+// does not use is set back to "0".
+void selectGlandType(GlandRecord& record, SelectionEntries& entries, GlandKind kind);
+
+// The OK sequence: validates in order, writes ID, PDF, BDM, PR, generates the standard
+// gland and checks that the seal fits. On a refusal ErrorText holds the message.
+OkResult selectionOk(GlandRecord& record, const SelectionEntries& entries);
+
+// True when the seal does not fit the gland of `side`: its nominal diameter (inside
+// diameter plus one cross-section) exceeds the rod groove's rod diameter, or its inside
+// diameter exceeds the housing groove's rod diameter.
+bool sealTooLarge(const GlandRecord& record, const GlandSide& side);
+
+// The seal figure compared by the seal fit check, as a 32-bit float.
+float sealFigure(const GlandRecord& record, const GlandSide& side);
+
+}  // namespace glandwise

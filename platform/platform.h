@@ -1,0 +1,68 @@
+#pragma once
+// The platform services Glandwise uses, each behind a small interface so that tests can
+// substitute them. The interfaces speak plain C++ strings (UTF-8); the Qt implementations
+// live beside this header.
+
+#include <optional>
+#include <string>
+
+namespace glandwise {
+
+// Modal message boxes with the application title "Glandwise v 2.1a" and no icon.
+class MessageBoxes {
+ public:
+  virtual ~MessageBoxes() = default;
+  // Yes and No buttons; true for Yes.
+  virtual bool askYesNo(const std::string& text) = 0;
+  // An OK button only.
+  virtual void notify(const std::string& text) = 0;
+};
+
+// The system's short audible alert.
+class Beeper {
+ public:
+  virtual ~Beeper() = default;
+  virtual void beep() = 0;
+};
+
+// The per-user settings store: text values by application, section and key.
+class SettingsStore {
+ public:
+  virtual ~SettingsStore() = default;
+  // The stored text, or `fallback` when nothing is stored.
+  virtual std::string get(const std::string& application, const std::string& section, const std::string& key,
+                          const std::string& fallback) = 0;
+  // Stores the text for the current user, also when it is empty.
+  virtual void save(const std::string& application, const std::string& section, const std::string& key,
+                    const std::string& value) = 0;
+};
+
+// The file-open dialog.
+class FileDialog {
+ public:
+  virtual ~FileDialog() = default;
+  // Shows the dialog, starting at `current`; the full path chosen, or nothing when the
+  // user cancels. `filter` is in Qt's form, e.g. "PDF Files (*.pdf)".
+  virtual std::optional<std::string> openFile(const std::string& title, const std::string& filter,
+                                              const std::string& current) = 0;
+};
+
+// Opens a document with the desktop's associated program.
+class DocumentOpener {
+ public:
+  virtual ~DocumentOpener() = default;
+  // Returns a result code: above 32 when the request was handed over (as the desktop's
+  // own convention has it), 32 or less when it failed.
+  virtual int open(const std::string& path) = 0;
+};
+
+// Every platform service, handed to the screens together.
+struct Platform {
+  MessageBoxes& messageBoxes;
+  Beeper& beeper;
+  SettingsStore& settings;
+  FileDialog& fileDialog;
+  DocumentOpener& documentOpener;
+};
+
+}  // namespace glandwise

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs, from Debian's packages, everything Glandwise needs to build, run and test.
+# Idempotent: it runs apt-get update and install only when a package is missing.
+set -euo pipefail
+
+PACKAGES=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev libqt6printsupport6 qt6-qpa-plugins libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  nlohmann-json3-dev libcli11-dev
+  xvfb xauth x11-utils fonts-liberation poppler-utils
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if ((${#missing[@]})); then
+  SUDO=""
+  [[ $(id -u) -ne 0 ]] && SUDO="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
