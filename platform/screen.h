@@ -1,0 +1,52 @@
+#pragma once
+// Building blocks shared by every Glandwise window: the caption, twips, fonts, text boxes
+// that select their text on focus, and closing by the window frame.
+
+#include <QCloseEvent>
+#include <QFont>
+#include <QLineEdit>
+#include <QWidget>
+
+namespace glandwise {
+
+inline constexpr const char* kWindowCaption = "Glandwise Rev. 2.1a";
+inline constexpr const char* kMessageBoxTitle = "Glandwise v 2.1a";
+
+// Screen geometry is given in twips; 15 twips make one device-independent pixel, so the
+// windows scale with Qt's high-DPI handling.
+constexpr int twips(int value) { return value / 15; }
+
+// Times New Roman (its metric twin Liberation Serif on Linux) at `points`, bold or not.
+QFont timesFont(double points, bool bold);
+
+// Places `widget` at twip coordinates within its parent's client area.
+void placeTwips(QWidget* widget, int left, int top, int width, int height);
+
+// A text box that selects its whole text whenever it gains the focus, so that typing
+// replaces the value.
+class SelectAllLineEdit : public QLineEdit {
+  Q_OBJECT
+ public:
+  using QLineEdit::QLineEdit;
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+};
+
+// Base of every main screen (title, selection, editors, results sheets): an ordinary
+// top-level window titled "Glandwise Rev. 2.1a" whose window-frame close asks to end the
+// program, as EXIT does, so that no hidden screen is ever left running without a window.
+class MainScreen : public QWidget {
+  Q_OBJECT
+ public:
+  explicit MainScreen(QWidget* parent = nullptr);
+
+ signals:
+  // EXIT, or the window frame's close: the program ends at once.
+  void exitRequested();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+};
+
+}  // namespace glandwise
