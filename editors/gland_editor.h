@@ -29,6 +29,11 @@ class GlandEditor : public MainScreen {
   void refused(const QString& message, bool beep);
   void backRequested();
   void handbookRequested();
+
+ private:
+  GlandRecord& record_;
+  const GlandSide& side_;
+  Platform platform_;
 };
 
 }  // namespace glandwise

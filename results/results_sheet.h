@@ -26,6 +26,9 @@ class ResultsSheet : public MainScreen {
   void frictionHelpRequested();      // cmdH2
   void printRequested();
   void handbookRequested();
+
+ private:
+  const GlandSide& side_;
 };
 
 }  // namespace glandwise
