@@ -1,0 +1,48 @@
+// One full analysis of an edited gland: tolerance limits, stretch and squeeze checks and
+// the gland analysis, for both gland kinds.
+
+#include <benchmark/benchmark.h>
+
+#include "calculations.h"
+#include "selection.h"
+
+using namespace glandwise;
+
+namespace {
+
+// The standard 0.139 gland on a 2 inch diameter with the seal `sealId` and 1000 psi.
+GlandRecord standardGland(const GlandSide& side, const char* sealId) {
+  GlandRecord r;
+  SelectionEntries e;
+  selectCrossSection(r, e, 2);
+  selectGlandType(r, e, side.kind);
+  (side.kind == GlandKind::RodGroove ? e.housingDia : e.rodDia) = "2";
+  e.sealInsideDia = sealId;
+  e.pressure = "1000";
+  selectionOk(r, e);
+  return r;
+}
+
+void fullAnalysis(benchmark::State& state, const GlandSide& side, const char* sealId) {
+  GlandRecord record = standardGland(side, sealId);
+  SilentPrompts silent;
+  for (auto _ : state) {
+    CalcLimits(record);
+    CheckStretchAndSqueeze(record, side, silent);
+    CalcGland(record, side, silent);
+    benchmark::DoNotOptimize(record.*side.F90);
+    benchmark::ClobberMemory();
+  }
+}
+
+// About 1.5 % stretch: no limit is passed, no question is composed.
+void RodGrooveAnalysis(benchmark::State& state) { fullAnalysis(state, kRodGroove, "1.75"); }
+void HousingGrooveAnalysis(benchmark::State& state) { fullAnalysis(state, kHousingGroove, "1.97"); }
+// About 14 % stretch: the stretch question's text is composed (and answered No).
+void HousingGrooveAnalysisWithQuestion(benchmark::State& state) { fullAnalysis(state, kHousingGroove, "1.75"); }
+
+}  // namespace
+
+BENCHMARK(RodGrooveAnalysis);
+BENCHMARK(HousingGrooveAnalysis);
+BENCHMARK(HousingGrooveAnalysisWithQuestion);
