@@ -2,7 +2,11 @@
 // The gland editor screen: frmGrooveInMale and frmGrooveInFemale as one widget over the
 // table of what differs between them.
 
+#include <QLineEdit>
 #include <QString>
+#include <array>
+
+#include "editor.h"
 
 #include "gland_side.h"
 #include "platform.h"
@@ -31,9 +35,18 @@ class GlandEditor : public MainScreen {
   void handbookRequested();
 
  private:
-  GlandRecord& record_;
-  const GlandSide& side_;
-  Platform platform_;
+  void buildRows();
+  QLineEdit* addBox(EditorBox box, int left, int top);
+  void buildButtons();
+  // The load step: the nine boxes and the three value labels from the record.
+  void load();
+  // The OK action: the core's validation, questions and analysis over the nine boxes.
+  void confirm();
+
+  GlandRecord& record_;    // the run's one record, owned by the screen flow
+  const GlandSide& side_;  // which gland kind this editor edits
+  Platform platform_;      // message boxes and beep for the questions and notices
+  std::array<QLineEdit*, kEditorBoxCount> boxes_{};  // the nine text boxes, by EditorBox
 };
 
 }  // namespace glandwise

@@ -20,6 +20,10 @@ class ResultsSheet : public MainScreen {
 
   const GlandSide& side() const;
 
+  // The sheet's client area without its buttons: the page that the report prints, e.g.
+  // with reportPage()->render(&painter).
+  QWidget* reportPage() const;
+
  signals:
   void editRequested();
   void eccentricityHelpRequested();  // cmdH1
@@ -28,7 +32,15 @@ class ResultsSheet : public MainScreen {
   void handbookRequested();
 
  private:
-  const GlandSide& side_;
+  void buildTitleBlock();
+  void buildHeader();
+  void buildTable();
+  void buildButtons();
+  // The load step: the fill sequence rounds and shows every value, then today's date.
+  void load(GlandRecord& record);
+
+  const GlandSide& side_;  // which gland kind this sheet shows
+  QWidget* page_;          // everything but the buttons, on a white page
 };
 
 }  // namespace glandwise

@@ -1,0 +1,49 @@
+#pragma once
+// The printed report: a results sheet's client area, without its buttons, on one page.
+
+#include <QString>
+
+#include "platform.h"
+#include "print_dialog.h"
+
+class QPrinter;
+class QWidget;
+
+namespace glandwise {
+
+// The six buttons of a results sheet, in the order printing hides them and shows them
+// again.
+inline constexpr const char* kSheetButtons[] = {"cmdHandbook", "cmdPrint", "cmdEdit", "cmdExit", "cmdH1", "cmdH2"};
+
+// Hides a sheet's six buttons one after another for as long as it lives, and shows them
+// again in the same order when it ends, whatever happened meanwhile.
+class HiddenSheetButtons {
+ public:
+  explicit HiddenSheetButtons(QWidget& sheet);
+  ~HiddenSheetButtons();
+  HiddenSheetButtons(const HiddenSheetButtons&) = delete;
+  HiddenSheetButtons& operator=(const HiddenSheetButtons&) = delete;
+
+ private:
+  QWidget& sheet_;
+};
+
+// Renders `sheet` (buttons should already be hidden) onto one page of `printer`, at its
+// natural size (96 sheet pixels to the inch) and the printer's own resolution, centred
+// within the page margins; shrinks it only if the page is too small. Returns an empty
+// text on success, otherwise the reason in words a person understands.
+QString renderSheetPage(QWidget& sheet, QPrinter& printer);
+
+// What became of a PRINT REPORT press.
+enum class PrintOutcome { Printed, Cancelled, Failed };
+
+// The PRINT REPORT sequence: hide the buttons, let the user choose a printer, print the
+// sheet as one page, show the buttons again. Cancel prints nothing; a failure is told in a
+// notice. The record is not touched.
+PrintOutcome printReport(QWidget& sheet, PrintDialog& dialog, MessageBoxes& messageBoxes);
+
+// Writes the sheet, without its buttons, as a one-page PDF file (US Letter). Returns an
+// empty text on success, otherwise the reason.
+QString writeReportPdf(QWidget& sheet, const QString& path);
+
+}  // namespace glandwise
