@@ -1,0 +1,34 @@
+#pragma once
+// The batch run: JSON Lines in, one JSON object per line out, in input order.
+
+#include <cstddef>
+#include <iosfwd>
+#include <string_view>
+
+#include "json_writer.h"
+
+namespace glandwise::calc {
+
+// How the batch run divides its work.
+struct BatchOptions {
+  unsigned threads = 1;  // lines are worked on this many threads at once; output order is kept
+};
+
+// What a batch run came to.
+struct BatchSummary {
+  std::size_t processedLines = 0;  // lines that gave a session result
+  std::size_t errorLines = 0;      // lines that gave an "error" object
+  bool readFailed = false;         // the input could not be read to its end
+};
+
+// Works one input line (numbered from 1) and writes its output object as one line to
+// `out`. Returns false when the line was unusable and gave an "error" object.
+bool calculateLine(std::string_view line, std::size_t lineNumber, JsonWriter& out);
+
+// Reads `in` to its end and writes the output of every line that is not blank to `out`.
+// Blank lines give no output but are counted, so line numbers are those of the input.
+// Output is flushed whenever no further input is waiting, so that a script can feed one
+// line and read its answer.
+BatchSummary runBatch(std::istream& in, std::ostream& out, const BatchOptions& options);
+
+}  // namespace glandwise::calc

@@ -1,0 +1,49 @@
+#pragma once
+// Reading one input line of the batch calculator.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "editor.h"
+#include "gland_side.h"
+
+namespace glandwise::calc {
+
+// One editor box that the input retypes before the editor's OK.
+struct EditorEdit {
+  EditorBox box;     // which of the nine boxes
+  std::string text;  // the text typed into it
+};
+
+// What one input line asks a person to do on the screens: the options to click and the
+// texts to type on the selection screen, the editor boxes to retype, and the answers to the
+// editor's Yes/No questions. An absent option stays unselected; an absent text leaves its
+// box at the screen's initial text.
+struct GlandInput {
+  std::optional<int> crossSection;           // index into kCrossSections (0.070 ... 0.275 inch)
+  std::optional<GlandKind> glandType;        // groove in the rod or in the housing
+  std::optional<std::string> sealInsideDia;  // text for txtID, inch
+  std::optional<std::string> rodDia;         // text for txtPDF, inch (used by a housing groove)
+  std::optional<std::string> housingDia;     // text for txtBDM, inch (used by a rod groove)
+  std::optional<std::string> pressure;       // text for txtPR, psi
+  std::vector<EditorEdit> edits;             // editor boxes to retype, each box at most once
+  std::vector<bool> answers;                 // true = Yes, in the order the questions come
+};
+
+// An input line read: a usable input, or the reason why the line cannot be used.
+struct ParsedInput {
+  GlandInput input;     // meaningful only when `problem` is empty
+  std::string problem;  // e.g. `unknown field "sealid"`; empty when the line is usable
+};
+
+// Reads one JSON Lines record. Every field is optional; unknown fields, fields of the wrong
+// JSON kind, unknown option values, edits without a gland type or naming a box that the
+// chosen editor lacks, and answers other than "yes"/"no" are problems.
+ParsedInput parseInputLine(std::string_view line);
+
+// True for a line holding nothing but blanks, tabs and a carriage return.
+bool isBlankLine(std::string_view line);
+
+}  // namespace glandwise::calc

@@ -1,0 +1,25 @@
+#pragma once
+// The batch calculator's output objects, one per input line.
+//
+// A processed line gives, keys in this order:
+//   {"outcome": "results"|"refused"|"stayed", "line": N,
+//    "screen": "selection"|"editor"|"results",
+//    "messages": [{"kind": "refusal"|"question"|"notice", "text": "...", "beep": true|false}, ...],
+//    "record": {every float of the record in declaration order (W, WT, ID, PR, ECC, BDM, ...,
+//               F90F), then "Answer", "GW", "GlandType", "ErrorText", "SelectedFile"},
+//    "sheet": {value label objectName: caption, in the sheet's fill order}}   (results only)
+// An unusable line gives {"outcome": "error", "line": N, "message": "line N: <problem>"}.
+
+#include <cstddef>
+#include <string_view>
+
+#include "calc_session.h"
+#include "json_writer.h"
+
+namespace glandwise::calc {
+
+void writeSessionResult(JsonWriter& json, std::size_t lineNumber, const SessionResult& result);
+
+void writeLineError(JsonWriter& json, std::size_t lineNumber, std::string_view problem);
+
+}  // namespace glandwise::calc

@@ -1,0 +1,81 @@
+#include "calc_session.h"
+
+#include "editor.h"
+#include "selection.h"
+
+namespace glandwise::calc {
+namespace {
+
+// Answers the editor's questions from a script, No once it runs out, acknowledges every
+// notice, and keeps a log of both.
+class ScriptedPrompts final : public UserPrompts {
+ public:
+  ScriptedPrompts(const std::vector<bool>& answers, std::vector<SessionMessage>& log)
+      : answers_(answers), log_(log) {}
+
+  bool askYesNo(const std::string& text, bool beep) override {
+    log_.push_back({MessageKind::Question, text, beep});
+    return next_ < answers_.size() && answers_[next_++];
+  }
+
+  void notify(const std::string& text, bool beep) override { log_.push_back({MessageKind::Notice, text, beep}); }
+
+ private:
+  const std::vector<bool>& answers_;  // the scripted answers, true = Yes
+  std::size_t next_ = 0;              // index of the answer to the next question
+  std::vector<SessionMessage>& log_;  // where questions and notices are recorded
+};
+
+// The selection screen as the input leaves it before OK. Only enabled boxes take typing: the
+// box that the chosen gland type disables keeps its "0", and with no gland type chosen both
+// diameter boxes are disabled.
+SelectionEntries fillSelectionScreen(GlandRecord& record, const GlandInput& input) {
+  SelectionEntries entries;
+  if (input.crossSection) selectCrossSection(record, entries, *input.crossSection);
+  if (input.glandType) selectGlandType(record, entries, *input.glandType);
+  if (input.sealInsideDia) entries.sealInsideDia = *input.sealInsideDia;
+  if (input.pressure) entries.pressure = *input.pressure;
+  if (input.glandType == GlandKind::HousingGroove && input.rodDia) entries.rodDia = *input.rodDia;
+  if (input.glandType == GlandKind::RodGroove && input.housingDia) entries.housingDia = *input.housingDia;
+  return entries;
+}
+
+EditorTexts fillEditor(const GlandRecord& record, const GlandSide& side, const GlandInput& input) {
+  EditorTexts texts = editorLoad(record, side);
+  for (const EditorEdit& edit : input.edits) texts[static_cast<std::size_t>(edit.box)] = edit.text;
+  return texts;
+}
+
+// Records how an OK that did not go on ended; returns true when it did go on.
+bool wentOn(const OkResult& ok, Screen screen, SessionResult& result) {
+  if (ok.outcome == OkOutcome::GoOn) return true;
+  result.screen = screen;
+  if (ok.outcome == OkOutcome::Stayed) {
+    result.outcome = SessionOutcome::Stayed;
+  } else {
+    result.outcome = SessionOutcome::Refused;
+    result.messages.push_back({MessageKind::Refusal, ok.message, ok.beep});
+  }
+  return false;
+}
+
+}  // namespace
+
+SessionResult runSession(const GlandInput& input) {
+  SessionResult result;
+  GlandRecord& record = result.record;
+  const SelectionEntries entries = fillSelectionScreen(record, input);
+  if (!wentOn(selectionOk(record, entries), Screen::Selection, result)) return result;
+
+  const GlandSide& side = glandSide(*entries.glandType);
+  ScriptedPrompts prompts(input.answers, result.messages);
+  if (!wentOn(editorOk(record, side, fillEditor(record, side, input), prompts), Screen::Editor, result))
+    return result;
+
+  result.sheet = fillSheet(record, side);
+  result.outcome = SessionOutcome::Results;
+  result.screen = Screen::Results;
+  return result;
+}
+
+}  // namespace glandwise::calc

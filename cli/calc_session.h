@@ -1,0 +1,50 @@
+#pragma once
+// One gland worked through the screens, as the batch calculator does it for each input line.
+
+#include <string>
+#include <vector>
+
+#include "calc_input.h"
+#include "record.h"
+#include "sheet.h"
+
+namespace glandwise::calc {
+
+enum class MessageKind {
+  Refusal,   // the message dialog refusing invalid input
+  Question,  // a Yes/No message box: statement, two line feeds, question
+  Notice,    // a message box with an OK button only
+};
+
+// One thing the screens told the user, in the order it appeared.
+struct SessionMessage {
+  MessageKind kind;
+  std::string text;  // exactly as the dialog or box shows it
+  bool beep;         // whether the system beep sounded before it
+};
+
+enum class SessionOutcome {
+  Results,  // the results sheet opened
+  Refused,  // an OK refused the input
+  Stayed,   // a question was answered Yes, so the editor stayed open
+};
+
+enum class Screen { Selection, Editor, Results };
+
+// Where one session ended and what it left: the messages shown, the whole gland data record
+// and, when the results sheet opened, its value labels.
+struct SessionResult {
+  SessionOutcome outcome = SessionOutcome::Refused;
+  Screen screen = Screen::Selection;     // the screen on which the session ended
+  std::vector<SessionMessage> messages;  // every refusal, question and notice, in order
+  GlandRecord record;                    // the record as the session left it
+  std::vector<SheetLabel> sheet;         // the results sheet's value labels; empty unless Results
+};
+
+// Works one input through the screens with a fresh record: clicks the chosen options, types
+// the texts into the enabled boxes and presses OK on the selection screen; then retypes the
+// edited boxes and presses OK on the editor, answering its questions from `input.answers`
+// (No once they run out) and acknowledging its notices; then fills the results sheet.
+SessionResult runSession(const GlandInput& input);
+
+}  // namespace glandwise::calc

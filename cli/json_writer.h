@@ -1,0 +1,54 @@
+#pragma once
+// A minimal streaming JSON writer for the batch calculator's output.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace glandwise::calc {
+
+// Writes JSON Lines into its own buffer: compact JSON (no blanks) one value per line, one
+// call per token. The caller opens and closes objects and arrays and writes keys and values
+// in order; the writer puts the commas and colons and escapes strings. Strings are copied
+// byte for byte (UTF-8 stays as it is) with quotes, backslashes and control characters
+// escaped. It checks no nesting: the caller's sequence of calls is the document. Tokens go
+// straight into spare room of the buffer, since the output is large and speed matters.
+class JsonWriter {
+ public:
+  void beginObject();
+  void endObject();
+  void beginArray();
+  void endArray();
+  void key(std::string_view name);
+
+  void string(std::string_view text);
+  // The shortest decimal that reads back to the same 32-bit float; null when not finite,
+  // since JSON has no infinities.
+  void number(float value);
+  void integer(std::int64_t value);
+  void boolean(bool value);
+
+  // Ends the line of the value just written; the next value starts a new line.
+  void endLine();
+
+  // Everything written since construction or the last clear().
+  std::string_view text() const { return {buffer_.data(), used_}; }
+  // Empties the text, keeping the buffer's storage for reuse.
+  void clear();
+
+ private:
+  // Makes room after the text for a token of at most `bytes` characters, writes the comma
+  // that separates it from a preceding sibling, and returns where the token goes.
+  char* openRoom(std::size_t bytes);
+  // Ends the text at `end`, the end of the token just written; `completesValue` tells
+  // whether that token ended a value (so that a comma must precede the next sibling).
+  void closeRoom(const char* end, bool completesValue);
+  void open(char bracket);
+  void close(char bracket);
+
+  std::string buffer_;      // storage: the text, then spare room
+  std::size_t used_ = 0;    // length of the text at the start of buffer_
+  bool needComma_ = false;  // a value or a closed container precedes at this level
+};
+
+}  // namespace glandwise::calc

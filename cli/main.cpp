@@ -1,0 +1,101 @@
+// glandwise-calc: the batch calculator. Reads gland inputs as JSON Lines and writes what the
+// screens of Glandwise make of each one.
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <thread>
+
+#include "calc_batch.h"
+
+namespace {
+
+constexpr int kExitAllProcessed = 0;
+constexpr int kExitSomeLinesUnusable = 1;
+constexpr int kExitUnusableArguments = 2;
+
+constexpr const char* kDescription =
+    "glandwise-calc: analyses static o-ring glands in bulk, as a person would on the Glandwise screens.";
+
+constexpr const char* kFooter = R"(INPUT
+  JSON Lines: one JSON object per line. Every field is optional:
+    "cross_section"  "0.070", "0.103", "0.139", "0.210" or "0.275"  (omitted: no option selected)
+    "gland"          "rod" (groove in the rod) or "housing" (groove in the housing)  (omitted: none)
+    "seal_id", "rod", "housing", "pressure"
+                     the texts typed into the selection screen's boxes; an omitted box keeps its
+                     initial text ("0", "0", "0", "1"). Only the box that the gland type enables
+                     takes typing: "rod" is ignored for a rod groove, "housing" for a housing
+                     groove (that box holds "0").
+    "edits"          editor boxes to retype, objectName -> text, e.g. {"txtGDM": "1.1"}; the
+                     names are those of the chosen gland type's editor (needs "gland")
+    "answers"        ["yes", "no", ...]: answers to the editor's questions in the order they
+                     are asked; No once the list is used up. Notices are acknowledged.
+  Each line starts from a fresh record: select, type, OK; load the editor, retype, OK; fill
+  the results sheet. Blank lines are skipped without output but counted in line numbers.
+
+OUTPUT
+  One JSON object per non-blank input line, in input order, keys in this order:
+    "outcome"   "results", "refused" or "stayed" (a question answered Yes)
+    "line"      the input line number, from 1
+    "screen"    where it ended: "selection", "editor" or "results"
+    "messages"  every refusal, question and notice in order:
+                {"kind": "refusal"|"question"|"notice", "text": exact text, "beep": true|false}
+    "record"    every variable of the record by name: the floats in declaration order as
+                the shortest decimal that reads back to the same 32-bit float, then "Answer"
+                (integer), "GW", "GlandType", "ErrorText", "SelectedFile" (strings)
+    "sheet"     only for "results": each value label's objectName -> its caption (no date)
+  An unusable line (not JSON, not an object, an unknown field, a field of the wrong kind, an
+  unknown option value, an edit naming a box the editor lacks, an answer other than "yes" or
+  "no") gives {"outcome": "error", "line": N, "message": "line N: <the problem>"} and the run
+  goes on.
+
+EXIT STATUS
+  0  every line was processed      1  some line was unusable
+  2  unusable arguments (unknown option, unreadable file)
+
+EXAMPLE
+  echo '{"cross_section": "0.139", "gland": "rod", "seal_id": "1.75", "housing": "2", "pressure": "1000"}' | glandwise-calc
+  {"outcome":"results","line":1,"screen":"results","messages":[],"record":{"W":0.139,...,
+   "PDM":1.9955,...,"GDM":1.776,...},"sheet":{"lblWV":"0.139 Inch   Tolerance =  +/-  0.004",...}}
+)";
+
+unsigned defaultThreads() { return std::clamp(std::thread::hardware_concurrency(), 1u, 8u); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  CLI::App app{kDescription, "glandwise-calc"};
+  std::string inputPath = "-";
+  glandwise::calc::BatchOptions options{defaultThreads()};
+  app.add_option("input", inputPath, "JSON Lines file to read; standard input when omitted or \"-\"");
+  app.add_option("-j,--threads", options.threads, "worker threads (output order is kept)")
+      ->check(CLI::Range(1u, 256u))
+      ->capture_default_str();
+  app.footer(kFooter);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    return app.exit(error) == 0 ? kExitAllProcessed : kExitUnusableArguments;
+  }
+
+  std::ifstream file;
+  if (inputPath != "-") {
+    file.open(inputPath, std::ios::binary);
+    if (!file) {
+      std::cerr << "glandwise-calc: cannot open " << inputPath << ": " << std::strerror(errno) << '\n';
+      return kExitUnusableArguments;
+    }
+  }
+  std::istream& in = inputPath == "-" ? std::cin : file;
+  const glandwise::calc::BatchSummary summary = glandwise::calc::runBatch(in, std::cout, options);
+  if (summary.readFailed) {
+    std::cerr << "glandwise-calc: cannot read " << (inputPath == "-" ? "standard input" : inputPath) << '\n';
+    return kExitUnusableArguments;
+  }
+  return summary.errorLines == 0 ? kExitAllProcessed : kExitSomeLinesUnusable;
+}
