@@ -1,0 +1,98 @@
+#include "screen_flow.h"
+
+#include <QCoreApplication>
+
+namespace glandwise {
+namespace {
+
+// Makes a window visible and puts it in front of the others.
+void bringToFront(QWidget& window) {
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+
+}  // namespace
+
+void ScreenFlow::endApplication() { QCoreApplication::exit(0); }
+
+ScreenFlow::ScreenFlow(const Platform& platform, EndProgram endProgram)
+    : platform_(platform), handbook_(record_, platform_), endProgram_(std::move(endProgram)) {}
+
+ScreenFlow::~ScreenFlow() = default;
+
+void ScreenFlow::start() {
+  TitleScreen& title = title_.load();
+  connect(&title, &TitleScreen::okRequested, this, &ScreenFlow::leaveTitle);
+  connect(&title, &MainScreen::exitRequested, this, &ScreenFlow::endProgram);
+  bringToFront(title);
+}
+
+void ScreenFlow::leaveTitle() {
+  title_.unload();
+  SelectionScreen& selection = selection_.load(record_, handbook_);
+  connect(&selection, &SelectionScreen::accepted, this, &ScreenFlow::openEditor);
+  connect(&selection, &SelectionScreen::refused, this, &ScreenFlow::showMessage);
+  connect(&selection, &MainScreen::exitRequested, this, &ScreenFlow::endProgram);
+  bringToFront(selection);
+}
+
+void ScreenFlow::openEditor(GlandKind kind) {
+  selection_.get()->hide();
+  GlandEditor& editor = editor_.load(record_, glandSide(kind), platform_);
+  connect(&editor, &GlandEditor::analysed, this, &ScreenFlow::openResultsSheet);
+  connect(&editor, &GlandEditor::refused, this, &ScreenFlow::showMessage);
+  connect(&editor, &GlandEditor::backRequested, this, &ScreenFlow::backToSelection);
+  connect(&editor, &MainScreen::exitRequested, this, &ScreenFlow::endProgram);
+  bringToFront(editor);
+}
+
+void ScreenFlow::backToSelection() {
+  editor_.unload();
+  bringToFront(*selection_.get());
+}
+
+void ScreenFlow::openResultsSheet() {
+  GlandEditor& editor = *editor_.get();
+  editor.hide();
+  ResultsSheet& sheet = sheet_.load(record_, editor.side());
+  connect(&sheet, &ResultsSheet::editRequested, this, &ScreenFlow::backToEditor);
+  connect(&sheet, &ResultsSheet::eccentricityHelpRequested, this, &ScreenFlow::openEccentricityInfo);
+  connect(&sheet, &ResultsSheet::frictionHelpRequested, this, &ScreenFlow::openFrictionInfo);
+  connect(&sheet, &MainScreen::exitRequested, this, &ScreenFlow::endProgram);
+  bringToFront(sheet);
+}
+
+void ScreenFlow::backToEditor() {
+  sheet_.unload();
+  bringToFront(*editor_.get());
+}
+
+void ScreenFlow::showMessage(const QString& message, bool beep) {
+  if (beep) platform_.beeper.beep();
+  record_.ErrorText = message.toStdString();
+  if (MessageDialog* open = message_.get()) {
+    open->showErrorText();
+    bringToFront(*open);
+    return;
+  }
+  MessageDialog& dialog = message_.load(record_);
+  connect(&dialog, &SystemDialog::dismissed, this, [this] { message_.unload(); });
+  bringToFront(dialog);
+}
+
+void ScreenFlow::openEccentricityInfo() { openInfo(eccentricityInfo_, kEccentricityInfo); }
+
+void ScreenFlow::openFrictionInfo() { openInfo(frictionInfo_, kFrictionInfo); }
+
+void ScreenFlow::openInfo(ScreenSlot<InfoDialog>& slot, const InfoTexts& texts) {
+  if (!slot.get()) {
+    InfoDialog& dialog = slot.load(texts);
+    connect(&dialog, &SystemDialog::dismissed, this, [&slot] { slot.unload(); });
+  }
+  bringToFront(*slot.get());
+}
+
+void ScreenFlow::endProgram() { endProgram_(); }
+
+}  // namespace glandwise

@@ -1,0 +1,85 @@
+#pragma once
+// The screen flow of a Glandwise run.
+
+#include <functional>
+
+#include <QObject>
+#include <QString>
+
+#include "dialogs.h"
+#include "gland_editor.h"
+#include "gland_side.h"
+#include "handbook.h"
+#include "platform.h"
+#include "record.h"
+#include "results_sheet.h"
+#include "screen_slot.h"
+#include "selection_screen.h"
+#include "title_screen.h"
+
+namespace glandwise {
+
+// Owns the run's gland data record and every screen and dialog, each at most once, and
+// moves between them as the navigation buttons ask: title, gland selection, the editor of
+// the chosen gland type, its results sheet, and back. The selection screen is loaded once
+// and only hidden; an editor is loaded anew from the selection screen, so it shows a
+// fresh standard gland, and only hidden while its results sheet is up, so EDIT finds it
+// as the user left it. Refusals go to the message dialog; Help buttons open the
+// information dialogs, raising one that is already open. Every EXIT and every main
+// screen's window-frame close ends the program at once through the end-program hook.
+class ScreenFlow : public QObject {
+  Q_OBJECT
+ public:
+  // Ends the program: leaves the event loop without a question.
+  using EndProgram = std::function<void()>;
+  static void endApplication();
+
+  explicit ScreenFlow(const Platform& platform, EndProgram endProgram = &ScreenFlow::endApplication);
+  ~ScreenFlow() override;
+
+  // Start of the program: loads and shows the title screen.
+  void start();
+
+  GlandRecord& record() { return record_; }
+  const Platform& platform() const { return platform_; }
+  HandbookLauncher& handbook() { return handbook_; }
+
+  // The loaded screens and dialogs; nullptr when not loaded.
+  TitleScreen* titleScreen() const { return title_.get(); }
+  SelectionScreen* selectionScreen() const { return selection_.get(); }
+  GlandEditor* editor() const { return editor_.get(); }
+  ResultsSheet* resultsSheet() const { return sheet_.get(); }
+  MessageDialog* messageDialog() const { return message_.get(); }
+  InfoDialog* eccentricityInfo() const { return eccentricityInfo_.get(); }
+  InfoDialog* frictionInfo() const { return frictionInfo_.get(); }
+
+  // A refusal: beeps when asked, sets ErrorText to `message` and shows it in frmError. An
+  // open frmError takes the newer message and comes to the front.
+  void showMessage(const QString& message, bool beep);
+  void openEccentricityInfo();
+  void openFrictionInfo();
+  void endProgram();
+
+ private:
+  void leaveTitle();
+  void openEditor(GlandKind kind);
+  void backToSelection();
+  void openResultsSheet();
+  void backToEditor();
+  void openInfo(ScreenSlot<InfoDialog>& slot, const InfoTexts& texts);
+
+  GlandRecord record_;
+  Platform platform_;
+  HandbookLauncher handbook_;
+  EndProgram endProgram_;
+
+  ScreenSlot<TitleScreen> title_;          // frmTitle
+  ScreenSlot<SelectionScreen> selection_;  // frmFirst
+  ScreenSlot<GlandEditor> editor_;         // frmGrooveInMale or frmGrooveInFemale
+  ScreenSlot<ResultsSheet> sheet_;         // frmResultsMale or frmResultsFemale
+  ScreenSlot<MessageDialog> message_;      // frmError
+  ScreenSlot<InfoDialog> eccentricityInfo_;  // frmEccInfo
+  ScreenSlot<InfoDialog> frictionInfo_;      // frmFrictionInfo
+};
+
+}  // namespace glandwise

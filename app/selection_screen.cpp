@@ -1,0 +1,194 @@
+#include "selection_screen.h"
+
+#include <array>
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "controls.h"
+
+namespace glandwise {
+namespace {
+
+// Client area and columns, twips.
+constexpr int kWidth = 9900;
+constexpr int kHeight = 4200;
+constexpr int kLeftColumn = 240;
+constexpr int kMiddleColumn = 2940;
+constexpr int kRightColumn = 7500;
+constexpr int kRightWidth = 2160;
+constexpr int kHeadingTop = 240;
+constexpr int kGroupTop = 600;
+constexpr int kRowHeight = 360;
+
+struct CrossSectionOption {
+  const char* name;
+  const char* caption;
+};
+constexpr std::array<CrossSectionOption, 5> kCrossSectionOptions{{{"opt007", "0.070 Inch"},
+                                                                  {"opt103", "0.103 Inch"},
+                                                                  {"opt139", "0.139 Inch"},
+                                                                  {"opt210", "0.210 Inch"},
+                                                                  {"opt275", "0.275 Inch"}}};
+
+struct GlandTypeOption {
+  GlandKind kind;
+  const char* name;
+  const char* caption;
+};
+constexpr std::array<GlandTypeOption, 2> kGlandTypeOptions{
+    {{GlandKind::RodGroove, "optRod", "Groove in Rod"}, {GlandKind::HousingGroove, "optHousing", "Groove in Housing"}}};
+
+QRadioButton* makeOption(QWidget* group, const char* name, const char* caption, TwipRect place) {
+  auto* option = new QRadioButton(QString::fromLatin1(caption), group);
+  option->setObjectName(QString::fromLatin1(name));
+  option->setFont(controlFont());
+  placeTwips(option, place.left, place.top, place.width, place.height);
+  return option;
+}
+
+QGroupBox* makeGroup(QWidget* parent, const char* name, TwipRect place) {
+  auto* group = new QGroupBox(parent);
+  group->setObjectName(QString::fromLatin1(name));
+  placeTwips(group, place.left, place.top, place.width, place.height);
+  return group;
+}
+
+QString text(const std::string& value) { return QString::fromStdString(value); }
+
+// Sets a box's text only when it changes, so that the user's cursor and undo history stay.
+void showText(QLineEdit* box, const std::string& value) {
+  if (box->text() != text(value)) box->setText(text(value));
+}
+
+}  // namespace
+
+void SelectionScreen::EntryRow::setEnabled(bool enabled) const {
+  caption->setEnabled(enabled);
+  box->setEnabled(enabled);
+  unit->setEnabled(enabled);
+}
+
+SelectionScreen::SelectionScreen(GlandRecord& record, HandbookLauncher& handbook, QWidget* parent)
+    : MainScreen(parent), record_(record) {
+  setObjectName(QStringLiteral("frmFirst"));
+  setFixedSize(twips(kWidth), twips(kHeight));
+
+  buildCrossSectionGroup();
+  buildGlandTypeGroup();
+  constexpr int kFirstRow = 1920;
+  constexpr int kRowStep = 540;
+  sealInsideDia_ = addEntryRow("lblID", "txtID", "lblIDUnit", QStringLiteral("Enter Seal Inside Dia."),
+                               QStringLiteral("Inch"), kFirstRow);
+  rodDia_ = addEntryRow("lblPDF", "txtPDF", "lblPDFUnit", QStringLiteral("Enter Rod Dia. "), QStringLiteral("Inch"),
+                        kFirstRow + kRowStep);
+  housingDia_ = addEntryRow("lblBDM", "txtBDM", "lblBDMUnit", QStringLiteral("Enter Housing Dia."),
+                            QStringLiteral("Inch"), kFirstRow + 2 * kRowStep);
+  pressure_ = addEntryRow("lblPR", "txtPR", "lblPRUnit", QStringLiteral("Enter Operating Pressure"),
+                          QStringLiteral("PSI"), kFirstRow + 3 * kRowStep);
+  buildRightColumn();
+  setFocusOrder();
+  showEntries();
+
+  handbookPath_->setText(text(handbook.loadStoredPath()));
+  sealInsideDia_.box->setFocus();
+}
+
+SelectionScreen::EntryRow SelectionScreen::addEntryRow(const char* captionName, const char* boxName,
+                                                       const char* unitName, const QString& caption,
+                                                       const QString& unit, int top) {
+  auto* box = new SelectAllLineEdit(this);
+  box->setObjectName(QString::fromLatin1(boxName));
+  box->setFont(controlFont());
+  placeTwips(box, kMiddleColumn + 2520, top, 1200, kRowHeight);
+  return {makeLabel(this, captionName, caption, controlFont(), {kMiddleColumn, top, 2460, kRowHeight}), box,
+          makeLabel(this, unitName, unit, controlFont(), {kMiddleColumn + 3810, top, 600, kRowHeight})};
+}
+
+void SelectionScreen::buildCrossSectionGroup() {
+  makeLabel(this, "lblSelectDia", QStringLiteral("Select Cross-Section Diameter"), timesFont(10, true),
+            {kLeftColumn, kHeadingTop, 2580, kRowHeight});
+  QGroupBox* group = makeGroup(this, "Frame1", {kLeftColumn, kGroupTop, 2460, 2400});
+  for (int index = 0; index < int(kCrossSectionOptions.size()); ++index) {
+    const CrossSectionOption& option = kCrossSectionOptions[index];
+    QRadioButton* button = makeOption(group, option.name, option.caption, {300, 150 + index * 450, 1920, kRowHeight});
+    connect(button, &QRadioButton::clicked, this, [this, index] { chooseCrossSection(index); });
+  }
+}
+
+void SelectionScreen::buildGlandTypeGroup() {
+  makeLabel(this, "lblGlandType", QStringLiteral("Select Gland Type"), timesFont(10, true),
+            {kMiddleColumn, kHeadingTop, 3000, kRowHeight});
+  QGroupBox* group = makeGroup(this, "Frame2", {kMiddleColumn, kGroupTop, 4320, 1080});
+  for (int index = 0; index < int(kGlandTypeOptions.size()); ++index) {
+    const GlandTypeOption& option = kGlandTypeOptions[index];
+    QRadioButton* button = makeOption(group, option.name, option.caption, {300, 150 + index * 450, 2400, kRowHeight});
+    connect(button, &QRadioButton::clicked, this, [this, kind = option.kind] { chooseGlandType(kind); });
+  }
+}
+
+void SelectionScreen::buildRightColumn() {
+  QPushButton* handbook = makeButton(this, "cmdHandbook", QStringLiteral("O-RING HANDBOOK"),
+                                     {kRightColumn, kGroupTop, kRightWidth, 480});
+  handbookPath_ = new QLineEdit(this);
+  handbookPath_->setObjectName(QStringLiteral("Text1"));
+  handbookPath_->setFont(timesFont(8, false));
+  placeTwips(handbookPath_, kRightColumn, kGroupTop + 540, kRightWidth, 330);
+  QPushButton* ok = makeButton(this, "cmdOk", QStringLiteral("OK"), {kRightColumn, 2460, kRightWidth, 480});
+  QPushButton* exit = makeButton(this, "cmdExit", QStringLiteral("EXIT"), {kRightColumn, 3090, kRightWidth, 480});
+
+  connect(handbook, &QPushButton::clicked, this, &SelectionScreen::handbookRequested);
+  connect(ok, &QPushButton::clicked, this, &SelectionScreen::pressOk);
+  connect(exit, &QPushButton::clicked, this, &MainScreen::exitRequested);
+}
+
+void SelectionScreen::setFocusOrder() {
+  QList<QWidget*> order{sealInsideDia_.box, rodDia_.box, housingDia_.box, pressure_.box};
+  for (const char* name : {"cmdHandbook", "cmdOk", "cmdExit"})
+    order.append(findChild<QWidget*>(QString::fromLatin1(name)));
+  for (const CrossSectionOption& option : kCrossSectionOptions)
+    order.append(findChild<QWidget*>(QString::fromLatin1(option.name)));
+  for (const GlandTypeOption& option : kGlandTypeOptions)
+    order.append(findChild<QWidget*>(QString::fromLatin1(option.name)));
+  order.append(handbookPath_);
+  for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void SelectionScreen::chooseCrossSection(int index) { selectCrossSection(record_, entries_, index); }
+
+void SelectionScreen::chooseGlandType(GlandKind kind) {
+  readBoxes();
+  selectGlandType(record_, entries_, kind);
+  showEntries();
+}
+
+void SelectionScreen::pressOk() {
+  readBoxes();
+  const OkResult result = selectionOk(record_, entries_);
+  if (result.outcome == OkOutcome::Refused)
+    emit refused(text(result.message), result.beep);
+  else
+    emit accepted(*entries_.glandType);
+}
+
+void SelectionScreen::readBoxes() {
+  entries_.sealInsideDia = sealInsideDia_.box->text().toStdString();
+  entries_.rodDia = rodDia_.box->text().toStdString();
+  entries_.housingDia = housingDia_.box->text().toStdString();
+  entries_.pressure = pressure_.box->text().toStdString();
+}
+
+// Shows the entries in the boxes; each gland type enables the one diameter it needs.
+void SelectionScreen::showEntries() {
+  showText(sealInsideDia_.box, entries_.sealInsideDia);
+  showText(rodDia_.box, entries_.rodDia);
+  showText(housingDia_.box, entries_.housingDia);
+  showText(pressure_.box, entries_.pressure);
+  rodDia_.setEnabled(entries_.glandType == GlandKind::HousingGroove);
+  housingDia_.setEnabled(entries_.glandType == GlandKind::RodGroove);
+}
+
+}  // namespace glandwise

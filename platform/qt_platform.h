@@ -1,0 +1,62 @@
+#pragma once
+// The platform services of the desktop program, provided by Qt.
+
+#include "platform.h"
+
+namespace glandwise {
+
+// Modal QMessageBox windows without an icon, titled "Glandwise v 2.1a", over the active
+// window. Texts are shown as plain text, line feeds included.
+class QtMessageBoxes final : public MessageBoxes {
+ public:
+  bool askYesNo(const std::string& text) override;
+  void notify(const std::string& text) override;
+};
+
+// The system beep through QApplication::beep().
+class QtBeeper final : public Beeper {
+ public:
+  void beep() override;
+};
+
+// QSettings in the native per-user store: the application name is the settings
+// organisation (one file or registry branch per application), the section a group, so
+// "MyApp", "Config", "SelectedFile" is the value Config/SelectedFile of "MyApp".
+class QtSettingsStore final : public SettingsStore {
+ public:
+  std::string get(const std::string& application, const std::string& section, const std::string& key,
+                  const std::string& fallback) override;
+  void save(const std::string& application, const std::string& section, const std::string& key,
+            const std::string& value) override;
+};
+
+// QFileDialog::getOpenFileName over the active window.
+class QtFileDialog final : public FileDialog {
+ public:
+  std::optional<std::string> openFile(const std::string& title, const std::string& filter,
+                                      const std::string& current) override;
+};
+
+// QDesktopServices::openUrl of the local file. Returns kOpened when the desktop took the
+// request, kFileNotFound when the file does not exist or the desktop refused it.
+class QtDocumentOpener final : public DocumentOpener {
+ public:
+  static constexpr int kOpened = 42;
+  static constexpr int kFileNotFound = 2;
+  int open(const std::string& path) override;
+};
+
+// Every Qt platform service of one run, and the Platform that hands them to the screens.
+class QtPlatform {
+ public:
+  Platform platform() { return {messageBoxes_, beeper_, settings_, fileDialog_, documentOpener_}; }
+
+ private:
+  QtMessageBoxes messageBoxes_;
+  QtBeeper beeper_;
+  QtSettingsStore settings_;
+  QtFileDialog fileDialog_;
+  QtDocumentOpener documentOpener_;
+};
+
+}  // namespace glandwise
