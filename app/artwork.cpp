@@ -43,13 +43,16 @@ QImage logoImage() {
   const QPointF left(radius + 1.5, middle);
   const QPointF right(kLogoWidth - radius - 1.5, middle);
 
-  // The far half of the ring, seen between the cuts: its top and bottom outlines.
+  // The far half of the ring, seen between the cuts: a round cord shaded from its edges.
+  const QRectF farHalf(QPointF(left.x(), middle - radius), QPointF(right.x(), middle + radius));
+  QLinearGradient cord(farHalf.topLeft(), farHalf.bottomLeft());
+  cord.setColorAt(0.0, QColor(0x3a, 0x3a, 0x3a));
+  cord.setColorAt(0.35, QColor(0x9a, 0x9a, 0x9a));
+  cord.setColorAt(1.0, QColor(0x2a, 0x2a, 0x2a));
+  painter.fillRect(farHalf, cord);
   painter.setPen(QPen(kRubber, 1.5));
-  painter.drawLine(QPointF(left.x(), middle - radius), QPointF(right.x(), middle - radius));
-  painter.drawLine(QPointF(left.x(), middle + radius), QPointF(right.x(), middle + radius));
-  painter.setPen(QPen(kRubber, 1.0));
-  painter.drawLine(QPointF(left.x() + radius, middle - radius * 0.35), QPointF(right.x() - radius, middle - radius * 0.35));
-  painter.drawLine(QPointF(left.x() + radius, middle + radius * 0.35), QPointF(right.x() - radius, middle + radius * 0.35));
+  painter.drawLine(farHalf.topLeft(), farHalf.topRight());
+  painter.drawLine(farHalf.bottomLeft(), farHalf.bottomRight());
 
   drawCutCord(painter, left, radius);
   drawCutCord(painter, right, radius);

@@ -14,12 +14,12 @@ namespace glandwise {
 namespace {
 
 // Client area and columns, twips.
-constexpr int kWidth = 9900;
-constexpr int kHeight = 4200;
+constexpr int kWidth = 10080;
+constexpr int kHeight = 4380;
 constexpr int kLeftColumn = 240;
-constexpr int kMiddleColumn = 2940;
-constexpr int kRightColumn = 7500;
-constexpr int kRightWidth = 2160;
+constexpr int kMiddleColumn = 3060;
+constexpr int kRightColumn = 7560;
+constexpr int kRightWidth = 2280;
 constexpr int kHeadingTop = 240;
 constexpr int kGroupTop = 600;
 constexpr int kRowHeight = 360;
@@ -122,7 +122,7 @@ void SelectionScreen::buildCrossSectionGroup() {
 void SelectionScreen::buildGlandTypeGroup() {
   makeLabel(this, "lblGlandType", QStringLiteral("Select Gland Type"), timesFont(10, true),
             {kMiddleColumn, kHeadingTop, 3000, kRowHeight});
-  QGroupBox* group = makeGroup(this, "Frame2", {kMiddleColumn, kGroupTop, 4320, 1080});
+  QGroupBox* group = makeGroup(this, "Frame2", {kMiddleColumn, kGroupTop, 4200, 1080});
   for (int index = 0; index < int(kGlandTypeOptions.size()); ++index) {
     const GlandTypeOption& option = kGlandTypeOptions[index];
     QRadioButton* button = makeOption(group, option.name, option.caption, {300, 150 + index * 450, 2400, kRowHeight});

@@ -30,7 +30,7 @@ namespace {
 
 // Client area, twips.
 constexpr int kWidth = 9000;
-constexpr int kHeight = 6360;
+constexpr int kHeight = 5700;
 constexpr int kMargin = 360;
 constexpr int kTextWidth = kWidth - 2 * kMargin;
 
@@ -52,12 +52,12 @@ TitleScreen::TitleScreen(QWidget* parent) : MainScreen(parent) {
   makeLabel(this, "Label2", QString::fromUtf8(kProgramDescription), timesFont(11, false),
             {kMargin, 960, kTextWidth, 1620}, true);
   makeLabel(this, "Label1", QStringLiteral("DISCLAIMER"), timesFont(11, true), {kMargin, 2700, kTextWidth, 330});
-  makeLabel(this, "Label5", QString::fromUtf8(kDisclaimer), timesFont(8, true), {kMargin, 3060, kTextWidth, 2220},
+  makeLabel(this, "Label5", QString::fromUtf8(kDisclaimer), timesFont(8, true), {kMargin, 3060, kTextWidth, 1800},
             true);
-  makeLabel(this, "Label6", QString::fromUtf8(kPublisherNotice), timesFont(8, false), {kMargin, 5700, 4500, 300});
+  makeLabel(this, "Label6", QString::fromUtf8(kPublisherNotice), timesFont(8, false), {kMargin, 5100, 4500, 300});
 
-  QPushButton* ok = makeButton(this, "cmdOk", QStringLiteral("OK"), {5880, 5580, 1260, 450});
-  QPushButton* exit = makeButton(this, "cmdExit", QStringLiteral("EXIT"), {7380, 5580, 1260, 450});
+  QPushButton* ok = makeButton(this, "cmdOk", QStringLiteral("OK"), {5880, 4980, 1260, 450});
+  QPushButton* exit = makeButton(this, "cmdExit", QStringLiteral("EXIT"), {7380, 4980, 1260, 450});
   connect(ok, &QPushButton::clicked, this, &TitleScreen::okRequested);
   connect(exit, &QPushButton::clicked, this, &MainScreen::exitRequested);
   ok->setFocus();
