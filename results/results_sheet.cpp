@@ -24,6 +24,30 @@ struct Box {
   int height;
 };
 
+// The parts of the sheet that both kinds share (twips).
+constexpr int kClientWidth = 11070;
+constexpr int kCaptionLeft = 960;
+constexpr int kLineHeight = 270;  // one line of 12 pt type
+constexpr int kTwoLineHeight = 570;  // a word-wrapped row caption
+constexpr int kTitleHeight = 345;  // one line of 14.25 pt type
+constexpr int kGridLeft = 960;
+constexpr int kGridRight = 10560;
+constexpr int kGridTop = 8040;
+constexpr int kGridBottom = 12360;
+constexpr int kHeadingTop = 8160;
+constexpr int kHeadingUnitTop = 8880;
+// "(%)" sits under the three lines of "Radial Squeeze Percent", clear of the grid line below.
+constexpr int kPercentUnitTop = 8925;
+constexpr int kRowCaptionLeft = 1080;
+constexpr int kRowCaptionWidth = 2610;  // the longest word-wrapped line just clears the grid
+constexpr int kButtonLeft = 8160;
+constexpr int kButtonWidth = 2535;
+constexpr int kButtonHeight = 495;
+constexpr int kHelpWidth = 735;
+constexpr int kHelpHeight = 255;
+constexpr double kTextPoints = 12;
+constexpr double kTitlePoints = 14.25;
+
 // Everything that differs between the rod-groove and the housing-groove sheet on screen.
 // Lefts and widths in twips.
 struct SheetLayout {
@@ -50,40 +74,17 @@ struct SheetLayout {
 
 const SheetLayout kRodGrooveSheet{
     12465, "Groove In Rod", 10080, 765, 4080, 3360, 2415, 1455, 6240, 9240, 5040, 4920, 3720, 975,
-    {3720, 8160, 1095, 720}, 4800, 5280, {3960, 8880, 735, 255}, 4460,
+    {3720, 8160, 1095, 720}, 4800, 5280, {3960, 8880, 735, kLineHeight}, 4460,
 };
 
 const SheetLayout kHousingGrooveSheet{
     12495, "Groove In Housing", 10050, 735, 4200, 3480, 1455, 1575, 6360, 9360, 5160, 5040, 3840, 855,
-    {3840, 8160, 855, 720}, 4920, 5400, {3840, 8880, 855, 255}, 4440,
+    {3840, 8160, 855, 720}, 4920, 5400, {3840, 8880, 855, kLineHeight}, 4440,
 };
 
 const SheetLayout& sheetLayout(const GlandSide& side) {
   return side.kind == GlandKind::RodGroove ? kRodGrooveSheet : kHousingGrooveSheet;
 }
-
-// The parts of the sheet that both kinds share (twips).
-constexpr int kClientWidth = 11070;
-constexpr int kCaptionLeft = 960;
-constexpr int kLineHeight = 255;  // one line of 12 pt type
-constexpr int kTitleHeight = 315;  // one line of 14.25 pt type
-constexpr int kGridLeft = 960;
-constexpr int kGridRight = 10560;
-constexpr int kGridTop = 8040;
-constexpr int kGridBottom = 12360;
-constexpr int kHeadingTop = 8160;
-constexpr int kHeadingUnitTop = 8880;
-// "(%)" sits under the three lines of "Radial Squeeze Percent", clear of the grid line below.
-constexpr int kPercentUnitTop = 8925;
-constexpr int kRowCaptionLeft = 1080;
-constexpr int kRowCaptionWidth = 2610;  // the longest word-wrapped line just clears the grid
-constexpr int kButtonLeft = 8160;
-constexpr int kButtonWidth = 2535;
-constexpr int kButtonHeight = 495;
-constexpr int kHelpWidth = 735;
-constexpr int kHelpHeight = 255;
-constexpr double kTextPoints = 12;
-constexpr double kTitlePoints = 14.25;
 
 // One line of the header block: a bold caption at kCaptionLeft and the value label beside it.
 struct HeaderLine {
@@ -142,12 +143,12 @@ std::vector<HeaderLine> headerLines(const GlandSide& s, const SheetLayout& l) {
 // MMC rows pair the largest squeeze with the smallest gap and gland height, LMC rows the reverse.
 std::array<TableRow, 5> tableRows(const GlandSide& s) {
   return {{
-      {"Label11", "Worst Case MMC Eccentric, Loaded Side", 9360, 2 * kLineHeight, 9480,
+      {"Label11", "Worst Case MMC Eccentric, Loaded Side", 9360, kTwoLineHeight, 9480,
        {s.CMaxE, s.PCMaxE, s.EGMinE, s.GHMinE}},
       {"Label12", "MMC Concentric", 10080, kLineHeight, 10080, {s.CMax, s.PCMax, s.EGMin, s.GHMin}},
       {"Label14", "Nominal", 10680, kLineHeight, 10680, {s.C, s.PC, s.EG, s.GH}},
       {"Label15", "LMC Concentric", 11280, kLineHeight, 11280, {s.CMin, s.PCMin, s.EGMax, s.GHMax}},
-      {"Label16", "Worst Case LMC Eccentric, Unloaded Side", 11760, 2 * kLineHeight, 11880,
+      {"Label16", "Worst Case LMC Eccentric, Unloaded Side", 11760, kTwoLineHeight, 11880,
        {s.CMinE, s.PCMinE, s.EGMaxE, s.GHMaxE}},
   }};
 }
