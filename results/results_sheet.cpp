@@ -4,10 +4,11 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLocale>
+#include <QPixmap>
 #include <QPushButton>
 #include <vector>
 
-#include "seal_logo.h"
+#include "artwork.h"
 #include "sheet.h"
 
 namespace glandwise {
@@ -73,13 +74,47 @@ struct SheetLayout {
 };
 
 const SheetLayout kRodGrooveSheet{
-    12465, "Groove In Rod", 10080, 765, 4080, 3360, 2415, 1455, 6240, 9240, 5040, 4920, 3720, 975,
-    {3720, 8160, 1095, 720}, 4800, 5280, {3960, 8880, 735, kLineHeight}, 4460,
+    .clientHeight = 12465,
+    .subtitle = "Groove In Rod",
+    .versionLeft = 10080,
+    .versionWidth = 765,
+    .effectiveLeft = 4080,
+    .stretchLeft = 3360,
+    .eccentricityWidth = 2415,
+    .friction80Width = 1455,
+    .thirdVerticalLine = 6240,
+    .secondHorizontalLine = 9240,
+    .percentLeft = 5040,
+    .percentMmcLeft = 4920,
+    .lmcSqueezeLeft = 3720,
+    .lmcSqueezeWidth = 975,
+    .squeezeHeading = {3720, kHeadingTop, 1095, 720},
+    .percentHeadingLeft = 4800,
+    .percentUnitLeft = 5280,
+    .squeezeUnit = {3960, kHeadingUnitTop, 735, kLineHeight},
+    .eccentricityHelpTop = 4460,
 };
 
 const SheetLayout kHousingGrooveSheet{
-    12495, "Groove In Housing", 10050, 735, 4200, 3480, 1455, 1575, 6360, 9360, 5160, 5040, 3840, 855,
-    {3840, 8160, 855, 720}, 4920, 5400, {3840, 8880, 855, kLineHeight}, 4440,
+    .clientHeight = 12495,
+    .subtitle = "Groove In Housing",
+    .versionLeft = 10050,
+    .versionWidth = 735,
+    .effectiveLeft = 4200,
+    .stretchLeft = 3480,
+    .eccentricityWidth = 1455,
+    .friction80Width = 1575,
+    .thirdVerticalLine = 6360,
+    .secondHorizontalLine = 9360,
+    .percentLeft = 5160,
+    .percentMmcLeft = 5040,
+    .lmcSqueezeLeft = 3840,
+    .lmcSqueezeWidth = 855,
+    .squeezeHeading = {3840, kHeadingTop, 855, 720},
+    .percentHeadingLeft = 4920,
+    .percentUnitLeft = 5400,
+    .squeezeUnit = {3840, kHeadingUnitTop, 855, kLineHeight},
+    .eccentricityHelpTop = 4440,
 };
 
 const SheetLayout& sheetLayout(const GlandSide& side) {
@@ -89,13 +124,25 @@ const SheetLayout& sheetLayout(const GlandSide& side) {
 // One line of the header block: a bold caption at kCaptionLeft and the value label beside it.
 struct HeaderLine {
   int top;
-  const char* captionName;
+  const char* captionName;  // nullptr: the value label stands alone (the date)
   const char* caption;
   std::string valueName;
   int valueLeft;
   int valueWidth;
   bool boldValue = false;
 };
+
+// The four value cells of results-table row `row` (0 = worst-case MMC ... 4 = worst-case
+// LMC) at `top`: squeeze, squeeze percent, extrusion gap, gland height.
+std::array<Box, 4> cellBoxes(const SheetLayout& l, std::size_t row, int top) {
+  const bool mmcConcentric = row == 1, lmc = row >= 3;
+  return {{
+      {lmc ? l.lmcSqueezeLeft : 3720, top, lmc ? l.lmcSqueezeWidth : 975, kLineHeight},
+      {mmcConcentric ? l.percentMmcLeft : l.percentLeft, top, mmcConcentric ? 1215 : 1095, kLineHeight},
+      {6600, top, 1815, kLineHeight},
+      {8640, top, 1815, kLineHeight},
+  }};
+}
 
 // One row of the results table: its bold caption and the record values of its four cells.
 struct TableRow {
@@ -221,8 +268,9 @@ QWidget* ResultsSheet::reportPage() const { return page_; }
 
 void ResultsSheet::buildTitleBlock() {
   const SheetLayout& layout = sheetLayout(side_);
-  auto* logo = new SealLogo(page_);
+  auto* logo = new QLabel(page_);
   logo->setObjectName(QStringLiteral("Image1"));
+  logo->setPixmap(QPixmap::fromImage(logoImage()));
   placeTwips(logo, 8160, 30, 2445, 525);
   addLabel(page_, QStringLiteral("lblTitle"), QStringLiteral("Glandwise - Results"), {3840, 600, 3255, kTitleHeight},
            Weight::Bold, Qt::AlignHCenter | Qt::AlignTop, kTitlePoints);
@@ -269,13 +317,7 @@ void ResultsSheet::buildTable() {
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const TableRow& row = rows[i];
     addCaption(page_, row.captionName, row.caption, {kRowCaptionLeft, row.captionTop, kRowCaptionWidth, row.captionHeight});
-    const bool mmcConcentric = i == 1, lmc = i >= 3;
-    const Box cells[] = {
-        {lmc ? l.lmcSqueezeLeft : 3720, row.valueTop, lmc ? l.lmcSqueezeWidth : 975, kLineHeight},
-        {mmcConcentric ? l.percentMmcLeft : l.percentLeft, row.valueTop, mmcConcentric ? 1215 : 1095, kLineHeight},
-        {6600, row.valueTop, 1815, kLineHeight},
-        {8640, row.valueTop, 1815, kLineHeight},
-    };
+    const std::array<Box, 4> cells = cellBoxes(l, i, row.valueTop);
     for (std::size_t c = 0; c < row.cells.size(); ++c)
       addLabel(page_, cellName(row.cells[c]), {}, cells[c], Weight::Regular, Qt::AlignRight | Qt::AlignTop);
   }
