@@ -66,9 +66,11 @@ std::size_t maxQuotedLength(std::string_view text) { return text.size() * kMaxEs
 
 }  // namespace
 
+void JsonWriter::grow(std::size_t size) { buffer_.resize(std::max(size, 2 * buffer_.size() + kMinimumGrowth)); }
+
 char* JsonWriter::openRoom(std::size_t bytes) {
   const std::size_t needed = used_ + bytes + 1;
-  if (buffer_.size() < needed) buffer_.resize(std::max(needed, 2 * buffer_.size() + kMinimumGrowth));
+  if (buffer_.size() < needed) grow(needed);
   char* cursor = buffer_.data() + used_;
   if (needComma_) *cursor++ = ',';
   return cursor;

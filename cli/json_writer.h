@@ -40,6 +40,8 @@ class JsonWriter {
   // Makes room after the text for a token of at most `bytes` characters, writes the comma
   // that separates it from a preceding sibling, and returns where the token goes.
   char* openRoom(std::size_t bytes);
+  // Enlarges the buffer to at least `size` bytes, geometrically.
+  void grow(std::size_t size);
   // Ends the text at `end`, the end of the token just written; `completesValue` tells
   // whether that token ended a value (so that a comma must precede the next sibling).
   void closeRoom(const char* end, bool completesValue);

@@ -48,10 +48,11 @@ OUTPUT
                 the shortest decimal that reads back to the same 32-bit float, then "Answer"
                 (integer), "GW", "GlandType", "ErrorText", "SelectedFile" (strings)
     "sheet"     only for "results": each value label's objectName -> its caption (no date)
-  An unusable line (not JSON, not an object, an unknown field, a field of the wrong kind, an
-  unknown option value, an edit naming a box the editor lacks, an answer other than "yes" or
-  "no") gives {"outcome": "error", "line": N, "message": "line N: <the problem>"} and the run
-  goes on.
+  An unusable line (not JSON, not an object, an unknown field, a field given twice, a field
+  of the wrong kind, an unknown option value, edits without "gland" or naming a box that the
+  editor lacks, an answer other than "yes" or "no") gives
+    {"outcome": "error", "line": N, "message": "line N: <the problem>"}
+  and the run goes on.
 
 EXIT STATUS
   0  every line was processed      1  some line was unusable

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Times glandwise-calc on generated input lines and prints glands per second.
+# Usage: bench/calc_throughput.sh [path/to/glandwise-calc [lines [glandwise-calc options...]]]
+# Without a path it takes build/default or build/cli, else the newest non-sanitizer build.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(dirname "$here")
+
+find_binary() {
+  local candidate
+  for candidate in "$root/build/default/cli/glandwise-calc" "$root/build/cli/cli/glandwise-calc"; do
+    [[ -x $candidate ]] && { echo "$candidate"; return; }
+  done
+  find "$root/build" -type f -name glandwise-calc -perm -u+x -not -path '*asan*' -printf '%T@ %p\n' 2>/dev/null |
+    sort -rn | head -n1 | cut -d' ' -f2-
+}
+
+binary=${1:-$(find_binary)}
+if [[ -z $binary || ! -x $binary ]]; then
+  echo "glandwise-calc not found; build it or pass its path" >&2
+  exit 2
+fi
+lines=${2:-100000}
+shift $(($# > 2 ? 2 : $#))
+
+workdir=$(mktemp -d)
+trap 'rm -rf "$workdir"' EXIT
+awk -v count="$lines" -v seed=1 -f "$here/gen_calc_lines.awk" >"$workdir/input.jsonl"
+
+start=$(date +%s%N)
+"$binary" "$@" "$workdir/input.jsonl" >/dev/null
+end=$(date +%s%N)
+
+outputs=$("$binary" "$@" "$workdir/input.jsonl" | wc -l)
+if ((outputs != lines)); then
+  echo "expected $lines output lines, got $outputs" >&2
+  exit 1
+fi
+awk -v lines="$lines" -v ns=$((end - start)) -v binary="$binary" 'BEGIN {
+  printf "%s: %d glands in %.3f s = %.0f glands/s\n", binary, lines, ns / 1e9, lines / (ns / 1e9)
+}'
