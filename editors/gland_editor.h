@@ -7,7 +7,6 @@
 #include <array>
 
 #include "editor.h"
-
 #include "gland_side.h"
 #include "platform.h"
 #include "record.h"

@@ -104,6 +104,8 @@ class EditorScreenTest : public QObject {
   void questionsAndNotices();
   void boundaryValuesGoOn_data();
   void boundaryValuesGoOn();
+  void enterInABoxPressesOk_data();
+  void enterInABoxPressesOk();
   void buttonsRequestTheirActions_data();
   void buttonsRequestTheirActions();
   void frameCloseRequestsTheEnd();
@@ -449,6 +451,16 @@ void EditorScreenTest::questionsAndNotices_data() {
   QTest::newRow("rod Q2 no") << "rod" << exampleWith("rod", {"txtGDM=1"}) << QList<bool>{false}
                              << QStringList{beep, q2zero} << true;
 
+  // Unstretched with a shallow gland: GHM = (1.19 - 0.99) / 2 = 0.1, PCM = (0.139 - 0.1) / 0.139 x 100.
+  const QStringList rodShallow{"txtGDM=0.99", "txtBDM=1.19", "txtPDM=1.18"};
+  const QString q2minus = question("             Caution !  Stretch  is  -1 %  <  0 %.",
+                                   "              Do you want to edit dimensions ?");
+  const QString q3 = question("percent  compression  is  28.05754 %  >  25 %", "Do you want to edit dimensions ?");
+  QTest::newRow("rod Q2 no, Q3 yes") << "rod" << exampleWith("rod", rodShallow) << QList<bool>{false, true}
+                                     << QStringList{beep, q2minus, beep, q3} << false;
+  QTest::newRow("rod Q2 no, Q3 no") << "rod" << exampleWith("rod", rodShallow) << QList<bool>{false, false}
+                                    << QStringList{beep, q2minus, beep, q3} << true;
+
   const QString q4ten = question("      Caution ! Stretch  is  10 %   >  5 %.", "          Do you want to edit dimensions ?");
   const QString q6 = question("      Percent  compression  is  42.6 %  >  30 %", "           Do you want to edit dimensions ?");
   QTest::newRow("rod Q4 yes") << "rod" << exampleWith("rod", {"txtGDM=1.1"}) << QList<bool>{true}
@@ -528,6 +540,28 @@ void EditorScreenTest::boundaryValuesGoOn() {
   QCOMPARE(t.refused.count(), 0);
   QCOMPARE(t.analysed.count(), 1);
   QCOMPARE(t.record.GlandType, std::string(t.editor.side().code));
+}
+
+void EditorScreenTest::enterInABoxPressesOk_data() {
+  QTest::addColumn<QString>("side");
+  QTest::addColumn<QString>("box");
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<bool>("goesOn");
+  QTest::newRow("rod groove, valid") << "rod" << "txtPR" << "900" << true;
+  QTest::newRow("housing groove, valid") << "housing" << "txtGDTF" << "0.002" << true;
+  QTest::newRow("housing groove, refused") << "housing" << "txtECC" << "x" << false;
+}
+
+void EditorScreenTest::enterInABoxPressesOk() {
+  QFETCH(QString, side);
+  QFETCH(QString, box);
+  QFETCH(QString, text);
+  QFETCH(bool, goesOn);
+  EditorUnderTest t(kindOf(side));
+  QVERIFY(typeEdits(&t.editor, exampleWith(side, {box + '=' + text})));
+  QTest::keyClick(t.editor.findChild<QLineEdit*>(box), Qt::Key_Return);
+  QCOMPARE(t.analysed.count(), goesOn ? 1 : 0);
+  QCOMPARE(t.refused.count(), goesOn ? 0 : 1);
 }
 
 void EditorScreenTest::buttonsRequestTheirActions_data() {
