@@ -61,7 +61,7 @@ void calculateBlock(const Block& block, std::vector<PartOutput>& parts) {
     part.counts = {};
   }
   std::vector<std::jthread> helpers;
-  for (std::size_t p = 1; p < parts.size(); ++p)
+  for (std::size_t p = 1; p < parts.size() && partBegin(p) < block.lines.size(); ++p)
     helpers.emplace_back(calculatePart, std::cref(block), partBegin(p), partBegin(p + 1), std::ref(parts[p]));
   calculatePart(block, 0, partBegin(1), parts[0]);
 }  // the helpers join on leaving

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -116,6 +117,59 @@ TEST(Batch, RefusedAndStayedSessionsHaveNoSheet) {
   EXPECT_EQ(run.objects[1]["outcome"], "stayed");
   EXPECT_EQ(run.objects[1]["screen"], "editor");
   EXPECT_FALSE(run.objects[1].contains("sheet"));
+}
+
+// Output that becomes visible only when the stream is flushed, as through a pipe.
+class FlushedOutput : public std::stringbuf {
+ public:
+  std::size_t flushedLines() const { return std::count(flushed_.begin(), flushed_.end(), '\n'); }
+
+ protected:
+  int sync() override {
+    flushed_ = str();
+    return 0;
+  }
+
+ private:
+  std::string flushed_;  // what the last flush made visible
+};
+
+// Input from a script that sends one line and waits for its answer before the next: a line
+// becomes available only when asked for, with nothing else waiting. Notes, for each line,
+// how many output lines were visible when it was asked for.
+class ConversationInput : public std::streambuf {
+ public:
+  ConversationInput(std::vector<std::string> lines, const FlushedOutput& output)
+      : lines_(std::move(lines)), output_(output) {}
+
+  std::vector<std::size_t> answersSeenBeforeLine;  // index: input line - 1
+
+ protected:
+  int_type underflow() override {
+    if (next_ == lines_.size()) return traits_type::eof();
+    answersSeenBeforeLine.push_back(output_.flushedLines());
+    current_ = lines_[next_++] + "\n";
+    setg(current_.data(), current_.data(), current_.data() + current_.size());
+    return traits_type::to_int_type(current_[0]);
+  }
+
+  std::streamsize showmanyc() override { return 0; }
+
+ private:
+  std::vector<std::string> lines_;  // the lines still to send, without line feeds
+  std::size_t next_ = 0;            // index of the next line to send
+  std::string current_;             // the line being read
+  const FlushedOutput& output_;
+};
+
+TEST(Batch, AnswersEachLineBeforeWaitingForTheNext) {
+  FlushedOutput output;
+  ConversationInput conversation({"{}", R"({"cross_section": "0.070"})", "{}"}, output);
+  std::istream in(&conversation);
+  std::ostream out(&output);
+  runBatch(in, out, BatchOptions{2});
+  EXPECT_EQ(conversation.answersSeenBeforeLine, (std::vector<std::size_t>{0, 1, 2}));
+  EXPECT_EQ(output.flushedLines(), 3u);
 }
 
 class BatchThreads : public testing::TestWithParam<unsigned> {};
