@@ -109,7 +109,9 @@ void JsonWriter::string(std::string_view text) { closeRoom(writeQuoted(openRoom(
 
 void JsonWriter::number(float value) {
   char* cursor = openRoom(kMaxNumberLength);
-  if (std::isfinite(value)) {
+  if (value == 0.0f && !std::signbit(value)) {
+    *cursor++ = '0';  // the commonest value in a record: spare it the general conversion
+  } else if (std::isfinite(value)) {
     cursor = std::to_chars(cursor, cursor + kMaxNumberLength, value).ptr;
   } else {
     cursor = std::copy_n("null", 4, cursor);

@@ -66,7 +66,7 @@ TEST_P(JsonWriterNumbers, WritesTheShortestDecimal) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, JsonWriterNumbers,
-                         testing::Values(NumberCase{0.0f, "0"}, NumberCase{0.1f, "0.1"}, NumberCase{1.9955f, "1.9955"},
+                         testing::Values(NumberCase{0.0f, "0"}, NumberCase{-0.0f, "-0"}, NumberCase{0.1f, "0.1"}, NumberCase{1.9955f, "1.9955"},
                                          NumberCase{1500.0f, "1500"}, NumberCase{-0.0035f, "-0.0035"},
                                          NumberCase{std::numeric_limits<float>::infinity(), "null"},
                                          NumberCase{-std::numeric_limits<float>::infinity(), "null"},
