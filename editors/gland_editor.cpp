@@ -128,7 +128,7 @@ constexpr double kButtonPoints = 12;
 
 int rowTop(std::size_t row) { return kFirstRowTop + static_cast<int>(row) * kRowPitch; }
 
-QString text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+QString toQString(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
 // A caption in bold type, as wide as its text, vertically centred on its row.
 QLabel* addCaption(QWidget* parent, const Caption& caption, int left, int top) {
@@ -162,9 +162,9 @@ QPushButton* addButton(QWidget* parent, const char* name, const char* caption, i
 
 QString shownText(const GlandRecord& record, Shown shown) {
   switch (shown) {
-    case Shown::CrossSection: return text(NumberText(record.W));
-    case Shown::GrooveWidth: return text(record.GW);
-    case Shown::CrossSectionTolerance: return text(NumberText(record.WT));
+    case Shown::CrossSection: return toQString(NumberText(record.W));
+    case Shown::GrooveWidth: return toQString(record.GW);
+    case Shown::CrossSectionTolerance: return toQString(NumberText(record.WT));
   }
   return {};
 }
@@ -205,7 +205,7 @@ void GlandEditor::buildRows() {
 
 QLineEdit* GlandEditor::addBox(EditorBox box, int left, int top) {
   auto* edit = new SelectAllLineEdit(this);
-  edit->setObjectName(text(editorBoxName(side_, box)));
+  edit->setObjectName(toQString(editorBoxName(side_, box)));
   edit->setFont(timesFont(kValuePoints, false));
   placeTwips(edit, left, top, kBoxWidth, kRowHeight);
   connect(edit, &QLineEdit::returnPressed, this, &GlandEditor::confirm);
@@ -230,7 +230,7 @@ void GlandEditor::buildButtons() {
 
 void GlandEditor::load() {
   const EditorTexts texts = editorLoad(record_, side_);
-  for (std::size_t i = 0; i < kEditorBoxCount; ++i) boxes_[i]->setText(text(texts[i]));
+  for (std::size_t i = 0; i < kEditorBoxCount; ++i) boxes_[i]->setText(toQString(texts[i]));
   for (const ValueLabel& value : editorLayout(side_).loadOrder)
     findChild<QLabel*>(QString::fromUtf8(value.name))->setText(shownText(record_, value.shown));
 }
@@ -242,7 +242,7 @@ void GlandEditor::confirm() {
   const OkResult result = editorOk(record_, side_, texts, prompts);
   switch (result.outcome) {
     case OkOutcome::GoOn: emit analysed(); break;
-    case OkOutcome::Refused: emit refused(text(result.message), result.beep); break;
+    case OkOutcome::Refused: emit refused(toQString(result.message), result.beep); break;
     case OkOutcome::Stayed: break;  // the user goes on editing; the boxes stay as typed
   }
 }
