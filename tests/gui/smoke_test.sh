@@ -9,7 +9,7 @@ if [[ -z ${SMOKE_UNDER_XVFB:-} ]]; then
   for tool in xvfb-run xwininfo; do
     command -v "$tool" >/dev/null || { echo "smoke test skipped: $tool not installed"; exit 77; }
   done
-  SMOKE_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$program"
+  SMOKE_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "$program"
 fi
 
 "$program" &
