@@ -25,6 +25,9 @@ if [[ -z ${XDG_RUNTIME_DIR:-} ]]; then
   trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 fi
 
+# The real X display, even when the caller runs the screen tests offscreen.
+export QT_QPA_PLATFORM=xcb
+
 now_ns() { date +%s%N; }
 
 # One run: prints "MILLISECONDS KILOBYTES".

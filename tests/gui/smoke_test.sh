@@ -12,6 +12,8 @@ if [[ -z ${SMOKE_UNDER_XVFB:-} ]]; then
   SMOKE_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "$program"
 fi
 
+# The real X display, even when the caller runs the screen tests offscreen.
+export QT_QPA_PLATFORM=xcb
 "$program" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
