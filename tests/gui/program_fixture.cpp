@@ -83,6 +83,21 @@ void ModalWatchdog::check() {
   QTest::qFail(qPrintable(QStringLiteral("unexpected modal window \"%1\"").arg(title)), __FILE__, __LINE__);
 }
 
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+
+void dropOffscreenNotices(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support"))) return;
+  previousHandler(type, context, message);
+}
+
+}  // namespace
+
+QuietOffscreenNotices::QuietOffscreenNotices() { previousHandler = qInstallMessageHandler(dropOffscreenNotices); }
+
+QuietOffscreenNotices::~QuietOffscreenNotices() { qInstallMessageHandler(previousHandler); }
+
 ProgramFixture::ProgramFixture()
     : flow_(std::make_unique<ScreenFlow>(Platform{messageBoxes, beeper, settingsStore, fileDialog,
                                                   documentOpener},

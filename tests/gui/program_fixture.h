@@ -134,6 +134,16 @@ class ModalWatchdog {
   bool paused_ = false;
 };
 
+// Drops the offscreen platform's notices that it cannot raise windows or pass on size
+// hints, which every screen change would otherwise print; other messages pass through.
+class QuietOffscreenNotices {
+ public:
+  QuietOffscreenNotices();
+  ~QuietOffscreenNotices();
+  QuietOffscreenNotices(const QuietOffscreenNotices&) = delete;
+  QuietOffscreenNotices& operator=(const QuietOffscreenNotices&) = delete;
+};
+
 // What to choose and type on the selection screen. Options are clicked first (cross-
 // section, then gland type), then the given texts are typed over the boxes' contents.
 struct SelectionInput {
@@ -162,6 +172,7 @@ class ProgramFixture {
   FakeFileDialog fileDialog{log};
   FakeDocumentOpener documentOpener{log};
   ModalWatchdog watchdog;
+  QuietOffscreenNotices quiet;
 
   ScreenFlow& flow() { return *flow_; }
   GlandRecord& record() { return flow_->record(); }

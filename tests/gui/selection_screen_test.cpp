@@ -36,6 +36,18 @@ QStringList states(QWidget* screen, const QStringList& names) {
   return result;
 }
 
+// Makes `locale` the program's default locale for the life of the object.
+class DefaultLocale {
+ public:
+  explicit DefaultLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+  ~DefaultLocale() { QLocale::setDefault(previous_); }
+  DefaultLocale(const DefaultLocale&) = delete;
+  DefaultLocale& operator=(const DefaultLocale&) = delete;
+
+ private:
+  QLocale previous_;
+};
+
 const QStringList kDiameterRows{"lblPDF", "txtPDF", "lblPDFUnit", "lblBDM", "txtBDM", "lblBDMUnit"};
 
 }  // namespace
@@ -62,6 +74,7 @@ class SelectionScreenTest : public QObject {
   void sealFitOfARodGrooveComparesTheSealOutside();
   void boundaryInputsAreAccepted_data();
   void boundaryInputsAreAccepted();
+  void numbersUseADecimalPointWhateverTheLocale();
 };
 
 void SelectionScreenTest::loadShowsEveryControlAsSpecified_data() {
@@ -391,6 +404,20 @@ void SelectionScreenTest::boundaryInputsAreAccepted() {
   QVERIFY(editor);
   QVERIFY(!program.flow().messageDialog());
   QCOMPARE(program.beeper.count, 0);
+}
+
+void SelectionScreenTest::numbersUseADecimalPointWhateverTheLocale() {
+  DefaultLocale german(QLocale(QLocale::German, QLocale::Germany));
+  ProgramFixture program;
+  QVERIFY(program.toSelectionScreen());
+  QVERIFY(program.submitSelection({.crossSection = "opt139", .glandType = "optHousing", .sealInsideDia = "0,975",
+                                   .rodDia = "1", .pressure = "500"}));
+  QCOMPARE(program.messageShown(), std::optional<QString>(QStringLiteral("Enter numeric values only.")));
+  QVERIFY(ProgramFixture::click(program.flow().messageDialog(), "cmdOk"));
+
+  QVERIFY(program.submitSelection({.sealInsideDia = "0.975"}));
+  QVERIFY(program.flow().editor());
+  QCOMPARE(program.record().ID, 0.975f);
 }
 
 QTEST_MAIN(SelectionScreenTest)
