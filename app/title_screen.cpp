@@ -40,9 +40,11 @@ TitleScreen::TitleScreen(QWidget* parent) : MainScreen(parent) {
   setObjectName(QStringLiteral("frmTitle"));
   setFixedSize(twips(kWidth), twips(kHeight));
 
+  // The revision follows the name at its baseline, wherever the name's font ends it.
   QLabel* name = makeLabel(this, "Label3", QStringLiteral("Glandwise"), timesFont(24, true), {kMargin, 180, 3000, 660});
-  const int revisionLeft = kMargin + (name->fontMetrics().horizontalAdvance(name->text()) + 10) * 15;
-  makeLabel(this, "Label4", QStringLiteral("Rev. 2.1a"), timesFont(12, true), {revisionLeft, 330, 1500, 420});
+  name->resize(name->sizeHint().width(), name->height());
+  QLabel* revision = makeLabel(this, "Label4", QStringLiteral("Rev. 2.1a"), timesFont(12, true), {0, 330, 1500, 420});
+  revision->move(name->geometry().right() + 10, revision->y());
 
   auto* logo = new QLabel(this);
   logo->setObjectName(QStringLiteral("Image1"));
