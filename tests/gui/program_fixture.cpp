@@ -25,7 +25,6 @@ bool FakeMessageBoxes::askYesNo(const std::string& text) {
 
 void FakeMessageBoxes::notify(const std::string& text) {
   texts.push_back(text);
-  notices.push_back(text);
   log_.push_back("notice: " + text);
 }
 
@@ -74,7 +73,7 @@ ModalWatchdog::~ModalWatchdog() { timer_.stop(); }
 
 void ModalWatchdog::check() {
   QWidget* modal = QApplication::activeModalWidget();
-  if (paused_ || !modal) return;
+  if (!modal) return;
   const QString title = modal->windowTitle();
   if (auto* dialog = qobject_cast<QDialog*>(modal))
     dialog->reject();

@@ -49,8 +49,7 @@ class FakeMessageBoxes final : public MessageBoxes {
   void notify(const std::string& text) override;
 
   std::deque<bool> answers;         // true = Yes
-  std::vector<std::string> texts;   // every text shown, questions and notices
-  std::vector<std::string> notices; // the OK-only texts
+  std::vector<std::string> texts;  // every text shown, questions and notices
 
  private:
   EventLog& log_;
@@ -124,14 +123,9 @@ class ModalWatchdog {
   ModalWatchdog(const ModalWatchdog&) = delete;
   ModalWatchdog& operator=(const ModalWatchdog&) = delete;
 
-  // While paused (a test that opens a real message box on purpose), modal windows pass.
-  void pause() { paused_ = true; }
-  void resume() { paused_ = false; }
-
  private:
   void check();
   QTimer timer_;
-  bool paused_ = false;
 };
 
 // Drops the offscreen platform's notices that it cannot raise windows or pass on size
