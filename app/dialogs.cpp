@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -39,6 +40,13 @@ void SystemDialog::dismiss() { emit dismissed(); }
 void SystemDialog::closeEvent(QCloseEvent* event) {
   event->ignore();
   dismiss();
+}
+
+void SystemDialog::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape)
+    dismiss();
+  else
+    QWidget::keyPressEvent(event);
 }
 
 namespace {

@@ -11,8 +11,8 @@ class QLabel;
 namespace glandwise {
 
 // Base of the small windows: an ordinary, non-blocking window titled "Glandwise Rev. 2.1a".
-// Its own button and its window frame's close both dismiss it; the screen flow then
-// unloads it.
+// Its own button, its window frame's close and the Escape key all dismiss it; the screen
+// flow then unloads it.
 class SystemDialog : public QWidget {
   Q_OBJECT
  public:
@@ -26,6 +26,7 @@ class SystemDialog : public QWidget {
   // The closing step of this dialog, then the request to unload it.
   virtual void dismiss();
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 };
 
 // frmError: a warning sign, the message centred beside it, and OK. Constructing it is

@@ -40,12 +40,46 @@ ResultsSheet* toSheet(ProgramFixture& program) {
   return program.flow().resultsSheet();
 }
 
+// How a test closes a dialog.
+enum class Closing { OwnButton, WindowFrame, EscapeKey };
+
+// Closes `dialog` as `how` says; `button` is its own button.
+bool close(QWidget* dialog, Closing how, const char* button) {
+  switch (how) {
+    case Closing::OwnButton:
+      return ProgramFixture::click(dialog, button);
+    case Closing::WindowFrame:
+      ProgramFixture::closeByFrame(dialog);
+      return true;
+    case Closing::EscapeKey:
+      QTest::keyClick(dialog, Qt::Key_Escape);
+      return true;
+  }
+  return false;
+}
+
+constexpr Closing kEveryClosing[] = {Closing::OwnButton, Closing::WindowFrame, Closing::EscapeKey};
+
+const char* closingName(Closing how) {
+  switch (how) {
+    case Closing::OwnButton:
+      return "own button";
+    case Closing::WindowFrame:
+      return "window frame";
+    case Closing::EscapeKey:
+      return "Escape";
+  }
+  return "?";
+}
+
 QString labelText(QWidget* window, const char* name) {
   auto* label = ProgramFixture::control<QLabel>(window, name);
   return label ? label->text() : QStringLiteral("<no %1>").arg(QLatin1String(name));
 }
 
 }  // namespace
+
+Q_DECLARE_METATYPE(Closing)
 
 class DialogsTest : public QObject {
   Q_OBJECT
@@ -88,13 +122,12 @@ void DialogsTest::refusalShowsTheMessageDialogWithoutBlocking() {
 }
 
 void DialogsTest::messageDialogOkResetsTheTextAndUnloads_data() {
-  QTest::addColumn<bool>("byFrame");
-  QTest::newRow("OK button") << false;
-  QTest::newRow("window frame") << true;
+  QTest::addColumn<Closing>("how");
+  for (Closing how : kEveryClosing) QTest::addRow("%s", closingName(how)) << how;
 }
 
 void DialogsTest::messageDialogOkResetsTheTextAndUnloads() {
-  QFETCH(bool, byFrame);
+  QFETCH(Closing, how);
   ProgramFixture program;
   QVERIFY(program.toSelectionScreen());
   QVERIFY(program.submitSelection({.crossSection = "opt210", .glandType = "optRod", .sealInsideDia = "1.5",
@@ -103,10 +136,7 @@ void DialogsTest::messageDialogOkResetsTheTextAndUnloads() {
   QVERIFY(dialog);
   QCOMPARE(program.record().ErrorText, std::string("Enter numeric values only."));
 
-  if (byFrame)
-    ProgramFixture::closeByFrame(dialog);
-  else
-    QVERIFY(ProgramFixture::click(dialog, "cmdOk"));
+  QVERIFY(close(dialog, how, "cmdOk"));
   ProgramFixture::settle();
   QVERIFY(dialog.isNull());
   QVERIFY(!program.flow().messageDialog());
@@ -200,16 +230,15 @@ void DialogsTest::helpAgainRaisesTheOpenDialog() {
 
 void DialogsTest::infoDialogCloses_data() {
   QTest::addColumn<QString>("help");
-  QTest::addColumn<bool>("byFrame");
-  QTest::newRow("eccentricity, Close") << "cmdH1" << false;
-  QTest::newRow("eccentricity, window frame") << "cmdH1" << true;
-  QTest::newRow("friction, Close") << "cmdH2" << false;
-  QTest::newRow("friction, window frame") << "cmdH2" << true;
+  QTest::addColumn<Closing>("how");
+  for (const auto& [help, dialog] : {std::pair{"cmdH1", "frmEccInfo"}, std::pair{"cmdH2", "frmFrictionInfo"}})
+    for (Closing how : kEveryClosing)
+      QTest::addRow("%s, %s", dialog, closingName(how)) << QString::fromLatin1(help) << how;
 }
 
 void DialogsTest::infoDialogCloses() {
   QFETCH(QString, help);
-  QFETCH(bool, byFrame);
+  QFETCH(Closing, how);
   ProgramFixture program;
   ResultsSheet* sheet = toSheet(program);
   QVERIFY(sheet);
@@ -217,10 +246,7 @@ void DialogsTest::infoDialogCloses() {
   QPointer<InfoDialog> dialog = infoDialog(program, help);
   QVERIFY(dialog);
 
-  if (byFrame)
-    ProgramFixture::closeByFrame(dialog);
-  else
-    QVERIFY(ProgramFixture::click(dialog, "cmdClose"));
+  QVERIFY(close(dialog, how, "cmdClose"));
   ProgramFixture::settle();
   QVERIFY(dialog.isNull());
   QVERIFY(!infoDialog(program, help));
