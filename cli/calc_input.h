@@ -38,9 +38,10 @@ struct ParsedInput {
   std::string problem;  // e.g. `unknown field "sealid"`; empty when the line is usable
 };
 
-// Reads one JSON Lines record. Every field is optional; unknown fields, fields of the wrong
-// JSON kind, unknown option values, edits without a gland type or naming a box that the
-// chosen editor lacks, and answers other than "yes"/"no" are problems.
+// Reads one JSON Lines record. Every field is optional; text that is not one JSON object,
+// unknown fields, fields given twice, fields of the wrong JSON kind, unknown option values,
+// edits without a gland type or naming a box that the chosen editor lacks, and answers
+// other than "yes"/"no" are problems. The first problem in reading order is reported.
 ParsedInput parseInputLine(std::string_view line);
 
 // True for a line holding nothing but blanks, tabs and a carriage return.
