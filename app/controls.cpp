@@ -22,7 +22,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(QString::fromLatin1(name));
   button->setFont(timesFont(10, true));
-  button->setAutoDefault(false);
+  button->setAutoDefault(true);  // Return presses the focused button, as Space does
   placeTwips(button, place.left, place.top, place.width, place.height);
   return button;
 }

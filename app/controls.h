@@ -18,7 +18,7 @@ struct TwipRect {
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QFont& font, TwipRect place,
                   bool wrap = false);
 
-// A push button.
+// A push button; Return or Space presses it when it has the focus.
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, TwipRect place);
 
 // The font of the shell's buttons and ordinary labels.

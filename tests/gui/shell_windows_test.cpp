@@ -88,6 +88,7 @@ class ShellWindowsTest : public QObject {
   void noTextIsClipped();
   void noControlsOverlap_data();
   void noControlsOverlap();
+  void returnPressesTheFocusedButton();
   void endingLeavesTheEventLoopAtOnce();
 };
 
@@ -205,6 +206,22 @@ void ShellWindowsTest::noControlsOverlap() {
         QVERIFY2(!controls[i]->geometry().intersects(controls[j]->geometry()),
                  qPrintable(controls[i]->objectName() + " overlaps " + controls[j]->objectName()));
   }
+}
+
+void ShellWindowsTest::returnPressesTheFocusedButton() {
+  ProgramFixture program;
+  TitleScreen* title = program.flow().titleScreen();
+  QVERIFY(QTest::qWaitForWindowActive(title));
+  QCOMPARE(QApplication::focusWidget(), ProgramFixture::control(title, "cmdOk"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  ProgramFixture::settle();
+  SelectionScreen* selection = program.flow().selectionScreen();
+  QVERIFY(selection && selection->isVisible());
+
+  QVERIFY(QTest::qWaitForWindowActive(selection));
+  ProgramFixture::control(selection, "cmdExit")->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QCOMPARE(program.endRequests(), 1);
 }
 
 void ShellWindowsTest::endingLeavesTheEventLoopAtOnce() {
