@@ -1,6 +1,7 @@
 #include "calc_batch.h"
 
 #include <algorithm>
+#include <atomic>
 #include <istream>
 #include <ostream>
 #include <thread>
@@ -15,8 +16,11 @@ namespace glandwise::calc {
 namespace {
 
 // Lines gathered before they are worked on; small enough to keep the memory low, large
-// enough to make starting a thread per block negligible.
-constexpr std::size_t kBlockLines = 1024;
+// enough to make starting the helper threads once per block negligible.
+constexpr std::size_t kBlockLines = 2048;
+// Lines that a thread takes at a time; small enough that the threads finish a block
+// together, large enough that taking them costs nothing.
+constexpr std::size_t kChunkLines = 32;
 
 // A run of consecutive input lines.
 struct Block {
@@ -24,18 +28,21 @@ struct Block {
   std::size_t firstLineNumber = 1;  // input line number of lines[0]
 };
 
-// The output of a contiguous part of a block. Each part sits on cache lines of its own,
-// since the thread that works it writes to it all the time.
-struct alignas(64) PartOutput {
+// The output of a chunk of a block. Each chunk sits on cache lines of its own, since the
+// thread that works it writes to it all the time.
+struct alignas(64) ChunkOutput {
   JsonWriter json;      // the output objects, one per line
   BatchSummary counts;  // how many lines were processed and how many were errors
 };
 
-void calculatePart(const Block& block, std::size_t begin, std::size_t end, PartOutput& part) {
-  for (std::size_t i = begin; i < end; ++i) {
+void calculateChunk(const Block& block, std::size_t chunk, ChunkOutput& output) {
+  output.json.clear();
+  output.counts = {};
+  const std::size_t end = std::min((chunk + 1) * kChunkLines, block.lines.size());
+  for (std::size_t i = chunk * kChunkLines; i < end; ++i) {
     if (isBlankLine(block.lines[i])) continue;
-    const bool usable = calculateLine(block.lines[i], block.firstLineNumber + i, part.json);
-    ++(usable ? part.counts.processedLines : part.counts.errorLines);
+    const bool usable = calculateLine(block.lines[i], block.firstLineNumber + i, output.json);
+    ++(usable ? output.counts.processedLines : output.counts.errorLines);
   }
 }
 
@@ -51,19 +58,20 @@ bool readBlock(std::istream& in, Block& block) {
   return !block.lines.empty();
 }
 
-// Works the block's lines split into contiguous parts, one per element of `parts`, the
-// first on this thread. The parts' buffers are reused from block to block.
-void calculateBlock(const Block& block, std::vector<PartOutput>& parts) {
-  const std::size_t partSize = (block.lines.size() + parts.size() - 1) / parts.size();
-  const auto partBegin = [&](std::size_t p) { return std::min(p * partSize, block.lines.size()); };
-  for (PartOutput& part : parts) {
-    part.json.clear();
-    part.counts = {};
-  }
+// Works the block's chunks on `threads` threads, this one included, each taking the next
+// chunk as soon as it is free. Returns the chunk count; the outputs are reused from block
+// to block.
+std::size_t calculateBlock(const Block& block, unsigned threads, std::vector<ChunkOutput>& outputs) {
+  const std::size_t chunkCount = (block.lines.size() + kChunkLines - 1) / kChunkLines;
+  if (outputs.size() < chunkCount) outputs = std::vector<ChunkOutput>(chunkCount);
+  std::atomic<std::size_t> nextChunk = 0;
+  const auto work = [&] {
+    for (std::size_t chunk; (chunk = nextChunk++) < chunkCount;) calculateChunk(block, chunk, outputs[chunk]);
+  };
   std::vector<std::jthread> helpers;
-  for (std::size_t p = 1; p < parts.size() && partBegin(p) < block.lines.size(); ++p)
-    helpers.emplace_back(calculatePart, std::cref(block), partBegin(p), partBegin(p + 1), std::ref(parts[p]));
-  calculatePart(block, 0, partBegin(1), parts[0]);
+  for (std::size_t t = 1; t < std::min<std::size_t>(threads, chunkCount); ++t) helpers.emplace_back(work);
+  work();
+  return chunkCount;
 }  // the helpers join on leaving
 
 }  // namespace
@@ -83,13 +91,14 @@ bool calculateLine(std::string_view line, std::size_t lineNumber, JsonWriter& ou
 BatchSummary runBatch(std::istream& in, std::ostream& out, const BatchOptions& options) {
   BatchSummary summary;
   Block block;
-  std::vector<PartOutput> parts(std::max(options.threads, 1u));
+  std::vector<ChunkOutput> outputs;
   while (readBlock(in, block)) {
-    calculateBlock(block, parts);
-    for (const PartOutput& part : parts) {
-      out.write(part.json.text().data(), static_cast<std::streamsize>(part.json.text().size()));
-      summary.processedLines += part.counts.processedLines;
-      summary.errorLines += part.counts.errorLines;
+    const std::size_t chunkCount = calculateBlock(block, options.threads, outputs);
+    for (std::size_t chunk = 0; chunk < chunkCount; ++chunk) {
+      const ChunkOutput& output = outputs[chunk];
+      out.write(output.json.text().data(), static_cast<std::streamsize>(output.json.text().size()));
+      summary.processedLines += output.counts.processedLines;
+      summary.errorLines += output.counts.errorLines;
     }
     out.flush();
     block.firstLineNumber += block.lines.size();
