@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "report.h"
+
 namespace glandwise {
 namespace {
 
@@ -40,9 +42,12 @@ void ScreenFlow::leaveTitle() {
 void ScreenFlow::openEditor(GlandKind kind) {
   selection_.get()->hide();
   GlandEditor& editor = editor_.load(record_, glandSide(kind), platform_);
+  editorHandbookDialog_ = {};
   connect(&editor, &GlandEditor::analysed, this, &ScreenFlow::openResultsSheet);
   connect(&editor, &GlandEditor::refused, this, &ScreenFlow::showMessage);
   connect(&editor, &GlandEditor::backRequested, this, &ScreenFlow::backToSelection);
+  connect(&editor, &GlandEditor::handbookRequested, this,
+          [this] { handbook_.pressOnOtherScreen(editorHandbookDialog_); });
   connect(&editor, &MainScreen::exitRequested, this, &ScreenFlow::endProgram);
   bringToFront(editor);
 }
@@ -56,9 +61,13 @@ void ScreenFlow::openResultsSheet() {
   GlandEditor& editor = *editor_.get();
   editor.hide();
   ResultsSheet& sheet = sheet_.load(record_, editor.side());
+  sheetHandbookDialog_ = {};
   connect(&sheet, &ResultsSheet::editRequested, this, &ScreenFlow::backToEditor);
   connect(&sheet, &ResultsSheet::eccentricityHelpRequested, this, &ScreenFlow::openEccentricityInfo);
   connect(&sheet, &ResultsSheet::frictionHelpRequested, this, &ScreenFlow::openFrictionInfo);
+  connect(&sheet, &ResultsSheet::printRequested, this, &ScreenFlow::printSheet);
+  connect(&sheet, &ResultsSheet::handbookRequested, this,
+          [this] { handbook_.pressOnOtherScreen(sheetHandbookDialog_); });
   connect(&sheet, &MainScreen::exitRequested, this, &ScreenFlow::endProgram);
   bringToFront(sheet);
 }
@@ -92,6 +101,8 @@ void ScreenFlow::openInfo(ScreenSlot<InfoDialog>& slot, const InfoTexts& texts) 
   }
   bringToFront(*slot.get());
 }
+
+void ScreenFlow::printSheet() { printReport(*sheet_.get(), platform_.printDialog, platform_.messageBoxes); }
 
 void ScreenFlow::endProgram() { endProgram_(); }
 

@@ -67,6 +67,7 @@ class ScreenFlow : public QObject {
   void openResultsSheet();
   void backToEditor();
   void openInfo(ScreenSlot<InfoDialog>& slot, const InfoTexts& texts);
+  void printSheet();
 
   GlandRecord record_;
   Platform platform_;
@@ -80,6 +81,10 @@ class ScreenFlow : public QObject {
   ScreenSlot<MessageDialog> message_;      // frmError
   ScreenSlot<InfoDialog> eccentricityInfo_;  // frmEccInfo
   ScreenSlot<InfoDialog> frictionInfo_;      // frmFrictionInfo
+  // The file-open dialogs of the loaded editor and results sheet: each remembers the file
+  // chosen last in it while its screen stays loaded.
+  HandbookDialogMemory editorHandbookDialog_;
+  HandbookDialogMemory sheetHandbookDialog_;
 };
 
 }  // namespace glandwise

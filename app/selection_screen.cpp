@@ -73,7 +73,7 @@ void SelectionScreen::EntryRow::setEnabled(bool enabled) const {
 }
 
 SelectionScreen::SelectionScreen(GlandRecord& record, HandbookLauncher& handbook, QWidget* parent)
-    : MainScreen(parent), record_(record) {
+    : MainScreen(parent), record_(record), handbook_(handbook) {
   setObjectName(QStringLiteral("frmFirst"));
   setFixedSize(twips(kWidth), twips(kHeight));
 
@@ -140,7 +140,7 @@ void SelectionScreen::buildRightColumn() {
   QPushButton* ok = makeButton(this, "cmdOk", QStringLiteral("OK"), {kRightColumn, 2460, kRightWidth, 480});
   QPushButton* exit = makeButton(this, "cmdExit", QStringLiteral("EXIT"), {kRightColumn, 3090, kRightWidth, 480});
 
-  connect(handbook, &QPushButton::clicked, this, &SelectionScreen::handbookRequested);
+  connect(handbook, &QPushButton::clicked, this, &SelectionScreen::pressHandbook);
   connect(ok, &QPushButton::clicked, this, &SelectionScreen::pressOk);
   connect(exit, &QPushButton::clicked, this, &MainScreen::exitRequested);
 }
@@ -163,6 +163,11 @@ void SelectionScreen::chooseGlandType(GlandKind kind) {
   readBoxes();
   selectGlandType(record_, entries_, kind);
   showEntries();
+}
+
+void SelectionScreen::pressHandbook() {
+  const std::string shown = handbook_.pressOnSelectionScreen(handbookPath_->text().toStdString(), handbookDialog_);
+  handbookPath_->setText(text(shown));
 }
 
 void SelectionScreen::pressOk() {

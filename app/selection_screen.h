@@ -30,7 +30,6 @@ class SelectionScreen : public MainScreen {
   void accepted(GlandKind kind);
   // OK refused the input: beep when asked, then show `message` in the message dialog.
   void refused(const QString& message, bool beep);
-  void handbookRequested();
 
  private:
   // One row of label, text box and unit label.
@@ -51,10 +50,13 @@ class SelectionScreen : public MainScreen {
   void chooseCrossSection(int index);
   void chooseGlandType(GlandKind kind);
   void pressOk();
+  void pressHandbook();
   void readBoxes();
   void showEntries();
 
   GlandRecord& record_;
+  HandbookLauncher& handbook_;
+  HandbookDialogMemory handbookDialog_;  // this screen's file-open dialog: the file chosen last
   SelectionEntries entries_;  // the options chosen and the four boxes' texts, as the core sees them
   EntryRow sealInsideDia_;    // lblID, txtID, lblIDUnit
   EntryRow rodDia_;           // lblPDF, txtPDF, lblPDFUnit (groove in the housing)

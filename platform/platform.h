@@ -1,12 +1,15 @@
 #pragma once
 // The platform services Glandwise uses, each behind a small interface so that tests can
 // substitute them. The interfaces speak plain C++ strings (UTF-8); the Qt implementations
-// live beside this header.
+// live beside this header. The Print dialog's interface is in print_dialog.h, as it deals
+// in Qt printers.
 
 #include <optional>
 #include <string>
 
 namespace glandwise {
+
+class PrintDialog;  // the system's Print dialog (print_dialog.h)
 
 // Modal message boxes with the application title "Glandwise v 2.1a" and no icon.
 class MessageBoxes {
@@ -63,6 +66,7 @@ struct Platform {
   SettingsStore& settings;
   FileDialog& fileDialog;
   DocumentOpener& documentOpener;
+  PrintDialog& printDialog;
 };
 
 }  // namespace glandwise

@@ -2,6 +2,7 @@
 // The platform services of the desktop program, provided by Qt.
 
 #include "platform.h"
+#include "print_dialog.h"
 
 namespace glandwise {
 
@@ -49,7 +50,7 @@ class QtDocumentOpener final : public DocumentOpener {
 // Every Qt platform service of one run, and the Platform that hands them to the screens.
 class QtPlatform {
  public:
-  Platform platform() { return {messageBoxes_, beeper_, settings_, fileDialog_, documentOpener_}; }
+  Platform platform() { return {messageBoxes_, beeper_, settings_, fileDialog_, documentOpener_, printDialog_}; }
 
  private:
   QtMessageBoxes messageBoxes_;
@@ -57,6 +58,7 @@ class QtPlatform {
   QtSettingsStore settings_;
   QtFileDialog fileDialog_;
   QtDocumentOpener documentOpener_;
+  QtPrintDialog printDialog_;
 };
 
 }  // namespace glandwise

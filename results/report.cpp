@@ -1,6 +1,7 @@
 #include "report.h"
 
 #include <QPainter>
+#include <QPicture>
 #include <QPrinter>
 #include <QWidget>
 
@@ -8,8 +9,6 @@
 
 namespace glandwise {
 namespace {
-
-constexpr double kSheetPixelsPerInch = 96.0;  // 15 twips to a pixel, 1440 twips to the inch
 
 QWidget* sheetButton(QWidget& sheet, const char* name) {
   return sheet.findChild<QWidget*>(QString::fromLatin1(name));
@@ -28,16 +27,23 @@ HiddenSheetButtons::~HiddenSheetButtons() {
 }
 
 QString renderSheetPage(QWidget& sheet, QPrinter& printer) {
+  // Recorded as drawing commands, not pixels, so that the text stays text on the page.
+  QPicture picture;
+  sheet.render(&picture, QPoint(), QRegion(), QWidget::DrawChildren);
+
   QPainter painter;
   if (!painter.begin(&printer))
     return QStringLiteral("The printer could not be started. Check that a printer is installed and "
                           "available, or print to a PDF file instead.");
+  // Playing the picture scales it from the screen's resolution to the printer's: the
+  // sheet's natural size. Shrink it only when the page is smaller than the sheet.
   const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-  const double natural = printer.resolution() / kSheetPixelsPerInch;
-  const double scale = std::min({natural, page.width() / double(sheet.width()), page.height() / double(sheet.height())});
-  painter.translate((page.width() - sheet.width() * scale) / 2, (page.height() - sheet.height() * scale) / 2);
-  painter.scale(scale, scale);
-  sheet.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+  const double natural = double(printer.logicalDpiX()) / picture.logicalDpiX();
+  const QSizeF printed = QSizeF(sheet.size()) * natural;
+  const double fit = std::min({1.0, page.width() / printed.width(), page.height() / printed.height()});
+  painter.translate((page.width() - printed.width() * fit) / 2, (page.height() - printed.height() * fit) / 2);
+  painter.scale(fit, fit);
+  painter.drawPicture(0, 0, picture);
   if (!painter.end() || printer.printerState() == QPrinter::Error)
     return QStringLiteral("The printer reported an error while printing the page.");
   return {};

@@ -28,9 +28,10 @@ class HiddenSheetButtons {
   QWidget& sheet_;
 };
 
-// Renders `sheet` (buttons should already be hidden) onto one page of `printer`, at its
-// natural size (96 sheet pixels to the inch) and the printer's own resolution, centred
-// within the page margins; shrinks it only if the page is too small. Returns an empty
+// Renders `sheet` (buttons should already be hidden) onto one page of `printer` as
+// drawing commands at the printer's own resolution (text stays text), at the sheet's
+// natural size (15 twips to a pixel), centred within the page margins; shrinks it only
+// if the page is too small. Returns an empty
 // text on success, otherwise the reason in words a person understands.
 QString renderSheetPage(QWidget& sheet, QPrinter& printer);
 

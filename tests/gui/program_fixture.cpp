@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QPrinter>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -47,6 +48,15 @@ int FakeDocumentOpener::open(const std::string& path) {
   opened.push_back(path);
   log_.push_back("open: " + path);
   return result;
+}
+
+bool FakePrintDialog::choosePrinter(QPrinter& printer, QWidget*) {
+  log_.push_back("print dialog");
+  if (whileOpen) whileOpen();
+  if (outputFile.isEmpty()) return false;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(outputFile);
+  return true;
 }
 
 TemporarySettings::TemporarySettings()
@@ -99,7 +109,7 @@ QuietOffscreenNotices::~QuietOffscreenNotices() { qInstallMessageHandler(previou
 
 ProgramFixture::ProgramFixture()
     : flow_(std::make_unique<ScreenFlow>(Platform{messageBoxes, beeper, settingsStore, fileDialog,
-                                                  documentOpener},
+                                                  documentOpener, printDialog},
                                          [this] { ++endRequests_; })) {
   flow_->start();
   settle();

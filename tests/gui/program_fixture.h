@@ -20,6 +20,7 @@
 // glandwise_add_screen_test() in this folder's CMakeLists.txt and run offscreen.
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,13 +32,14 @@
 #include <QWidget>
 
 #include "platform.h"
+#include "print_dialog.h"
 #include "qt_platform.h"
 #include "screen_flow.h"
 
 namespace glandwise::testing {
 
 // What the fake services saw, in order: "beep", "question: TEXT", "notice: TEXT",
-// "file dialog: TITLE", "open: PATH".
+// "file dialog: TITLE", "open: PATH", "print dialog".
 using EventLog = std::vector<std::string>;
 
 // Message boxes answered by the test: Yes/No from `answers` (front first); an unexpected
@@ -92,6 +94,21 @@ class FakeDocumentOpener final : public DocumentOpener {
 
   int result = QtDocumentOpener::kOpened;
   std::vector<std::string> opened;
+
+ private:
+  EventLog& log_;
+};
+
+// The Print dialog answered by the test: chooses to print into the PDF file `outputFile`,
+// or cancels when it is empty. `whileOpen` runs while the dialog is up, so that a test can
+// look at the screen behind it.
+class FakePrintDialog final : public PrintDialog {
+ public:
+  explicit FakePrintDialog(EventLog& log) : log_(log) {}
+  bool choosePrinter(QPrinter& printer, QWidget* parent) override;
+
+  QString outputFile;
+  std::function<void()> whileOpen;
 
  private:
   EventLog& log_;
@@ -165,6 +182,7 @@ class ProgramFixture {
   FakeBeeper beeper{log};
   FakeFileDialog fileDialog{log};
   FakeDocumentOpener documentOpener{log};
+  FakePrintDialog printDialog{log};
   ModalWatchdog watchdog;
   QuietOffscreenNotices quiet;
 

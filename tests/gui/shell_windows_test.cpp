@@ -232,7 +232,8 @@ void ShellWindowsTest::endingLeavesTheEventLoopAtOnce() {
   FakeBeeper beeper{log};
   FakeFileDialog files{log};
   FakeDocumentOpener opener{log};
-  ScreenFlow flow({boxes, beeper, settings, files, opener});  // the program's own end
+  FakePrintDialog printer{log};
+  ScreenFlow flow({boxes, beeper, settings, files, opener, printer});  // the program's own end
   flow.start();
   flow.openFrictionInfo();
 

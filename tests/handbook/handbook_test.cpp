@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "handbook.h"
+#include "print_dialog.h"
 
 using namespace glandwise;
 
@@ -70,6 +71,12 @@ class SilentBeeper final : public Beeper {
   void beep() override {}
 };
 
+// The handbook never prints; a Print dialog that always cancels completes the platform.
+class CancellingPrintDialog final : public PrintDialog {
+ public:
+  bool choosePrinter(QPrinter&, QWidget*) override { return false; }
+};
+
 class HandbookTest : public testing::Test {
  protected:
   // A fresh program run over the same per-user settings.
@@ -83,7 +90,8 @@ class HandbookTest : public testing::Test {
   RecordingOpener opener;
   RecordingBoxes boxes;
   SilentBeeper beeper;
-  Platform platform{boxes, beeper, settings, dialog, opener};
+  CancellingPrintDialog printDialog;
+  Platform platform{boxes, beeper, settings, dialog, opener, printDialog};
   GlandRecord record;
 };
 
