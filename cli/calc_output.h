@@ -18,8 +18,10 @@
 
 namespace glandwise::calc {
 
+// Writes the object of a line that was worked through the screens.
 void writeSessionResult(JsonWriter& json, std::size_t lineNumber, const SessionResult& result);
 
+// Writes the "error" object of an unusable line; `problem` says what is wrong with it.
 void writeLineError(JsonWriter& json, std::size_t lineNumber, std::string_view problem);
 
 }  // namespace glandwise::calc
