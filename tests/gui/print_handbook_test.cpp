@@ -225,51 +225,38 @@ void PrintHandbookTest::editorAndSheetAskOpenAndKeepTheirOwnChoice() {
   QCOMPARE(ProgramFixture::control<QLineEdit>(program.flow().selectionScreen(), "Text1")->text(), QString());
 }
 
-// One program run on the real settings store and whatever settings folder is current,
-// with the other services substituted.
-struct ProgramRun {
-  QuietOffscreenNotices quiet;
-  QtSettingsStore settings;
-  EventLog log;
-  FakeMessageBoxes boxes{log};
-  FakeBeeper beeper{log};
-  FakeFileDialog files{log};
-  FakeDocumentOpener opener{log};
-  FakePrintDialog printer{log};
-  ScreenFlow flow{{boxes, beeper, settings, files, opener, printer}, [] {}};
-
-  QWidget* selection() {
-    flow.start();
-    ProgramFixture::click(flow.titleScreen(), "cmdOk");
-    ProgramFixture::settle();
-    return flow.selectionScreen();
-  }
-};
+// Starts `run` and goes on from the title screen; the selection screen.
+static QWidget* selectionOf(ProgramRun& run) {
+  run.flow.start();
+  ProgramFixture::click(run.flow.titleScreen(), "cmdOk");
+  ProgramFixture::settle();
+  return run.flow.selectionScreen();
+}
 
 // The setting goes through the real QSettings store in a temporary folder and is read back
 // by a fresh program start; an empty path is stored too.
 void PrintHandbookTest::settingSurvivesAFreshStart() {
   TemporarySettings folder;
   {
-    ProgramRun first;
-    QWidget* selection = first.selection();
-    first.files.choices = {std::string("/docs/kept.pdf")};
+    ProgramRun first([] {});
+    QWidget* selection = selectionOf(first);
+    first.fileDialog.choices = {std::string("/docs/kept.pdf")};
     QVERIFY(ProgramFixture::click(selection, "cmdHandbook"));
   }
   {
-    ProgramRun second;
-    QWidget* selection = second.selection();
+    ProgramRun second([] {});
+    QWidget* selection = selectionOf(second);
     QCOMPARE(ProgramFixture::control<QLineEdit>(selection, "Text1")->text(), QStringLiteral("/docs/kept.pdf"));
     QVERIFY(ProgramFixture::click(selection, "cmdHandbook"));
-    QCOMPARE(second.opener.opened, std::vector<std::string>{"/docs/kept.pdf"});
+    QCOMPARE(second.documentOpener.opened, std::vector<std::string>{"/docs/kept.pdf"});
     ProgramFixture::control<QLineEdit>(selection, "Text1")->clear();
     QVERIFY(ProgramFixture::click(selection, "cmdHandbook"));  // asks again; cancelled
   }
   QSettings stored(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("MyApp"));
   QVERIFY(stored.contains(QStringLiteral("Config/SelectedFile")));
   QCOMPARE(stored.value(QStringLiteral("Config/SelectedFile")).toString(), QString());
-  ProgramRun third;
-  QCOMPARE(ProgramFixture::control<QLineEdit>(third.selection(), "Text1")->text(), QString());
+  ProgramRun third([] {});
+  QCOMPARE(ProgramFixture::control<QLineEdit>(selectionOf(third), "Text1")->text(), QString());
 }
 
 QTEST_MAIN(PrintHandbookTest)

@@ -166,6 +166,24 @@ struct SelectionInput {
   std::optional<QString> pressure{};       // txtPR
 };
 
+// A program run on the real settings store in whatever settings folder is current (so that
+// several runs can share one TemporarySettings, as successive starts share the user's
+// settings), with the other services faked and the given end-program hook. Not started.
+struct ProgramRun {
+  explicit ProgramRun(ScreenFlow::EndProgram endProgram = &ScreenFlow::endApplication)
+      : flow({messageBoxes, beeper, settings, fileDialog, documentOpener, printDialog}, std::move(endProgram)) {}
+
+  QuietOffscreenNotices quiet;
+  QtSettingsStore settings;
+  EventLog log;
+  FakeMessageBoxes messageBoxes{log};
+  FakeBeeper beeper{log};
+  FakeFileDialog fileDialog{log};
+  FakeDocumentOpener documentOpener{log};
+  FakePrintDialog printDialog{log};
+  ScreenFlow flow;
+};
+
 // The program of one test: fake services, real settings in a temporary folder, the screen
 // flow started on the title screen, and an end-program hook that only counts.
 class ProgramFixture {

@@ -226,14 +226,9 @@ void ShellWindowsTest::returnPressesTheFocusedButton() {
 
 void ShellWindowsTest::endingLeavesTheEventLoopAtOnce() {
   TemporarySettings temporary;
-  QtSettingsStore settings;
-  EventLog log;
-  FakeMessageBoxes boxes{log};
-  FakeBeeper beeper{log};
-  FakeFileDialog files{log};
-  FakeDocumentOpener opener{log};
-  FakePrintDialog printer{log};
-  ScreenFlow flow({boxes, beeper, settings, files, opener, printer});  // the program's own end
+  ProgramRun program;  // the program's own end
+  ScreenFlow& flow = program.flow;
+  EventLog& log = program.log;
   flow.start();
   flow.openFrictionInfo();
 
