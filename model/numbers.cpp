@@ -1,5 +1,6 @@
 #include "numbers.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -66,45 +67,60 @@ std::string NumberText(float value) {
   if (std::isnan(value)) return "NaN";
   if (std::isinf(value)) return value > 0 ? "Inf" : "-Inf";
 
-  // d.dddddde±x: the exact value rounded to 7 significant digits.
-  std::array<char, 32> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                    static_cast<double>(value), std::chars_format::scientific, 6);
-  const std::string_view scientific(buffer.data(), result.ptr - buffer.data());
-  const bool negative = scientific.front() == '-';
-  const std::size_t mantissaStart = negative ? 1 : 0;
-  const std::size_t ePos = scientific.find('e');
-  std::string digits;
-  for (std::size_t i = mantissaStart; i < ePos; ++i)
-    if (scientific[i] != '.') digits.push_back(scientific[i]);
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-  const int exponent = std::atoi(std::string(scientific.substr(ePos + 1)).c_str());
+  // [-]d.dddddde±x: the exact value rounded to 7 significant digits.
+  char scientific[32];
+  const char* end = std::to_chars(scientific, scientific + sizeof scientific, static_cast<double>(value),
+                                  std::chars_format::scientific, 6)
+                        .ptr;
+  const bool negative = scientific[0] == '-';
+  const char* mantissa = scientific + (negative ? 1 : 0);
+  const char* ePos = std::find(mantissa, end, 'e');
+  char digits[8];
+  int digitCount = 0;
+  for (const char* c = mantissa; c < ePos; ++c)
+    if (*c != '.') digits[digitCount++] = *c;
+  while (digitCount > 1 && digits[digitCount - 1] == '0') --digitCount;
+  int exponent = 0;
+  const char* exponentText = ePos + 1;
+  if (*exponentText == '+') ++exponentText;
+  std::from_chars(exponentText, end, exponent);
 
-  std::string text = negative ? "-" : "";
+  char text[32];
+  int length = 0;
+  const auto put = [&](char c) { text[length++] = c; };
+  if (negative) put('-');
   if (exponent < -4 || exponent > 6) {
-    text += digits.front();
-    if (digits.size() > 1) text += "." + digits.substr(1);
-    text += exponent < 0 ? "E-" : "E+";
+    put(digits[0]);
+    if (digitCount > 1) put('.');
+    for (int i = 1; i < digitCount; ++i) put(digits[i]);
+    put('E');
+    put(exponent < 0 ? '-' : '+');
     const int magnitude = std::abs(exponent);
-    if (magnitude < 10) text += '0';
-    text += std::to_string(magnitude);
+    if (magnitude < 10) put('0');
+    length = static_cast<int>(std::to_chars(text + length, text + sizeof text, magnitude).ptr - text);
   } else if (exponent >= 0) {
-    const std::size_t integerDigits = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= integerDigits) {
-      text += digits + std::string(integerDigits - digits.size(), '0');
-    } else {
-      text += digits.substr(0, integerDigits) + "." + digits.substr(integerDigits);
-    }
+    for (int i = 0; i <= exponent; ++i) put(i < digitCount ? digits[i] : '0');
+    if (digitCount > exponent + 1) put('.');
+    for (int i = exponent + 1; i < digitCount; ++i) put(digits[i]);
   } else {
-    text += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    put('0');
+    put('.');
+    for (int i = 1; i < -exponent; ++i) put('0');
+    for (int i = 0; i < digitCount; ++i) put(digits[i]);
   }
-  return text;
+  return std::string(text, static_cast<std::size_t>(length));
 }
 
 ParsedNumber parseNumber(std::string_view text) {
-  const std::string_view trimmed = trimBlanks(text);
+  std::string_view trimmed = trimBlanks(text);
   if (!followsNumberGrammar(trimmed)) return {NumberStatus::NotNumber, 0.0f};
-  const float value = static_cast<float>(toDouble(std::string(trimmed)));
+  const bool negative = trimmed.front() == '-';
+  if (trimmed.front() == '+' || negative) trimmed.remove_prefix(1);
+  double magnitude = 0.0;
+  const auto result = std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), magnitude);
+  // Beyond the double range: strtod tells overflow (infinity) from underflow (zero).
+  if (result.ec == std::errc::result_out_of_range) magnitude = toDouble(std::string(trimmed));
+  const float value = static_cast<float>(negative ? -magnitude : magnitude);
   if (std::isinf(value)) return {NumberStatus::TooLarge, 0.0f};
   return {NumberStatus::Number, value};
 }

@@ -74,6 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{"3.4e38", NumberStatus::Number, 3.4e38f},
                     ParseCase{"1e60", NumberStatus::TooLarge, 0}, ParseCase{"-1e39", NumberStatus::TooLarge, 0},
                     ParseCase{"1e99999", NumberStatus::TooLarge, 0},
+                    ParseCase{"1e-400", NumberStatus::Number, 0.0f}, ParseCase{"-2.5e-9999", NumberStatus::Number, -0.0f},
                     ParseCase{"", NumberStatus::NotNumber, 0}, ParseCase{"   ", NumberStatus::NotNumber, 0},
                     ParseCase{"abc", NumberStatus::NotNumber, 0}, ParseCase{"1,5", NumberStatus::NotNumber, 0},
                     ParseCase{"1,000", NumberStatus::NotNumber, 0}, ParseCase{"$5", NumberStatus::NotNumber, 0},
