@@ -35,13 +35,13 @@ struct alignas(64) ChunkOutput {
   BatchSummary counts;  // how many lines were processed and how many were errors
 };
 
-void calculateChunk(const Block& block, std::size_t chunk, ChunkOutput& output) {
+void calculateChunk(const Block& block, std::size_t chunk, ChunkOutput& output, ReportWriter* reports) {
   output.json.clear();
   output.counts = {};
   const std::size_t end = std::min((chunk + 1) * kChunkLines, block.lines.size());
   for (std::size_t i = chunk * kChunkLines; i < end; ++i) {
     if (isBlankLine(block.lines[i])) continue;
-    const bool usable = calculateLine(block.lines[i], block.firstLineNumber + i, output.json);
+    const bool usable = calculateLine(block.lines[i], block.firstLineNumber + i, output.json, reports);
     ++(usable ? output.counts.processedLines : output.counts.errorLines);
   }
 }
@@ -61,13 +61,16 @@ bool readBlock(std::istream& in, Block& block) {
 // Works the block's chunks on `threads` threads, this one included, each taking the next
 // chunk as soon as it is free. Returns the chunk count; the outputs are reused from block
 // to block.
-std::size_t calculateBlock(const Block& block, unsigned threads, std::vector<ChunkOutput>& outputs) {
+std::size_t calculateBlock(const Block& block, const BatchOptions& options, std::vector<ChunkOutput>& outputs) {
   const std::size_t chunkCount = (block.lines.size() + kChunkLines - 1) / kChunkLines;
   if (outputs.size() < chunkCount) outputs = std::vector<ChunkOutput>(chunkCount);
   std::atomic<std::size_t> nextChunk = 0;
   const auto work = [&] {
-    for (std::size_t chunk; (chunk = nextChunk++) < chunkCount;) calculateChunk(block, chunk, outputs[chunk]);
+    for (std::size_t chunk; (chunk = nextChunk++) < chunkCount;)
+      calculateChunk(block, chunk, outputs[chunk], options.reports);
   };
+  // Reports are drawn with widgets, which live on this thread only.
+  const unsigned threads = options.reports ? 1 : options.threads;
   std::vector<std::jthread> helpers;
   for (std::size_t t = 1; t < std::min<std::size_t>(threads, chunkCount); ++t) helpers.emplace_back(work);
   work();
@@ -76,11 +79,13 @@ std::size_t calculateBlock(const Block& block, unsigned threads, std::vector<Chu
 
 }  // namespace
 
-bool calculateLine(std::string_view line, std::size_t lineNumber, JsonWriter& out) {
+bool calculateLine(std::string_view line, std::size_t lineNumber, JsonWriter& out, ReportWriter* reports) {
   const ParsedInput parsed = parseInputLine(line);
   const bool usable = parsed.problem.empty();
   if (usable) {
-    writeSessionResult(out, lineNumber, runSession(parsed.input));
+    const SessionResult result = runSession(parsed.input);
+    const bool reported = reports && result.outcome == SessionOutcome::Results;
+    writeSessionResult(out, lineNumber, result, reported ? reports->write(lineNumber, result) : std::optional<ReportFile>());
   } else {
     writeLineError(out, lineNumber, parsed.problem);
   }
@@ -93,7 +98,7 @@ BatchSummary runBatch(std::istream& in, std::ostream& out, const BatchOptions& o
   Block block;
   std::vector<ChunkOutput> outputs;
   while (readBlock(in, block)) {
-    const std::size_t chunkCount = calculateBlock(block, options.threads, outputs);
+    const std::size_t chunkCount = calculateBlock(block, options, outputs);
     for (std::size_t chunk = 0; chunk < chunkCount; ++chunk) {
       const ChunkOutput& output = outputs[chunk];
       out.write(output.json.text().data(), static_cast<std::streamsize>(output.json.text().size()));

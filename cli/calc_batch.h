@@ -5,6 +5,7 @@
 #include <iosfwd>
 #include <string_view>
 
+#include "calc_reports.h"
 #include "json_writer.h"
 
 namespace glandwise::calc {
@@ -12,6 +13,7 @@ namespace glandwise::calc {
 // How the batch run divides its work.
 struct BatchOptions {
   unsigned threads = 1;  // lines are worked on this many threads at once; output order is kept
+  ReportWriter* reports = nullptr;  // writes a report per results line; forces one thread
 };
 
 // What a batch run came to.
@@ -22,8 +24,9 @@ struct BatchSummary {
 };
 
 // Works one input line (numbered from 1) and writes its output object as one line to
-// `out`. Returns false when the line was unusable and gave an "error" object.
-bool calculateLine(std::string_view line, std::size_t lineNumber, JsonWriter& out);
+// `out`, with the report written by `reports` (when given) for a line that reaches the
+// results sheet. Returns false when the line was unusable and gave an "error" object.
+bool calculateLine(std::string_view line, std::size_t lineNumber, JsonWriter& out, ReportWriter* reports = nullptr);
 
 // Reads `in` to its end and writes the output of every line that is not blank to `out`.
 // Blank lines give no output but are counted, so line numbers are those of the input.

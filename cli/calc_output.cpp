@@ -76,7 +76,19 @@ void writeSheet(JsonWriter& json, const std::vector<SheetLabel>& sheet) {
 
 }  // namespace
 
-void writeSessionResult(JsonWriter& json, std::size_t lineNumber, const SessionResult& result) {
+void writeReport(JsonWriter& json, const ReportFile& report) {
+  json.key("report");
+  if (report.error.empty()) {
+    json.string(report.path);
+    return;
+  }
+  json.null();
+  json.key("report_error");
+  json.string(report.error);
+}
+
+void writeSessionResult(JsonWriter& json, std::size_t lineNumber, const SessionResult& result,
+                        const std::optional<ReportFile>& report) {
   json.beginObject();
   json.key("outcome");
   json.string(outcomeName(result.outcome));
@@ -92,6 +104,7 @@ void writeSessionResult(JsonWriter& json, std::size_t lineNumber, const SessionR
     json.key("sheet");
     writeSheet(json, result.sheet);
   }
+  if (report) writeReport(json, *report);
   json.endObject();
 }
 

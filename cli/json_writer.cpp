@@ -141,4 +141,9 @@ void JsonWriter::boolean(bool value) {
   closeRoom(std::copy(text.begin(), text.end(), openRoom(text.size())), true);
 }
 
+void JsonWriter::null() {
+  constexpr std::string_view text = "null";
+  closeRoom(std::copy(text.begin(), text.end(), openRoom(text.size())), true);
+}
+
 }  // namespace glandwise::calc

@@ -27,6 +27,7 @@ class JsonWriter {
   void number(float value);
   void integer(std::int64_t value);
   void boolean(bool value);
+  void null();
 
   // Ends the line of the value just written; the next value starts a new line.
   void endLine();

@@ -12,6 +12,15 @@
 
 #include "calc_batch.h"
 
+#ifdef GLANDWISE_WITH_REPORTS
+#include <QApplication>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "pdf_reports.h"
+#endif
+
 namespace {
 
 constexpr int kExitAllProcessed = 0;
@@ -48,6 +57,8 @@ OUTPUT
                 the shortest decimal that reads back to the same 32-bit float, then "Answer"
                 (integer), "GW", "GlandType", "ErrorText", "SelectedFile" (strings)
     "sheet"     only for "results": each value label's objectName -> its caption (no date)
+    "report"    only with --report-dir and "results": the PDF written, or null together
+                with "report_error" saying why it could not be written
   An unusable line (not JSON, not an object, an unknown field, a field given twice, a field
   of the wrong kind, an unknown option value, edits without "gland" or naming a box that the
   editor lacks, an answer other than "yes" or "no") gives
@@ -56,7 +67,7 @@ OUTPUT
 
 EXIT STATUS
   0  every line was processed      1  some line was unusable
-  2  unusable arguments (unknown option, unreadable file)
+  2  unusable arguments (unknown option, unreadable file, report folder that cannot be made)
 
 EXAMPLE
   echo '{"cross_section": "0.139", "gland": "rod", "seal_id": "1.75", "housing": "2", "pressure": "1000"}' | glandwise-calc
@@ -65,6 +76,36 @@ EXAMPLE
 )";
 
 unsigned defaultThreads() { return std::clamp(std::thread::hardware_concurrency(), 1u, 8u); }
+
+#ifdef GLANDWISE_WITH_REPORTS
+// What --report-dir needs while the batch runs: the folder made, an offscreen application
+// for the widgets that draw the reports, and the writer.
+class ReportSetup {
+ public:
+  // Returns false (and says why) when the folder cannot be made.
+  bool start(const std::string& directory, char* programName) {
+    std::error_code error;
+    std::filesystem::create_directories(directory, error);
+    if (error || !std::filesystem::is_directory(directory)) {
+      std::cerr << "glandwise-calc: cannot make the report folder " << directory << ": " << error.message() << '\n';
+      return false;
+    }
+    // The sheets are never shown: draw them without a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    argv_[0] = programName;
+    application_ = std::make_unique<QApplication>(argc_, argv_);
+    writer_.emplace(directory);
+    return true;
+  }
+  glandwise::calc::ReportWriter* writer() { return writer_ ? &*writer_ : nullptr; }
+
+ private:
+  int argc_ = 1;
+  char* argv_[2] = {nullptr, nullptr};
+  std::unique_ptr<QApplication> application_;
+  std::optional<glandwise::calc::PdfReportWriter> writer_;
+};
+#endif
 
 }  // namespace
 
@@ -77,6 +118,12 @@ int main(int argc, char** argv) {
   app.add_option("-j,--threads", options.threads, "worker threads (output order is kept)")
       ->check(CLI::Range(1u, 256u))
       ->capture_default_str();
+#ifdef GLANDWISE_WITH_REPORTS
+  std::string reportDirectory;
+  app.add_option("--report-dir", reportDirectory,
+                 "write a one-page PDF report of every results line into this folder (made if missing), "
+                 "named line-N.pdf, and add its path to the line's object as \"report\"");
+#endif
   app.footer(kFooter);
   try {
     app.parse(argc, argv);
@@ -93,6 +140,13 @@ int main(int argc, char** argv) {
     }
   }
   std::istream& in = inputPath == "-" ? std::cin : file;
+#ifdef GLANDWISE_WITH_REPORTS
+  ReportSetup reports;
+  if (!reportDirectory.empty()) {
+    if (!reports.start(reportDirectory, argv[0])) return kExitUnusableArguments;
+    options.reports = reports.writer();
+  }
+#endif
   const glandwise::calc::BatchSummary summary = glandwise::calc::runBatch(in, std::cout, options);
   if (summary.readFailed) {
     std::cerr << "glandwise-calc: cannot read " << (inputPath == "-" ? "standard input" : inputPath) << '\n';

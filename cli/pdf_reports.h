@@ -1,0 +1,22 @@
+#pragma once
+// The batch calculator's reports as PDF files, drawn by the results sheet's own widget.
+
+#include <string>
+
+#include "calc_reports.h"
+
+namespace glandwise::calc {
+
+// Writes each report as a one-page PDF named after its input line ("line-12.pdf") into one
+// folder, drawn offscreen by the same results-sheet widget and page code as PRINT REPORT.
+// Needs a QApplication on the calling thread.
+class PdfReportWriter final : public ReportWriter {
+ public:
+  explicit PdfReportWriter(std::string directory) : directory_(std::move(directory)) {}
+  ReportFile write(std::size_t lineNumber, const SessionResult& result) override;
+
+ private:
+  std::string directory_;  // folder the PDF files go into; it exists
+};
+
+}  // namespace glandwise::calc
