@@ -37,8 +37,10 @@ constexpr int kGridTop = 8040;
 constexpr int kGridBottom = 12360;
 constexpr int kHeadingTop = 8160;
 constexpr int kHeadingUnitTop = 8880;
-// "(%)" sits under the three lines of "Radial Squeeze Percent", clear of the grid line below.
-constexpr int kPercentUnitTop = 8925;
+// "Radial Squeeze Percent" wraps to three lines: it starts a little higher than the other
+// headings, and "(%)" sits under it, clear of the grid line below.
+constexpr int kPercentHeadingTop = 8085;
+constexpr int kPercentUnitTop = 8955;
 constexpr int kRowCaptionLeft = 1080;
 constexpr int kRowCaptionWidth = 2610;  // the longest word-wrapped line just clears the grid
 constexpr int kButtonLeft = 8160;
@@ -305,7 +307,7 @@ void ResultsSheet::buildTable() {
   // The gap heading keeps clear of its grid lines, so that it wraps like its neighbours.
   const int gapLeft = l.thirdVerticalLine + 120, gapWidth = 8520 - 120 - gapLeft;
   addCaption(page_, "Label17", "Radial Squeeze", l.squeezeHeading, centred);
-  addCaption(page_, "Label18", "Radial Squeeze Percent", {l.percentHeadingLeft, kHeadingTop, 1440, 840}, centred);
+  addCaption(page_, "Label18", "Radial Squeeze Percent", {l.percentHeadingLeft, kPercentHeadingTop, 1440, kPercentUnitTop - kPercentHeadingTop}, centred);
   addCaption(page_, "Label19", "Radial Extrusion Gap", {gapLeft, kHeadingTop, gapWidth, 720}, centred);
   addCaption(page_, "Label20", "Radial Gland Height", {8520, kHeadingTop, kGridRight - 8520, 720}, centred);
   addCaption(page_, "Label21", "(Inch)", l.squeezeUnit, centred);
