@@ -50,11 +50,6 @@ const EditorTable& editorTable(const GlandSide& side) {
   return side.kind == GlandKind::RodGroove ? kRodGrooveEditor : kHousingGrooveEditor;
 }
 
-OkResult refuse(GlandRecord& record, std::string message, bool beep) {
-  record.ErrorText = message;
-  return {OkOutcome::Refused, std::move(message), beep};
-}
-
 // The first size check that fails, or nullptr.
 const char* failedSizeCheck(const GlandRecord& r, const GlandSide& s, const EditorTable& t) {
   if (!(r.PR > 0 && r.PR <= 1500)) return t.pressure;
@@ -114,10 +109,7 @@ OkResult editorOk(GlandRecord& r, const GlandSide& s, const EditorTexts& texts, 
   const EditorTable& t = editorTable(s);
   std::array<ParsedNumber, kEditorBoxCount> numbers;
   for (std::size_t i = 0; i < kEditorBoxCount; ++i) numbers[i] = parseNumber(texts[i]);
-  for (const ParsedNumber& n : numbers)
-    if (n.status == NumberStatus::NotNumber) return refuse(r, kNumericValuesOnly, true);
-  for (const ParsedNumber& n : numbers)
-    if (n.status == NumberStatus::TooLarge) return refuse(r, kValueTooLarge, true);
+  if (const char* message = numberRefusal(numbers)) return refuse(r, message, true);
 
   // Store and derive the limits on a copy first, so that a limit beyond the float range
   // never reaches the record.
@@ -128,12 +120,8 @@ OkResult editorOk(GlandRecord& r, const GlandSide& s, const EditorTexts& texts, 
   if (!allFinite(stored)) return refuse(r, kResultsOutOfRange, true);
   r = std::move(stored);
 
-  if (r.GlandType == s.code && sealTooLarge(r, s)) {
-    float& rod = r.*s.rod.nominal;
-    rod = RoundDecimals(rod, 3);
-    return refuse(r, t.sealSizeStart + NumberText(sealFigure(r, s)) + "  > " + NumberText(rod) + t.sealSizeEnd,
-                  false);
-  }
+  if (r.GlandType == s.code && sealTooLarge(r, s))
+    return refuse(r, sealFitMessage(r, s, t.sealSizeStart, t.sealSizeEnd), false);
   if (const char* message = failedSizeCheck(r, s, t)) return refuse(r, message, true);
   if (!analysisStaysFinite(r, s)) return refuse(r, kResultsOutOfRange, true);
 

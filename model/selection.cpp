@@ -8,9 +8,9 @@
 namespace glandwise {
 namespace {
 
-OkResult refuse(GlandRecord& record, std::string message, bool beep) {
-  record.ErrorText = message;
-  return {OkOutcome::Refused, std::move(message), beep};
+// The seal figure compared by the seal fit check, as a 32-bit float.
+float sealFigure(const GlandRecord& record, const GlandSide& side) {
+  return side.sealFitAddsCrossSection ? static_cast<float>(double(record.ID) + record.W) : record.ID;
 }
 
 }  // namespace
@@ -26,12 +26,14 @@ void selectGlandType(GlandRecord& record, SelectionEntries& entries, GlandKind k
   (kind == GlandKind::RodGroove ? entries.rodDia : entries.housingDia) = "0";
 }
 
-float sealFigure(const GlandRecord& record, const GlandSide& side) {
-  return side.sealFitAddsCrossSection ? static_cast<float>(double(record.ID) + record.W) : record.ID;
-}
-
 bool sealTooLarge(const GlandRecord& record, const GlandSide& side) {
   return sealFigure(record, side) > record.*side.rod.nominal;
+}
+
+std::string sealFitMessage(GlandRecord& record, const GlandSide& side, const char* start, const char* end) {
+  float& rod = record.*side.rod.nominal;
+  rod = RoundDecimals(rod, 3);
+  return start + NumberText(sealFigure(record, side)) + "  > " + NumberText(rod) + end;
 }
 
 OkResult selectionOk(GlandRecord& r, const SelectionEntries& e) {
@@ -41,10 +43,7 @@ OkResult selectionOk(GlandRecord& r, const SelectionEntries& e) {
 
   const std::array<ParsedNumber, 4> numbers{parseNumber(e.sealInsideDia), parseNumber(e.rodDia),
                                             parseNumber(e.housingDia), parseNumber(e.pressure)};
-  for (const ParsedNumber& n : numbers)
-    if (n.status == NumberStatus::NotNumber) return refuse(r, kNumericValuesOnly, true);
-  for (const ParsedNumber& n : numbers)
-    if (n.status == NumberStatus::TooLarge) return refuse(r, kValueTooLarge, true);
+  if (const char* message = numberRefusal(numbers)) return refuse(r, message, true);
   r.ID = numbers[0].value;
   r.PDF = numbers[1].value;
   r.BDM = numbers[2].value;
@@ -60,11 +59,9 @@ OkResult selectionOk(GlandRecord& r, const SelectionEntries& e) {
 
   const GlandSide& side = r.GlandType == kRodGroove.code ? kRodGroove : kHousingGroove;
   if (sealTooLarge(r, side)) {
-    float& rod = r.*side.rod.nominal;
-    rod = RoundDecimals(rod, 3);
     const char* start = side.sealFitAddsCrossSection ? "Calculation shows seal nominal diameter  "
                                                      : "Calculation shows seal inside diameter  ";
-    return refuse(r, start + NumberText(sealFigure(r, side)) + "  > " + NumberText(rod) + "  rod  diameter.", false);
+    return refuse(r, sealFitMessage(r, side, start, "  rod  diameter."), false);
   }
   return OkResult::goOn();
 }

@@ -37,7 +37,8 @@ OkResult selectionOk(GlandRecord& record, const SelectionEntries& entries);
 // diameter exceeds the housing groove's rod diameter.
 bool sealTooLarge(const GlandRecord& record, const GlandSide& side);
 
-// The seal figure compared by the seal fit check, as a 32-bit float.
-float sealFigure(const GlandRecord& record, const GlandSide& side);
+// The seal fit refusal's text: rounds the rod diameter of `side` to 3 decimals in the
+// record, then joins `start`, the seal figure compared, "  > ", the rounded rod and `end`.
+std::string sealFitMessage(GlandRecord& record, const GlandSide& side, const char* start, const char* end);
 
 }  // namespace glandwise

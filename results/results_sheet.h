@@ -20,8 +20,7 @@ class ResultsSheet : public MainScreen {
 
   const GlandSide& side() const;
 
-  // The sheet's client area without its buttons: the page that the report prints, e.g.
-  // with reportPage()->render(&painter).
+  // The white page that holds everything of the sheet but its buttons.
   QWidget* reportPage() const;
 
  signals:

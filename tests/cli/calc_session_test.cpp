@@ -25,7 +25,7 @@ std::string caption(const SessionResult& result, const std::string& objectName) 
   return found == result.sheet.end() ? "<no " + objectName + ">" : found->caption;
 }
 
-// The Part 3.3 statement/question layout: statement, two line feeds, question.
+// A question box as shown: statement, two line feeds, question.
 std::string question(const std::string& statement, const std::string& ask) { return statement + "\n\n" + ask; }
 
 constexpr const char* kRodGrooveExample =
