@@ -66,30 +66,14 @@ TEST_P(Refusals, EndTheSessionWithTheirMessage) {
 
 SessionMessage refusal(const char* text, bool beep = true) { return {MessageKind::Refusal, text, beep}; }
 
+// The texts themselves are the core's and are tested there; here each kind of refusal
+// must end the session on its screen with its message and beep.
 INSTANTIATE_TEST_SUITE_P(
     SelectionScreen, Refusals,
     testing::Values(
         RefusalCase{"{}", refusal("Select cross-section diameter."), Screen::Selection},
-        RefusalCase{R"({"gland": "rod", "seal_id": "1", "housing": "2"})", refusal("Select cross-section diameter."),
-                    Screen::Selection},
-        RefusalCase{R"({"cross_section": "0.070"})", refusal("Select gland type."), Screen::Selection},
-        RefusalCase{R"({"cross_section": "0.139", "gland": "rod", "seal_id": "", "housing": "2"})",
-                    refusal("Enter numeric values only."), Screen::Selection},
         RefusalCase{R"({"cross_section": "0.139", "gland": "rod", "seal_id": "1", "housing": "2", "pressure": "1,5"})",
                     refusal("Enter numeric values only."), Screen::Selection},
-        RefusalCase{R"({"cross_section": "0.070", "gland": "housing", "seal_id": "0.5", "rod": "-1"})",
-                    refusal("Enter rod  diameter."), Screen::Selection},
-        RefusalCase{R"({"cross_section": "0.070", "gland": "rod", "seal_id": "0.5"})", refusal("Enter housing diameter."),
-                    Screen::Selection},
-        RefusalCase{R"({"cross_section": "0.070", "gland": "rod", "seal_id": "0", "housing": "2"})",
-                    refusal("Seal inside diameter should be > 0 inch"), Screen::Selection},
-        RefusalCase{R"({"cross_section": "0.070", "gland": "rod", "seal_id": "1", "housing": "2", "pressure": "0"})",
-                    refusal("Pressure should be > 0 psi and < = 1500 psi"), Screen::Selection},
-        RefusalCase{R"({"cross_section": "0.070", "gland": "rod", "seal_id": "1", "housing": "2", "pressure": "1501"})",
-                    refusal("Pressure should be > 0 psi and < = 1500 psi"), Screen::Selection},
-        RefusalCase{R"({"cross_section": "0.070", "gland": "housing", "seal_id": "1.05", "rod": "1"})",
-                    refusal("Calculation shows seal inside diameter  1.05  > 1  rod  diameter.", false),
-                    Screen::Selection},
         // 1.45 + 0.07 = 1.52 exceeds the generated rod diameter 1.5 - 0.0035, shown to 3 decimals.
         RefusalCase{R"({"cross_section": "0.070", "gland": "rod", "seal_id": "1.45", "housing": "1.5"})",
                     refusal("Calculation shows seal nominal diameter  1.52  > 1.497  rod  diameter.", false),
@@ -100,21 +84,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         RefusalCase{std::string(kRodGrooveExample) + R"(, "edits": {"txtECC": "abc"}})",
                     refusal("Enter numeric values only."), Screen::Editor},
-        // 1.9 + 0.139 = 2.039 exceeds the rod diameter 1.9955, which shows as 1.995 to 3 decimals.
-        RefusalCase{std::string(kRodGrooveExample) + R"(, "edits": {"txtID": "1.9"}})",
-                    refusal("Calculation shows seal nominal diameter  2.039  > 1.995  rod  diameter  ", false),
-                    Screen::Editor},
-        RefusalCase{std::string(kRodGrooveExample) + R"(, "edits": {"txtPR": "1500.5"}})",
-                    refusal("Pressure  should  be  > 0 and < = 1500 PSI"), Screen::Editor},
-        RefusalCase{std::string(kRodGrooveExample) + R"(, "edits": {"txtGDM": "1.9955"}})",
-                    refusal("Groove  diamaeter  is >  Rod  diameter"), Screen::Editor},
         RefusalCase{std::string(kHousingGrooveExample) + R"(, "edits": {"txtID": "0.51", "txtPR": "0"}})",
                     refusal("   Calculation shows seal inside diameter  0.51  > 0.5  rod  diameter ", false),
                     Screen::Editor},
-        RefusalCase{std::string(kHousingGrooveExample) + R"(, "edits": {"txtPR": "0"}})",
-                    refusal("Pressure should be  >  0 and < = 1500  PSI"), Screen::Editor},
-        RefusalCase{std::string(kHousingGrooveExample) + R"(, "edits": {"txtBDF": "0"}})",
-                    refusal("Bore diameter should be  >  0  Inch"), Screen::Editor},
         RefusalCase{std::string(kHousingGrooveExample) + R"(, "edits": {"txtGDF": "0.5035"}})",
                     refusal("Groove diameter should be > Bore diameter."), Screen::Editor}));
 

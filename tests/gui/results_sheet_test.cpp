@@ -36,14 +36,6 @@ class DefaultLocale {
   QLocale previous_;
 };
 
-float& recordVariable(GlandRecord& record, const QString& name) {
-  for (const FloatField& field : floatFields())
-    if (QLatin1String(field.name.data(), qsizetype(field.name.size())) == name) return record.*field.member;
-  QTest::qFail(qPrintable(QStringLiteral("no variable %1").arg(name)), __FILE__, __LINE__);
-  static float none = 0;
-  return none;
-}
-
 // The gland-kind letter of a record variable: 'M' for "GHMMinE", 'F' for "F70F"; the
 // common variables give some other letter.
 char glandKindLetter(std::string_view name) {
@@ -130,8 +122,6 @@ class ResultsSheetTest : public QObject {
   void windowIsTheSheetOfItsKind();
   void fixedCaptions_data();
   void fixedCaptions();
-  void valueLabelsStandWhereTheLayoutPutsThem_data();
-  void valueLabelsStandWhereTheLayoutPutsThem();
   void gridLinesStandWhereTheLayoutPutsThem_data();
   void gridLinesStandWhereTheLayoutPutsThem();
   void buttons_data();
@@ -141,16 +131,12 @@ class ResultsSheetTest : public QObject {
   void workedExampleShowsItsFigures();
   void labelsEqualTheBatchCalculatorsSheet_data();
   void labelsEqualTheBatchCalculatorsSheet();
-  void roundingIsShownAndStoredBack_data();
-  void roundingIsShownAndStoredBack();
   void glandTypeLineAndCodeAreKept_data();
   void glandTypeLineAndCodeAreKept();
   void sheetShowsOnlyItsOwnGlandKind_data();
   void sheetShowsOnlyItsOwnGlandKind();
   void dateFollowsTheUsersShortDateForm_data();
   void dateFollowsTheUsersShortDateForm();
-  void reportPagePrintsWithoutButtons_data();
-  void reportPagePrintsWithoutButtons();
   void buttonsRequestTheirActions_data();
   void buttonsRequestTheirActions();
   void frameCloseRequestsTheEnd();
@@ -240,64 +226,6 @@ void ResultsSheetTest::fixedCaptions() {
   if (position.y() >= 0) QCOMPARE(label->y(), twips(position.y()));
   QCOMPARE(label->font().pointSizeF(), points);
   QVERIFY(label->font().bold());
-}
-
-void ResultsSheetTest::valueLabelsStandWhereTheLayoutPutsThem_data() {
-  QTest::addColumn<QString>("side");
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<QRect>("box");  // left, top, width (twips); height not checked
-  QTest::addColumn<bool>("rightAligned");
-  auto row = [](const char* side, const QString& name, int left, int top, int width, bool right = false) {
-    QTest::addRow("%s %s", side, qPrintable(name)) << QString::fromLatin1(side) << name << QRect(left, top, width, 1)
-                                                   << right;
-  };
-  for (const char* s : {"rod", "housing"}) {
-    const bool rod = QLatin1String(s) == QLatin1String("rod");
-    const QString k = rod ? QStringLiteral("M") : QStringLiteral("F");
-    row(s, "lblDate", 8160, 1200, 2655);
-    row(s, "lblWV", 3240, 1560, 4695);
-    row(s, "lblEW" + k + "V", rod ? 4080 : 4200, 1920, 2295);
-    row(s, "lblGCV", 2520, 2280, 3255);
-    row(s, "lblIDV", 3000, 2640, 5175);
-    row(s, "lblPD" + k + "V", 2280, 3000, 5175);
-    row(s, "lblBD" + k + "V", 2640, 3360, 4815);
-    row(s, "lblGD" + k + "V", 2640, 3720, 4815);
-    row(s, "lblGWV", 2760, 4080, 5415);
-    row(s, "lblECCV", 4440, 4440, rod ? 2415 : 1455);
-    row(s, "lblPRV", 3360, 4800, 3255);
-    row(s, "lblPS" + k + "V", rod ? 3360 : 3480, 5160, 3255);
-    row(s, "lblF70" + k + "V", 5760, 6840, 1575);
-    row(s, "lblF80" + k + "V", 5760, 7200, rod ? 1455 : 1575);
-    row(s, "lblF90" + k + "V", 5760, 7560, 1575);
-    // The results table, row by row: squeeze, squeeze percent, extrusion gap, gland height.
-    const int tops[] = {9480, 10080, 10680, 11280, 11880};
-    const char* squeeze[] = {"MaxE", "Max", "", "Min", "MinE"};
-    const char* gap[] = {"MinE", "Min", "", "Max", "MaxE"};
-    for (int i = 0; i < 5; ++i) {
-      const bool lmc = i >= 3, mmcConcentric = i == 1;
-      row(s, "lblC" + k + squeeze[i], lmc && !rod ? 3840 : 3720, tops[i], lmc && !rod ? 855 : 975, true);
-      row(s, "lblPC" + k + squeeze[i], (rod ? 5040 : 5160) - (mmcConcentric ? 120 : 0), tops[i],
-          mmcConcentric ? 1215 : 1095, true);
-      row(s, "lblEG" + k + gap[i], 6600, tops[i], 1815, true);
-      row(s, "lblGH" + k + gap[i], 8640, tops[i], 1815, true);
-    }
-  }
-}
-
-void ResultsSheetTest::valueLabelsStandWhereTheLayoutPutsThem() {
-  QFETCH(QString, side);
-  QFETCH(QString, name);
-  QFETCH(QRect, box);
-  QFETCH(bool, rightAligned);
-  GlandRecord record = analysedExample(kindOf(side));
-  ResultsSheet sheet(record, glandSide(kindOf(side)));
-  auto* label = sheet.reportPage()->findChild<QLabel*>(name);
-  QVERIFY(label);
-  QCOMPARE(label->pos(), QPoint(twips(box.left()), twips(box.top())));
-  QCOMPARE(label->width(), twips(box.width()));
-  QCOMPARE(bool(label->alignment() & Qt::AlignRight), rightAligned);
-  QCOMPARE(label->font().pointSizeF(), 12.0);
-  QCOMPARE(label->font().bold(), name == QLatin1String("lblDate"));
 }
 
 void ResultsSheetTest::gridLinesStandWhereTheLayoutPutsThem_data() {
@@ -455,46 +383,6 @@ void ResultsSheetTest::labelsEqualTheBatchCalculatorsSheet() {
   QCOMPARE(recordFloats(record), recordFloats(session.record));
 }
 
-void ResultsSheetTest::roundingIsShownAndStoredBack_data() {
-  QTest::addColumn<QString>("side");
-  QTest::addColumn<QString>("variable");
-  QTest::addColumn<float>("value");
-  QTest::addColumn<QString>("label");
-  QTest::addColumn<QString>("shown");
-  QTest::addColumn<float>("stored");
-  for (const char* s : {"rod", "housing"}) {
-    const QString k = QLatin1String(s) == QLatin1String("rod") ? QStringLiteral("M") : QStringLiteral("F");
-    auto row = [s](const char* what, QString variable, float value, QString label, const char* shown, float stored) {
-      QTest::addRow("%s: %s", s, what) << QString::fromLatin1(s) << variable << value << label
-                                       << QString::fromLatin1(shown) << stored;
-    };
-    row("friction tie to even below", "F70" + k, 12.25f, "lblF70" + k + "V", "12.2 Lbs", 12.2f);
-    row("friction tie to even above", "F80" + k, 12.75f, "lblF80" + k + "V", "12.8 Lbs", 12.8f);
-    row("squeeze percent tie", "PC" + k + "Max", 18.125f, "lblPC" + k + "Max", "18.12", 18.12f);
-    row("stretch to two decimals", "PS" + k, 3.14159f, "lblPS" + k + "V", "3.14 %", 3.14f);
-    row("tiny gap in E form", "EG" + k + "Max", 0.000041f, "lblEG" + k + "Max", "4E-05", 0.00004f);
-    row("small negative gap rounds to 0", "EG" + k + "MaxE", -0.000001f, "lblEG" + k + "MaxE", "0", 0.0f);
-    row("negative gap keeps its sign", "EG" + k + "Min", -0.0012f, "lblEG" + k + "Min", "-0.0012", -0.0012f);
-    row("effective cross-section to five decimals", "EW" + k, 0.1373449f, "lblEW" + k + "V", "0.13734 Inch",
-        0.13734f);
-    row("seal inside diameter to seven digits only", "ID", 1.2345678f, "lblIDV", "1.234568 Inch", 1.2345678f);
-  }
-}
-
-void ResultsSheetTest::roundingIsShownAndStoredBack() {
-  QFETCH(QString, side);
-  QFETCH(QString, variable);
-  QFETCH(float, value);
-  QFETCH(QString, label);
-  QFETCH(QString, shown);
-  QFETCH(float, stored);
-  GlandRecord record = analysedExample(kindOf(side));
-  recordVariable(record, variable) = value;
-  ResultsSheet sheet(record, glandSide(kindOf(side)));
-  QCOMPARE(labelText(sheet.reportPage(), label), shown);
-  QCOMPARE(recordVariable(record, variable), stored);
-}
-
 void ResultsSheetTest::glandTypeLineAndCodeAreKept_data() {
   QTest::addColumn<QString>("side");
   QTest::addColumn<QString>("code");
@@ -549,36 +437,6 @@ void ResultsSheetTest::dateFollowsTheUsersShortDateForm() {
   GlandRecord record = analysedExample(GlandKind::RodGroove);
   ResultsSheet sheet(record, kRodGroove);
   QCOMPARE(labelText(sheet.reportPage(), "lblDate"), "Date: " + QDate::currentDate().toString(format));
-}
-
-void ResultsSheetTest::reportPagePrintsWithoutButtons_data() { textIsNeitherClippedNorCrossedByTheGrid_data(); }
-
-// The page renders the grid and the figures on white, and no button appears on it.
-void ResultsSheetTest::reportPagePrintsWithoutButtons() {
-  QFETCH(QString, side);
-  GlandRecord record = analysedExample(kindOf(side));
-  ResultsSheet sheet(record, glandSide(kindOf(side)));
-  QWidget* page = sheet.reportPage();
-  QVERIFY(page->findChildren<QPushButton*>().isEmpty());
-  QImage image(page->size(), QImage::Format_RGB32);
-  image.fill(Qt::magenta);
-  page->render(&image);
-
-  const QPoint onVerticalGridLine(twips(3720), twips(10300));
-  const QPoint onHorizontalGridLine(twips(2000), twips(11160));
-  QCOMPARE(QColor(image.pixel(onVerticalGridLine)), QColor(Qt::black));
-  QCOMPARE(QColor(image.pixel(onHorizontalGridLine)), QColor(Qt::black));
-  for (const char* name : {"cmdEdit", "cmdH2"}) {
-    const QRect button = sheet.findChild<QPushButton*>(name)->geometry();
-    for (int y = button.top(); y <= button.bottom(); ++y)
-      for (int x = button.left(); x <= button.right(); ++x)
-        QVERIFY2(QColor(image.pixel(x, y)) == QColor(Qt::white), name);
-  }
-  const QRect figure = textRect(page->findChild<QLabel*>(QStringLiteral("lblWV")));
-  bool inked = false;
-  for (int x = figure.left(); x <= figure.right() && !inked; ++x)
-    for (int y = figure.top(); y <= figure.bottom() && !inked; ++y) inked = QColor(image.pixel(x, y)).lightness() < 100;
-  QVERIFY(inked);
 }
 
 void ResultsSheetTest::buttonsRequestTheirActions_data() {
