@@ -1,4 +1,4 @@
-#include "dialogs.h"
+#include "app/dialogs.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -8,27 +8,33 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "artwork.h"
-#include "controls.h"
-#include "screen.h"
+#include "widgets/artwork.h"
+#include "widgets/controls.h"
+#include "widgets/screen.h"
 
 namespace glandwise {
 
 const InfoTexts kEccentricityInfo{
-    "frmEccInfo", "lblEcc", "Eccentricity:", "lblEccInfo",
-    "Eccentricity is the total dial indicator reading (TIR) between the O-Ring groove and the cylindrical rod or "
+    .dialogName = "frmEccInfo",
+    .headingName = "lblEcc",
+    .heading = "Eccentricity:",
+    .bodyName = "lblEccInfo",
+    .body = "Eccentricity is the total dial indicator reading (TIR) between the O-Ring groove and the cylindrical rod or "
     "housing surface that the groove is cut into.",
-    6000};
+    .widthTwips = 6000};
 
 const InfoTexts kFrictionInfo{
-    "frmFrictionInfo", "lblFriction", "Estimated Running Friction:", "lblFrictionInfo",
-    "Estimated running friction calculations are based on the procedure given in the \"Parker O-Ring Handbook\" "
+    .dialogName = "frmFrictionInfo",
+    .headingName = "lblFriction",
+    .heading = "Estimated Running Friction:",
+    .bodyName = "lblFrictionInfo",
+    .body = "Estimated running friction calculations are based on the procedure given in the \"Parker O-Ring Handbook\" "
     "ORD-001 p. (A6-5 to A6-8) for estimating the room temperature axial running friction of an o-ring on a 15 "
     "micro-inch chromed surface lubricated with MIL-H-5606 hydraulic oil. The friction calculation considers the "
     "combined effect of two frictions, friction due to fluid pressure and friction due to O-Ring compression. "
     "Nominal dimensions are considered for friction calculations. For detailed information please refer to the "
     "reference mentioned above. ",
-    7800};
+    .widthTwips = 7800};
 
 SystemDialog::SystemDialog(const char* name) : QWidget(nullptr, Qt::Dialog) {
   setObjectName(QString::fromLatin1(name));
@@ -67,11 +73,12 @@ MessageDialog::MessageDialog(GlandRecord& record) : SystemDialog("frmError"), re
   sign->setPixmap(QPixmap::fromImage(warningSignImage()));
   sign->setGeometry(twips(240), twips(240), kWarningSignSize, kWarningSignSize);
 
-  message_ = makeLabel(this, "lblError", {}, timesFont(11, true), {960, 120, kErrorWidth - 960 - 240, 1080}, true);
-  message_->setAlignment(Qt::AlignCenter);
+  message_ = makeLabel(this, "lblError", {}, timesFont(11, true), {960, 120, kErrorWidth - 960 - 240, 1080},
+                       Qt::AlignCenter, true);
 
   QPushButton* ok = makeButton(this, "cmdOk", QStringLiteral("OK"),
-                               {(kErrorWidth - kButtonWidth) / 2, 1350, kButtonWidth, kButtonHeight});
+                               {(kErrorWidth - kButtonWidth) / 2, 1350, kButtonWidth, kButtonHeight},
+                               shellButtonFont(), true);
   connect(ok, &QPushButton::clicked, this, &MessageDialog::dismiss);
   ok->setDefault(true);
   ok->setFocus();

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "record.h"
+#include "model/record.h"
 
 class QLabel;
 

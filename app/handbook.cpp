@@ -1,8 +1,8 @@
-#include "handbook.h"
+#include "app/handbook.h"
 
 namespace glandwise {
 
-int StartDoc(DocumentOpener& opener, const std::string& fileName, const std::string& /*commandLine*/) {
+bool StartDoc(DocumentOpener& opener, const std::string& fileName) {
   return opener.open(fileName);
 }
 
@@ -41,7 +41,7 @@ void HandbookLauncher::askForDocument(HandbookDialogMemory& dialog) {
 
 void HandbookLauncher::openDocument(const std::string& path) {
   if (path.empty()) return;
-  if (StartDoc(platform_.documentOpener, path) <= 32)
+  if (!StartDoc(platform_.documentOpener, path))
     platform_.messageBoxes.notify("The handbook document could not be opened:\n" + path +
                                   "\n\nCheck that the file still exists and that a PDF viewer is installed.");
 }

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "platform.h"
-#include "record.h"
+#include "platform/platform.h"
+#include "model/record.h"
 
 namespace glandwise {
 
@@ -14,10 +14,9 @@ struct HandbookDialogMemory {
   std::string fileName;  // full path, empty until a file has been chosen on this screen
 };
 
-// Opens the document `fileName` with the desktop's associated program and returns the
-// platform's result code (above 32 when the request was handed over). `commandLine` is
-// accepted for the callers' sake; the desktop opener takes no parameters.
-int StartDoc(DocumentOpener& opener, const std::string& fileName, const std::string& commandLine = {});
+// Opens the document `fileName` with the desktop's associated program; true when the
+// desktop took the request.
+bool StartDoc(DocumentOpener& opener, const std::string& fileName);
 
 // The logic behind the handbook buttons, over the settings store, the file-open dialog and
 // the document opener. The selection screen keeps the path in the per-user setting; the

@@ -4,9 +4,9 @@
 #include <QIcon>
 #include <QPixmap>
 
-#include "artwork.h"
-#include "qt_platform.h"
-#include "screen_flow.h"
+#include "widgets/artwork.h"
+#include "platform/qt_platform.h"
+#include "app/screen_flow.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);

@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QString>
 
-#include "artwork.h"
+#include "widgets/artwork.h"
 
 int main(int argc, char* argv[]) {
   if (argc < 3) {

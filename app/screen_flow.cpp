@@ -1,8 +1,8 @@
-#include "screen_flow.h"
+#include "app/screen_flow.h"
 
 #include <QCoreApplication>
 
-#include "report.h"
+#include "results/report.h"
 
 namespace glandwise {
 namespace {
@@ -77,9 +77,8 @@ void ScreenFlow::backToEditor() {
   bringToFront(*editor_.get());
 }
 
-void ScreenFlow::showMessage(const QString& message, bool beep) {
+void ScreenFlow::showMessage(bool beep) {
   if (beep) platform_.beeper.beep();
-  record_.ErrorText = message.toStdString();
   if (MessageDialog* open = message_.get()) {
     open->showErrorText();
     bringToFront(*open);

@@ -6,16 +6,16 @@
 #include <QObject>
 #include <QString>
 
-#include "dialogs.h"
-#include "gland_editor.h"
-#include "gland_side.h"
-#include "handbook.h"
-#include "platform.h"
-#include "record.h"
-#include "results_sheet.h"
-#include "screen_slot.h"
-#include "selection_screen.h"
-#include "title_screen.h"
+#include "app/dialogs.h"
+#include "editors/gland_editor.h"
+#include "model/gland_side.h"
+#include "app/handbook.h"
+#include "platform/platform.h"
+#include "model/record.h"
+#include "results/results_sheet.h"
+#include "app/screen_slot.h"
+#include "app/selection_screen.h"
+#include "app/title_screen.h"
 
 namespace glandwise {
 
@@ -53,9 +53,9 @@ class ScreenFlow : public QObject {
   InfoDialog* eccentricityInfo() const { return eccentricityInfo_.get(); }
   InfoDialog* frictionInfo() const { return frictionInfo_.get(); }
 
-  // A refusal: beeps when asked, sets ErrorText to `message` and shows it in frmError. An
-  // open frmError takes the newer message and comes to the front.
-  void showMessage(const QString& message, bool beep);
+  // A refusal, whose message the core has left in ErrorText: beeps when asked and shows
+  // frmError. An open frmError takes the newer message and comes to the front.
+  void showMessage(bool beep);
   void openEccentricityInfo();
   void openFrictionInfo();
   void endProgram();

@@ -1,4 +1,4 @@
-#include "selection_screen.h"
+#include "app/selection_screen.h"
 
 #include <array>
 
@@ -8,7 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "controls.h"
+#include "model/cross_sections.h"
+#include "widgets/controls.h"
 
 namespace glandwise {
 namespace {
@@ -24,27 +25,19 @@ constexpr int kHeadingTop = 240;
 constexpr int kGroupTop = 600;
 constexpr int kRowHeight = 360;
 
-struct CrossSectionOption {
-  const char* name;
-  const char* caption;
-};
-constexpr std::array<CrossSectionOption, 5> kCrossSectionOptions{{{"opt007", "0.070 Inch"},
-                                                                  {"opt103", "0.103 Inch"},
-                                                                  {"opt139", "0.139 Inch"},
-                                                                  {"opt210", "0.210 Inch"},
-                                                                  {"opt275", "0.275 Inch"}}};
-
 struct GlandTypeOption {
   GlandKind kind;
   const char* name;
   const char* caption;
 };
-constexpr std::array<GlandTypeOption, 2> kGlandTypeOptions{
-    {{GlandKind::RodGroove, "optRod", "Groove in Rod"}, {GlandKind::HousingGroove, "optHousing", "Groove in Housing"}}};
+constexpr std::array<GlandTypeOption, 2> kGlandTypeOptions{{
+    {.kind = GlandKind::RodGroove, .name = "optRod", .caption = "Groove in Rod"},
+    {.kind = GlandKind::HousingGroove, .name = "optHousing", .caption = "Groove in Housing"},
+}};
 
-QRadioButton* makeOption(QWidget* group, const char* name, const char* caption, TwipRect place) {
-  auto* option = new QRadioButton(QString::fromLatin1(caption), group);
-  option->setObjectName(QString::fromLatin1(name));
+QRadioButton* makeOption(QWidget* group, std::string_view name, std::string_view caption, TwipRect place) {
+  auto* option = new QRadioButton(toQString(caption), group);
+  option->setObjectName(toQString(name));
   option->setFont(controlFont());
   placeTwips(option, place.left, place.top, place.width, place.height);
   return option;
@@ -112,9 +105,10 @@ void SelectionScreen::buildCrossSectionGroup() {
   makeLabel(this, "lblSelectDia", QStringLiteral("Select Cross-Section Diameter"), timesFont(10, true),
             {kLeftColumn, kHeadingTop, 2580, kRowHeight});
   QGroupBox* group = makeGroup(this, "Frame1", {kLeftColumn, kGroupTop, 2460, 2400});
-  for (int index = 0; index < int(kCrossSectionOptions.size()); ++index) {
-    const CrossSectionOption& option = kCrossSectionOptions[index];
-    QRadioButton* button = makeOption(group, option.name, option.caption, {300, 150 + index * 450, 1920, kRowHeight});
+  for (int index = 0; index < int(kCrossSections.size()); ++index) {
+    const CrossSection& option = kCrossSections[index];
+    QRadioButton* button =
+        makeOption(group, option.optionName, option.caption, {300, 150 + index * 450, 1920, kRowHeight});
     connect(button, &QRadioButton::clicked, this, [this, index] { chooseCrossSection(index); });
   }
 }
@@ -132,13 +126,13 @@ void SelectionScreen::buildGlandTypeGroup() {
 
 void SelectionScreen::buildRightColumn() {
   QPushButton* handbook = makeButton(this, "cmdHandbook", QStringLiteral("O-RING HANDBOOK"),
-                                     {kRightColumn, kGroupTop, kRightWidth, 480});
+                                     {kRightColumn, kGroupTop, kRightWidth, 480}, shellButtonFont(), true);
   handbookPath_ = new QLineEdit(this);
   handbookPath_->setObjectName(QStringLiteral("Text1"));
   handbookPath_->setFont(timesFont(8, false));
   placeTwips(handbookPath_, kRightColumn, kGroupTop + 540, kRightWidth, 330);
-  QPushButton* ok = makeButton(this, "cmdOk", QStringLiteral("OK"), {kRightColumn, 2460, kRightWidth, 480});
-  QPushButton* exit = makeButton(this, "cmdExit", QStringLiteral("EXIT"), {kRightColumn, 3090, kRightWidth, 480});
+  QPushButton* ok = makeButton(this, "cmdOk", QStringLiteral("OK"), {kRightColumn, 2460, kRightWidth, 480}, shellButtonFont(), true);
+  QPushButton* exit = makeButton(this, "cmdExit", QStringLiteral("EXIT"), {kRightColumn, 3090, kRightWidth, 480}, shellButtonFont(), true);
 
   connect(handbook, &QPushButton::clicked, this, &SelectionScreen::pressHandbook);
   connect(ok, &QPushButton::clicked, this, &SelectionScreen::pressOk);
@@ -149,8 +143,8 @@ void SelectionScreen::setFocusOrder() {
   QList<QWidget*> order{sealInsideDia_.box, rodDia_.box, housingDia_.box, pressure_.box};
   for (const char* name : {"cmdHandbook", "cmdOk", "cmdExit"})
     order.append(findChild<QWidget*>(QString::fromLatin1(name)));
-  for (const CrossSectionOption& option : kCrossSectionOptions)
-    order.append(findChild<QWidget*>(QString::fromLatin1(option.name)));
+  for (const CrossSection& option : kCrossSections)
+    order.append(findChild<QWidget*>(toQString(option.optionName)));
   for (const GlandTypeOption& option : kGlandTypeOptions)
     order.append(findChild<QWidget*>(QString::fromLatin1(option.name)));
   order.append(handbookPath_);
@@ -174,7 +168,7 @@ void SelectionScreen::pressOk() {
   readBoxes();
   const OkResult result = selectionOk(record_, entries_);
   if (result.outcome == OkOutcome::Refused)
-    emit refused(text(result.message), result.beep);
+    emit refused(result.beep);
   else
     emit accepted(*entries_.glandType);
 }

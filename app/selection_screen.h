@@ -3,11 +3,11 @@
 
 #include <QString>
 
-#include "gland_side.h"
-#include "handbook.h"
-#include "record.h"
-#include "screen.h"
-#include "selection.h"
+#include "model/gland_side.h"
+#include "app/handbook.h"
+#include "model/record.h"
+#include "widgets/screen.h"
+#include "model/selection.h"
 
 class QLabel;
 class QLineEdit;
@@ -28,8 +28,9 @@ class SelectionScreen : public MainScreen {
  signals:
   // OK passed every check and generated the standard gland of `kind`: hand over to its editor.
   void accepted(GlandKind kind);
-  // OK refused the input: beep when asked, then show `message` in the message dialog.
-  void refused(const QString& message, bool beep);
+  // OK refused the input and left its message in the record's ErrorText: beep when
+  // asked, then show the message dialog.
+  void refused(bool beep);
 
  private:
   // One row of label, text box and unit label.

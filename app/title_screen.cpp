@@ -1,11 +1,11 @@
-#include "title_screen.h"
+#include "app/title_screen.h"
 
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 
-#include "artwork.h"
-#include "controls.h"
+#include "widgets/artwork.h"
+#include "widgets/controls.h"
 
 namespace glandwise {
 
@@ -41,8 +41,7 @@ TitleScreen::TitleScreen(QWidget* parent) : MainScreen(parent) {
   setFixedSize(twips(kWidth), twips(kHeight));
 
   // The revision follows the name at its baseline, wherever the name's font ends it.
-  QLabel* name = makeLabel(this, "Label3", QStringLiteral("Glandwise"), timesFont(24, true), {kMargin, 180, 3000, 660});
-  name->resize(name->sizeHint().width(), name->height());
+  QLabel* name = makeLabel(this, "Label3", QStringLiteral("Glandwise"), timesFont(24, true), {kMargin, 180, 0, 660});
   QLabel* revision = makeLabel(this, "Label4", QStringLiteral("Rev. 2.1a"), timesFont(12, true), {0, 330, 1500, 420});
   revision->move(name->geometry().right() + 10, revision->y());
 
@@ -52,14 +51,15 @@ TitleScreen::TitleScreen(QWidget* parent) : MainScreen(parent) {
   logo->setGeometry(twips(kWidth - kMargin) - kLogoWidth, twips(240), kLogoWidth, kLogoHeight);
 
   makeLabel(this, "Label2", QString::fromUtf8(kProgramDescription), timesFont(11, false),
-            {kMargin, 960, kTextWidth, 1620}, true);
+            {kMargin, 960, kTextWidth, 1620}, kTopLeft, true);
   makeLabel(this, "Label1", QStringLiteral("DISCLAIMER"), timesFont(11, true), {kMargin, 2700, kTextWidth, 330});
   makeLabel(this, "Label5", QString::fromUtf8(kDisclaimer), timesFont(8, true), {kMargin, 3060, kTextWidth, 1800},
-            true);
+            kTopLeft, true);
   makeLabel(this, "Label6", QString::fromUtf8(kPublisherNotice), timesFont(8, false), {kMargin, 5100, 4500, 300});
 
-  QPushButton* ok = makeButton(this, "cmdOk", QStringLiteral("OK"), {5880, 4980, 1260, 450});
-  QPushButton* exit = makeButton(this, "cmdExit", QStringLiteral("EXIT"), {7380, 4980, 1260, 450});
+  QPushButton* ok = makeButton(this, "cmdOk", QStringLiteral("OK"), {5880, 4980, 1260, 450}, shellButtonFont(), true);
+  QPushButton* exit =
+      makeButton(this, "cmdExit", QStringLiteral("EXIT"), {7380, 4980, 1260, 450}, shellButtonFont(), true);
   connect(ok, &QPushButton::clicked, this, &TitleScreen::okRequested);
   connect(exit, &QPushButton::clicked, this, &MainScreen::exitRequested);
   ok->setFocus();

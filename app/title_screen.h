@@ -1,7 +1,7 @@
 #pragma once
 // frmTitle: the first window of every run.
 
-#include "screen.h"
+#include "widgets/screen.h"
 
 namespace glandwise {
 

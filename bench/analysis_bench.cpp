@@ -3,8 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "calculations.h"
-#include "selection.h"
+#include "model/calculations.h"
+#include "model/selection.h"
 
 using namespace glandwise;
 

@@ -1,4 +1,4 @@
-#include "calc_batch.h"
+#include "cli/calc_batch.h"
 
 #include <algorithm>
 #include <atomic>
@@ -7,10 +7,10 @@
 #include <thread>
 #include <vector>
 
-#include "calc_input.h"
-#include "calc_output.h"
-#include "calc_session.h"
-#include "json_writer.h"
+#include "cli/calc_input.h"
+#include "cli/calc_output.h"
+#include "cli/calc_session.h"
+#include "cli/json_writer.h"
 
 namespace glandwise::calc {
 namespace {

@@ -5,8 +5,8 @@
 #include <iosfwd>
 #include <string_view>
 
-#include "calc_reports.h"
-#include "json_writer.h"
+#include "cli/calc_reports.h"
+#include "cli/json_writer.h"
 
 namespace glandwise::calc {
 

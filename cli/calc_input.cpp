@@ -1,8 +1,10 @@
-#include "calc_input.h"
+#include "cli/calc_input.h"
 
 #include <array>
 #include <nlohmann/json.hpp>
 #include <utility>
+
+#include "model/cross_sections.h"
 
 namespace glandwise::calc {
 namespace {
@@ -19,8 +21,6 @@ constexpr std::array<std::string_view, static_cast<std::size_t>(Field::Count)> k
 const std::array<std::optional<std::string> GlandInput::*, 4> kTextFields{
     &GlandInput::sealInsideDia, &GlandInput::rodDia, &GlandInput::housingDia, &GlandInput::pressure};
 
-// The cross-section values accepted, in the order of kCrossSections.
-constexpr std::array<std::string_view, 5> kCrossSectionNames{"0.070", "0.103", "0.139", "0.210", "0.275"};
 
 constexpr std::array<std::string_view, 2> kGlandNames{"rod", "housing"};
 constexpr std::array<GlandKind, 2> kGlandKinds{GlandKind::RodGroove, GlandKind::HousingGroove};
@@ -171,9 +171,11 @@ class InputReader final : public nlohmann::json_sax<Json> {
   }
 
   bool crossSection(const std::string& text) {
-    input_.crossSection = indexOf(kCrossSectionNames, text);
-    return input_.crossSection ||
-           fail("unknown cross_section " + quote(text) + "; expected " + oneOf(kCrossSectionNames));
+    input_.crossSection = crossSectionIndex(text);
+    if (input_.crossSection) return true;
+    std::array<std::string_view, kCrossSections.size()> names;
+    for (std::size_t i = 0; i < names.size(); ++i) names[i] = kCrossSections[i].text;
+    return fail("unknown cross_section " + quote(text) + "; expected " + oneOf(names));
   }
 
   bool gland(const std::string& text) {

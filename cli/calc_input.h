@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "editor.h"
-#include "gland_side.h"
+#include "model/editor.h"
+#include "model/gland_side.h"
 
 namespace glandwise::calc {
 

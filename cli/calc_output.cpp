@@ -1,4 +1,4 @@
-#include "calc_output.h"
+#include "cli/calc_output.h"
 
 #include <string>
 

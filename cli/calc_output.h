@@ -15,9 +15,9 @@
 #include <optional>
 #include <string_view>
 
-#include "calc_reports.h"
-#include "calc_session.h"
-#include "json_writer.h"
+#include "cli/calc_reports.h"
+#include "cli/calc_session.h"
+#include "cli/json_writer.h"
 
 namespace glandwise::calc {
 

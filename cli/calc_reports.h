@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-#include "calc_session.h"
+#include "cli/calc_session.h"
 
 namespace glandwise::calc {
 

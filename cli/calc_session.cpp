@@ -1,7 +1,7 @@
-#include "calc_session.h"
+#include "cli/calc_session.h"
 
-#include "editor.h"
-#include "selection.h"
+#include "model/editor.h"
+#include "model/selection.h"
 
 namespace glandwise::calc {
 namespace {
@@ -65,6 +65,7 @@ SessionResult runSession(const GlandInput& input) {
   SessionResult result;
   GlandRecord& record = result.record;
   const SelectionEntries entries = fillSelectionScreen(record, input);
+  result.glandType = entries.glandType;
   if (!wentOn(selectionOk(record, entries), Screen::Selection, result)) return result;
 
   const GlandSide& side = glandSide(*entries.glandType);

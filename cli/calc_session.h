@@ -1,12 +1,13 @@
 #pragma once
 // One gland worked through the screens, as the batch calculator does it for each input line.
 
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "calc_input.h"
-#include "record.h"
-#include "sheet.h"
+#include "cli/calc_input.h"
+#include "model/record.h"
+#include "model/sheet.h"
 
 namespace glandwise::calc {
 
@@ -36,6 +37,7 @@ enum class Screen { Selection, Editor, Results };
 struct SessionResult {
   SessionOutcome outcome = SessionOutcome::Refused;
   Screen screen = Screen::Selection;     // the screen on which the session ended
+  std::optional<GlandKind> glandType;    // the gland type chosen on the selection screen
   std::vector<SessionMessage> messages;  // every refusal, question and notice, in order
   GlandRecord record;                    // the record as the session left it
   std::vector<SheetLabel> sheet;         // the results sheet's value labels; empty unless Results

@@ -10,7 +10,7 @@
 #include <string>
 #include <thread>
 
-#include "calc_batch.h"
+#include "cli/calc_batch.h"
 
 #ifdef GLANDWISE_WITH_REPORTS
 #include <QApplication>
@@ -18,7 +18,7 @@
 #include <memory>
 #include <optional>
 
-#include "pdf_reports.h"
+#include "cli/pdf_reports.h"
 #endif
 
 namespace {

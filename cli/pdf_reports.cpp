@@ -1,10 +1,10 @@
-#include "pdf_reports.h"
+#include "cli/pdf_reports.h"
 
 #include <filesystem>
 
-#include "gland_side.h"
-#include "report.h"
-#include "results_sheet.h"
+#include "model/gland_side.h"
+#include "results/report.h"
+#include "results/results_sheet.h"
 
 namespace glandwise::calc {
 
@@ -14,8 +14,7 @@ ReportFile PdfReportWriter::write(std::size_t lineNumber, const SessionResult& r
   // The sheet rounds its record in place as it loads; the session's record is already
   // rounded so, and rounding again changes nothing.
   GlandRecord record = result.record;
-  const GlandSide& side = record.GlandType == kRodGroove.code ? kRodGroove : kHousingGroove;
-  ResultsSheet sheet(record, side);
+  ResultsSheet sheet(record, glandSide(*result.glandType));
   const QString failure = writeReportPdf(sheet, QString::fromStdString(path));
   if (!failure.isEmpty()) return {{}, failure.toStdString()};
   return {path, {}};

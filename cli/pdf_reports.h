@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "calc_reports.h"
+#include "cli/calc_reports.h"
 
 namespace glandwise::calc {
 

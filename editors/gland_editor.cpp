@@ -1,4 +1,4 @@
-#include "gland_editor.h"
+#include "editors/gland_editor.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -6,11 +6,22 @@
 #include <variant>
 #include <vector>
 
-#include "editor.h"
-#include "numbers.h"
-#include "platform_prompts.h"
+#include "model/editor.h"
+#include "model/numbers.h"
+#include "platform/platform_prompts.h"
+#include "widgets/controls.h"
 
 namespace glandwise {
+
+// What a value label of the editor shows; indexes the editor's value labels.
+enum class Shown { CrossSection, GrooveWidth, CrossSectionTolerance, Count };
+
+// A label of the editor that shows a record value.
+struct ValueLabel {
+  const char* name;
+  Shown shown;
+};
+
 namespace {
 
 // A label's objectName and its caption.
@@ -26,26 +37,19 @@ struct PlacedCaption {
   int top;
 };
 
-// What a value label of the editor shows.
-enum class Shown { CrossSection, GrooveWidth, CrossSectionTolerance };
-
-struct ValueLabel {
-  const char* name;
-  Shown shown;
-};
-
-// One row of the editor: a caption, then a text box or a value label (named here), a unit
-// caption, and on some rows a tolerance box on the right.
+// One row of the editor: a caption, then a text box or a value label, a unit caption, and
+// on some rows a tolerance box on the right.
 struct EditorRow {
   Caption caption;
-  std::variant<EditorBox, const char*> entry;
+  std::variant<EditorBox, ValueLabel> entry;
   Caption unit;
-  std::optional<EditorBox> tolerance;
+  std::optional<EditorBox> tolerance = std::nullopt;
 };
 
 // Everything that differs between the rod-groove and the housing-groove editor on screen.
 // Geometry is in twips from the client area's top left corner.
 struct EditorLayout {
+  const char* screenName;
   std::array<EditorRow, 8> rows;  // top to bottom; their boxes in this order are the tab order
   int entryLeft;                  // text boxes and value labels of the entry column
   int unitLeft;                   // unit captions
@@ -53,54 +57,63 @@ struct EditorLayout {
   PlacedCaption glandType;         // the fixed gland-type text beside it
   PlacedCaption toleranceCaption;  // "Tolerance +/-" before the cross-section tolerance
   int crossSectionToleranceLeft;   // lblWT
-  std::array<ValueLabel, 3> loadOrder;  // the value labels, in the order the load step fills them
+  std::array<Shown, 3> loadOrder;  // the value labels, in the order the load step fills them
 };
 
 constexpr const char* kInchTolerance = "Inch    Tolerance +/-";
-constexpr const char* kCrossSectionTolerance = "lblWT";
+constexpr ValueLabel kCrossSectionTolerance{"lblWT", Shown::CrossSectionTolerance};
 
 const EditorLayout kRodGrooveLayout{
-    {{
-        {{"lblID", "Seal Inside Dia."}, EditorBox::ID, {"lblIDUnit", "Inch"}, {}},
-        {{"lblPDM", "Rod Dia."}, EditorBox::PD, {"lblPDMUnit", kInchTolerance}, EditorBox::PDT},
-        {{"lblBDM", "Housing Dia."}, EditorBox::BD, {"lblBDMUnit", kInchTolerance}, EditorBox::BDT},
-        {{"lblGDM", "Groove Dia. "}, EditorBox::GD, {"lblGDMUnit", kInchTolerance}, EditorBox::GDT},
-        {{"lblPR", "Operating Pressure"}, EditorBox::PR, {"lblPRUnit", "PSI"}, {}},
-        {{"lblEcc", "Eccentricity"}, EditorBox::ECC, {"lblECCUnit", "Inch"}, {}},
-        {{"lblGW", "Groove Width"}, "lblGWVa", {"lblGWUnit", "Inch"}, {}},
-        {{"lblW", "Cross Section Dia."}, "lblWVa", {"lblWUnit", "Inch"}, {}},
+    .screenName = "frmGrooveInMale",
+    .rows = {{
+        {.caption = {"lblID", "Seal Inside Dia."}, .entry = EditorBox::ID, .unit = {"lblIDUnit", "Inch"}},
+        {.caption = {"lblPDM", "Rod Dia."}, .entry = EditorBox::PD, .unit = {"lblPDMUnit", kInchTolerance},
+         .tolerance = EditorBox::PDT},
+        {.caption = {"lblBDM", "Housing Dia."}, .entry = EditorBox::BD, .unit = {"lblBDMUnit", kInchTolerance},
+         .tolerance = EditorBox::BDT},
+        {.caption = {"lblGDM", "Groove Dia. "}, .entry = EditorBox::GD, .unit = {"lblGDMUnit", kInchTolerance},
+         .tolerance = EditorBox::GDT},
+        {.caption = {"lblPR", "Operating Pressure"}, .entry = EditorBox::PR, .unit = {"lblPRUnit", "PSI"}},
+        {.caption = {"lblEcc", "Eccentricity"}, .entry = EditorBox::ECC, .unit = {"lblECCUnit", "Inch"}},
+        {.caption = {"lblGW", "Groove Width"}, .entry = ValueLabel{"lblGWVa", Shown::GrooveWidth},
+         .unit = {"lblGWUnit", "Inch"}},
+        {.caption = {"lblW", "Cross Section Dia."}, .entry = ValueLabel{"lblWVa", Shown::CrossSection},
+         .unit = {"lblWUnit", "Inch"}},
     }},
-    2640,
-    4320,
-    {{"lblGC", "Gland Type"}, 5160, 2520},
-    {{"lblGCVa", "Groove in Rod"}, 7080, 2520},
-    {{"Label2", "Tolerance +/-"}, 5160, 3480},
-    7080,
-    {{{"lblWVa", Shown::CrossSection},
-      {"lblGWVa", Shown::GrooveWidth},
-      {kCrossSectionTolerance, Shown::CrossSectionTolerance}}},
+    .entryLeft = 2640,
+    .unitLeft = 4320,
+    .glandTypeCaption = {{"lblGC", "Gland Type"}, 5160, 2520},
+    .glandType = {{"lblGCVa", "Groove in Rod"}, 7080, 2520},
+    .toleranceCaption = {{"Label2", "Tolerance +/-"}, 5160, 3480},
+    .crossSectionToleranceLeft = 7080,
+    .loadOrder = {Shown::CrossSection, Shown::GrooveWidth, Shown::CrossSectionTolerance},
 };
 
 const EditorLayout kHousingGrooveLayout{
-    {{
-        {{"lblSID", "Seal Inside Dia."}, EditorBox::ID, {"lblSIDUnit", "Inch"}, {}},
-        {{"lblRodDia", "Housing Dia."}, EditorBox::BD, {"lblTODTFUnit", kInchTolerance}, EditorBox::BDT},
-        {{"lblTOD", "Rod Dia."}, EditorBox::PD, {"lblTODUnit", kInchTolerance}, EditorBox::PDT},
-        {{"lblGDF", "Groove Dia."}, EditorBox::GD, {"lblGDFUnit", kInchTolerance}, EditorBox::GDT},
-        {{"lblPressure", "Operating Pressure"}, EditorBox::PR, {"lblPressureUnit", "PSI"}, {}},
-        {{"lblEcc", "Eccentricity"}, EditorBox::ECC, {"Label14", "Inch"}, {}},
-        {{"lblGW", "Groove Width"}, "lblGWV", {"Label10", "Inch"}, {}},
-        {{"lblW", "Cross Section Dia."}, "lblWV", {"Label7", "Inch"}, {}},
+    .screenName = "frmGrooveInFemale",
+    .rows = {{
+        {.caption = {"lblSID", "Seal Inside Dia."}, .entry = EditorBox::ID, .unit = {"lblSIDUnit", "Inch"}},
+        {.caption = {"lblRodDia", "Housing Dia."}, .entry = EditorBox::BD, .unit = {"lblTODTFUnit", kInchTolerance},
+         .tolerance = EditorBox::BDT},
+        {.caption = {"lblTOD", "Rod Dia."}, .entry = EditorBox::PD, .unit = {"lblTODUnit", kInchTolerance},
+         .tolerance = EditorBox::PDT},
+        {.caption = {"lblGDF", "Groove Dia."}, .entry = EditorBox::GD, .unit = {"lblGDFUnit", kInchTolerance},
+         .tolerance = EditorBox::GDT},
+        {.caption = {"lblPressure", "Operating Pressure"}, .entry = EditorBox::PR,
+         .unit = {"lblPressureUnit", "PSI"}},
+        {.caption = {"lblEcc", "Eccentricity"}, .entry = EditorBox::ECC, .unit = {"Label14", "Inch"}},
+        {.caption = {"lblGW", "Groove Width"}, .entry = ValueLabel{"lblGWV", Shown::GrooveWidth},
+         .unit = {"Label10", "Inch"}},
+        {.caption = {"lblW", "Cross Section Dia."}, .entry = ValueLabel{"lblWV", Shown::CrossSection},
+         .unit = {"Label7", "Inch"}},
     }},
-    2880,
-    4440,
-    {{"lblGC", "Gland Type"}, 5400, 2160},
-    {{"lblGCV", "Groove In Housing"}, 7080, 2160},
-    {{"Label2", "Tolerance +/-"}, 5400, 3480},
-    7320,
-    {{{"lblGWV", Shown::GrooveWidth},
-      {"lblWV", Shown::CrossSection},
-      {kCrossSectionTolerance, Shown::CrossSectionTolerance}}},
+    .entryLeft = 2880,
+    .unitLeft = 4440,
+    .glandTypeCaption = {{"lblGC", "Gland Type"}, 5400, 2160},
+    .glandType = {{"lblGCV", "Groove In Housing"}, 7080, 2160},
+    .toleranceCaption = {{"Label2", "Tolerance +/-"}, 5400, 3480},
+    .crossSectionToleranceLeft = 7320,
+    .loadOrder = {Shown::GrooveWidth, Shown::CrossSection, Shown::CrossSectionTolerance},
 };
 
 const EditorLayout& editorLayout(const GlandSide& side) {
@@ -128,36 +141,21 @@ constexpr double kButtonPoints = 12;
 
 int rowTop(std::size_t row) { return kFirstRowTop + static_cast<int>(row) * kRowPitch; }
 
-QString toQString(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
-
 // A caption in bold type, as wide as its text, vertically centred on its row.
-QLabel* addCaption(QWidget* parent, const Caption& caption, int left, int top) {
-  auto* label = new QLabel(QString::fromUtf8(caption.text), parent);
-  if (caption.name) label->setObjectName(QString::fromUtf8(caption.name));
-  label->setFont(timesFont(kCaptionPoints, true));
-  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  placeTwips(label, left, top, 0, kRowHeight);
-  label->resize(label->sizeHint().width(), label->height());
-  return label;
-}
-
-// A label that shows a record value, in regular type, one box wide.
-QLabel* addValueLabel(QWidget* parent, const char* name, int left, int top) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromUtf8(name));
-  label->setFont(timesFont(kValuePoints, false));
-  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  placeTwips(label, left, top, kBoxWidth, kRowHeight);
-  return label;
+void addCaption(QWidget* parent, const Caption& caption, int left, int top) {
+  makeLabel(parent, caption.name, QString::fromUtf8(caption.text), timesFont(kCaptionPoints, true),
+            {left, top, 0, kRowHeight});
 }
 
 QPushButton* addButton(QWidget* parent, const char* name, const char* caption, int index) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-  button->setObjectName(QString::fromUtf8(name));
-  button->setFont(timesFont(kButtonPoints, true));
-  button->setAutoDefault(false);
-  placeTwips(button, kButtonLeft, kFirstRowTop + index * kButtonPitch, kButtonWidth, kButtonHeight);
-  return button;
+  return makeButton(parent, name, QString::fromUtf8(caption),
+                    {kButtonLeft, kFirstRowTop + index * kButtonPitch, kButtonWidth, kButtonHeight},
+                    timesFont(kButtonPoints, true), false);
+}
+
+// A label that shows a record value, in regular type, one box wide.
+QLabel* makeValueLabel(QWidget* parent, const ValueLabel& value, int left, int top) {
+  return makeLabel(parent, value.name, {}, timesFont(kValuePoints, false), {left, top, kBoxWidth, kRowHeight});
 }
 
 QString shownText(const GlandRecord& record, Shown shown) {
@@ -165,6 +163,7 @@ QString shownText(const GlandRecord& record, Shown shown) {
     case Shown::CrossSection: return toQString(NumberText(record.W));
     case Shown::GrooveWidth: return toQString(record.GW);
     case Shown::CrossSectionTolerance: return toQString(NumberText(record.WT));
+    case Shown::Count: break;
   }
   return {};
 }
@@ -173,8 +172,7 @@ QString shownText(const GlandRecord& record, Shown shown) {
 
 GlandEditor::GlandEditor(GlandRecord& record, const GlandSide& side, const Platform& platform, QWidget* parent)
     : MainScreen(parent), record_(record), side_(side), platform_(platform) {
-  setObjectName(side.kind == GlandKind::RodGroove ? QStringLiteral("frmGrooveInMale")
-                                                  : QStringLiteral("frmGrooveInFemale"));
+  setObjectName(QString::fromUtf8(editorLayout(side).screenName));
   setFixedSize(twips(kClientWidth), twips(kClientHeight));
   buildRows();
   buildButtons();
@@ -182,6 +180,10 @@ GlandEditor::GlandEditor(GlandRecord& record, const GlandSide& side, const Platf
 }
 
 const GlandSide& GlandEditor::side() const { return side_; }
+
+void GlandEditor::addValueLabel(const ValueLabel& value, int left, int top) {
+  values_[static_cast<std::size_t>(value.shown)] = makeValueLabel(this, value, left, top);
+}
 
 void GlandEditor::buildRows() {
   const EditorLayout& layout = editorLayout(side_);
@@ -193,13 +195,13 @@ void GlandEditor::buildRows() {
     if (const auto* box = std::get_if<EditorBox>(&row.entry))
       tabOrder.push_back(addBox(*box, layout.entryLeft, top));
     else
-      addValueLabel(this, std::get<const char*>(row.entry), layout.entryLeft, top);
+      addValueLabel(std::get<ValueLabel>(row.entry), layout.entryLeft, top);
     addCaption(this, row.unit, layout.unitLeft, top);
     if (row.tolerance) tabOrder.push_back(addBox(*row.tolerance, kToleranceLeft, top));
   }
   for (const PlacedCaption& placed : {layout.glandTypeCaption, layout.glandType, layout.toleranceCaption})
     addCaption(this, placed.caption, placed.left, placed.top);
-  addValueLabel(this, kCrossSectionTolerance, layout.crossSectionToleranceLeft, layout.toleranceCaption.top);
+  addValueLabel(kCrossSectionTolerance, layout.crossSectionToleranceLeft, layout.toleranceCaption.top);
   for (std::size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
@@ -231,8 +233,8 @@ void GlandEditor::buildButtons() {
 void GlandEditor::load() {
   const EditorTexts texts = editorLoad(record_, side_);
   for (std::size_t i = 0; i < kEditorBoxCount; ++i) boxes_[i]->setText(toQString(texts[i]));
-  for (const ValueLabel& value : editorLayout(side_).loadOrder)
-    findChild<QLabel*>(QString::fromUtf8(value.name))->setText(shownText(record_, value.shown));
+  for (Shown shown : editorLayout(side_).loadOrder)
+    values_[static_cast<std::size_t>(shown)]->setText(shownText(record_, shown));
 }
 
 void GlandEditor::confirm() {
@@ -242,7 +244,7 @@ void GlandEditor::confirm() {
   const OkResult result = editorOk(record_, side_, texts, prompts);
   switch (result.outcome) {
     case OkOutcome::GoOn: emit analysed(); break;
-    case OkOutcome::Refused: emit refused(toQString(result.message), result.beep); break;
+    case OkOutcome::Refused: emit refused(result.beep); break;
     case OkOutcome::Stayed: break;  // the user goes on editing; the boxes stay as typed
   }
 }

@@ -6,13 +6,17 @@
 #include <QString>
 #include <array>
 
-#include "editor.h"
-#include "gland_side.h"
-#include "platform.h"
-#include "record.h"
-#include "screen.h"
+#include "model/editor.h"
+#include "model/gland_side.h"
+#include "platform/platform.h"
+#include "model/record.h"
+#include "widgets/screen.h"
+
+class QLabel;
 
 namespace glandwise {
+
+struct ValueLabel;
 
 // The editor of one gland kind. Constructing it is loading it: the nine boxes and the
 // three value labels are filled from the record. OK runs the editor's OK action of the
@@ -28,14 +32,16 @@ class GlandEditor : public MainScreen {
  signals:
   // OK went through every check and the analysis: hide the editor, load the sheet.
   void analysed();
-  // OK refused the input: beep when asked, then show `message` in the message dialog.
-  void refused(const QString& message, bool beep);
+  // OK refused the input and left its message in the record's ErrorText: beep when
+  // asked, then show the message dialog.
+  void refused(bool beep);
   void backRequested();
   void handbookRequested();
 
  private:
   void buildRows();
   QLineEdit* addBox(EditorBox box, int left, int top);
+  void addValueLabel(const ValueLabel& value, int left, int top);
   void buildButtons();
   // The load step: the nine boxes and the three value labels from the record.
   void load();
@@ -46,6 +52,7 @@ class GlandEditor : public MainScreen {
   const GlandSide& side_;  // which gland kind this editor edits
   Platform platform_;      // message boxes and beep for the questions and notices
   std::array<QLineEdit*, kEditorBoxCount> boxes_{};  // the nine text boxes, by EditorBox
+  std::array<QLabel*, 3> values_{};  // the value labels: cross-section, groove width, its tolerance
 };
 
 }  // namespace glandwise

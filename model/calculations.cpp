@@ -1,49 +1,33 @@
-#include "calculations.h"
+#include "model/calculations.h"
 
 #include <array>
 #include <cmath>
 #include <string>
 
-#include "numbers.h"
+#include "model/cross_sections.h"
+#include "model/numbers.h"
 
 namespace glandwise {
 namespace {
 
 using Member = float GlandRecord::*;
 
-// One row of the standard-dimension table.
-struct StandardRow {
-  float crossSection;      // W, inch
-  const char* grooveWidth; // GW text
-  float crossTolerance;    // WT, inch
-  float eccentricity;      // ECC, inch
-  double clearance;        // c: diametral clearance between rod and bore, inch
-  double grooveOffset;     // g: diametral offset from the typed diameter to the groove, inch
-  float grooveTolerance;   // GDTM and GDTF, inch
-};
-
-constexpr std::array<StandardRow, 5> kStandardRows{{
-    {0.07f, "0.093 to  0.098", 0.003f, 0.002f, 0.0035, 0.102, 0.001f},
-    {0.103f, "0.140 to 0.145", 0.003f, 0.002f, 0.0035, 0.164, 0.001f},
-    {0.139f, "0.187 to 0.192", 0.004f, 0.003f, 0.0045, 0.224, 0.001f},
-    {0.21f, "0.281 to 0.286", 0.005f, 0.004f, 0.0045, 0.343, 0.002f},
-    {0.275f, "0.375 to 0.380", 0.006f, 0.005f, 0.0055, 0.455, 0.002f},
-}};
-
 constexpr double kPi = 3.1415926;
 
-// Texts of the stretch and squeeze questions; each editor keeps its own wording.
+// Texts of the stretch and squeeze questions; each editor keeps its own wording. A
+// question is its statement (a start, the figure, a fixed end), two line feeds and the
+// question proper.
 struct CheckTexts {
-  const char* q1Statement;
+  const char* q1Statement;  // interference in rod and bore
   const char* q1Question;
-  const char* q2Start;
+  const char* q2Start;      // stretch below 0 %
   const char* q2Question;
-  const char* q3Start;
+  const char* q3Start;      // compression above 25 % on the unstretched path
   const char* q3Question;
-  const char* q4Start;
+  const char* q4Start;      // stretch above 5 %
   const char* q4Question;
-  const char* n5Start;
-  const char* q6Start;
+  const char* n5Start;      // the notice of stretch above 26 %
+  const char* q6Start;      // compression above 30 % on the stretched path
   const char* q6Question;
 };
 
@@ -52,20 +36,30 @@ constexpr const char* kQ1Question = "                           Do you want to e
 constexpr const char* kHousingQuestion = "          Do  you  want  to  edit  dimensions ?";
 
 constexpr CheckTexts kRodGrooveTexts{
-    kQ1Statement, kQ1Question,
-    "             Caution !  Stretch  is  ", "              Do you want to edit dimensions ?",
-    "percent  compression  is  ", "Do you want to edit dimensions ?",
-    "      Caution ! Stretch  is  ", "          Do you want to edit dimensions ?",
-    "Caution ! As percent stretch is  ",
-    "      Percent  compression  is  ", "           Do you want to edit dimensions ?"};
+    .q1Statement = kQ1Statement,
+    .q1Question = kQ1Question,
+    .q2Start = "             Caution !  Stretch  is  ",
+    .q2Question = "              Do you want to edit dimensions ?",
+    .q3Start = "percent  compression  is  ",
+    .q3Question = "Do you want to edit dimensions ?",
+    .q4Start = "      Caution ! Stretch  is  ",
+    .q4Question = "          Do you want to edit dimensions ?",
+    .n5Start = "Caution ! As percent stretch is  ",
+    .q6Start = "      Percent  compression  is  ",
+    .q6Question = "           Do you want to edit dimensions ?"};
 
 constexpr CheckTexts kHousingGrooveTexts{
-    kQ1Statement, kQ1Question,
-    "        Caution ! Stretch  is  ", kHousingQuestion,
-    "        Percent  compression  is  ", kHousingQuestion,
-    "        Caution ! Stretch is  ", kHousingQuestion,
-    "Warning ! As percent stretch is  ",
-    "        Percent  compression  is  ", kHousingQuestion};
+    .q1Statement = kQ1Statement,
+    .q1Question = kQ1Question,
+    .q2Start = "        Caution ! Stretch  is  ",
+    .q2Question = kHousingQuestion,
+    .q3Start = "        Percent  compression  is  ",
+    .q3Question = kHousingQuestion,
+    .q4Start = "        Caution ! Stretch is  ",
+    .q4Question = kHousingQuestion,
+    .n5Start = "Warning ! As percent stretch is  ",
+    .q6Start = "        Percent  compression  is  ",
+    .q6Question = kHousingQuestion};
 
 const CheckTexts& checkTexts(const GlandSide& side) {
   return side.kind == GlandKind::RodGroove ? kRodGrooveTexts : kHousingGrooveTexts;
@@ -105,22 +99,20 @@ void nominalFigures(GlandRecord& r, const GlandSide& s, Member effective) {
 }  // namespace
 
 void CalcStandardDims(GlandRecord& r) {
-  for (const StandardRow& row : kStandardRows) {
-    if (r.W != row.crossSection) continue;
-    r.WT = row.crossTolerance;
-    r.ECC = row.eccentricity;
-    r.GW = row.grooveWidth;
+  if (const CrossSection* row = standardCrossSection(r.W)) {
+    r.WT = row->tolerance;
+    r.ECC = row->eccentricity;
+    r.GW = row->grooveWidth;
     r.BDTM = 0.001f;
     r.PDTM = 0.0005f;
-    r.GDTM = row.grooveTolerance;
+    r.GDTM = row->grooveTolerance;
     r.PDTF = 0.001f;
     r.BDTF = 0.0005f;
-    r.GDTF = row.grooveTolerance;
-    r.PDM = static_cast<float>(double(r.BDM) - row.clearance);
-    r.GDM = static_cast<float>(double(r.BDM) - row.grooveOffset);
-    r.BDF = static_cast<float>(double(r.PDF) + row.clearance);
-    r.GDF = static_cast<float>(double(r.PDF) + row.grooveOffset);
-    return;
+    r.GDTF = row->grooveTolerance;
+    r.PDM = static_cast<float>(double(r.BDM) - row->clearance);
+    r.GDM = static_cast<float>(double(r.BDM) - row->grooveOffset);
+    r.BDF = static_cast<float>(double(r.PDF) + row->clearance);
+    r.GDF = static_cast<float>(double(r.PDF) + row->grooveOffset);
   }
 }
 

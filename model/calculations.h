@@ -3,14 +3,11 @@
 // stretch and squeeze checks. They read and write the record; every stored value is a
 // 32-bit float rounded after each step, intermediate expressions are evaluated in double.
 
-#include "gland_side.h"
-#include "prompts.h"
-#include "record.h"
+#include "model/gland_side.h"
+#include "model/prompts.h"
+#include "model/record.h"
 
 namespace glandwise {
-
-// The five standard cross-sections, as stored in W when an option is chosen.
-inline constexpr float kCrossSections[5] = {0.07f, 0.103f, 0.139f, 0.21f, 0.275f};
 
 // Generates the standard gland of both kinds from W, BDM (rod groove) and PDF (housing
 // groove): tolerances, WT, ECC, GW and the derived diameters. Writes nothing when W is

@@ -1,10 +1,10 @@
-#include "editor.h"
+#include "model/editor.h"
 
 #include <cmath>
 
-#include "calculations.h"
-#include "numbers.h"
-#include "selection.h"
+#include "model/calculations.h"
+#include "model/numbers.h"
+#include "model/selection.h"
 
 namespace glandwise {
 namespace {
@@ -27,24 +27,26 @@ struct EditorTable {
 };
 
 constexpr EditorTable kRodGrooveEditor{
-    {"txtID", "txtPDM", "txtPDTM", "txtBDM", "txtBDTM", "txtGDM", "txtGDTM", "txtPR", "txtECC"},
-    "Calculation shows seal nominal diameter  ", "  rod  diameter  ",
-    "Pressure  should  be  > 0 and < = 1500 PSI",
-    "Seal  inside  diameter  should  be  >  0  Inch",
-    "Rod  diamter  should  be  >  0  Inch",
-    "Bore  diamaeter  should be  >  0  Inch",
-    "Groove  diamaeter  should be  >  0  Inch",
-    "Groove  diamaeter  is >  Rod  diameter"};
+    .boxNames = {"txtID", "txtPDM", "txtPDTM", "txtBDM", "txtBDTM", "txtGDM", "txtGDTM", "txtPR", "txtECC"},
+    .sealSizeStart = "Calculation shows seal nominal diameter  ",
+    .sealSizeEnd = "  rod  diameter  ",
+    .pressure = "Pressure  should  be  > 0 and < = 1500 PSI",
+    .insideDiameter = "Seal  inside  diameter  should  be  >  0  Inch",
+    .rodDiameter = "Rod  diamter  should  be  >  0  Inch",
+    .boreDiameter = "Bore  diamaeter  should be  >  0  Inch",
+    .grooveDiameter = "Groove  diamaeter  should be  >  0  Inch",
+    .grooveDepth = "Groove  diamaeter  is >  Rod  diameter"};
 
 constexpr EditorTable kHousingGrooveEditor{
-    {"txtID", "txtPDF", "txtPDTF", "txtBDF", "txtBDTF", "txtGDF", "txtGDTF", "txtPR", "txtECC"},
-    "   Calculation shows seal inside diameter  ", "  rod  diameter ",
-    "Pressure should be  >  0 and < = 1500  PSI",
-    "  Seal inside diameter should be >  0  Inch",
-    "Rod diameter should be  >  0  Inch",
-    "Bore diameter should be  >  0  Inch",
-    "Groove diameter should be  >  0  Inch",
-    "Groove diameter should be > Bore diameter."};
+    .boxNames = {"txtID", "txtPDF", "txtPDTF", "txtBDF", "txtBDTF", "txtGDF", "txtGDTF", "txtPR", "txtECC"},
+    .sealSizeStart = "   Calculation shows seal inside diameter  ",
+    .sealSizeEnd = "  rod  diameter ",
+    .pressure = "Pressure should be  >  0 and < = 1500  PSI",
+    .insideDiameter = "  Seal inside diameter should be >  0  Inch",
+    .rodDiameter = "Rod diameter should be  >  0  Inch",
+    .boreDiameter = "Bore diameter should be  >  0  Inch",
+    .grooveDiameter = "Groove diameter should be  >  0  Inch",
+    .grooveDepth = "Groove diameter should be > Bore diameter."};
 
 const EditorTable& editorTable(const GlandSide& side) {
   return side.kind == GlandKind::RodGroove ? kRodGrooveEditor : kHousingGrooveEditor;

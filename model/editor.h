@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "gland_side.h"
-#include "ok_result.h"
-#include "prompts.h"
-#include "record.h"
+#include "model/gland_side.h"
+#include "model/ok_result.h"
+#include "model/prompts.h"
+#include "model/record.h"
 
 namespace glandwise {
 

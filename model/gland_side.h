@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "record.h"
+#include "model/record.h"
 
 namespace glandwise {
 

@@ -1,4 +1,4 @@
-#include "numbers.h"
+#include "model/numbers.h"
 
 #include <algorithm>
 #include <array>

@@ -4,8 +4,8 @@
 #include <span>
 #include <string>
 
-#include "numbers.h"
-#include "record.h"
+#include "model/numbers.h"
+#include "model/record.h"
 
 namespace glandwise {
 

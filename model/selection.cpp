@@ -1,9 +1,10 @@
-#include "selection.h"
+#include "model/selection.h"
 
 #include <array>
 
-#include "calculations.h"
-#include "numbers.h"
+#include "model/calculations.h"
+#include "model/cross_sections.h"
+#include "model/numbers.h"
 
 namespace glandwise {
 namespace {
@@ -17,7 +18,7 @@ float sealFigure(const GlandRecord& record, const GlandSide& side) {
 
 void selectCrossSection(GlandRecord& record, SelectionEntries& entries, int index) {
   entries.crossSection = index;
-  record.W = kCrossSections[index];
+  record.W = kCrossSections[index].value;
 }
 
 void selectGlandType(GlandRecord& record, SelectionEntries& entries, GlandKind kind) {
@@ -57,7 +58,7 @@ OkResult selectionOk(GlandRecord& r, const SelectionEntries& e) {
 
   CalcStandardDims(r);
 
-  const GlandSide& side = r.GlandType == kRodGroove.code ? kRodGroove : kHousingGroove;
+  const GlandSide& side = glandSide(*e.glandType);
   if (sealTooLarge(r, side)) {
     const char* start = side.sealFitAddsCrossSection ? "Calculation shows seal nominal diameter  "
                                                      : "Calculation shows seal inside diameter  ";

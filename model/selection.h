@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "gland_side.h"
-#include "ok_result.h"
-#include "record.h"
+#include "model/gland_side.h"
+#include "model/ok_result.h"
+#include "model/record.h"
 
 namespace glandwise {
 

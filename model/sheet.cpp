@@ -1,9 +1,9 @@
-#include "sheet.h"
+#include "model/sheet.h"
 
 #include <array>
 #include <string_view>
 
-#include "numbers.h"
+#include "model/numbers.h"
 
 namespace glandwise {
 namespace {
@@ -13,22 +13,6 @@ using Member = float GlandRecord::*;
 constexpr const char* kInch = " Inch";
 constexpr const char* kTolerance = "   Tolerance =  +/-  ";
 constexpr const char* kGrooveTolerance = "   Tolerance = +/-  ";
-
-// How one value label of the sheet is filled.
-struct LabelSpec {
-  enum class Kind {
-    Value,       // NumberText of `value` (rounded and stored back first when decimals >= 0) + suffix
-    Toleranced,  // NumberText of `value`, " Inch", `suffix`, NumberText of `tolerance`
-    GlandType,   // "Groove in Rod." or "Groove in Housing."
-    GrooveWidth, // the GW text, " Inch", "  (With No Back up Rings)"
-  };
-  std::string objectName;
-  Kind kind = Kind::Value;
-  Member value = nullptr;
-  Member tolerance = nullptr;
-  const char* suffix = "";
-  int decimals = -1;  // -1: shown unrounded
-};
 
 std::string_view fieldName(Member member) {
   for (const FloatField& field : floatFields())
@@ -42,36 +26,47 @@ std::string labelName(Member member, bool headerValue) {
 }
 
 // The sheet of `side`, label by label in fill order.
-std::vector<LabelSpec> layoutOf(const GlandSide& s) {
-  using Kind = LabelSpec::Kind;
-  std::vector<LabelSpec> specs{
-      {"lblWV", Kind::Toleranced, &GlandRecord::W, &GlandRecord::WT, kTolerance},
-      {labelName(s.EW, true), Kind::Value, s.EW, nullptr, kInch, 5},
-      {"lblGCV", Kind::GlandType},
-      {"lblIDV", Kind::Value, &GlandRecord::ID, nullptr, kInch},
-      {labelName(s.rod.nominal, true), Kind::Toleranced, s.rod.nominal, s.rod.tolerance, kTolerance},
-      {labelName(s.bore.nominal, true), Kind::Toleranced, s.bore.nominal, s.bore.tolerance, kTolerance},
-      {labelName(s.groove.nominal, true), Kind::Toleranced, s.groove.nominal, s.groove.tolerance, kGrooveTolerance},
-      {"lblGWV", Kind::GrooveWidth},
-      {"lblECCV", Kind::Value, &GlandRecord::ECC, nullptr, kInch},
-      {"lblPRV", Kind::Value, &GlandRecord::PR, nullptr, " PSI"},
-      {labelName(s.PS, true), Kind::Value, s.PS, nullptr, " %", 2},
+std::vector<SheetField> fieldsOf(const GlandSide& s) {
+  using Kind = SheetField::Kind;
+  using Area = SheetPlace::Area;
+  std::vector<SheetField> fields{
+      {.objectName = "lblWV", .kind = Kind::Toleranced, .value = &GlandRecord::W, .tolerance = &GlandRecord::WT,
+       .suffix = kTolerance, .place = {Area::Header, 0}},
+      {.objectName = labelName(s.EW, true), .value = s.EW, .suffix = kInch, .decimals = 5,
+       .place = {Area::Header, 1}},
+      {.objectName = "lblGCV", .kind = Kind::GlandType, .place = {Area::Header, 2}},
+      {.objectName = "lblIDV", .value = &GlandRecord::ID, .suffix = kInch, .place = {Area::Header, 3}},
+      {.objectName = labelName(s.rod.nominal, true), .kind = Kind::Toleranced, .value = s.rod.nominal,
+       .tolerance = s.rod.tolerance, .suffix = kTolerance, .place = {Area::Header, 4}},
+      {.objectName = labelName(s.bore.nominal, true), .kind = Kind::Toleranced, .value = s.bore.nominal,
+       .tolerance = s.bore.tolerance, .suffix = kTolerance, .place = {Area::Header, 5}},
+      {.objectName = labelName(s.groove.nominal, true), .kind = Kind::Toleranced, .value = s.groove.nominal,
+       .tolerance = s.groove.tolerance, .suffix = kGrooveTolerance, .place = {Area::Header, 6}},
+      {.objectName = "lblGWV", .kind = Kind::GrooveWidth, .place = {Area::Header, 7}},
+      {.objectName = "lblECCV", .value = &GlandRecord::ECC, .suffix = kInch, .place = {Area::Header, 8}},
+      {.objectName = "lblPRV", .value = &GlandRecord::PR, .suffix = " PSI", .place = {Area::Header, 9}},
+      {.objectName = labelName(s.PS, true), .value = s.PS, .suffix = " %", .decimals = 2,
+       .place = {Area::Header, 10}},
   };
+  int headerRow = 11;
   for (Member friction : {s.F70, s.F80, s.F90})
-    specs.push_back({labelName(friction, true), Kind::Value, friction, nullptr, " Lbs", 1});
-  const auto cells = [&](std::initializer_list<Member> members, int decimals) {
-    for (Member m : members) specs.push_back({labelName(m, false), Kind::Value, m, nullptr, "", decimals});
+    fields.push_back({.objectName = labelName(friction, true), .value = friction, .suffix = " Lbs", .decimals = 1,
+                      .place = {Area::Header, headerRow++}});
+  // One grid column: its five cells in fill order, each with the row it stands in. MMC
+  // rows pair the largest squeeze with the smallest gap and gland height.
+  const auto column = [&](int index, std::initializer_list<Member> members, int decimals, bool fillsFromBottom) {
+    int row = fillsFromBottom ? 4 : 0;
+    for (Member m : members) {
+      fields.push_back({.objectName = labelName(m, false), .value = m, .decimals = decimals,
+                        .place = {Area::Grid, row, index}});
+      row += fillsFromBottom ? -1 : 1;
+    }
   };
-  cells({s.CMaxE, s.CMax, s.C, s.CMin, s.CMinE}, 5);
-  cells({s.PCMaxE, s.PCMax, s.PC, s.PCMin, s.PCMinE}, 2);
-  cells({s.EGMaxE, s.EGMax, s.EG, s.EGMin, s.EGMinE}, 5);
-  cells({s.GHMaxE, s.GHMax, s.GH, s.GHMin, s.GHMinE}, 5);
-  return specs;
-}
-
-const std::vector<LabelSpec>& layout(const GlandSide& side) {
-  static const std::array<std::vector<LabelSpec>, 2> layouts{layoutOf(kRodGroove), layoutOf(kHousingGroove)};
-  return layouts[side.kind == GlandKind::RodGroove ? 0 : 1];
+  column(0, {s.CMaxE, s.CMax, s.C, s.CMin, s.CMinE}, 5, false);
+  column(1, {s.PCMaxE, s.PCMax, s.PC, s.PCMin, s.PCMinE}, 2, false);
+  column(2, {s.EGMaxE, s.EGMax, s.EG, s.EGMin, s.EGMinE}, 5, true);
+  column(3, {s.GHMaxE, s.GHMax, s.GH, s.GHMin, s.GHMinE}, 5, true);
+  return fields;
 }
 
 std::string glandTypeLine(const GlandRecord& record, const GlandSide& side) {
@@ -79,15 +74,15 @@ std::string glandTypeLine(const GlandRecord& record, const GlandSide& side) {
   return "Groove in Housing.";
 }
 
-std::string caption(GlandRecord& r, const GlandSide& side, const LabelSpec& spec) {
+std::string caption(GlandRecord& r, const GlandSide& side, const SheetField& spec) {
   switch (spec.kind) {
-    case LabelSpec::Kind::GlandType:
+    case SheetField::Kind::GlandType:
       return glandTypeLine(r, side);
-    case LabelSpec::Kind::GrooveWidth:
+    case SheetField::Kind::GrooveWidth:
       return r.GW + kInch + "  (With No Back up Rings)";
-    case LabelSpec::Kind::Toleranced:
+    case SheetField::Kind::Toleranced:
       return NumberText(r.*spec.value) + kInch + spec.suffix + NumberText(r.*spec.tolerance);
-    case LabelSpec::Kind::Value:
+    case SheetField::Kind::Value:
       break;
   }
   if (spec.decimals >= 0) r.*spec.value = RoundDecimals(r.*spec.value, spec.decimals);
@@ -96,11 +91,16 @@ std::string caption(GlandRecord& r, const GlandSide& side, const LabelSpec& spec
 
 }  // namespace
 
+const std::vector<SheetField>& sheetFields(const GlandSide& side) {
+  static const std::array<std::vector<SheetField>, 2> fields{fieldsOf(kRodGroove), fieldsOf(kHousingGroove)};
+  return fields[side.kind == GlandKind::RodGroove ? 0 : 1];
+}
+
 std::vector<SheetLabel> fillSheet(GlandRecord& record, const GlandSide& side) {
-  const std::vector<LabelSpec>& specs = layout(side);
+  const std::vector<SheetField>& fields = sheetFields(side);
   std::vector<SheetLabel> labels;
-  labels.reserve(specs.size());
-  for (const LabelSpec& spec : specs) labels.push_back({spec.objectName, caption(record, side, spec)});
+  labels.reserve(fields.size());
+  for (const SheetField& field : fields) labels.push_back({field.objectName, caption(record, side, field)});
   return labels;
 }
 

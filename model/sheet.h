@@ -1,23 +1,56 @@
 #pragma once
-// The results sheet's fill sequence, without widgets: which value label shows what.
+// The results sheet's value labels, without widgets: which record value each one shows,
+// how, and where it stands on the sheet.
 
 #include <string>
 #include <vector>
 
-#include "gland_side.h"
-#include "record.h"
+#include "model/gland_side.h"
+#include "model/record.h"
 
 namespace glandwise {
 
+// Where a value label stands on the sheet.
+struct SheetPlace {
+  enum class Area {
+    Header,  // the header block: `row` counts its lines from the cross-section (0) down
+    Grid,    // the results table: `row` 0 worst-case MMC eccentric ... 4 worst-case LMC
+             // eccentric; `column` 0 squeeze, 1 squeeze percent, 2 extrusion gap, 3 height
+  };
+  Area area;
+  int row;
+  int column = 0;
+};
+
+// One value label of a results sheet and how it is filled.
+struct SheetField {
+  enum class Kind {
+    Value,        // NumberText of `value` (rounded and stored back first when decimals >= 0) + suffix
+    Toleranced,   // NumberText of `value`, " Inch", `suffix`, NumberText of `tolerance`
+    GlandType,    // "Groove in Rod." or "Groove in Housing."
+    GrooveWidth,  // the GW text, " Inch", "  (With No Back up Rings)"
+  };
+  std::string objectName;  // e.g. "lblWV", "lblCMMaxE", "lblPCF"
+  Kind kind = Kind::Value;
+  float GlandRecord::*value = nullptr;
+  float GlandRecord::*tolerance = nullptr;
+  const char* suffix = "";
+  int decimals = -1;  // decimal places of the displayed (and stored back) value; -1: unrounded
+  SheetPlace place;
+};
+
+// Every value label of the sheet of `side` but the date, in the sheet's fill order.
+const std::vector<SheetField>& sheetFields(const GlandSide& side);
+
 // One value label of a results sheet and the caption it shows.
 struct SheetLabel {
-  std::string objectName;  // e.g. "lblWV", "lblCMMaxE", "lblPCF"
+  std::string objectName;
   std::string caption;
 };
 
-// Fills the results sheet of `side` from the record, in the sheet's fill order (the date
-// label excluded): rounds 25 values for display, storing each rounded value back into
-// the record, and returns every value label with its caption.
+// Fills the results sheet of `side` from the record, in the order of sheetFields(side):
+// rounds 25 values for display, storing each rounded value back into the record, and
+// returns every value label with its caption.
 std::vector<SheetLabel> fillSheet(GlandRecord& record, const GlandSide& side);
 
 // The date label's caption for an already formatted short date.

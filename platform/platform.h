@@ -11,7 +11,9 @@ namespace glandwise {
 
 class PrintDialog;  // the system's Print dialog (print_dialog.h)
 
-// Modal message boxes with the application title "Glandwise v 2.1a" and no icon.
+inline constexpr const char* kMessageBoxTitle = "Glandwise v 2.1a";
+
+// Modal message boxes with the application title kMessageBoxTitle and no icon.
 class MessageBoxes {
  public:
   virtual ~MessageBoxes() = default;
@@ -54,9 +56,9 @@ class FileDialog {
 class DocumentOpener {
  public:
   virtual ~DocumentOpener() = default;
-  // Returns a result code: above 32 when the request was handed over (as the desktop's
-  // own convention has it), 32 or less when it failed.
-  virtual int open(const std::string& path) = 0;
+  // True when the desktop took the request; false when the file does not exist or no
+  // program would open it.
+  virtual bool open(const std::string& path) = 0;
 };
 
 // Every platform service, handed to the screens together.

@@ -1,8 +1,8 @@
 #pragma once
 // The calculations' questions and notices shown through the platform's message boxes.
 
-#include "platform.h"
-#include "prompts.h"
+#include "platform/platform.h"
+#include "model/prompts.h"
 
 namespace glandwise {
 

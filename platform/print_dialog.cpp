@@ -1,4 +1,4 @@
-#include "print_dialog.h"
+#include "platform/print_dialog.h"
 
 #include <QPrintDialog>
 #include <QPrinter>

@@ -1,4 +1,4 @@
-#include "qt_platform.h"
+#include "platform/qt_platform.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -8,7 +8,6 @@
 #include <QSettings>
 #include <QUrl>
 
-#include "screen.h"
 
 namespace glandwise {
 namespace {
@@ -54,10 +53,9 @@ std::optional<std::string> QtFileDialog::openFile(const std::string& title, cons
   return chosen.toStdString();
 }
 
-int QtDocumentOpener::open(const std::string& path) {
+bool QtDocumentOpener::open(const std::string& path) {
   const QString file = qt(path);
-  if (!QFileInfo::exists(file)) return kFileNotFound;
-  return QDesktopServices::openUrl(QUrl::fromLocalFile(file)) ? kOpened : kFileNotFound;
+  return QFileInfo::exists(file) && QDesktopServices::openUrl(QUrl::fromLocalFile(file));
 }
 
 }  // namespace glandwise

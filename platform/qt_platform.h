@@ -1,8 +1,8 @@
 #pragma once
 // The platform services of the desktop program, provided by Qt.
 
-#include "platform.h"
-#include "print_dialog.h"
+#include "platform/platform.h"
+#include "platform/print_dialog.h"
 
 namespace glandwise {
 
@@ -38,13 +38,10 @@ class QtFileDialog final : public FileDialog {
                                       const std::string& current) override;
 };
 
-// QDesktopServices::openUrl of the local file. Returns kOpened when the desktop took the
-// request, kFileNotFound when the file does not exist or the desktop refused it.
+// QDesktopServices::openUrl of the local file, which must exist.
 class QtDocumentOpener final : public DocumentOpener {
  public:
-  static constexpr int kOpened = 42;
-  static constexpr int kFileNotFound = 2;
-  int open(const std::string& path) override;
+  bool open(const std::string& path) override;
 };
 
 // Every Qt platform service of one run, and the Platform that hands them to the screens.

@@ -1,4 +1,4 @@
-#include "report.h"
+#include "results/report.h"
 
 #include <QPainter>
 #include <QPicture>

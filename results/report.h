@@ -3,8 +3,8 @@
 
 #include <QString>
 
-#include "platform.h"
-#include "print_dialog.h"
+#include "platform/platform.h"
+#include "platform/print_dialog.h"
 
 class QPrinter;
 class QWidget;

@@ -1,4 +1,4 @@
-#include "results_sheet.h"
+#include "results/results_sheet.h"
 
 #include <QDate>
 #include <QFrame>
@@ -8,22 +8,12 @@
 #include <QPushButton>
 #include <vector>
 
-#include "artwork.h"
-#include "sheet.h"
+#include "model/sheet.h"
+#include "widgets/artwork.h"
+#include "widgets/controls.h"
 
 namespace glandwise {
 namespace {
-
-using Member = float GlandRecord::*;
-
-// A label's position and size, in twips from the client area's top left corner. A width
-// of 0 makes the label as wide as its text.
-struct Box {
-  int left;
-  int top;
-  int width;
-  int height;
-};
 
 // The parts of the sheet that both kinds share (twips).
 constexpr int kClientWidth = 11070;
@@ -54,6 +44,7 @@ constexpr double kTitlePoints = 14.25;
 // Everything that differs between the rod-groove and the housing-groove sheet on screen.
 // Lefts and widths in twips.
 struct SheetLayout {
+  const char* screenName;
   int clientHeight;
   const char* subtitle;       // Label2
   int versionLeft;            // Label4 "v 2.1a"
@@ -68,14 +59,15 @@ struct SheetLayout {
   int percentMmcLeft;         // ... in the MMC Concentric row
   int lmcSqueezeLeft;         // Radial Squeeze cells of the two LMC rows
   int lmcSqueezeWidth;
-  Box squeezeHeading;         // "Radial Squeeze"
+  TwipRect squeezeHeading;         // "Radial Squeeze"
   int percentHeadingLeft;     // "Radial Squeeze Percent"
   int percentUnitLeft;        // its "(%)"
-  Box squeezeUnit;            // "(Inch)" under "Radial Squeeze"
+  TwipRect squeezeUnit;            // "(Inch)" under "Radial Squeeze"
   int eccentricityHelpTop;    // cmdH1
 };
 
 const SheetLayout kRodGrooveSheet{
+    .screenName = "frmResultsMale",
     .clientHeight = 12465,
     .subtitle = "Groove In Rod",
     .versionLeft = 10080,
@@ -98,6 +90,7 @@ const SheetLayout kRodGrooveSheet{
 };
 
 const SheetLayout kHousingGrooveSheet{
+    .screenName = "frmResultsFemale",
     .clientHeight = 12495,
     .subtitle = "Groove In Housing",
     .versionLeft = 10050,
@@ -123,20 +116,38 @@ const SheetLayout& sheetLayout(const GlandSide& side) {
   return side.kind == GlandKind::RodGroove ? kRodGrooveSheet : kHousingGrooveSheet;
 }
 
-// One line of the header block: a bold caption at kCaptionLeft and the value label beside it.
+// One line of the header block: its bold caption at kCaptionLeft and the place of the value
+// label beside it, for the header rows of the sheet's fields.
 struct HeaderLine {
   int top;
-  const char* captionName;  // nullptr: the value label stands alone (the date)
+  const char* captionName;
   const char* caption;
-  std::string valueName;
   int valueLeft;
   int valueWidth;
-  bool boldValue = false;
 };
+
+std::array<HeaderLine, 14> headerLines(const SheetLayout& l) {
+  return {{
+      {1560, "lblW", "Cross Section Dia. =", 3240, 4695},
+      {1920, "lblEWM", "Effective Cross Section Dia. =", l.effectiveLeft, 2295},
+      {2280, "lblGC", "Gland Type =", 2520, 3255},
+      {2640, "lblID", "Seal Inside Dia. =", 3000, 5175},
+      {3000, "lblPDM", "Rod Dia.  =", 2280, 5175},
+      {3360, "lblBDM", "Housing Dia. =", 2640, 4815},
+      {3720, "lblGDM", "Groove Dia. =", 2640, 4815},
+      {4080, "lblGW", "Groove Width =", 2760, 5415},
+      {4440, "lblECC", "Machining Eccentricity, FIM =", 4440, l.eccentricityWidth},
+      {4800, "lblPR", "Operating Pressure =", 3360, 3255},
+      {5160, "lblPSM", "% Nominal Stretch =", l.stretchLeft, 3255},
+      {6840, "lblF70M", "Estimated Running Friction, 70 Duro, Lbs. =", 5760, 1575},
+      {7200, "lblF80M", "Estimated Running Friction, 80 Duro, Lbs. =", 5760, l.friction80Width},
+      {7560, "lblF90M", "Estimated Running Friction, 90 Duro, Lbs. =", 5760, 1575},
+  }};
+}
 
 // The four value cells of results-table row `row` (0 = worst-case MMC ... 4 = worst-case
 // LMC) at `top`: squeeze, squeeze percent, extrusion gap, gland height.
-std::array<Box, 4> cellBoxes(const SheetLayout& l, std::size_t row, int top) {
+std::array<TwipRect, 4> cellBoxes(const SheetLayout& l, int row, int top) {
   const bool mmcConcentric = row == 1, lmc = row >= 3;
   return {{
       {lmc ? l.lmcSqueezeLeft : 3720, top, lmc ? l.lmcSqueezeWidth : 975, kLineHeight},
@@ -146,79 +157,30 @@ std::array<Box, 4> cellBoxes(const SheetLayout& l, std::size_t row, int top) {
   }};
 }
 
-// One row of the results table: its bold caption and the record values of its four cells.
+// One row of the results table: its bold caption and the top of its value cells.
 struct TableRow {
   const char* captionName;
   const char* caption;
   int captionTop;
   int captionHeight;
   int valueTop;
-  std::array<Member, 4> cells;  // squeeze, squeeze percent, extrusion gap, gland height
 };
 
-std::string fieldName(Member member) {
-  for (const FloatField& field : floatFields())
-    if (field.member == member) return std::string(field.name);
-  return {};
-}
+constexpr std::array<TableRow, 5> kTableRows{{
+    {"Label11", "Worst Case MMC Eccentric, Loaded Side", 9360, kTwoLineHeight, 9480},
+    {"Label12", "MMC Concentric", 10080, kLineHeight, 10080},
+    {"Label14", "Nominal", 10680, kLineHeight, 10680},
+    {"Label15", "LMC Concentric", 11280, kLineHeight, 11280},
+    {"Label16", "Worst Case LMC Eccentric, Unloaded Side", 11760, kTwoLineHeight, 11880},
+}};
 
-// The header block's value label of a record value, e.g. "lblEWMV".
-std::string headerValueName(Member member) { return "lbl" + fieldName(member) + "V"; }
+QFont textFont(bool bold) { return timesFont(kTextPoints, bold); }
 
-// A results-table cell of a record value, e.g. "lblCMMaxE".
-QString cellName(Member member) { return QString::fromStdString("lbl" + fieldName(member)); }
-
-std::vector<HeaderLine> headerLines(const GlandSide& s, const SheetLayout& l) {
-  return {
-      {1200, nullptr, nullptr, "lblDate", 8160, 2655, true},
-      {1560, "lblW", "Cross Section Dia. =", "lblWV", 3240, 4695},
-      {1920, "lblEWM", "Effective Cross Section Dia. =", headerValueName(s.EW), l.effectiveLeft, 2295},
-      {2280, "lblGC", "Gland Type =", "lblGCV", 2520, 3255},
-      {2640, "lblID", "Seal Inside Dia. =", "lblIDV", 3000, 5175},
-      {3000, "lblPDM", "Rod Dia.  =", headerValueName(s.rod.nominal), 2280, 5175},
-      {3360, "lblBDM", "Housing Dia. =", headerValueName(s.bore.nominal), 2640, 4815},
-      {3720, "lblGDM", "Groove Dia. =", headerValueName(s.groove.nominal), 2640, 4815},
-      {4080, "lblGW", "Groove Width =", "lblGWV", 2760, 5415},
-      {4440, "lblECC", "Machining Eccentricity, FIM =", "lblECCV", 4440, l.eccentricityWidth},
-      {4800, "lblPR", "Operating Pressure =", "lblPRV", 3360, 3255},
-      {5160, "lblPSM", "% Nominal Stretch =", headerValueName(s.PS), l.stretchLeft, 3255},
-      {6840, "lblF70M", "Estimated Running Friction, 70 Duro, Lbs. =", headerValueName(s.F70), 5760, 1575},
-      {7200, "lblF80M", "Estimated Running Friction, 80 Duro, Lbs. =", headerValueName(s.F80), 5760,
-       l.friction80Width},
-      {7560, "lblF90M", "Estimated Running Friction, 90 Duro, Lbs. =", headerValueName(s.F90), 5760, 1575},
-  };
-}
-
-// MMC rows pair the largest squeeze with the smallest gap and gland height, LMC rows the reverse.
-std::array<TableRow, 5> tableRows(const GlandSide& s) {
-  return {{
-      {"Label11", "Worst Case MMC Eccentric, Loaded Side", 9360, kTwoLineHeight, 9480,
-       {s.CMaxE, s.PCMaxE, s.EGMinE, s.GHMinE}},
-      {"Label12", "MMC Concentric", 10080, kLineHeight, 10080, {s.CMax, s.PCMax, s.EGMin, s.GHMin}},
-      {"Label14", "Nominal", 10680, kLineHeight, 10680, {s.C, s.PC, s.EG, s.GH}},
-      {"Label15", "LMC Concentric", 11280, kLineHeight, 11280, {s.CMin, s.PCMin, s.EGMax, s.GHMax}},
-      {"Label16", "Worst Case LMC Eccentric, Unloaded Side", 11760, kTwoLineHeight, 11880,
-       {s.CMinE, s.PCMinE, s.EGMaxE, s.GHMaxE}},
-  }};
-}
-
-enum class Weight { Regular, Bold };
-
-QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const Box& box, Weight weight,
-                 Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop, double points = kTextPoints) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  label->setFont(timesFont(points, weight == Weight::Bold));
-  label->setAlignment(alignment);
-  label->setWordWrap(box.height > kLineHeight && box.width > 0);
-  placeTwips(label, box.left, box.top, box.width, box.height);
-  if (box.width == 0) label->resize(label->sizeHint().width(), label->height());
-  return label;
-}
-
-QLabel* addCaption(QWidget* parent, const char* name, const char* text, const Box& box,
-                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
-  return addLabel(parent, QString::fromUtf8(name), QString::fromUtf8(text), box, Weight::Bold, alignment);
+// A bold caption; word-wrapped when its rectangle is taller than one line.
+void addCaption(QWidget* parent, const char* name, const char* text, const TwipRect& box,
+                Qt::Alignment alignment = kTopLeft) {
+  makeLabel(parent, name, QString::fromUtf8(text), textFont(true), box, alignment,
+            box.height > kLineHeight && box.width > 0);
 }
 
 // A thin black line of the results grid, one pixel wide.
@@ -233,22 +195,12 @@ void addGridLine(QWidget* parent, int number, int left, int top, int right, int 
   line->setGeometry(twips(left), twips(top), std::max(1, twips(right - left)), std::max(1, twips(bottom - top)));
 }
 
-QPushButton* addButton(QWidget* parent, const char* name, const char* caption, const Box& box, bool bold) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-  button->setObjectName(QString::fromUtf8(name));
-  if (bold) button->setFont(timesFont(kTextPoints, true));
-  button->setAutoDefault(false);
-  placeTwips(button, box.left, box.top, box.width, box.height);
-  return button;
-}
-
 }  // namespace
 
 ResultsSheet::ResultsSheet(GlandRecord& record, const GlandSide& side, QWidget* parent)
-    : MainScreen(parent), side_(side), page_(new QWidget(this)) {
+    : MainScreen(parent), side_(side), page_(new QWidget(this)), values_(sheetFields(side).size()) {
   const SheetLayout& layout = sheetLayout(side);
-  setObjectName(side.kind == GlandKind::RodGroove ? QStringLiteral("frmResultsMale")
-                                                  : QStringLiteral("frmResultsFemale"));
+  setObjectName(QString::fromUtf8(layout.screenName));
   setFixedSize(twips(kClientWidth), twips(layout.clientHeight));
   page_->setObjectName(QStringLiteral("page"));
   page_->setGeometry(rect());
@@ -274,24 +226,29 @@ void ResultsSheet::buildTitleBlock() {
   logo->setObjectName(QStringLiteral("Image1"));
   logo->setPixmap(QPixmap::fromImage(logoImage()));
   placeTwips(logo, 8160, 30, 2445, 525);
-  addLabel(page_, QStringLiteral("lblTitle"), QStringLiteral("Glandwise - Results"), {3840, 600, 3255, kTitleHeight},
-           Weight::Bold, Qt::AlignHCenter | Qt::AlignTop, kTitlePoints);
+  makeLabel(page_, "lblTitle", QStringLiteral("Glandwise - Results"), timesFont(kTitlePoints, true),
+            {3840, 600, 3255, kTitleHeight}, Qt::AlignHCenter | Qt::AlignTop);
   addCaption(page_, "Label4", "v 2.1a", {layout.versionLeft, 780, layout.versionWidth, kLineHeight});
   addCaption(page_, "Label2", layout.subtitle, {3480, 960, 3855, kLineHeight}, Qt::AlignHCenter | Qt::AlignTop);
 }
 
 void ResultsSheet::buildHeader() {
-  for (const HeaderLine& line : headerLines(side_, sheetLayout(side_))) {
-    if (line.captionName) addCaption(page_, line.captionName, line.caption, {kCaptionLeft, line.top, 0, kLineHeight});
-    addLabel(page_, QString::fromStdString(line.valueName), {}, {line.valueLeft, line.top, line.valueWidth, kLineHeight},
-             line.boldValue ? Weight::Bold : Weight::Regular);
+  date_ = makeLabel(page_, "lblDate", {}, textFont(true), {8160, 1200, 2655, kLineHeight}, kTopLeft);
+  const std::array<HeaderLine, 14> lines = headerLines(sheetLayout(side_));
+  const std::vector<SheetField>& fields = sheetFields(side_);
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    if (fields[i].place.area != SheetPlace::Area::Header) continue;
+    const HeaderLine& line = lines[static_cast<std::size_t>(fields[i].place.row)];
+    addCaption(page_, line.captionName, line.caption, {kCaptionLeft, line.top, 0, kLineHeight});
+    values_[i] = makeLabel(page_, fields[i].objectName, {}, textFont(false),
+                           {line.valueLeft, line.top, line.valueWidth, kLineHeight}, kTopLeft);
   }
   addCaption(page_, "Label3", "Assumptions for friction calculations:", {kCaptionLeft, 5520, 0, kLineHeight});
-  addLabel(page_, QStringLiteral("Label1"),
-           QStringLiteral("Room temperature axial running friction of AN6227 O-Rings on a 15 micro-inch chromed "
-                          "running surface lubricated with MIL-H-5606 hydraulic oil, at a speed greater than one "
-                          "foot per minute. (Static friction is estimated to be 3 to 5 times higher.)"),
-           {kCaptionLeft, 5880, 9375, 975}, Weight::Regular);
+  makeLabel(page_, "Label1",
+            QStringLiteral("Room temperature axial running friction of AN6227 O-Rings on a 15 micro-inch chromed "
+                           "running surface lubricated with MIL-H-5606 hydraulic oil, at a speed greater than one "
+                           "foot per minute. (Static friction is estimated to be 3 to 5 times higher.)"),
+            textFont(false), {kCaptionLeft, 5880, 9375, 975}, kTopLeft, true);
 }
 
 void ResultsSheet::buildTable() {
@@ -315,23 +272,36 @@ void ResultsSheet::buildTable() {
   addCaption(page_, "Label23", "(Inch)", {gapLeft, kHeadingUnitTop, gapWidth, kLineHeight}, centred);
   addCaption(page_, "Label24", "(Inch)", {8520, kHeadingUnitTop, kGridRight - 8520, kLineHeight}, centred);
 
-  const std::array<TableRow, 5> rows = tableRows(side_);
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    const TableRow& row = rows[i];
+  // The grid's value cells by row and column: indexes into the sheet's fields.
+  const std::vector<SheetField>& fields = sheetFields(side_);
+  std::array<std::array<std::size_t, 4>, kTableRows.size()> cellField{};
+  for (std::size_t i = 0; i < fields.size(); ++i)
+    if (fields[i].place.area == SheetPlace::Area::Grid)
+      cellField[static_cast<std::size_t>(fields[i].place.row)][static_cast<std::size_t>(fields[i].place.column)] = i;
+
+  for (std::size_t r = 0; r < kTableRows.size(); ++r) {
+    const TableRow& row = kTableRows[r];
     addCaption(page_, row.captionName, row.caption, {kRowCaptionLeft, row.captionTop, kRowCaptionWidth, row.captionHeight});
-    const std::array<Box, 4> cells = cellBoxes(l, i, row.valueTop);
-    for (std::size_t c = 0; c < row.cells.size(); ++c)
-      addLabel(page_, cellName(row.cells[c]), {}, cells[c], Weight::Regular, Qt::AlignRight | Qt::AlignTop);
+    const std::array<TwipRect, 4> cells = cellBoxes(l, static_cast<int>(r), row.valueTop);
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+      const std::size_t field = cellField[r][c];
+      values_[field] = makeLabel(page_, fields[field].objectName, {}, textFont(false), cells[c],
+                                 Qt::AlignRight | Qt::AlignTop);
+    }
   }
 }
 
 void ResultsSheet::buildButtons() {
-  auto* handbook = addButton(this, "cmdHandbook", "O-RING HANDBOOK", {kButtonLeft, 2040, kButtonWidth, kButtonHeight}, true);
-  auto* print = addButton(this, "cmdPrint", "PRINT REPORT", {kButtonLeft, 2880, kButtonWidth, kButtonHeight}, true);
-  auto* edit = addButton(this, "cmdEdit", "EDIT", {kButtonLeft, 3720, kButtonWidth, kButtonHeight}, true);
-  auto* exit = addButton(this, "cmdExit", "EXIT", {kButtonLeft, 4560, kButtonWidth, kButtonHeight}, true);
-  auto* eccHelp = addButton(this, "cmdH1", "Help", {0, sheetLayout(side_).eccentricityHelpTop, kHelpWidth, kHelpHeight}, false);
-  auto* frictionHelp = addButton(this, "cmdH2", "Help", {0, 6840, kHelpWidth, kHelpHeight}, false);
+  const auto button = [this](const char* name, const char* caption, TwipRect place, const QFont& font) {
+    return makeButton(this, name, QString::fromUtf8(caption), place, font, false);
+  };
+  auto* handbook = button("cmdHandbook", "O-RING HANDBOOK", {kButtonLeft, 2040, kButtonWidth, kButtonHeight}, textFont(true));
+  auto* print = button("cmdPrint", "PRINT REPORT", {kButtonLeft, 2880, kButtonWidth, kButtonHeight}, textFont(true));
+  auto* edit = button("cmdEdit", "EDIT", {kButtonLeft, 3720, kButtonWidth, kButtonHeight}, textFont(true));
+  auto* exit = button("cmdExit", "EXIT", {kButtonLeft, 4560, kButtonWidth, kButtonHeight}, textFont(true));
+  // The Help buttons keep the platform's button font.
+  auto* eccHelp = button("cmdH1", "Help", {0, sheetLayout(side_).eccentricityHelpTop, kHelpWidth, kHelpHeight}, QFont());
+  auto* frictionHelp = button("cmdH2", "Help", {0, 6840, kHelpWidth, kHelpHeight}, QFont());
   connect(handbook, &QPushButton::clicked, this, &ResultsSheet::handbookRequested);
   connect(print, &QPushButton::clicked, this, &ResultsSheet::printRequested);
   connect(edit, &QPushButton::clicked, this, &ResultsSheet::editRequested);
@@ -341,11 +311,10 @@ void ResultsSheet::buildButtons() {
 }
 
 void ResultsSheet::load(GlandRecord& record) {
-  for (const SheetLabel& label : fillSheet(record, side_))
-    page_->findChild<QLabel*>(QString::fromStdString(label.objectName))->setText(QString::fromStdString(label.caption));
+  const std::vector<SheetLabel> labels = fillSheet(record, side_);
+  for (std::size_t i = 0; i < labels.size(); ++i) values_[i]->setText(QString::fromStdString(labels[i].caption));
   const QString today = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
-  page_->findChild<QLabel*>(QStringLiteral("lblDate"))
-      ->setText(QString::fromStdString(sheetDateCaption(today.toStdString())));
+  date_->setText(QString::fromStdString(sheetDateCaption(today.toStdString())));
 }
 
 }  // namespace glandwise

@@ -3,10 +3,13 @@
 // table of what differs between them.
 
 #include <QString>
+#include <vector>
 
-#include "gland_side.h"
-#include "record.h"
-#include "screen.h"
+#include "model/gland_side.h"
+#include "model/record.h"
+#include "widgets/screen.h"
+
+class QLabel;
 
 namespace glandwise {
 
@@ -40,6 +43,8 @@ class ResultsSheet : public MainScreen {
 
   const GlandSide& side_;  // which gland kind this sheet shows
   QWidget* page_;          // everything but the buttons, on a white page
+  std::vector<QLabel*> values_;  // the value labels, indexed as sheetFields(side_)
+  QLabel* date_ = nullptr;       // lblDate
 };
 
 }  // namespace glandwise

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "calc_batch.h"
-#include "record.h"
+#include "cli/calc_batch.h"
+#include "model/record.h"
 
 using glandwise::calc::BatchOptions;
 using glandwise::calc::BatchSummary;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "calc_input.h"
+#include "cli/calc_input.h"
 
 using namespace glandwise;
 using namespace glandwise::calc;

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string>
 
-#include "calc_input.h"
-#include "calc_session.h"
-#include "record.h"
+#include "cli/calc_input.h"
+#include "cli/calc_session.h"
+#include "model/record.h"
 
 using namespace glandwise;
 using namespace glandwise::calc;

@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "json_writer.h"
+#include "cli/json_writer.h"
 
 using glandwise::calc::JsonWriter;
 

@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <QTest>
 
-#include "program_fixture.h"
+#include "tests/gui/program_fixture.h"
 
 using namespace glandwise;
 using namespace glandwise::testing;

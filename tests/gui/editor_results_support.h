@@ -9,11 +9,11 @@
 #include <QTest>
 #include <string>
 
-#include "editor.h"
-#include "gland_side.h"
-#include "program_fixture.h"
-#include "record.h"
-#include "selection.h"
+#include "model/editor.h"
+#include "model/gland_side.h"
+#include "tests/gui/program_fixture.h"
+#include "model/record.h"
+#include "model/selection.h"
 
 namespace glandwise::testing {
 

@@ -5,9 +5,9 @@
 #include <QTest>
 #include <cmath>
 
-#include "editor_results_support.h"
-#include "numbers.h"
-#include "sheet.h"
+#include "tests/gui/editor_results_support.h"
+#include "model/numbers.h"
+#include "model/sheet.h"
 
 using namespace glandwise;
 using namespace glandwise::testing;

@@ -6,8 +6,8 @@
 #include <QPointer>
 #include <QTest>
 
-#include "editor.h"
-#include "program_fixture.h"
+#include "model/editor.h"
+#include "tests/gui/program_fixture.h"
 
 using namespace glandwise;
 using namespace glandwise::testing;

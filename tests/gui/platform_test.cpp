@@ -8,8 +8,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "program_fixture.h"
-#include "qt_platform.h"
+#include "tests/gui/program_fixture.h"
+#include "platform/qt_platform.h"
 
 using namespace glandwise;
 using namespace glandwise::testing;
@@ -67,9 +67,8 @@ void PlatformTest::settingsStoreKeepsTextsPerUser() {
 void PlatformTest::documentOpenerReportsAMissingFile() {
   QTemporaryDir folder;
   QtDocumentOpener opener;
-  QCOMPARE(opener.open((folder.path() + QStringLiteral("/missing.pdf")).toStdString()),
-           QtDocumentOpener::kFileNotFound);
-  QCOMPARE(opener.open(""), QtDocumentOpener::kFileNotFound);
+  QVERIFY(!opener.open((folder.path() + QStringLiteral("/missing.pdf")).toStdString()));
+  QVERIFY(!opener.open(""));
 }
 
 void PlatformTest::questionBoxHasYesAndNo_data() {

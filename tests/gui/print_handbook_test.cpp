@@ -8,9 +8,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "editor_results_support.h"
-#include "program_fixture.h"
-#include "report.h"
+#include "tests/gui/editor_results_support.h"
+#include "tests/gui/program_fixture.h"
+#include "results/report.h"
 
 using namespace glandwise;
 using namespace glandwise::testing;
@@ -211,7 +211,7 @@ void PrintHandbookTest::editorAndSheetAskOpenAndKeepTheirOwnChoice() {
   ProgramFixture::settle();
   ResultsSheet* sheet = program.flow().resultsSheet();
   QVERIFY(sheet);
-  program.documentOpener.result = QtDocumentOpener::kFileNotFound;
+  program.documentOpener.result = false;
   QVERIFY(ProgramFixture::click(sheet, "cmdHandbook"));
   QCOMPARE(program.documentOpener.opened.back(), std::string("/docs/a.pdf"));
   QCOMPARE(program.messageBoxes.texts.size(), std::size_t(1));

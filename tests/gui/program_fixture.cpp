@@ -1,4 +1,4 @@
-#include "program_fixture.h"
+#include "tests/gui/program_fixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -44,7 +44,7 @@ std::optional<std::string> FakeFileDialog::openFile(const std::string& title, co
   return choice;
 }
 
-int FakeDocumentOpener::open(const std::string& path) {
+bool FakeDocumentOpener::open(const std::string& path) {
   opened.push_back(path);
   log_.push_back("open: " + path);
   return result;

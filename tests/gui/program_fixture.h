@@ -31,10 +31,10 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "platform.h"
-#include "print_dialog.h"
-#include "qt_platform.h"
-#include "screen_flow.h"
+#include "platform/platform.h"
+#include "platform/print_dialog.h"
+#include "platform/qt_platform.h"
+#include "app/screen_flow.h"
 
 namespace glandwise::testing {
 
@@ -86,13 +86,13 @@ class FakeFileDialog final : public FileDialog {
   EventLog& log_;
 };
 
-// Records the documents opened and answers `result` (42: handed over).
+// Records the documents opened and answers `result` (true: handed over).
 class FakeDocumentOpener final : public DocumentOpener {
  public:
   explicit FakeDocumentOpener(EventLog& log) : log_(log) {}
-  int open(const std::string& path) override;
+  bool open(const std::string& path) override;
 
-  int result = QtDocumentOpener::kOpened;
+  bool result = true;
   std::vector<std::string> opened;
 
  private:

@@ -11,11 +11,11 @@
 #include <QTest>
 #include <cmath>
 
-#include "calc_session.h"
-#include "editor_results_support.h"
-#include "gland_editor.h"
-#include "numbers.h"
-#include "results_sheet.h"
+#include "cli/calc_session.h"
+#include "tests/gui/editor_results_support.h"
+#include "editors/gland_editor.h"
+#include "model/numbers.h"
+#include "results/results_sheet.h"
 
 using namespace glandwise;
 using namespace glandwise::testing;

@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "calculations.h"
-#include "program_fixture.h"
+#include "model/calculations.h"
+#include "tests/gui/program_fixture.h"
 
 using namespace glandwise;
 using namespace glandwise::testing;

@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "program_fixture.h"
+#include "tests/gui/program_fixture.h"
 
 using namespace glandwise;
 using namespace glandwise::testing;
@@ -30,8 +30,8 @@ QWidget* open(ProgramFixture& program, Window window) {
     case Window::Message:
       // The longest message the selection screen gives.
       program.toSelectionScreen();
-      flow.showMessage(QStringLiteral("Calculation shows seal nominal diameter  12.34568  > 12.34567  rod  diameter."),
-                       false);
+      flow.record().ErrorText = "Calculation shows seal nominal diameter  12.34568  > 12.34567  rod  diameter.";
+      flow.showMessage(false);
       return flow.messageDialog();
     case Window::EccentricityInfo:
       flow.openEccentricityInfo();

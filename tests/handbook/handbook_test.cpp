@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "handbook.h"
-#include "print_dialog.h"
+#include "app/handbook.h"
+#include "platform/print_dialog.h"
 
 using namespace glandwise;
 
@@ -51,12 +51,12 @@ class ScriptedFileDialog final : public FileDialog {
 
 class RecordingOpener final : public DocumentOpener {
  public:
-  int open(const std::string& path) override {
+  bool open(const std::string& path) override {
     opened.push_back(path);
     return result;
   }
   std::vector<std::string> opened;
-  int result = 42;
+  bool result = true;
 };
 
 class RecordingBoxes final : public MessageBoxes {
@@ -186,11 +186,11 @@ TEST_F(HandbookTest, CancelledDialogOnAnotherScreenOpensNothing) {
 
 TEST_F(HandbookTest, FailedOpenNamesTheFile) {
   settings.values[kStoredKey] = "/gone/oring.pdf";
-  opener.result = 2;
+  opener.result = false;
   HandbookLauncher launcher = newRun();
   HandbookDialogMemory memory;
   launcher.pressOnSelectionScreen(launcher.loadStoredPath(), memory);
   ASSERT_EQ(boxes.notices.size(), 1u);
   EXPECT_NE(boxes.notices[0].find("/gone/oring.pdf"), std::string::npos);
-  EXPECT_EQ(StartDoc(opener, "/x.pdf", ""), 2);
+  EXPECT_FALSE(StartDoc(opener, "/x.pdf"));
 }

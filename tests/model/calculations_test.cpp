@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-#include "calculations.h"
-#include "numbers.h"
-#include "scripted_prompts.h"
+#include "model/calculations.h"
+#include "model/numbers.h"
+#include "tests/model/scripted_prompts.h"
 
 using namespace glandwise;
 using testing_support::ScriptedPrompts;

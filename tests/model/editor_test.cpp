@@ -5,10 +5,10 @@
 
 #include <cmath>
 
-#include "calculations.h"
-#include "editor.h"
-#include "scripted_prompts.h"
-#include "selection.h"
+#include "model/calculations.h"
+#include "model/editor.h"
+#include "tests/model/scripted_prompts.h"
+#include "model/selection.h"
 
 using namespace glandwise;
 using testing_support::ScriptedPrompts;

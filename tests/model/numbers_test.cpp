@@ -4,7 +4,7 @@
 #include <clocale>
 #include <cmath>
 
-#include "numbers.h"
+#include "model/numbers.h"
 
 using namespace glandwise;
 

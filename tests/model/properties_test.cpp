@@ -6,10 +6,10 @@
 #include <cmath>
 #include <random>
 
-#include "editor.h"
-#include "scripted_prompts.h"
-#include "selection.h"
-#include "sheet.h"
+#include "model/editor.h"
+#include "tests/model/scripted_prompts.h"
+#include "model/selection.h"
+#include "model/sheet.h"
 
 using namespace glandwise;
 using testing_support::ScriptedPrompts;

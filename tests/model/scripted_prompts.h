@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "prompts.h"
+#include "model/prompts.h"
 
 namespace glandwise::testing_support {
 

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "numbers.h"
-#include "ok_result.h"
-#include "selection.h"
+#include "model/numbers.h"
+#include "model/ok_result.h"
+#include "model/selection.h"
 
 using namespace glandwise;
 

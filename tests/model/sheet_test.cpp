@@ -5,8 +5,8 @@
 
 #include <map>
 
-#include "numbers.h"
-#include "sheet.h"
+#include "model/numbers.h"
+#include "model/sheet.h"
 
 using namespace glandwise;
 

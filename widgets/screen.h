@@ -10,7 +10,6 @@
 namespace glandwise {
 
 inline constexpr const char* kWindowCaption = "Glandwise Rev. 2.1a";
-inline constexpr const char* kMessageBoxTitle = "Glandwise v 2.1a";
 
 // Screen geometry is given in twips; 15 twips make one device-independent pixel, so the
 // windows scale with Qt's high-DPI handling.

@@ -1,4 +1,4 @@
-#include "screen.h"
+#include "widgets/screen.h"
 
 #include <QTimer>
 
