@@ -9,6 +9,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   xvfb xauth x11-utils fonts-liberation poppler-utils
+  locales
 )
 
 missing=()
@@ -22,4 +23,11 @@ if ((${#missing[@]})); then
   export DEBIAN_FRONTEND=noninteractive
   $SUDO apt-get update -qq
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The number rules are tested under a German locale (decimal comma), which must exist.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  SUDO=""
+  [[ $(id -u) -ne 0 ]] && SUDO="sudo"
+  $SUDO localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi
