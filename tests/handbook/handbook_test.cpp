@@ -1,14 +1,7 @@
-// The handbook buttons of the selection screen and of the other screens, over substituted
-// settings, file dialog and document opener.
+// The handbook buttons of every screen, over in-memory settings, a scripted file dialog and a recording opener.
 
 #include <gtest/gtest.h>
-
-#include <deque>
 #include <map>
-#include <optional>
-#include <string>
-#include <vector>
-
 #include "app/handbook.h"
 #include "platform/print_dialog.h"
 
@@ -16,181 +9,85 @@ using namespace glandwise;
 
 namespace {
 
-// In-memory per-user settings that outlive a "run" of the launcher.
-class MemorySettings final : public SettingsStore {
- public:
-  std::string get(const std::string& application, const std::string& section, const std::string& key,
-                  const std::string& fallback) override {
-    const auto it = values.find(application + "/" + section + "/" + key);
-    return it == values.end() ? fallback : it->second;
-  }
-  void save(const std::string& application, const std::string& section, const std::string& key,
-            const std::string& value) override {
-    values[application + "/" + section + "/" + key] = value;
-    ++saves;
-  }
-  std::map<std::string, std::string> values;
-  int saves = 0;
-};
+using Text = const std::string&;
 
-// A file dialog that returns scripted choices (nothing = cancel) and records each opening.
-class ScriptedFileDialog final : public FileDialog {
- public:
-  struct Opening { std::string title, filter, current; };
-  std::optional<std::string> openFile(const std::string& title, const std::string& filter,
-                                      const std::string& current) override {
-    openings.push_back({title, filter, current});
-    if (choices.empty()) return std::nullopt;
-    auto choice = choices.front();
-    choices.pop_front();
-    return choice;
+// Documents under /gone/ cannot be opened; an empty choice stands for a cancelled dialog.
+struct Fakes final : SettingsStore, FileDialog, DocumentOpener, MessageBoxes, Beeper, PrintDialog {
+  std::string get(Text a, Text s, Text k, Text fallback) override {
+    return settings.contains(a + "/" + s + "/" + k) ? settings[a + "/" + s + "/" + k] : fallback;
   }
-  std::deque<std::optional<std::string>> choices;
-  std::vector<Opening> openings;
-};
-
-class RecordingOpener final : public DocumentOpener {
- public:
-  bool open(const std::string& path) override {
-    opened.push_back(path);
-    return result;
+  void save(Text a, Text s, Text k, Text value) override { settings[a + "/" + s + "/" + k] = value, ++saves; }
+  std::optional<std::string> openFile(Text title, Text filter, Text) override {
+    dialogs.push_back(title + "|" + filter);
+    const std::string choice = dialogs.size() <= choices.size() ? choices[dialogs.size() - 1] : "";
+    return choice.empty() ? std::nullopt : std::optional(choice);
   }
-  std::vector<std::string> opened;
-  bool result = true;
-};
-
-class RecordingBoxes final : public MessageBoxes {
- public:
-  bool askYesNo(const std::string&) override { return false; }
-  void notify(const std::string& text) override { notices.push_back(text); }
-  std::vector<std::string> notices;
-};
-
-class SilentBeeper final : public Beeper {
- public:
+  bool open(Text path) override { opened.push_back(path); return !path.starts_with("/gone/"); }
+  bool askYesNo(Text) override { return false; }
+  void notify(Text text) override { notices.push_back(text); }
   void beep() override {}
-};
-
-// The handbook never prints; a Print dialog that always cancels completes the platform.
-class CancellingPrintDialog final : public PrintDialog {
- public:
   bool choosePrinter(QPrinter&, QWidget*) override { return false; }
+
+  std::map<std::string, std::string> settings;
+  int saves = 0;
+  std::vector<std::string> choices, dialogs, opened, notices;
 };
 
-class HandbookTest : public testing::Test {
- protected:
-  // A fresh program run over the same per-user settings.
-  HandbookLauncher newRun() {
-    record = GlandRecord{};
-    return HandbookLauncher(record, platform);
-  }
-
-  MemorySettings settings;
-  ScriptedFileDialog dialog;
-  RecordingOpener opener;
-  RecordingBoxes boxes;
-  SilentBeeper beeper;
-  CancellingPrintDialog printDialog;
-  Platform platform{boxes, beeper, settings, dialog, opener, printDialog};
-  GlandRecord record;
+struct HandbookCase {
+  const char* name;
+  const char* stored;  // the per-user setting when the first run starts, if any
+  std::vector<std::string> choices;
+  // L: the selection screen loads; C: the user clears its path box; T: types "/typed.pdf" into it;
+  // F: presses its button; O: presses the button of an editor or a results sheet; R: a new run.
+  std::string steps;
+  std::vector<std::string> opened;
+  int dialogs, saves;
+  std::string box, setting, selectedFile;  // at the end
 };
 
-const std::string kStoredKey = "MyApp/Config/SelectedFile";
+const std::string kDoc = "/docs/oring.pdf", kGone = "/gone/oring.pdf";
+const HandbookCase kCases[] = {
+    {"FirstRunChoosesThenOpensOnTheSecondPress", nullptr, {kDoc}, "LFF", {kDoc}, 1, 1, kDoc, kDoc, kDoc},
+    {"NextRunOpensTheStoredPathNotATypedOne", kDoc.c_str(), {}, "LTF", {kDoc}, 0, 0, "/typed.pdf", kDoc, kDoc},
+    {"ClearedBoxAsksAgainAndCancelKeepsTheLastChoice", kDoc.c_str(), {"", "/a.pdf", ""}, "LCFCFCF", {}, 3, 3,
+     "/a.pdf", "/a.pdf", "/a.pdf"},
+    {"OtherScreensAskOpenAtOnceAndNeverStore", nullptr, {kDoc}, "LOORL", {kDoc, kDoc}, 1, 0, "", "", ""},
+    {"CancelOnAnotherScreenOpensNothingAndEachScreenHasItsOwnDialog", nullptr, {"", kDoc, ""}, "LOOF", {kDoc}, 3, 1,
+     "", "", ""},
+    {"FailedOpenIsReportedWithTheFileName", kGone.c_str(), {}, "LF", {kGone}, 0, 0, kGone, kGone, kGone},
+};
 
 }  // namespace
 
-TEST_F(HandbookTest, FirstRunChoosesThenOpensOnTheSecondPress) {
-  HandbookLauncher launcher = newRun();
-  HandbookDialogMemory memory;
-  std::string box = launcher.loadStoredPath();
-  EXPECT_EQ(box, "");
-  dialog.choices = {"/docs/oring.pdf"};
-  box = launcher.pressOnSelectionScreen(box, memory);
-  EXPECT_EQ(box, "/docs/oring.pdf");
-  EXPECT_EQ(settings.values[kStoredKey], "/docs/oring.pdf");
-  EXPECT_EQ(record.SelectedFile, "/docs/oring.pdf");
-  EXPECT_TRUE(opener.opened.empty());
-  ASSERT_EQ(dialog.openings.size(), 1u);
-  EXPECT_EQ(dialog.openings[0].title, "Select PDF File");
-  EXPECT_EQ(dialog.openings[0].filter, "PDF Files (*.pdf)");
-
-  launcher.pressOnSelectionScreen(box, memory);
-  EXPECT_EQ(opener.opened, std::vector<std::string>{"/docs/oring.pdf"});
-}
-
-TEST_F(HandbookTest, NextRunShowsTheStoredPathAndOpensAtOnce) {
-  settings.values[kStoredKey] = "/docs/oring.pdf";
-  HandbookLauncher launcher = newRun();
-  HandbookDialogMemory memory;
-  const std::string box = launcher.loadStoredPath();
-  EXPECT_EQ(box, "/docs/oring.pdf");
-  launcher.pressOnSelectionScreen(box, memory);
-  EXPECT_EQ(opener.opened, std::vector<std::string>{"/docs/oring.pdf"});
-  EXPECT_TRUE(dialog.openings.empty());
-}
-
-TEST_F(HandbookTest, ClearedBoxAsksAgainAndCancelStoresTheDialogsPreviousName) {
-  HandbookLauncher launcher = newRun();
-  HandbookDialogMemory memory;
-  launcher.loadStoredPath();
-  // Cancel before anything was chosen on this screen stores empty text.
-  std::string box = launcher.pressOnSelectionScreen("", memory);
-  EXPECT_EQ(box, "");
-  EXPECT_EQ(settings.saves, 1);
-  EXPECT_EQ(settings.values[kStoredKey], "");
-  // Choose, clear the box, cancel: the file chosen earlier on this screen comes back.
-  dialog.choices = {"/a.pdf"};
-  box = launcher.pressOnSelectionScreen("", memory);
-  box = launcher.pressOnSelectionScreen("", memory);
-  EXPECT_EQ(box, "/a.pdf");
-  EXPECT_EQ(settings.values[kStoredKey], "/a.pdf");
-  EXPECT_EQ(dialog.openings.back().current, "/a.pdf");
-  EXPECT_TRUE(opener.opened.empty());
-}
-
-TEST_F(HandbookTest, TypedPathDoesNotChangeWhatOpens) {
-  settings.values[kStoredKey] = "/docs/oring.pdf";
-  HandbookLauncher launcher = newRun();
-  HandbookDialogMemory memory;
-  launcher.loadStoredPath();
-  const std::string box = launcher.pressOnSelectionScreen("/elsewhere/typed.pdf", memory);
-  EXPECT_EQ(box, "/elsewhere/typed.pdf");
-  EXPECT_EQ(opener.opened, std::vector<std::string>{"/docs/oring.pdf"});
-}
-
-TEST_F(HandbookTest, OtherScreensAskOpenAtOnceAndNeverStore) {
-  HandbookLauncher launcher = newRun();
-  launcher.loadStoredPath();
-  HandbookDialogMemory editorMemory;
-  dialog.choices = {"/docs/editor.pdf"};
-  launcher.pressOnOtherScreen(editorMemory);
-  EXPECT_EQ(opener.opened, std::vector<std::string>{"/docs/editor.pdf"});
-  EXPECT_EQ(record.SelectedFile, "/docs/editor.pdf");
-  EXPECT_EQ(settings.saves, 0);
-  // A later press opens the known path without asking.
-  launcher.pressOnOtherScreen(editorMemory);
-  EXPECT_EQ(dialog.openings.size(), 1u);
-  EXPECT_EQ(opener.opened.size(), 2u);
-  // After a restart the selection screen still shows no path.
-  EXPECT_EQ(newRun().loadStoredPath(), "");
-}
-
-TEST_F(HandbookTest, CancelledDialogOnAnotherScreenOpensNothing) {
-  HandbookLauncher launcher = newRun();
-  HandbookDialogMemory memory;
-  launcher.pressOnOtherScreen(memory);
-  EXPECT_TRUE(opener.opened.empty());
-  EXPECT_TRUE(boxes.notices.empty());
-  EXPECT_EQ(record.SelectedFile, "");
-}
-
-TEST_F(HandbookTest, FailedOpenNamesTheFile) {
-  settings.values[kStoredKey] = "/gone/oring.pdf";
-  opener.result = false;
-  HandbookLauncher launcher = newRun();
-  HandbookDialogMemory memory;
-  launcher.pressOnSelectionScreen(launcher.loadStoredPath(), memory);
-  ASSERT_EQ(boxes.notices.size(), 1u);
-  EXPECT_NE(boxes.notices[0].find("/gone/oring.pdf"), std::string::npos);
-  EXPECT_FALSE(StartDoc(opener, "/x.pdf"));
+TEST(Handbook, ButtonsOfEveryScreen) {
+  const std::string key = "MyApp/Config/SelectedFile";
+  for (const HandbookCase& c : kCases) {
+    SCOPED_TRACE(c.name);
+    Fakes fakes;
+    if (c.stored) fakes.settings[key] = c.stored;
+    fakes.choices = c.choices;
+    GlandRecord record;
+    HandbookLauncher launcher(record, Platform{fakes, fakes, fakes, fakes, fakes, fakes});
+    HandbookDialogMemory selectionDialog, otherDialog;
+    std::string box;
+    for (const char step : c.steps) {
+      switch (step) {
+        case 'L': box = launcher.loadStoredPath(); break;
+        case 'C': box.clear(); break;
+        case 'T': box = "/typed.pdf"; break;
+        case 'F': box = launcher.pressOnSelectionScreen(box, selectionDialog); break;
+        case 'O': launcher.pressOnOtherScreen(otherDialog); break;
+        default: record = GlandRecord{}, selectionDialog = otherDialog = {};  // the settings outlive a run
+      }
+    }
+    EXPECT_EQ(fakes.opened, c.opened);
+    EXPECT_EQ(fakes.dialogs, std::vector<std::string>(c.dialogs, "Select PDF File|PDF Files (*.pdf)"));
+    EXPECT_EQ(fakes.saves, c.saves);
+    EXPECT_EQ(box, c.box);
+    EXPECT_EQ(fakes.settings[key], c.setting);
+    EXPECT_EQ(record.SelectedFile, c.selectedFile);
+    // A document that cannot be opened is named in a notice.
+    EXPECT_EQ(fakes.notices.size(), std::count(c.opened.begin(), c.opened.end(), kGone));
+    for (const std::string& notice : fakes.notices) EXPECT_NE(notice.find(kGone), std::string::npos);
+  }
 }

@@ -1,40 +1,28 @@
 #pragma once
-// A UserPrompts that answers questions from a script and records every box shown.
+// A UserPrompts that records every box shown and answers one chosen question Yes, all others No.
 
-#include <deque>
 #include <string>
 #include <vector>
-
 #include "model/prompts.h"
 
 namespace glandwise::testing_support {
 
-// One message box as the user would have seen it.
-struct ShownBox {
-  bool question;  // Yes/No question (true) or OK-only notice (false)
-  std::string text;
-  bool beep;
-};
-
-// Answers Yes/No questions in order from `answers` (No once they run out) and records
-// every question and notice.
-class ScriptedPrompts final : public UserPrompts {
- public:
-  explicit ScriptedPrompts(std::deque<bool> answers = {}) : answers_(std::move(answers)) {}
-
+struct ScriptedPrompts final : UserPrompts {
+  struct Box { bool question; std::string text; bool beep; };  // a Yes/No question, or else an OK-only notice
+  explicit ScriptedPrompts(int yesAt = -1) : yesAt(yesAt) {}
   bool askYesNo(const std::string& text, bool beep) override {
     shown.push_back({true, text, beep});
-    if (answers_.empty()) return false;
-    const bool yes = answers_.front();
-    answers_.pop_front();
-    return yes;
+    return questions++ == yesAt;
   }
   void notify(const std::string& text, bool beep) override { shown.push_back({false, text, beep}); }
-
-  std::vector<ShownBox> shown;
-
- private:
-  std::deque<bool> answers_;
+  std::vector<std::string> texts() const {
+    std::vector<std::string> all;
+    for (const Box& box : shown) all.push_back(box.text);
+    return all;
+  }
+  int yesAt;  // the question answered Yes, counting from 0
+  int questions = 0;
+  std::vector<Box> shown;
 };
 
 }  // namespace glandwise::testing_support
