@@ -1,242 +1,216 @@
 #pragma once
-// The one fixture of every screen test: the whole desktop program on fake platform
-// services, driven the way a user drives it.
+// The fixture of the screen tests: the whole desktop program on fake platform services,
+// driven the way a user drives it.
 //
-// Usage, in a Qt Test slot (each test function makes its own fresh program):
+//   Program program;                 // settings in a temporary folder, the title screen shown
+//   QWidget* editor = program.walk({{"cmdOk"}, {"opt139", "optRod", "txtID=1.75", "txtBDM=2", "cmdOk"}});
+//   program.fake.answers = {false};  // the next Yes/No question is answered No
+//   QVERIFY(Program::act(editor, {"txtECC=0.001", "cmdOk"}));
 //
-//   ProgramFixture program;  // settings in a temporary folder, title screen shown
-//   QVERIFY(program.toSelectionScreen());
-//   QVERIFY(program.submitSelection({.crossSection = "opt139", .glandType = "optRod",
-//                                    .sealInsideDia = "1.5", .housingDia = "2", .pressure = "500"}));
-//   GlandEditor* editor = program.flow().editor();  // the screens: flow().selectionScreen() ...
-//   QVERIFY(editor && editor->isVisible());
-//   program.messageBoxes.answers = {false};          // the next Yes/No question is answered No
-//   QVERIFY(ProgramFixture::click(editor, "cmdOk"));
-//   QCOMPARE(program.endRequests(), 0);              // EXIT and frame closes count here
-//
-// Helpers that can fail return false or nullptr and print why; wrap them in QVERIFY.
-// A modal window that a test did not arrange for (a real message box or file dialog) is
-// closed by the watchdog and fails the test instead of hanging it. Tests are built with
-// glandwise_add_screen_test() in this folder's CMakeLists.txt and run offscreen.
+// A step is "name=text" (types the text over a box's contents) or "name" (clicks a button
+// or an option). A modal window that a test did not arrange for fails the test and is
+// closed, so that no test hangs. Programs run one at a time, never nested.
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
-#include <QString>
+#include <QPrinter>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
-#include <QWidget>
 
-#include "platform/platform.h"
+#include "app/screen_flow.h"
 #include "platform/print_dialog.h"
 #include "platform/qt_platform.h"
-#include "app/screen_flow.h"
 
 namespace glandwise::testing {
 
-// What the fake services saw, in order: "beep", "question: TEXT", "notice: TEXT",
-// "file dialog: TITLE", "open: PATH", "print dialog".
-using EventLog = std::vector<std::string>;
-
-// Message boxes answered by the test: Yes/No from `answers` (front first); an unexpected
-// question fails the test and is answered No.
-class FakeMessageBoxes final : public MessageBoxes {
+// The platform services that a test answers. All that is asked of them is logged in order:
+// "beep", "question: TEXT", "notice: TEXT", "file dialog: TITLE", "open: PATH", "print dialog".
+class FakeServices final : public MessageBoxes, public Beeper, public FileDialog, public DocumentOpener,
+                           public PrintDialog {
  public:
-  explicit FakeMessageBoxes(EventLog& log) : log_(log) {}
-  bool askYesNo(const std::string& text) override;
-  void notify(const std::string& text) override;
+  QStringList log;
+  std::deque<bool> answers;       // Yes/No answers, true = Yes; a question beyond them fails the test
+  std::deque<std::string> files;  // the file dialog's choices; none left = Cancel
+  QString printTo;                // the PDF file that the chosen printer writes
+  bool cancelPrinting = false;    // the Print dialog's Cancel
+  std::function<void()> whilePrintDialogOpen;
 
-  std::deque<bool> answers;         // true = Yes
-  std::vector<std::string> texts;  // every text shown, questions and notices
-
- private:
-  EventLog& log_;
+  bool askYesNo(const std::string& text) override {
+    log << QString::fromStdString("question: " + text);
+    if (answers.empty()) QTest::qFail(qPrintable("unexpected " + log.back()), __FILE__, __LINE__);
+    const bool yes = !answers.empty() && answers.front();
+    if (!answers.empty()) answers.pop_front();
+    return yes;
+  }
+  void notify(const std::string& text) override { log << QString::fromStdString("notice: " + text); }
+  void beep() override { log << "beep"; }
+  std::optional<std::string> openFile(const std::string& title, const std::string&, const std::string&) override {
+    log << QString::fromStdString("file dialog: " + title);
+    if (files.empty()) return std::nullopt;
+    const std::string chosen = files.front();
+    files.pop_front();
+    return chosen;
+  }
+  bool open(const std::string& path) override {
+    log << QString::fromStdString("open: " + path);
+    return true;
+  }
+  bool choosePrinter(QPrinter& printer, QWidget*) override {
+    log << "print dialog";
+    if (whilePrintDialogOpen) whilePrintDialogOpen();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printTo);
+    return !cancelPrinting;
+  }
 };
 
-// Counts the beeps and logs them among the message boxes.
-class FakeBeeper final : public Beeper {
- public:
-  explicit FakeBeeper(EventLog& log) : log_(log) {}
-  void beep() override;
-  int count = 0;
-
- private:
-  EventLog& log_;
-};
-
-// A file-open dialog answered by the test: the next of `choices` (nothing = cancel); with
-// no choice left it cancels.
-class FakeFileDialog final : public FileDialog {
- public:
-  struct Request {
-    std::string title, filter, current;
-  };
-  explicit FakeFileDialog(EventLog& log) : log_(log) {}
-  std::optional<std::string> openFile(const std::string& title, const std::string& filter,
-                                      const std::string& current) override;
-
-  std::deque<std::optional<std::string>> choices;
-  std::vector<Request> requests;
-
- private:
-  EventLog& log_;
-};
-
-// Records the documents opened and answers `result` (true: handed over).
-class FakeDocumentOpener final : public DocumentOpener {
- public:
-  explicit FakeDocumentOpener(EventLog& log) : log_(log) {}
-  bool open(const std::string& path) override;
-
-  bool result = true;
-  std::vector<std::string> opened;
-
- private:
-  EventLog& log_;
-};
-
-// The Print dialog answered by the test: chooses to print into the PDF file `outputFile`,
-// or cancels when it is empty. `whileOpen` runs while the dialog is up, so that a test can
-// look at the screen behind it.
-class FakePrintDialog final : public PrintDialog {
- public:
-  explicit FakePrintDialog(EventLog& log) : log_(log) {}
-  bool choosePrinter(QPrinter& printer, QWidget* parent) override;
-
-  QString outputFile;
-  std::function<void()> whileOpen;
-
- private:
-  EventLog& log_;
-};
-
-// The per-user settings store redirected into a temporary folder for the fixture's life;
-// the previous locations come back when it ends.
+// The per-user settings store in a temporary folder while it lives.
 class TemporarySettings {
  public:
-  TemporarySettings();
-  ~TemporarySettings();
+  TemporarySettings() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path()); }
+  ~TemporarySettings() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, previous_); }
   TemporarySettings(const TemporarySettings&) = delete;
   TemporarySettings& operator=(const TemporarySettings&) = delete;
 
-  QString folder() const { return folder_.path(); }
-
  private:
   QTemporaryDir folder_;
-  bool previousTestMode_;
-  QString previousPath_;
+  QString previous_ = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
 };
 
-// Fails the running test when a modal window is open that the test did not expect, and
-// closes that window so that the test goes on instead of hanging.
-class ModalWatchdog {
+// The control `name` of `window`, or nullptr.
+template <class Control = QWidget>
+Control* child(QWidget* window, const char* name) {
+  return window ? window->findChild<Control*>(QString::fromLatin1(name)) : nullptr;
+}
+
+// One run of the program: fake services, the real settings store (in a temporary folder of
+// its own, or with `ownSettings` false in the current one, which two runs can share), an
+// end-program hook that only counts, and the watchdog.
+class Program {
  public:
-  ModalWatchdog();
-  ~ModalWatchdog();
-  ModalWatchdog(const ModalWatchdog&) = delete;
-  ModalWatchdog& operator=(const ModalWatchdog&) = delete;
-
- private:
-  void check();
-  QTimer timer_;
-};
-
-// Drops the offscreen platform's notices that it cannot raise windows or pass on size
-// hints, which every screen change would otherwise print; other messages pass through.
-class QuietOffscreenNotices {
- public:
-  QuietOffscreenNotices();
-  ~QuietOffscreenNotices();
-  QuietOffscreenNotices(const QuietOffscreenNotices&) = delete;
-  QuietOffscreenNotices& operator=(const QuietOffscreenNotices&) = delete;
-};
-
-// What to choose and type on the selection screen. Options are clicked first (cross-
-// section, then gland type), then the given texts are typed over the boxes' contents.
-struct SelectionInput {
-  const char* crossSection = nullptr;   // "opt007" ... "opt275"; none clicked when null
-  const char* glandType = nullptr;      // "optRod" or "optHousing"; none clicked when null
-  std::optional<QString> sealInsideDia{};  // txtID
-  std::optional<QString> rodDia{};         // txtPDF
-  std::optional<QString> housingDia{};     // txtBDM
-  std::optional<QString> pressure{};       // txtPR
-};
-
-// A program run on the real settings store in whatever settings folder is current (so that
-// several runs can share one TemporarySettings, as successive starts share the user's
-// settings), with the other services faked and the given end-program hook. Not started.
-struct ProgramRun {
-  explicit ProgramRun(ScreenFlow::EndProgram endProgram = &ScreenFlow::endApplication)
-      : flow({messageBoxes, beeper, settings, fileDialog, documentOpener, printDialog}, std::move(endProgram)) {}
-
-  QuietOffscreenNotices quiet;
-  QtSettingsStore settings;
-  EventLog log;
-  FakeMessageBoxes messageBoxes{log};
-  FakeBeeper beeper{log};
-  FakeFileDialog fileDialog{log};
-  FakeDocumentOpener documentOpener{log};
-  FakePrintDialog printDialog{log};
-  ScreenFlow flow;
-};
-
-// The program of one test: fake services, real settings in a temporary folder, the screen
-// flow started on the title screen, and an end-program hook that only counts.
-class ProgramFixture {
- public:
-  ProgramFixture();
-  ~ProgramFixture();
-  ProgramFixture(const ProgramFixture&) = delete;
-  ProgramFixture& operator=(const ProgramFixture&) = delete;
-
-  TemporarySettings settings;  // first: the settings must be redirected before the flow starts
-  QtSettingsStore settingsStore;  // the real store, in the temporary folder
-  EventLog log;
-  FakeMessageBoxes messageBoxes{log};
-  FakeBeeper beeper{log};
-  FakeFileDialog fileDialog{log};
-  FakeDocumentOpener documentOpener{log};
-  FakePrintDialog printDialog{log};
-  ModalWatchdog watchdog;
-  QuietOffscreenNotices quiet;
+  explicit Program(bool ownSettings = true)
+      : settings_(ownSettings ? std::make_unique<TemporarySettings>() : nullptr),
+        flow_(std::make_unique<ScreenFlow>(Platform{fake, fake, settingsStore_, fake, fake, fake}, [this] { ++ends; })) {
+    // Drops the offscreen platform's notices that it cannot raise windows or pass on size
+    // hints, which every change of screen would print.
+    outerHandler_ = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+      if (type != QtWarningMsg || !text.startsWith("This plugin does not support")) outerHandler_(type, context, text);
+    });
+    QObject::connect(&watchdog_, &QTimer::timeout, [] {
+      if (QWidget* modal = QApplication::activeModalWidget()) {
+        const QString title = modal->windowTitle();
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+        else modal->close();
+        QTest::qFail(qPrintable(QStringLiteral("unexpected modal window \"%1\"").arg(title)), __FILE__, __LINE__);
+      }
+    });
+    watchdog_.start(100);
+    flow_->start();
+    settle();
+  }
+  ~Program() {
+    flow_.reset();
+    settle();
+    qInstallMessageHandler(outerHandler_);
+  }
 
   ScreenFlow& flow() { return *flow_; }
   GlandRecord& record() { return flow_->record(); }
-  // How often the program asked to end (EXIT or a main screen's window-frame close).
-  int endRequests() const { return endRequests_; }
 
-  // Presses OK on the title screen; the selection screen, or nullptr.
-  SelectionScreen* toSelectionScreen();
-  // Chooses and types `input` on the visible selection screen.
-  bool enterSelection(const SelectionInput& input);
-  // enterSelection, then OK.
-  bool submitSelection(const SelectionInput& input);
-  // From the title screen through the selection screen to the editor; the editor, or nullptr.
-  GlandEditor* toEditor(const SelectionInput& input);
-  // The text that the open message dialog shows; nothing when it is not loaded.
-  std::optional<QString> messageShown() const;
-
-  // The control `name` (objectName) of `window`, or nullptr.
-  template <class Control = QWidget>
-  static Control* control(QWidget* window, const char* name) {
-    return window ? window->findChild<Control*>(QString::fromLatin1(name)) : nullptr;
+  // The one visible main screen; nullptr (with a warning) when none or several are visible.
+  QWidget* shown() {
+    QWidgetList visible;
+    for (QWidget* screen : std::initializer_list<QWidget*>{flow_->titleScreen(), flow_->selectionScreen(),
+                                                          flow_->editor(), flow_->resultsSheet()})
+      if (screen && screen->isVisible()) visible << screen;
+    if (visible.size() != 1) qWarning("%d main screens are visible", int(visible.size()));
+    return visible.size() == 1 ? visible.front() : nullptr;
   }
-  // Clicks the visible, enabled button or option `name` of `window` with the mouse.
-  static bool click(QWidget* window, const char* name);
-  // Replaces the text of the visible, enabled box `name` of `window` by typing `text`.
-  static bool type(QWidget* window, const char* name, const QString& text);
-  // Closes `window` as its window frame's close button does.
-  static void closeByFrame(QWidget* window);
-  // Processes pending events, deferred deletions (unloaded screens) included.
-  static void settle();
+
+  // The text that frmError shows.
+  QString message() {
+    auto* text = child<QLabel>(flow_->messageDialog(), "lblError");
+    return text ? text->text() : "<frmError not loaded>";
+  }
+
+  // Runs the steps on `window`; false (with a warning) when a control is missing, hidden or
+  // disabled.
+  static bool act(QWidget* window, const QStringList& steps) {
+    for (const QString& step : steps) {
+      QWidget* control = child(window, qPrintable(step.section('=', 0, 0)));
+      if (!control || !control->isVisible() || !control->isEnabled()) {
+        qWarning("cannot act on %s: %s", qPrintable(step), control ? "hidden or disabled" : "not there");
+        return false;
+      }
+      if (auto* box = qobject_cast<QLineEdit*>(control)) {
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, step.section('=', 1));
+      } else {
+        QTest::mouseClick(control, Qt::LeftButton);
+        settle();
+      }
+    }
+    return true;
+  }
+
+  // Runs each list of steps on the main screen visible at that moment; the main screen
+  // visible at the end, or nullptr when a step could not be run.
+  QWidget* walk(const QList<QStringList>& screens) {
+    for (const QStringList& steps : screens)
+      if (!act(shown(), steps)) return nullptr;
+    return shown();
+  }
+
+  // Handles pending events, deferred deletions (unloaded screens) included.
+  static void settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+  }
+
+  FakeServices fake;
+  int ends = 0;  // EXIT presses and window-frame closes of main screens
 
  private:
-  int endRequests_ = 0;
+  static inline QtMessageHandler outerHandler_ = nullptr;
+  std::unique_ptr<TemporarySettings> settings_;
+  QtSettingsStore settingsStore_;
+  QTimer watchdog_;
   std::unique_ptr<ScreenFlow> flow_;
 };
 
+// The names of the windows that are loaded twice or more: none, when all is well.
+inline QStringList duplicateWindows() {
+  QStringList names, twice;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (!window->objectName().isEmpty()) (names.contains(window->objectName()) ? twice : names) << window->objectName();
+  return twice;
+}
+
+// Every float of the record, to tell whether something changed it.
+inline QList<float> recordFloats(const GlandRecord& record) {
+  QList<float> floats;
+  for (const FloatField& field : floatFields()) floats << record.*field.member;
+  return floats;
+}
+
 }  // namespace glandwise::testing
+
+// Skips a test whose tool or locale is missing, but fails it under CI, where a skip would
+// hide that the test never ran.
+#define REQUIRE_ENVIRONMENT(present, what)                                     \
+  do {                                                                         \
+    if (!(present) && qEnvironmentVariableIsSet("CI")) QFAIL(what " missing"); \
+    if (!(present)) QSKIP(what " missing: test not run");                      \
+  } while (false)

@@ -1,0 +1,518 @@
+// The screens of the desktop program, driven through the whole program on fake platform
+// services: where every button leads, how refusals, questions and notices reach the user,
+// focus, the handbook, the look of every window, whole gland runs, the printed report and
+// the decimal point under a German locale. The core's rules are tested in tests/model; here
+// only that the screens carry them.
+
+#include <clocale>
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QPointer>
+#include <QProcess>
+#include <QRadioButton>
+#include <QRegularExpression>
+
+#include "model/sheet.h"
+#include "results/report.h"
+#include "tests/gui/program_fixture.h"
+
+using namespace glandwise;
+using namespace glandwise::testing;
+
+namespace {
+
+// A gland from the selection screen through its editor to the results sheet, and a few
+// captions that its sheet shows. Neither editor asks a question, with or without the edits.
+struct GlandRun {
+  QStringList selection, edits;
+  QList<std::pair<const char*, const char*>> shows;
+};
+const GlandRun kRodRun{{"opt139", "optRod", "txtID=1", "txtBDM=1.25", "txtPR=1000", "cmdOk"},
+                       {"txtPDM=1.24", "txtGDM=1.02", "cmdOk"},
+                       {{"lblGCV", "Groove in Rod."}, {"lblEWMV", "0.1366 Inch"}, {"lblPSMV", "2 %"}, {"lblPCM", "15.81"}}};
+const GlandRun kHousingRun{
+    {"opt007", "optHousing", "txtID=1", "txtPDF=1", "txtPR=1000", "cmdOk"},
+    {"txtPDTF=0.001", "txtBDF=1.0035", "txtBDTF=0.0005", "txtGDF=1.102", "txtGDTF=0.001", "txtECC=0.002", "cmdOk"},
+    {{"lblGCV", "Groove in Housing."}, {"lblEWFV", "0.06999 Inch"}, {"lblBDFV", "1.0035 Inch   Tolerance =  +/-  0.0005"}}};
+
+ResultsSheet* toSheet(Program& program, const GlandRun& run) {
+  return qobject_cast<ResultsSheet*>(program.walk({{"cmdOk"}, run.selection, run.edits}));
+}
+
+// The visible main screen when it is `name` and no window is loaded twice; else nullptr.
+QWidget* expect(Program& program, const char* name) {
+  QWidget* screen = program.shown();
+  if (screen && screen->objectName() == QLatin1String(name) && duplicateWindows().isEmpty()) return screen;
+  qWarning("expected %s alone; loaded twice: %s", name, qPrintable(duplicateWindows().join(' ')));
+  return nullptr;
+}
+
+// EXIT and the window frame's close both ask to end the program, and unload nothing.
+bool endsProgram(Program& program, QWidget* screen) {
+  const int before = program.ends;
+  const bool exited = Program::act(screen, {"cmdExit"}) && program.ends == before + 1;
+  screen->close();
+  Program::settle();
+  return exited && program.ends == before + 2 && program.shown() == screen;
+}
+
+// "name=text" of every text box of `window`.
+QStringList boxes(QWidget* window) {
+  QStringList texts;
+  for (QLineEdit* box : window->findChildren<QLineEdit*>()) texts << box->objectName() + '=' + box->text();
+  return texts;
+}
+
+// What the fake services were asked, without the texts: "beep", "question", "notice"...
+QStringList kinds(const QStringList& log) {
+  QStringList result;
+  for (const QString& entry : log) result << entry.section(':', 0, 0);
+  return result;
+}
+
+// The controls of `window` that take the focus by Tab, in focus order from `first`.
+QStringList focusOrder(QWidget* window, const char* first) {
+  QStringList order;
+  QWidget* start = child(window, first);
+  for (QWidget* control = start; order.isEmpty() || control != start; control = control->nextInFocusChain())
+    if (control->focusPolicy() & Qt::TabFocus) order << control->objectName();
+  return order;
+}
+
+QString labelText(QWidget* window, const std::string& name) {
+  auto* label = window->findChild<QLabel*>(QString::fromStdString(name));
+  return label ? label->text() : QString::fromStdString("<no label " + name + ">");
+}
+
+// The area in which a control may draw its text and where the text is drawn, in the
+// parent's coordinates; for a control without text, its geometry both.
+std::pair<QRect, QRect> textPlace(QWidget* control) {
+  const auto* label = qobject_cast<QLabel*>(control);
+  const auto* button = qobject_cast<QAbstractButton*>(control);
+  QRect area = control->rect(), text = area;
+  if (qobject_cast<QRadioButton*>(control)) {
+    text = QRect(QPoint(), control->sizeHint());
+  } else if (button) {
+    area.adjust(3, 1, -3, -1);  // the button's bevel
+    text = control->fontMetrics().boundingRect(area, Qt::AlignCenter, button->text());
+  } else if (label && label->pixmap().isNull()) {
+    area = label->contentsRect();
+    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    text = control->fontMetrics().boundingRect(area, flags, label->text());
+  }
+  return {area.translated(control->pos()), text.translated(control->pos())};
+}
+
+// What spoils the look of `window`: a text that does not fit its control, a control that
+// does not fit its parent, or two controls of one parent that draw over each other. The
+// page of a results sheet is one with the sheet, whose buttons stand on it; grid lines cross
+// each other by design.
+QStringList layoutFaults(QWidget* window) {
+  QStringList faults;
+  QList<std::tuple<QWidget*, QWidget*, QRect>> drawn;  // control, its layer, its text in the window
+  for (QWidget* control : window->findChildren<QWidget*>()) {
+    QWidget* parent = control->parentWidget();
+    if (!control->isVisibleTo(window) || control->objectName() == "page") continue;
+    const auto [area, text] = textPlace(control);
+    if (!area.contains(text) || !parent->rect().contains(area))
+      faults << window->objectName() + ": " + control->objectName() + " is clipped";
+    QWidget* layer = parent->objectName() == "page" ? parent->parentWidget() : parent;
+    // A text's box may touch a neighbour by a pixel: its glyphs stand inside it.
+    const QRect inWindow = text.translated(parent->mapTo(window, QPoint())).adjusted(1, 1, -1, -1);
+    for (const auto& [other, otherLayer, otherText] : drawn)
+      if (otherLayer == layer && otherText.intersects(inWindow) &&
+          !(control->objectName().startsWith("Line") && other->objectName().startsWith("Line")))
+        faults << window->objectName() + ": " + control->objectName() + " overlaps " + other->objectName();
+    drawn.append({control, layer, inWindow});
+  }
+  return faults;
+}
+
+// Records, in order, every hide and show of the controls that it watches.
+class VisibilityLog : public QObject {
+ public:
+  QStringList events;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Hide || event->type() == QEvent::Show)
+      events << (event->type() == QEvent::Hide ? "hide " : "show ") + watched->objectName();
+    return false;
+  }
+};
+
+QString toolOutput(const QString& tool, const QStringList& arguments) {
+  QProcess process;
+  process.start(tool, arguments);
+  return process.waitForFinished(20000) ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
+}
+
+// The C library's and Qt's locale German while it lives; `present` tells whether the
+// system has the German locale.
+struct GermanLocale {
+  const std::string previousC = std::setlocale(LC_ALL, nullptr);
+  const QLocale previousQt;
+  const bool present = std::setlocale(LC_ALL, "de_DE.UTF-8");
+  GermanLocale() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+  ~GermanLocale() {
+    std::setlocale(LC_ALL, previousC.c_str());
+    QLocale::setDefault(previousQt);
+  }
+};
+
+}  // namespace
+
+class ScreenTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void everyButtonLeadsToItsScreen();
+  void messageDialogShowsTheRefusalUntilDismissed();
+  void helpButtonsOpenTheirDialogOnce();
+  void editorOkRefusesAsksAndNotifies();
+  void glandTypeEnablesItsDiameterAndResetsTheOther();
+  void focusOrderAndSelectAllOnFocus();
+  void handbookButtonsOpenTheDocumentKeptAcrossRuns();
+  void noTextClippedAndNoControlsOverlap();
+  void bothGlandKindsShowTheCoresFigures();
+  void printReportPrintsTheSheetWithoutButtons();
+  void cancelledOrFailedPrintLeavesTheSheetAsItWas();
+  void decimalPointWhateverTheLocale();
+  void messageBoxesAnswerAsPressed();
+};
+
+void ScreenTest::everyButtonLeadsToItsScreen() {
+  Program program;
+  QPointer<QWidget> title = expect(program, "frmTitle");
+  QVERIFY(title && endsProgram(program, title));
+  QVERIFY(Program::act(title, {"cmdOk"}));
+  QVERIFY2(title.isNull(), "the title screen is unloaded for good");
+
+  QWidget* selection = expect(program, "frmFirst");
+  QVERIFY(selection && endsProgram(program, selection));
+  QVERIFY(Program::act(selection, kRodRun.selection));
+  QPointer<QWidget> editor = expect(program, "frmGrooveInMale");
+  QVERIFY(editor && endsProgram(program, editor));
+  const QStringList standard = boxes(editor), selected = boxes(selection);
+
+  QVERIFY(Program::act(editor, {"txtECC=0.001", "cmdOk"}));
+  const QStringList edited = boxes(editor);
+  QVERIFY(edited != standard);
+  QPointer<QWidget> sheet = expect(program, "frmResultsMale");
+  QVERIFY(sheet && endsProgram(program, sheet));
+  QVERIFY(Program::act(sheet, {"cmdEdit"}));
+  QVERIFY2(sheet.isNull(), "EDIT unloads the sheet");
+  QCOMPARE(expect(program, "frmGrooveInMale"), editor.data());
+  QCOMPARE(boxes(editor), edited);
+
+  QVERIFY(Program::act(editor, {"cmdBack"}));
+  QVERIFY2(editor.isNull(), "BACK unloads the editor");
+  QCOMPARE(expect(program, "frmFirst"), selection);
+  QCOMPARE(boxes(selection), selected);
+  QVERIFY(Program::act(selection, {"cmdOk"}));
+  editor = expect(program, "frmGrooveInMale");
+  QVERIFY(editor);
+  QCOMPARE(boxes(editor), standard);
+
+  QVERIFY(program.walk({{"cmdBack"}, kHousingRun.selection}));
+  editor = expect(program, "frmGrooveInFemale");
+  QVERIFY(editor && endsProgram(program, editor));
+  QVERIFY(Program::act(editor, {"cmdOk"}));
+  sheet = expect(program, "frmResultsFemale");
+  QVERIFY(sheet && endsProgram(program, sheet));
+}
+
+void ScreenTest::messageDialogShowsTheRefusalUntilDismissed() {
+  Program program;
+  QWidget* selection = program.walk({{"cmdOk"}});
+  QVERIFY(selection);
+  for (const QString closing : {"OK", "Escape", "window frame"}) {
+    program.fake.log.clear();
+    QVERIFY(Program::act(selection, {"cmdOk"}));  // nothing chosen
+    QPointer<MessageDialog> dialog = program.flow().messageDialog();
+    QVERIFY(dialog && dialog->isVisible() && !QApplication::activeModalWidget());
+    QVERIFY(!program.record().ErrorText.empty());
+    QCOMPARE(program.message(), QString::fromStdString(program.record().ErrorText));
+    QCOMPARE(program.fake.log, QStringList{"beep"});
+    QCOMPARE(program.shown(), selection);
+
+    if (closing == "OK") QVERIFY(Program::act(dialog, {"cmdOk"}));
+    if (closing == "Escape") QTest::keyClick(dialog, Qt::Key_Escape);
+    if (closing == "window frame") dialog->close();
+    Program::settle();
+    QVERIFY2(dialog.isNull(), qPrintable(closing));
+    QCOMPARE(program.record().ErrorText, std::string("ERROR"));
+  }
+
+  // A second refusal while the dialog is open, this one without a beep (the seal does not
+  // fit the rod): the open dialog takes the newer text and comes to the front.
+  program.fake.log.clear();
+  QVERIFY(Program::act(selection, {"cmdOk"}));
+  QPointer<MessageDialog> first = program.flow().messageDialog();
+  const QString firstText = program.message();
+  selection->activateWindow();
+  QTRY_COMPARE(QApplication::activeWindow(), selection);
+  QVERIFY(Program::act(selection, {"opt139", "optHousing", "txtID=1.05", "txtPDF=1", "cmdOk"}));
+  QVERIFY(first && program.flow().messageDialog() == first);
+  QCOMPARE(program.message(), QString::fromStdString(program.record().ErrorText));
+  QVERIFY(program.message() != firstText);
+  QCOMPARE(program.fake.log, QStringList{"beep"});
+  QTRY_COMPARE(QApplication::activeWindow(), first.data());
+}
+
+void ScreenTest::helpButtonsOpenTheirDialogOnce() {
+  Program program;
+  QWidget* sheet = toSheet(program, kRodRun);
+  QVERIFY(sheet);
+  for (const auto& [button, name] : {std::pair{"cmdH1", "frmEccInfo"}, std::pair{"cmdH2", "frmFrictionInfo"}}) {
+    QVERIFY(Program::act(sheet, {button}));
+    QPointer<QWidget> dialog;
+    for (QWidget* window : QApplication::topLevelWidgets())
+      if (window->objectName() == QLatin1String(name)) dialog = window;
+    QVERIFY2(dialog && dialog->isVisible() && !QApplication::activeModalWidget(), name);
+    sheet->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), sheet);
+    QVERIFY(Program::act(sheet, {button}));
+    QVERIFY2(dialog, "a second press does not load the dialog again");
+    QTRY_COMPARE(QApplication::activeWindow(), dialog.data());
+    QCOMPARE(duplicateWindows(), QStringList());
+    QVERIFY(Program::act(dialog, {"cmdClose"}));
+    QVERIFY2(dialog.isNull(), "Close unloads the dialog");
+  }
+}
+
+// One refusal with and one without a beep, one question answered Yes and then No, one notice.
+void ScreenTest::editorOkRefusesAsksAndNotifies() {
+  Program program;
+  QWidget* editor = program.walk({{"cmdOk"}, kRodRun.selection});
+  QVERIFY(editor);
+  QVERIFY(Program::act(editor, {"txtPDM=1.1", "cmdOk"}));  // the seal does not fit the rod
+  QCOMPARE(program.message(), QString::fromStdString(program.record().ErrorText));
+  QCOMPARE(program.fake.log, QStringList());
+  const QString sealText = program.message();
+  QVERIFY(Program::act(editor, {"txtPDM=1.24", "txtPR=0", "cmdOk"}));
+  QCOMPARE(program.message(), QString::fromStdString(program.record().ErrorText));
+  QVERIFY(program.message() != sealText);
+  QCOMPARE(program.fake.log, QStringList{"beep"});
+  QVERIFY(Program::act(program.flow().messageDialog(), {"cmdOk"}));
+
+  // 30 % stretch: a question, and after No a notice that the figures are extrapolated.
+  program.fake.log.clear();
+  program.fake.answers = {true};
+  QVERIFY(Program::act(editor, {"txtPR=1000", "txtGDM=1.3", "txtBDM=1.5", "txtPDM=1.49"}));
+  const QStringList typed = boxes(editor);
+  QVERIFY(Program::act(editor, {"cmdOk"}));
+  QCOMPARE(kinds(program.fake.log), (QStringList{"beep", "question"}));
+  QCOMPARE(program.shown(), editor);
+  QCOMPARE(boxes(editor), typed);
+  QVERIFY(!program.flow().resultsSheet() && !program.flow().messageDialog());
+
+  program.fake.answers = {false};
+  QVERIFY(Program::act(editor, {"cmdOk"}));
+  QCOMPARE(kinds(program.fake.log), (QStringList{"beep", "question", "beep", "question", "beep", "notice"}));
+  QVERIFY(expect(program, "frmResultsMale"));
+}
+
+void ScreenTest::glandTypeEnablesItsDiameterAndResetsTheOther() {
+  Program program;
+  QWidget* selection = program.walk({{"cmdOk"}});
+  QVERIFY(selection);
+  const auto rows = [selection] {
+    QStringList state;
+    for (const char* name : {"lblPDF", "txtPDF", "lblPDFUnit", "lblBDM", "txtBDM", "lblBDMUnit"}) {
+      QWidget* control = child(selection, name);
+      auto* box = qobject_cast<QLineEdit*>(control);
+      state << QString::fromLatin1(name) + (control->isEnabled() ? "+" : "-") + (box ? box->text() : QString());
+    }
+    return state.join(' ');
+  };
+  QVERIFY(Program::act(selection, {"optRod", "txtBDM=2.5"}));
+  QCOMPARE(rows(), QStringLiteral("lblPDF- txtPDF-0 lblPDFUnit- lblBDM+ txtBDM+2.5 lblBDMUnit+"));
+  QVERIFY(Program::act(selection, {"optHousing", "txtPDF=1.25"}));
+  QCOMPARE(rows(), QStringLiteral("lblPDF+ txtPDF+1.25 lblPDFUnit+ lblBDM- txtBDM-0 lblBDMUnit-"));
+  QVERIFY(Program::act(selection, {"optRod"}));
+  QCOMPARE(rows(), QStringLiteral("lblPDF- txtPDF-0 lblPDFUnit- lblBDM+ txtBDM+0 lblBDMUnit+"));
+}
+
+void ScreenTest::focusOrderAndSelectAllOnFocus() {
+  Program program;
+  QWidget* selection = program.walk({{"cmdOk"}});
+  QVERIFY(selection && QTest::qWaitForWindowActive(selection));
+  QCOMPARE(QApplication::focusWidget(), child(selection, "txtID"));
+  QCOMPARE(focusOrder(selection, "txtID"),
+           (QStringList{"txtID", "txtPDF", "txtBDM", "txtPR", "cmdHandbook", "cmdOk", "cmdExit", "opt007", "opt103",
+                        "opt139", "opt210", "opt275", "optRod", "optHousing", "Text1"}));
+  // Tab skips the disabled rod diameter; a box selects its whole text on focus.
+  QVERIFY(Program::act(selection, {"optRod", "txtID=1.375", "txtBDM=2.25"}));
+  auto* seal = child<QLineEdit>(selection, "txtID");
+  seal->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(seal, Qt::Key_Tab);
+  auto* housing = child<QLineEdit>(selection, "txtBDM");
+  QCOMPARE(QApplication::focusWidget(), housing);
+  QCOMPARE(housing->selectedText(), QStringLiteral("2.25"));
+  QTest::mouseClick(seal, Qt::LeftButton, {}, QPoint(4, seal->height() / 2));
+  QTRY_COMPARE(seal->selectedText(), QStringLiteral("1.375"));
+
+  const QStringList buttons{"cmdHandbook", "cmdBack", "cmdOk", "cmdExit"};
+  QWidget* editor = program.walk({kRodRun.selection});
+  QVERIFY(editor);
+  QCOMPARE(focusOrder(editor, "txtID"), QStringList({"txtID", "txtPDM", "txtPDTM", "txtBDM", "txtBDTM", "txtGDM",
+                                                     "txtGDTM", "txtPR", "txtECC"}) + buttons);
+  editor = program.walk({{"cmdBack"}, kHousingRun.selection});
+  QVERIFY(editor);
+  QCOMPARE(focusOrder(editor, "txtID"), QStringList({"txtID", "txtBDF", "txtBDTF", "txtPDF", "txtPDTF", "txtGDF",
+                                                     "txtGDTF", "txtPR", "txtECC"}) + buttons);
+}
+
+// The selection screen asks for the document, keeps its path in the per-user settings and
+// opens it; an editor's button opens it too; the next run shows the kept path.
+void ScreenTest::handbookButtonsOpenTheDocumentKeptAcrossRuns() {
+  TemporarySettings shared;
+  {
+    Program first(false);
+    QWidget* selection = first.walk({{"cmdOk"}});
+    QVERIFY(selection);
+    QCOMPARE(child<QLineEdit>(selection, "Text1")->text(), QString());
+    first.fake.files = {"/docs/o-ring handbook.pdf"};
+    QVERIFY(Program::act(selection, {"cmdHandbook"}));
+    QCOMPARE(child<QLineEdit>(selection, "Text1")->text(), QStringLiteral("/docs/o-ring handbook.pdf"));
+    QVERIFY(Program::act(selection, {"cmdHandbook"}));
+    QVERIFY(first.walk({kRodRun.selection, {"cmdHandbook"}}));
+    QCOMPARE(first.fake.log, (QStringList{"file dialog: Select PDF File", "open: /docs/o-ring handbook.pdf",
+                                          "open: /docs/o-ring handbook.pdf"}));
+  }
+  Program second(false);
+  QWidget* selection = second.walk({{"cmdOk"}});
+  QVERIFY(selection);
+  QCOMPARE(child<QLineEdit>(selection, "Text1")->text(), QStringLiteral("/docs/o-ring handbook.pdf"));
+}
+
+void ScreenTest::noTextClippedAndNoControlsOverlap() {
+  Program program;
+  QStringList faults = layoutFaults(program.shown());
+  QWidget* selection = program.walk({{"cmdOk"}});
+  QVERIFY(selection);
+  faults << layoutFaults(selection);
+  program.record().ErrorText = "Calculation shows seal nominal diameter  1.234568E+07  > -1.234568E+07  rod  diameter.";
+  program.flow().showMessage(false);
+  program.flow().openEccentricityInfo();
+  program.flow().openFrictionInfo();
+  faults << layoutFaults(program.flow().messageDialog()) << layoutFaults(program.flow().eccentricityInfo())
+         << layoutFaults(program.flow().frictionInfo());
+  for (const GlandRun& run : {kRodRun, kHousingRun}) {
+    QWidget* editor = program.walk({run.selection});
+    QVERIFY(editor);
+    faults << layoutFaults(editor);
+    QWidget* sheet = program.walk({run.edits});
+    QVERIFY(sheet);
+    faults << layoutFaults(sheet);
+    QVERIFY(program.walk({{"cmdEdit"}, {"cmdBack"}}));
+  }
+  QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+}
+
+// Every value label shows what the core's fill sequence gives for the record, and a few
+// of them the figures of these glands.
+void ScreenTest::bothGlandKindsShowTheCoresFigures() {
+  for (const GlandRun& run : {kRodRun, kHousingRun}) {
+    Program program;
+    ResultsSheet* sheet = toSheet(program, run);
+    QVERIFY(sheet);
+    for (const auto& [name, text] : run.shows) QCOMPARE(labelText(sheet, name), QString::fromUtf8(text));
+    GlandRecord record = program.record();
+    for (const SheetLabel& label : fillSheet(record, sheet->side()))
+      QCOMPARE(labelText(sheet, label.objectName), QString::fromStdString(label.caption));
+    QVERIFY(labelText(sheet, "lblDate").startsWith("Date: "));
+  }
+}
+
+void ScreenTest::printReportPrintsTheSheetWithoutButtons() {
+  REQUIRE_ENVIRONMENT(!QStandardPaths::findExecutable("pdfinfo").isEmpty() &&
+                          !QStandardPaths::findExecutable("pdftotext").isEmpty(),
+                      "pdfinfo or pdftotext (poppler-utils)");
+  Program program;
+  ResultsSheet* sheet = toSheet(program, kHousingRun);
+  QVERIFY(sheet);
+  const QList<float> record = recordFloats(program.record());
+  QTemporaryDir folder;
+  program.fake.printTo = folder.filePath("report.pdf");
+  QStringList visibleWhileOpen, hidden, shown;
+  program.fake.whilePrintDialogOpen = [&] {
+    for (const char* name : kSheetButtons)
+      if (child(sheet, name)->isVisible()) visibleWhileOpen << name;
+  };
+  VisibilityLog log;
+  for (const char* name : kSheetButtons) {
+    child(sheet, name)->installEventFilter(&log);
+    hidden << QStringLiteral("hide %1").arg(name);
+    shown << QStringLiteral("show %1").arg(name);
+  }
+
+  QVERIFY(Program::act(sheet, {"cmdPrint"}));
+  QCOMPARE(visibleWhileOpen, QStringList());
+  QCOMPARE(log.events, hidden + shown);
+  QCOMPARE(program.fake.log, QStringList{"print dialog"});
+  QCOMPARE(recordFloats(program.record()), record);
+  QVERIFY(toolOutput("pdfinfo", {program.fake.printTo}).contains(QRegularExpression("Pages: +1\n")));
+  const QString text = toolOutput("pdftotext", {"-layout", program.fake.printTo, "-"}).simplified();
+  QVERIFY2(text.contains("Glandwise - Results"), qPrintable(text));
+  GlandRecord copy = program.record();
+  for (const SheetLabel& label : fillSheet(copy, sheet->side()))
+    QVERIFY2(text.contains(QString::fromStdString(label.caption).simplified()), label.objectName.c_str());
+  for (const char* caption : {"O-RING HANDBOOK", "PRINT REPORT", "EDIT", "EXIT", "Help"})
+    QVERIFY2(!text.contains(caption), caption);
+}
+
+void ScreenTest::cancelledOrFailedPrintLeavesTheSheetAsItWas() {
+  Program program;
+  QWidget* sheet = toSheet(program, kRodRun);
+  QVERIFY(sheet);
+  QTemporaryDir folder;
+  program.fake.printTo = folder.filePath("report.pdf");
+  program.fake.cancelPrinting = true;
+  QVERIFY(Program::act(sheet, {"cmdPrint"}));
+  QVERIFY(!QFile::exists(program.fake.printTo));
+  QCOMPARE(program.fake.log, QStringList{"print dialog"});
+
+  program.fake.printTo = folder.filePath("no such folder/report.pdf");
+  program.fake.cancelPrinting = false;
+  QVERIFY(Program::act(sheet, {"cmdPrint"}));
+  QCOMPARE(program.fake.log.size(), 3);
+  QVERIFY2(program.fake.log[2].startsWith("notice: The report could not be printed.\n\n") &&
+               program.fake.log[2].size() > 50,
+           qPrintable(program.fake.log[2]));
+  for (const char* name : kSheetButtons) QVERIFY2(child(sheet, name)->isVisible(), name);
+  QCOMPARE(program.shown(), sheet);
+}
+
+void ScreenTest::decimalPointWhateverTheLocale() {
+  GermanLocale german;
+  REQUIRE_ENVIRONMENT(german.present, "the locale de_DE.UTF-8");
+  GlandRun run = kRodRun;
+  run.selection.replaceInStrings("txtPR=1000", "txtPR=1.5");
+  Program program;
+  ResultsSheet* sheet = toSheet(program, run);
+  QVERIFY(sheet);
+  QCOMPARE(program.record().PR, 1.5f);
+  QCOMPARE(labelText(sheet, "lblPRV"), QStringLiteral("1.5 PSI"));
+  GlandRecord copy = program.record();
+  for (const SheetLabel& label : fillSheet(copy, sheet->side()))
+    QVERIFY2(!labelText(sheet, label.objectName).contains(','), label.objectName.c_str());
+}
+
+// The desktop's own question box: the program's title, no icon, and the answer pressed.
+void ScreenTest::messageBoxesAnswerAsPressed() {
+  Program program;  // its watchdog closes a box that the test fails to answer
+  for (const auto& [press, yes] : {std::pair{QMessageBox::Yes, true}, std::pair{QMessageBox::No, false}}) {
+    QString seen;
+    QTimer::singleShot(0, [&seen, press] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      seen = box ? box->windowTitle() + (box->icon() == QMessageBox::NoIcon ? "" : " with an icon") : "no box";
+      if (box) box->button(press)->click();
+    });
+    QCOMPARE(QtMessageBoxes().askYesNo("Do you want to edit dimensions ?"), yes);
+    QCOMPARE(seen, QStringLiteral("Glandwise v 2.1a"));
+  }
+}
+
+QTEST_MAIN(ScreenTest)
+#include "screen_test.moc"
