@@ -35,13 +35,14 @@ struct alignas(64) ChunkOutput {
   BatchSummary counts;  // how many lines were processed and how many were errors
 };
 
-void calculateChunk(const Block& block, std::size_t chunk, ChunkOutput& output, ReportWriter* reports) {
+void calculateChunk(const Block& block, std::size_t chunk, ChunkOutput& output, const BatchOptions& options) {
   output.json.clear();
   output.counts = {};
   const std::size_t end = std::min((chunk + 1) * kChunkLines, block.lines.size());
   for (std::size_t i = chunk * kChunkLines; i < end; ++i) {
     if (isBlankLine(block.lines[i])) continue;
-    const bool usable = calculateLine(block.lines[i], block.firstLineNumber + i, output.json, reports);
+    const bool usable = calculateLine(block.lines[i], block.firstLineNumber + i, output.json, options.reports,
+                                      options.session);
     ++(usable ? output.counts.processedLines : output.counts.errorLines);
   }
 }
@@ -67,7 +68,7 @@ std::size_t calculateBlock(const Block& block, const BatchOptions& options, std:
   std::atomic<std::size_t> nextChunk = 0;
   const auto work = [&] {
     for (std::size_t chunk; (chunk = nextChunk++) < chunkCount;)
-      calculateChunk(block, chunk, outputs[chunk], options.reports);
+      calculateChunk(block, chunk, outputs[chunk], options);
   };
   // Reports are drawn with widgets, which live on this thread only.
   const unsigned threads = options.reports ? 1 : options.threads;
@@ -79,11 +80,12 @@ std::size_t calculateBlock(const Block& block, const BatchOptions& options, std:
 
 }  // namespace
 
-bool calculateLine(std::string_view line, std::size_t lineNumber, JsonWriter& out, ReportWriter* reports) {
+bool calculateLine(std::string_view line, std::size_t lineNumber, JsonWriter& out, ReportWriter* reports,
+                   const SessionOptions& session) {
   const ParsedInput parsed = parseInputLine(line);
   const bool usable = parsed.problem.empty();
   if (usable) {
-    const SessionResult result = runSession(parsed.input);
+    const SessionResult result = runSession(parsed.input, session);
     const bool reported = reports && result.outcome == SessionOutcome::Results;
     writeSessionResult(out, lineNumber, result, reported ? reports->write(lineNumber, result) : std::optional<ReportFile>());
   } else {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "cli/calc_reports.h"
+#include "cli/calc_session.h"
 #include "cli/json_writer.h"
 
 namespace glandwise::calc {
@@ -14,6 +15,7 @@ namespace glandwise::calc {
 struct BatchOptions {
   unsigned threads = 1;  // lines are worked on this many threads at once; output order is kept
   ReportWriter* reports = nullptr;  // writes a report per results line; forces one thread
+  SessionOptions session;           // the AS568 table and whether every gland is reviewed
 };
 
 // What a batch run came to.
@@ -26,7 +28,8 @@ struct BatchSummary {
 // Works one input line (numbered from 1) and writes its output object as one line to
 // `out`, with the report written by `reports` (when given) for a line that reaches the
 // results sheet. Returns false when the line was unusable and gave an "error" object.
-bool calculateLine(std::string_view line, std::size_t lineNumber, JsonWriter& out, ReportWriter* reports = nullptr);
+bool calculateLine(std::string_view line, std::size_t lineNumber, JsonWriter& out, ReportWriter* reports = nullptr,
+                   const SessionOptions& session = {});
 
 // Reads `in` to its end and writes the output of every line that is not blank to `out`.
 // Blank lines give no output but are counted, so line numbers are those of the input.

@@ -12,10 +12,26 @@ namespace {
 using Json = nlohmann::json;
 
 // The fields of an input object. Text fields come first, in the order of kTextFields.
-enum class Field { SealId, Rod, Housing, Pressure, CrossSection, Gland, Edits, Answers, Count };
+enum class Field { SealId, Rod, Housing, Pressure, CrossSection, Gland, Edits, Answers, As568, Review, Count };
 
 constexpr std::array<std::string_view, static_cast<std::size_t>(Field::Count)> kFieldNames{
-    "seal_id", "rod", "housing", "pressure", "cross_section", "gland", "edits", "answers"};
+    "seal_id", "rod", "housing", "pressure", "cross_section", "gland", "edits", "answers", "as568", "review"};
+
+// The fields of a "review" object.
+enum class ReviewField {
+  Hardness, SealIdTolerance, TempMin, TempMax, Compound, AlphaSeal, Metal, AlphaMetal, Swell, GrooveRadius,
+  SqueezeLimits, Count
+};
+
+constexpr std::array<std::string_view, static_cast<std::size_t>(ReviewField::Count)> kReviewFieldNames{
+    "hardness", "seal_id_tolerance", "temp_min_f", "temp_max_f", "compound", "alpha_seal_per_f",
+    "metal", "alpha_metal_per_f", "swell_percent", "groove_radius", "squeeze_limits_percent"};
+
+constexpr std::array<std::string_view, 5> kCompoundNames{"nbr", "fkm", "epdm", "silicone", "custom"};
+constexpr std::array<Compound, 5> kCompounds{Compound::Nbr, Compound::Fkm, Compound::Epdm, Compound::Silicone,
+                                             Compound::Custom};
+constexpr std::array<std::string_view, 4> kMetalNames{"carbon_steel", "stainless_steel", "aluminium", "custom"};
+constexpr std::array<Metal, 4> kMetals{Metal::CarbonSteel, Metal::StainlessSteel, Metal::Aluminium, Metal::Custom};
 
 // Where each text field's text goes.
 const std::array<std::optional<std::string> GlandInput::*, 4> kTextFields{
@@ -57,6 +73,140 @@ std::string syntaxProblem(std::size_t position, const nlohmann::detail::exceptio
   return "not valid JSON at byte " + std::to_string(position) + ": " + std::string(what);
 }
 
+// Reads the "review" object's fields into review inputs, event by event, and checks their
+// kinds and ranges. Every problem is a text naming the field; empty when all is well.
+class ReviewReader {
+ public:
+  std::string key(const std::string& name) {
+    const std::optional<int> index = indexOf(kReviewFieldNames, name);
+    if (!index) return "unknown field " + quote(name) + " in \"review\"";
+    const unsigned bit = 1u << *index;
+    if (seen_ & bit) return quote(name) + " given twice in \"review\"";
+    seen_ |= bit;
+    field_ = static_cast<ReviewField>(*index);
+    return {};
+  }
+
+  std::string number(double value) {
+    if (inLimits_) {
+      if (limitCount_ == 2) return fieldQuoted() + " must hold two numbers";
+      limits_[limitCount_++] = value;
+      return {};
+    }
+    switch (field_) {
+      case ReviewField::Hardness:
+        if (value != 70 && value != 80 && value != 90) return fieldQuoted() + " must be 70, 80 or 90 (Shore A)";
+        inputs_.hardness = static_cast<int>(value);
+        return {};
+      case ReviewField::SealIdTolerance:
+        if (!(value >= 0 && value < 1)) return fieldQuoted() + " must be at least 0 and below 1 inch";
+        inputs_.sealIdTolerance = static_cast<float>(value);
+        return {};
+      case ReviewField::TempMin: return temperature(inputs_.tempMinF, value);
+      case ReviewField::TempMax: return temperature(inputs_.tempMaxF, value);
+      case ReviewField::AlphaSeal: return expansion(inputs_.alphaSealPerF, value);
+      case ReviewField::AlphaMetal: return expansion(inputs_.alphaMetalPerF, value);
+      case ReviewField::Swell:
+        if (!(value > -100 && value <= 1000)) return fieldQuoted() + " must be above -100 and at most 1000 (%)";
+        inputs_.swellPercent = value;
+        return {};
+      case ReviewField::GrooveRadius:
+        if (!(value >= 0 && value < 1)) return fieldQuoted() + " must be at least 0 and below 1 inch";
+        inputs_.grooveRadius = value;
+        return {};
+      default: return wrongKind("number");
+    }
+  }
+
+  std::string text(const std::string& value) {
+    if (inLimits_) return fieldQuoted() + " must hold two numbers";
+    if (field_ == ReviewField::Compound) return choose(kCompoundNames, kCompounds, inputs_.compound, value);
+    if (field_ == ReviewField::Metal) return choose(kMetalNames, kMetals, inputs_.metal, value);
+    return wrongKind("string");
+  }
+
+  // An array starts: only the squeeze limits are one.
+  std::string startArray() {
+    if (field_ != ReviewField::SqueezeLimits || inLimits_) return wrongKind("array");
+    inLimits_ = true;
+    return {};
+  }
+
+  std::string endArray() {
+    inLimits_ = false;
+    if (limitCount_ != 2 || !(limits_[0] >= 0 && limits_[0] < limits_[1]))
+      return fieldQuoted() + " must be two numbers, the lower below the upper";
+    inputs_.squeezeMinPercent = limits_[0];
+    inputs_.squeezeMaxPercent = limits_[1];
+    return {};
+  }
+
+  std::string other(std::string_view kind) { return wrongKind(kind); }
+
+  // The inputs read, or the problem of fields that do not go together.
+  std::string finish(ReviewInputs& inputs) const {
+    if (inputs_.tempMinF > inputs_.tempMaxF) return "\"temp_min_f\" in \"review\" is above \"temp_max_f\"";
+    if (std::string problem = customCoefficient(ReviewField::AlphaSeal, inputs_.compound == Compound::Custom,
+                                                "compound");
+        !problem.empty())
+      return problem;
+    if (std::string problem = customCoefficient(ReviewField::AlphaMetal, inputs_.metal == Metal::Custom, "metal");
+        !problem.empty())
+      return problem;
+    inputs = inputs_;
+    return {};
+  }
+
+ private:
+  std::string fieldQuoted() const {
+    return quote(kReviewFieldNames[static_cast<std::size_t>(field_)]) + " in \"review\"";
+  }
+
+  std::string wrongKind(std::string_view kind) const {
+    const bool text = field_ == ReviewField::Compound || field_ == ReviewField::Metal;
+    const std::string_view wanted =
+        text ? "a string" : field_ == ReviewField::SqueezeLimits ? "an array of two numbers" : "a number";
+    return fieldQuoted() + " must be " + std::string(wanted) + ", not " + std::string(kind);
+  }
+
+  std::string temperature(double& into, double value) const {
+    if (!(value >= -459.67 && value <= 2000)) return fieldQuoted() + " must lie between -459.67 and 2000 (°F)";
+    into = value;
+    return {};
+  }
+
+  std::string expansion(double& into, double value) const {
+    if (!(value >= 0 && value < 0.01)) return fieldQuoted() + " must be at least 0 and below 0.01 (per °F)";
+    into = value;
+    return {};
+  }
+
+  template <class Choice, std::size_t N>
+  std::string choose(const std::array<std::string_view, N>& names, const std::array<Choice, N>& choices,
+                     Choice& into, const std::string& value) const {
+    const std::optional<int> index = indexOf(names, value);
+    if (!index) return "unknown " + fieldQuoted() + " " + quote(value) + "; expected " + oneOf(names);
+    into = choices[static_cast<std::size_t>(*index)];
+    return {};
+  }
+
+  // A custom coefficient goes with the choice "custom", and only with it.
+  std::string customCoefficient(ReviewField coefficient, bool custom, std::string_view choice) const {
+    const bool given = seen_ & (1u << static_cast<unsigned>(coefficient));
+    const std::string name = quote(kReviewFieldNames[static_cast<std::size_t>(coefficient)]);
+    if (custom && !given) return "\"review\" needs " + name + " with " + std::string(choice) + " \"custom\"";
+    if (!custom && given) return name + " in \"review\" needs " + std::string(choice) + " \"custom\"";
+    return {};
+  }
+
+  ReviewInputs inputs_;                          // what has been read so far
+  ReviewField field_ = ReviewField::Count;       // the field whose value comes next
+  unsigned seen_ = 0;                            // bit i set: field i has been given
+  bool inLimits_ = false;                        // inside the squeeze limits' array
+  std::array<double, 2> limits_{};
+  std::size_t limitCount_ = 0;
+};
+
 // Reads one input object from the parser's events, as they come: checks each field's name
 // and JSON kind and stores what it holds. Stops at the first problem. Edits are kept by box
 // name until the gland type, which chooses the editor, is known.
@@ -64,16 +214,21 @@ class InputReader final : public nlohmann::json_sax<Json> {
  public:
   bool null() override { return scalar("null"); }
   bool boolean(bool) override { return scalar("boolean"); }
-  bool number_integer(number_integer_t) override { return scalar("number"); }
-  bool number_unsigned(number_unsigned_t) override { return scalar("number"); }
-  bool number_float(number_float_t, const string_t&) override { return scalar("number"); }
+  bool number_integer(number_integer_t value) override { return number(double(value)); }
+  bool number_unsigned(number_unsigned_t value) override { return number(double(value)); }
+  bool number_float(number_float_t value, const string_t&) override { return number(value); }
   bool binary(binary_t&) override { return scalar("binary"); }
 
   bool string(string_t& text) override {
+    if (inReview()) return check(review_.text(text));
     if (depth_ == 2) return field_ == Field::Edits ? editText(text) : answer(text);
     if (depth_ != 1) return notAnObject("string");
     if (field_ == Field::CrossSection) return crossSection(text);
     if (field_ == Field::Gland) return gland(text);
+    if (field_ == Field::As568) {
+      input_.as568 = std::move(text);
+      return true;
+    }
     if (field_ < Field::CrossSection) {
       input_.*kTextFields[static_cast<std::size_t>(field_)] = std::move(text);
       return true;
@@ -83,19 +238,35 @@ class InputReader final : public nlohmann::json_sax<Json> {
 
   bool start_object(std::size_t) override {
     if (depth_ == 0) return enter();
-    if (depth_ == 1 && field_ == Field::Edits) return enter();
+    if (depth_ == 1 && (field_ == Field::Edits || field_ == Field::Review)) return enter();
+    if (inReview()) return check(review_.other("object"));
     return scalar("object");
   }
 
   bool start_array(std::size_t) override {
     if (depth_ == 1 && field_ == Field::Answers) return enter();
+    if (inReview()) return check(review_.startArray()) && enter();
     return scalar("array");
   }
 
-  bool end_object() override { return leave(); }
-  bool end_array() override { return leave(); }
+  bool end_object() override {
+    if (depth_ == 2 && field_ == Field::Review) {
+      input_.review.emplace();
+      if (!check(review_.finish(*input_.review))) return false;
+    }
+    return leave();
+  }
 
-  bool key(string_t& name) override { return depth_ == 1 ? fieldName(name) : editName(std::move(name)); }
+  bool end_array() override {
+    if (depth_ == 3) return check(review_.endArray()) && leave();
+    return leave();
+  }
+
+  bool key(string_t& name) override {
+    if (depth_ == 1) return fieldName(name);
+    if (inReview()) return check(review_.key(name));
+    return editName(std::move(name));
+  }
 
   bool parse_error(std::size_t position, const std::string&, const nlohmann::detail::exception& error) override {
     return fail(syntaxProblem(position, error));
@@ -103,6 +274,8 @@ class InputReader final : public nlohmann::json_sax<Json> {
 
   // The input read, or the first problem met; call once the parser has finished.
   ParsedInput finish(bool parsed) {
+    if (parsed && problem_.empty() && input_.as568 && (input_.crossSection || input_.sealInsideDia))
+      fail("\"as568\" stands in for \"cross_section\" and \"seal_id\": give one or the other");
     if (parsed && problem_.empty()) resolveEdits();
     return {std::move(input_), std::move(problem_)};
   }
@@ -123,12 +296,25 @@ class InputReader final : public nlohmann::json_sax<Json> {
     return false;
   }
 
+  // Inside the "review" object (or its squeeze limits), where the review reader reads.
+  bool inReview() const { return depth_ >= 2 && field_ == Field::Review; }
+
+  // A problem from the review reader, if any.
+  bool check(std::string problem) { return problem.empty() || fail(std::move(problem)); }
+
+  bool number(double value) {
+    if (inReview()) return check(review_.number(value));
+    return scalar("number");
+  }
+
   bool notAnObject(std::string_view kind) { return fail("not a JSON object but " + std::string(kind)); }
 
   std::string fieldQuoted() const { return quote(kFieldNames[static_cast<std::size_t>(field_)]); }
 
   bool wrongKind(std::string_view kind) {
-    const std::string_view wanted = field_ == Field::Edits ? "an object" : field_ == Field::Answers ? "an array" : "a string";
+    const std::string_view wanted = field_ == Field::Edits || field_ == Field::Review ? "an object"
+                                    : field_ == Field::Answers                      ? "an array"
+                                                                                    : "a string";
     return fail(fieldQuoted() + " must be " + std::string(wanted) + ", not " + std::string(kind));
   }
 
@@ -137,6 +323,7 @@ class InputReader final : public nlohmann::json_sax<Json> {
   bool scalar(std::string_view kind) {
     if (depth_ == 0) return notAnObject(kind);
     if (depth_ == 1) return wrongKind(kind);
+    if (inReview()) return check(review_.other(kind));
     if (field_ == Field::Edits) return fail(quote(pendingBox_) + " in \"edits\" must be a string, not " + std::string(kind));
     return answer({});
   }
@@ -209,11 +396,12 @@ class InputReader final : public nlohmann::json_sax<Json> {
 
   GlandInput input_;                                        // what has been read so far
   std::string problem_;                                     // the first problem met
-  int depth_ = 0;                                           // 1 inside the input object, 2 inside edits or answers
+  int depth_ = 0;  // 1 inside the input object, 2 inside edits, answers or review, 3 in the squeeze limits
   Field field_ = Field::Count;                              // the field whose value comes next
   unsigned seenFields_ = 0;                                 // bit i set: field i has been given
   std::string pendingBox_;                                  // the edit whose text comes next
   std::vector<std::pair<std::string, std::string>> edits_;  // box name and text, in input order
+  ReviewReader review_;                                     // reads the "review" object
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "model/editor.h"
 #include "model/gland_side.h"
+#include "model/review.h"
 
 namespace glandwise::calc {
 
@@ -30,6 +31,9 @@ struct GlandInput {
   std::optional<std::string> pressure;       // text for txtPR, psi
   std::vector<EditorEdit> edits;             // editor boxes to retype, each box at most once
   std::vector<bool> answers;                 // true = Yes, in the order the questions come
+  std::optional<std::string> as568;          // an AS568 dash number standing in for the cross-section
+                                             // option and the seal ID text, e.g. "-214"
+  std::optional<ReviewInputs> review;        // the line asks for the design review with these inputs
 };
 
 // An input line read: a usable input, or the reason why the line cannot be used.
@@ -40,8 +44,9 @@ struct ParsedInput {
 
 // Reads one JSON Lines record. Every field is optional; text that is not one JSON object,
 // unknown fields, fields given twice, fields of the wrong JSON kind, unknown option values,
-// edits without a gland type or naming a box that the chosen editor lacks, and answers
-// other than "yes"/"no" are problems. The first problem in reading order is reported.
+// edits without a gland type or naming a box that the chosen editor lacks, answers other
+// than "yes"/"no", "as568" together with "cross_section" or "seal_id", and review inputs
+// out of their range are problems. The first problem in reading order is reported.
 ParsedInput parseInputLine(std::string_view line);
 
 // True for a line holding nothing but blanks, tabs and a carriage return.

@@ -8,6 +8,8 @@
 //    "record": {every float of the record in declaration order (W, WT, ID, PR, ECC, BDM, ...,
 //               F90F), then "Answer", "GW", "GlandType", "ErrorText", "SelectedFile"},
 //    "sheet": {value label objectName: caption, in the sheet's fill order},   (results only)
+//    "review": {"overall", "as568", "fill", "extrusion", "stretch", "temperature", "swell",
+//               "statistics": each with its figures, "verdict" and "reason"},   (when asked)
 //    "report": path of the PDF written, or null with "report_error": why}  (with reports only)
 // An unusable line gives {"outcome": "error", "line": N, "message": "line N: <problem>"}.
 

@@ -61,11 +61,14 @@ bool wentOn(const OkResult& ok, Screen screen, SessionResult& result) {
 
 }  // namespace
 
-SessionResult runSession(const GlandInput& input) {
+SessionResult runSession(const GlandInput& input, const SessionOptions& options) {
   SessionResult result;
   GlandRecord& record = result.record;
-  const SelectionEntries entries = fillSelectionScreen(record, input);
+  SelectionEntries entries = fillSelectionScreen(record, input);
   result.glandType = entries.glandType;
+  if (input.as568 &&
+      !wentOn(chooseAs568Size(record, entries, options.as568, *input.as568), Screen::Selection, result))
+    return result;
   if (!wentOn(selectionOk(record, entries), Screen::Selection, result)) return result;
 
   const GlandSide& side = glandSide(*entries.glandType);
@@ -74,6 +77,8 @@ SessionResult runSession(const GlandInput& input) {
     return result;
 
   result.sheet = fillSheet(record, side);
+  if (options.review || input.review)
+    result.review = reviewGland(record, side, input.review.value_or(ReviewInputs{}), options.as568);
   result.outcome = SessionOutcome::Results;
   result.screen = Screen::Results;
   return result;

@@ -8,7 +8,7 @@
 namespace glandwise::calc {
 namespace {
 
-// Longest text of a number: a float's shortest form or a 64-bit integer.
+// Longest text of a number: a float's or a double's shortest form, or a 64-bit integer.
 constexpr std::size_t kMaxNumberLength = 24;
 // Longest escape of one byte: \u00XX.
 constexpr std::size_t kMaxEscapeLength = 6;
@@ -116,6 +116,14 @@ void JsonWriter::number(float value) {
   } else {
     cursor = std::copy_n("null", 4, cursor);
   }
+  closeRoom(cursor, true);
+}
+
+void JsonWriter::figure(double value) {
+  char* cursor = openRoom(kMaxNumberLength);
+  cursor = std::isfinite(value)
+               ? std::to_chars(cursor, cursor + kMaxNumberLength, value, std::chars_format::general, 6).ptr
+               : std::copy_n("null", 4, cursor);
   closeRoom(cursor, true);
 }
 

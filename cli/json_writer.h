@@ -25,6 +25,9 @@ class JsonWriter {
   // The shortest decimal that reads back to the same 32-bit float; null when not finite,
   // since JSON has no infinities.
   void number(float value);
+  // A computed figure to 6 significant digits (plenty for any engineering figure, and free
+  // of the noise of float-to-double widening); null when not finite.
+  void figure(double value);
   void integer(std::int64_t value);
   void boolean(bool value);
   void null();

@@ -5,12 +5,15 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <thread>
 
 #include "cli/calc_batch.h"
+#include "model/as568.h"
 
 #ifdef GLANDWISE_WITH_REPORTS
 #include <QApplication>
@@ -43,6 +46,19 @@ constexpr const char* kFooter = R"(INPUT
                      names are those of the chosen gland type's editor (needs "gland")
     "answers"        ["yes", "no", ...]: answers to the editor's questions in the order they
                      are asked; No once the list is used up. Notices are acknowledged.
+    "as568"          an AS568 size ("214", "-214" or "2-214") standing in for "cross_section"
+                     and "seal_id": its cross-section option is chosen and its inside diameter
+                     typed; a size whose cross-section is not one of the five is refused
+    "review"         the design review's inputs (all optional; JSON numbers unless noted):
+                       "hardness" 70, 80 or 90 (Shore A, default 70)
+                       "seal_id_tolerance" inch (default: the AS568 size's, else unknown)
+                       "temp_min_f", "temp_max_f" (default 70 and 70)
+                       "compound" "nbr" (default), "fkm", "epdm", "silicone" or "custom"
+                       with "alpha_seal_per_f"; "metal" "carbon_steel" (default),
+                       "stainless_steel", "aluminium" or "custom" with "alpha_metal_per_f"
+                       "swell_percent" (default 0), "groove_radius" inch (default 0.010)
+                       "squeeze_limits_percent" [low, high] (default [10, 30])
+                     A line with "review" gets the review, as every line does with --review.
   Each line starts from a fresh record: select, type, OK; load the editor, retype, OK; fill
   the results sheet. Blank lines are skipped without output but counted in line numbers.
 
@@ -57,6 +73,10 @@ OUTPUT
                 the shortest decimal that reads back to the same 32-bit float, then "Answer"
                 (integer), "GW", "GlandType", "ErrorText", "SelectedFile" (strings)
     "sheet"     only for "results": each value label's objectName -> its caption (no date)
+    "review"    only for "results" with --review or a "review" field: "overall" verdict,
+                the "as568" size the seal matches (or null), and "fill", "extrusion",
+                "stretch", "temperature", "swell", "statistics", each with its figures, a
+                "verdict" ("pass", "caution" or "fail") and the "reason" that decided it
     "report"    only with --report-dir and "results": the PDF written, or null together
                 with "report_error" saying why it could not be written
   An unusable line (not JSON, not an object, an unknown field, a field given twice, a field
@@ -67,7 +87,8 @@ OUTPUT
 
 EXIT STATUS
   0  every line was processed      1  some line was unusable
-  2  unusable arguments (unknown option, unreadable file, report folder that cannot be made)
+  2  unusable arguments (unknown option, unreadable file or AS568 table, report folder that
+     cannot be made)
 
 EXAMPLE
   echo '{"cross_section": "0.139", "gland": "rod", "seal_id": "1.75", "housing": "2", "pressure": "1000"}' | glandwise-calc
@@ -76,6 +97,23 @@ EXAMPLE
 )";
 
 unsigned defaultThreads() { return std::clamp(std::thread::hardware_concurrency(), 1u, 8u); }
+
+// The AS568 table: the file given, or the one shipped beside the program. Nothing (and a
+// message on standard error) when it cannot be read.
+std::optional<glandwise::As568Table> loadAs568Table(const std::string& given, const char* programName) {
+  std::filesystem::path file = given;
+  if (file.empty()) {
+    std::error_code error;
+    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) program = std::filesystem::absolute(programName, error);
+    file = glandwise::shippedAs568Path(program);
+  }
+  glandwise::As568Load load = glandwise::As568Table::load(file);
+  if (!load.table)
+    std::cerr << "glandwise-calc: " << load.error << (given.empty() ? " (or give one with --as568-table)" : "")
+              << '\n';
+  return std::move(load.table);
+}
 
 #ifdef GLANDWISE_WITH_REPORTS
 // What --report-dir needs while the batch runs: the folder made, an offscreen application
@@ -113,7 +151,8 @@ int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   CLI::App app{kDescription, "glandwise-calc"};
   std::string inputPath = "-";
-  glandwise::calc::BatchOptions options{defaultThreads()};
+  glandwise::calc::BatchOptions options;
+  options.threads = defaultThreads();
   app.add_option("input", inputPath, "JSON Lines file to read; standard input when omitted or \"-\"");
   app.add_option("-j,--threads", options.threads, "worker threads (output order is kept)")
       ->check(CLI::Range(1u, 256u))
@@ -124,6 +163,13 @@ int main(int argc, char** argv) {
                  "write a one-page PDF report of every results line into this folder (made if missing), "
                  "named line-N.pdf, and add its path to the line's object as \"report\"");
 #endif
+  app.add_flag("--review", options.session.review,
+               "add the design review to every line that reaches the results sheet (with the default "
+               "review inputs where the line gives none)");
+  std::string as568Path;
+  app.add_option("--as568-table", as568Path,
+                 "AS568 size table to use (CSV: dash,id_in,id_tol_in,cs_in,cs_tol_in); by default the one "
+                 "installed with the program");
   app.footer(kFooter);
   try {
     app.parse(argc, argv);
@@ -140,6 +186,9 @@ int main(int argc, char** argv) {
     }
   }
   std::istream& in = inputPath == "-" ? std::cin : file;
+  const std::optional<glandwise::As568Table> as568 = loadAs568Table(as568Path, argv[0]);
+  if (!as568) return kExitUnusableArguments;
+  options.session.as568 = &*as568;
 #ifdef GLANDWISE_WITH_REPORTS
   ReportSetup reports;
   if (!reportDirectory.empty()) {

@@ -47,6 +47,13 @@ inline const CrossSection* standardCrossSection(float w) {
   return nullptr;
 }
 
+// The index of the standard cross-section whose value is exactly `w`, or nothing.
+inline std::optional<int> standardCrossSectionIndex(float w) {
+  for (std::size_t i = 0; i < kCrossSections.size(); ++i)
+    if (kCrossSections[i].value == w) return static_cast<int>(i);
+  return std::nullopt;
+}
+
 // The index of the cross-section named `text` (e.g. "0.139"), or nothing.
 inline std::optional<int> crossSectionIndex(std::string_view text) {
   for (std::size_t i = 0; i < kCrossSections.size(); ++i)

@@ -37,6 +37,25 @@ std::string sealFitMessage(GlandRecord& record, const GlandSide& side, const cha
   return start + NumberText(sealFigure(record, side)) + "  > " + NumberText(rod) + end;
 }
 
+OkResult chooseAs568Size(GlandRecord& record, SelectionEntries& entries, const As568Table* table,
+                         std::string_view dash) {
+  if (!table) return refuse(record, "The AS568 size table is not available.", true);
+  const As568Size* size = table->find(dash);
+  if (!size) {
+    const std::string shown(dash.substr(0, 20));
+    return refuse(record, "\"" + shown + "\" is not an AS568 size of the table.", true);
+  }
+  const std::optional<int> option = standardCrossSectionIndex(size->crossSection);
+  if (!option)
+    return refuse(record,
+                  "AS568 size -" + size->dash + " has a cross-section of " + NumberText(size->crossSection) +
+                      " inch, not one of the five standard cross-sections.",
+                  true);
+  selectCrossSection(record, entries, *option);
+  entries.sealInsideDia = NumberText(size->insideDiameter);
+  return OkResult::goOn();
+}
+
 OkResult selectionOk(GlandRecord& r, const SelectionEntries& e) {
   if (e.glandType) r.GlandType = glandSide(*e.glandType).code;
   if (!e.crossSection) return refuse(r, "Select cross-section diameter.", true);

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "model/as568.h"
 #include "model/gland_side.h"
 #include "model/ok_result.h"
 #include "model/record.h"
@@ -27,6 +28,13 @@ void selectCrossSection(GlandRecord& record, SelectionEntries& entries, int inde
 // A gland-type option was clicked: GlandType := its code, and the box that this gland type
 // does not use is set back to "0".
 void selectGlandType(GlandRecord& record, SelectionEntries& entries, GlandKind kind);
+
+// An AS568 size chosen by its dash number ("214", "-214", "2-214"): clicks its cross-section's
+// option and types its inside diameter into the seal box, as a person would. Refuses (with a
+// beep) a text that is no size of `table`, a size whose cross-section is not one of the five,
+// and a missing table; then nothing of the entries changes.
+OkResult chooseAs568Size(GlandRecord& record, SelectionEntries& entries, const As568Table* table,
+                         std::string_view dash);
 
 // The OK sequence: validates in order, writes ID, PDF, BDM, PR, generates the standard
 // gland and checks that the seal fits. On a refusal ErrorText holds the message.
