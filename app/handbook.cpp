@@ -42,8 +42,20 @@ void HandbookLauncher::askForDocument(HandbookDialogMemory& dialog) {
 void HandbookLauncher::openDocument(const std::string& path) {
   if (path.empty()) return;
   if (!StartDoc(platform_.documentOpener, path))
-    platform_.messageBoxes.notify("The handbook document could not be opened:\n" + path +
+    platform_.messageBoxes.notify("The handbook document could not be opened:\n" + shortenedPath(path) +
                                   "\n\nCheck that the file still exists and that a PDF viewer is installed.");
+}
+
+std::string shortenedPath(const std::string& path) {
+  constexpr std::size_t kHead = 40, kTail = 80;  // bytes kept before and after the cut
+  if (path.size() <= kHead + kTail + 3) return path;
+  // Cut only between characters: a UTF-8 continuation byte never starts a kept part.
+  const auto boundary = [&](std::size_t at) {
+    while (at > 0 && (static_cast<unsigned char>(path[at]) & 0xC0) == 0x80) --at;
+    return at;
+  };
+  const std::size_t head = boundary(kHead), tail = boundary(path.size() - kTail);
+  return path.substr(0, head) + "\u2026" + path.substr(tail);
 }
 
 }  // namespace glandwise

@@ -50,6 +50,10 @@ class HandbookLauncher {
   Platform platform_;
 };
 
+// A path as notices show it: whole when short, otherwise its start and its end (where the
+// file name is) around an ellipsis, so that any notice fits the screen.
+std::string shortenedPath(const std::string& path);
+
 // Names of the per-user setting that holds the handbook path.
 inline constexpr const char* kSettingsApplication = "MyApp";
 inline constexpr const char* kSettingsSection = "Config";

@@ -16,16 +16,19 @@ namespace glandwise::calc {
 namespace {
 
 // Lines gathered before they are worked on; small enough to keep the memory low, large
-// enough to make starting the helper threads once per block negligible.
+// enough to make starting the helper threads once per block negligible. A block also ends
+// once its lines hold kBlockBytes.
 constexpr std::size_t kBlockLines = 2048;
+constexpr std::size_t kBlockBytes = 4 << 20;
 // Lines that a thread takes at a time; small enough that the threads finish a block
 // together, large enough that taking them costs nothing.
 constexpr std::size_t kChunkLines = 32;
 
 // A run of consecutive input lines.
 struct Block {
-  std::vector<std::string> lines;   // the lines, without their line feeds
-  std::size_t firstLineNumber = 1;  // input line number of lines[0]
+  std::vector<std::string> lines;    // the lines, without their line feeds; empty when too long
+  std::vector<std::size_t> lengths;  // each line's length in bytes
+  std::size_t firstLineNumber = 1;   // input line number of lines[0]
 };
 
 // The output of a chunk of a block. Each chunk sits on cache lines of its own, since the
@@ -40,6 +43,14 @@ void calculateChunk(const Block& block, std::size_t chunk, ChunkOutput& output, 
   output.counts = {};
   const std::size_t end = std::min((chunk + 1) * kChunkLines, block.lines.size());
   for (std::size_t i = chunk * kChunkLines; i < end; ++i) {
+    if (block.lengths[i] > kMaxLineBytes) {
+      writeLineError(output.json, block.firstLineNumber + i,
+                     "longer than " + std::to_string(kMaxLineBytes) + " bytes (" + std::to_string(block.lengths[i]) +
+                         " bytes)");
+      output.json.endLine();
+      ++output.counts.errorLines;
+      continue;
+    }
     if (isBlankLine(block.lines[i])) continue;
     const bool usable = calculateLine(block.lines[i], block.firstLineNumber + i, output.json, options.reports,
                                       options.session);
@@ -47,14 +58,39 @@ void calculateChunk(const Block& block, std::size_t chunk, ChunkOutput& output, 
   }
 }
 
-// Fills the block with the lines available now, at most kBlockLines; returns false when
-// the input has ended and nothing was read.
+// Reads the next line into `line` and its length into `length`; a line longer than
+// kMaxLineBytes is read to its end but not kept. Returns false at the end of the input.
+bool readLine(std::istream& in, std::string& line, std::size_t& length) {
+  line.clear();
+  length = 0;
+  char chunk[64 * 1024];
+  for (;;) {
+    in.getline(chunk, sizeof chunk);
+    const auto read = static_cast<std::size_t>(in.gcount());
+    const bool chunkFull = in.fail() && !in.eof() && read == sizeof chunk - 1;
+    const bool lineEnded = !in.fail() && !in.eof();  // the line feed was read (and counted)
+    const std::size_t stored = lineEnded ? read - 1 : read;
+    if (length + stored <= kMaxLineBytes) line.append(chunk, stored);
+    else std::string().swap(line);
+    length += stored;
+    if (!chunkFull) return lineEnded || length > 0 || (in.eof() && read > 0);
+    in.clear();
+  }
+}
+
+// Fills the block with the lines available now, at most kBlockLines or kBlockBytes; returns
+// false when the input has ended and nothing was read.
 bool readBlock(std::istream& in, Block& block) {
   block.lines.clear();
+  block.lengths.clear();
+  std::size_t bytes = 0;
   std::string line;
-  while (block.lines.size() < kBlockLines && std::getline(in, line)) {
+  std::size_t length = 0;
+  while (block.lines.size() < kBlockLines && bytes < kBlockBytes && readLine(in, line, length)) {
+    bytes += line.size();
     block.lines.push_back(std::move(line));
-    if (in.rdbuf()->in_avail() <= 0) break;
+    block.lengths.push_back(length);
+    if (in.eof() || in.rdbuf()->in_avail() <= 0) break;
   }
   return !block.lines.empty();
 }
@@ -108,6 +144,10 @@ BatchSummary runBatch(std::istream& in, std::ostream& out, const BatchOptions& o
       summary.errorLines += output.counts.errorLines;
     }
     out.flush();
+    if (!out) {
+      summary.writeFailed = true;  // nobody reads what follows: stop at once
+      return summary;
+    }
     block.firstLineNumber += block.lines.size();
   }
   summary.readFailed = in.bad();

@@ -23,7 +23,11 @@ struct BatchSummary {
   std::size_t processedLines = 0;  // lines that gave a session result
   std::size_t errorLines = 0;      // lines that gave an "error" object
   bool readFailed = false;         // the input could not be read to its end
+  bool writeFailed = false;        // the output could not be written: the run stopped there
 };
+
+// The longest input line read, in bytes; a longer one gives an "error" object.
+inline constexpr std::size_t kMaxLineBytes = 1 << 20;
 
 // Works one input line (numbered from 1) and writes its output object as one line to
 // `out`, with the report written by `reports` (when given) for a line that reaches the

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <nlohmann/json.hpp>
+#include <unordered_set>
 #include <utility>
 
 #include "model/cross_sections.h"
@@ -41,7 +42,16 @@ const std::array<std::optional<std::string> GlandInput::*, 4> kTextFields{
 constexpr std::array<std::string_view, 2> kGlandNames{"rod", "housing"};
 constexpr std::array<GlandKind, 2> kGlandKinds{GlandKind::RodGroove, GlandKind::HousingGroove};
 
-std::string quote(std::string_view text) { return "\"" + std::string(text) + "\""; }
+// Input quoted in a problem is cut to this many bytes, so that no message repeats a long line.
+constexpr std::size_t kMaxQuoted = 60;
+
+// `text` in quotes, cut (at a character boundary) to kMaxQuoted bytes with "…".
+std::string quote(std::string_view text) {
+  if (text.size() <= kMaxQuoted) return "\"" + std::string(text) + "\"";
+  std::size_t cut = kMaxQuoted;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // not inside a character
+  return "\"" + std::string(text.substr(0, cut)) + "\u2026\"";
+}
 
 // "a", "b" or "c": the accepted values, for a problem description.
 template <std::size_t N>
@@ -62,16 +72,20 @@ std::optional<int> indexOf(const std::array<std::string_view, N>& names, std::st
   return std::nullopt;
 }
 
-// The parser's own description of a syntax error, without its error code prefix and its
-// echo of the input (which may hold bytes that are not text).
+// The parser's own description of a syntax error, without its error code, its position
+// prefix and its echo of the input (which may be long, or hold bytes that are not text).
 std::string syntaxProblem(std::size_t position, const nlohmann::detail::exception& error) {
   std::string_view what = error.what();
+  if (what.starts_with("[json.exception.")) what.remove_prefix(std::min(what.size(), what.find("] ") + 2));
   const std::size_t column = what.find("column ");
   const std::size_t start = column == std::string_view::npos ? column : what.find(": ", column);
   if (start != std::string_view::npos) what.remove_prefix(start + 2);
-  what = what.substr(0, what.find("; last read"));
+  what = what.substr(0, std::min(what.find("; last read"), what.find(" parsing '")));
   return "not valid JSON at byte " + std::to_string(position) + ": " + std::string(what);
 }
+
+// The exception id of a number too large for the parser.
+constexpr int kNumberOverflow = 406;
 
 // Reads the "review" object's fields into review inputs, event by event, and checks their
 // kinds and ranges. Every problem is a text naming the field; empty when all is well.
@@ -142,6 +156,7 @@ class ReviewReader {
   }
 
   std::string other(std::string_view kind) { return wrongKind(kind); }
+  std::string overflow() const { return fieldQuoted() + " is out of range"; }
 
   // The inputs read, or the problem of fields that do not go together.
   std::string finish(ReviewInputs& inputs) const {
@@ -269,6 +284,8 @@ class InputReader final : public nlohmann::json_sax<Json> {
   }
 
   bool parse_error(std::size_t position, const std::string&, const nlohmann::detail::exception& error) override {
+    // A number beyond the double range is still a number: report it as any other.
+    if (error.id == kNumberOverflow) return inReview() ? check(review_.overflow()) : scalar("number");
     return fail(syntaxProblem(position, error));
   }
 
@@ -339,8 +356,7 @@ class InputReader final : public nlohmann::json_sax<Json> {
   }
 
   bool editName(std::string name) {
-    for (const auto& [box, text] : edits_)
-      if (box == name) return fail(quote(name) + " given twice in \"edits\"");
+    if (!editNames_.insert(name).second) return fail(quote(name) + " given twice in \"edits\"");
     pendingBox_ = std::move(name);
     return true;
   }
@@ -372,13 +388,10 @@ class InputReader final : public nlohmann::json_sax<Json> {
     return true;
   }
 
-  // Turns the edits' box names into boxes of the chosen gland type's editor.
+  // Turns the edits' box names into boxes of the chosen gland type's editor. Without a
+  // gland type the selection screen refuses its OK, so the edits are never typed.
   void resolveEdits() {
-    if (edits_.empty()) return;
-    if (!input_.glandType) {
-      fail("\"edits\" needs \"gland\" to choose the editor");
-      return;
-    }
+    if (edits_.empty() || !input_.glandType) return;
     const GlandSide& side = glandSide(*input_.glandType);
     std::array<std::string_view, kEditorBoxCount> boxNames;
     for (std::size_t i = 0; i < kEditorBoxCount; ++i) boxNames[i] = editorBoxName(side, static_cast<EditorBox>(i));
@@ -400,6 +413,7 @@ class InputReader final : public nlohmann::json_sax<Json> {
   Field field_ = Field::Count;                              // the field whose value comes next
   unsigned seenFields_ = 0;                                 // bit i set: field i has been given
   std::string pendingBox_;                                  // the edit whose text comes next
+  std::unordered_set<std::string> editNames_;               // the box names of edits_
   std::vector<std::pair<std::string, std::string>> edits_;  // box name and text, in input order
   ReviewReader review_;                                     // reads the "review" object
 };
@@ -407,6 +421,9 @@ class InputReader final : public nlohmann::json_sax<Json> {
 }  // namespace
 
 ParsedInput parseInputLine(std::string_view line) {
+  // The parser would take a NUL byte for the end of the line and ignore what follows.
+  if (const std::size_t nul = line.find('\0'); nul != std::string_view::npos)
+    return {{}, "not valid JSON at byte " + std::to_string(nul + 1) + ": a NUL byte"};
   InputReader reader;
   const bool parsed = Json::sax_parse(line, &reader);
   return reader.finish(parsed);

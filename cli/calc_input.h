@@ -44,7 +44,7 @@ struct ParsedInput {
 
 // Reads one JSON Lines record. Every field is optional; text that is not one JSON object,
 // unknown fields, fields given twice, fields of the wrong JSON kind, unknown option values,
-// edits without a gland type or naming a box that the chosen editor lacks, answers other
+// edits naming a box that the chosen gland type's editor lacks, answers other
 // than "yes"/"no", "as568" together with "cross_section" or "seal_id", and review inputs
 // out of their range are problems. The first problem in reading order is reported.
 ParsedInput parseInputLine(std::string_view line);

@@ -11,8 +11,11 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "cli/calc_batch.h"
+#include "cli/descriptor_output.h"
 #include "model/as568.h"
 
 #ifdef GLANDWISE_WITH_REPORTS
@@ -22,6 +25,7 @@
 #include <optional>
 
 #include "cli/pdf_reports.h"
+#include "platform/runtime_dir.h"
 #endif
 
 namespace {
@@ -29,6 +33,7 @@ namespace {
 constexpr int kExitAllProcessed = 0;
 constexpr int kExitSomeLinesUnusable = 1;
 constexpr int kExitUnusableArguments = 2;
+constexpr int kExitOutputFailed = 3;
 
 constexpr const char* kDescription =
     "glandwise-calc: analyses static o-ring glands in bulk, as a person would on the Glandwise screens.";
@@ -43,7 +48,8 @@ constexpr const char* kFooter = R"(INPUT
                      takes typing: "rod" is ignored for a rod groove, "housing" for a housing
                      groove (that box holds "0").
     "edits"          editor boxes to retype, objectName -> text, e.g. {"txtGDM": "1.1"}; the
-                     names are those of the chosen gland type's editor (needs "gland")
+                     names are those of the chosen gland type's editor; without "gland" the
+                     selection screen refuses ("Select gland type.") and nothing is typed
     "answers"        ["yes", "no", ...]: answers to the editor's questions in the order they
                      are asked; No once the list is used up. Notices are acknowledged.
     "as568"          an AS568 size ("214", "-214" or "2-214") standing in for "cross_section"
@@ -61,6 +67,8 @@ constexpr const char* kFooter = R"(INPUT
                      A line with "review" gets the review, as every line does with --review.
   Each line starts from a fresh record: select, type, OK; load the editor, retype, OK; fill
   the results sheet. Blank lines are skipped without output but counted in line numbers.
+  A line may hold at most 1 MiB (1048576 bytes); a longer one gives an "error" object naming
+  its length, and the run goes on.
 
 OUTPUT
   One JSON object per non-blank input line, in input order, keys in this order:
@@ -79,16 +87,19 @@ OUTPUT
                 "verdict" ("pass", "caution" or "fail") and the "reason" that decided it
     "report"    only with --report-dir and "results": the PDF written, or null together
                 with "report_error" saying why it could not be written
-  An unusable line (not JSON, not an object, an unknown field, a field given twice, a field
-  of the wrong kind, an unknown option value, edits without "gland" or naming a box that the
-  editor lacks, an answer other than "yes" or "no") gives
+  An unusable line (not JSON, anything but blanks after the object, not an object, an unknown
+  field, a field given twice, a field of the wrong kind, an unknown option value, edits
+  naming a box that the chosen editor lacks, an answer other than "yes" or "no", a review
+  input out of its range, a line over 1 MiB) gives
     {"outcome": "error", "line": N, "message": "line N: <the problem>"}
   and the run goes on.
 
 EXIT STATUS
-  0  every line was processed      1  some line was unusable
+  0  every line was processed      1  some line was unusable, or some report not written
   2  unusable arguments (unknown option, unreadable file or AS568 table, report folder that
      cannot be made)
+  3  the output could not be written (a full disk, a closed standard output, a reader that
+     went away): the run stops at once with one line on standard error saying why
 
 EXAMPLE
   echo '{"cross_section": "0.139", "gland": "rod", "seal_id": "1.75", "housing": "2", "pressure": "1000"}' | glandwise-calc
@@ -116,26 +127,49 @@ std::optional<glandwise::As568Table> loadAs568Table(const std::string& given, co
 }
 
 #ifdef GLANDWISE_WITH_REPORTS
+// Whether `text` is well-formed UTF-8.
+bool validUtf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
+                               : lead >= 0xF0 && lead < 0xF5                ? 4
+                                                                              : 0;
+    if (length == 0 || i + length > text.size()) return false;
+    for (std::size_t k = 1; k < length; ++k)
+      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+    i += length;
+  }
+  return true;
+}
+
 // What --report-dir needs while the batch runs: the folder made, an offscreen application
 // for the widgets that draw the reports, and the writer.
 class ReportSetup {
  public:
   // Returns false (and says why) when the folder cannot be made.
   bool start(const std::string& directory, char* programName) {
+    if (!validUtf8(directory)) {
+      std::cerr << "glandwise-calc: the report folder's name is not valid UTF-8 text, which the output "
+                   "could not name: choose another folder\n";
+      return false;
+    }
     std::error_code error;
     std::filesystem::create_directories(directory, error);
     if (error || !std::filesystem::is_directory(directory)) {
-      std::cerr << "glandwise-calc: cannot make the report folder " << directory << ": " << error.message() << '\n';
+      std::cerr << "glandwise-calc: cannot make the report folder " << directory << ": "
+                << (error ? error.message() : "a file of that name is in the way") << '\n';
       return false;
     }
     // The sheets are never shown: draw them without a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    glandwise::provideRuntimeDirectory();
     argv_[0] = programName;
     application_ = std::make_unique<QApplication>(argc_, argv_);
     writer_.emplace(directory);
     return true;
   }
   glandwise::calc::ReportWriter* writer() { return writer_ ? &*writer_ : nullptr; }
+  std::size_t failures() const { return writer_ ? writer_->failures() : 0; }
 
  private:
   int argc_ = 1;
@@ -161,7 +195,9 @@ int main(int argc, char** argv) {
   std::string reportDirectory;
   app.add_option("--report-dir", reportDirectory,
                  "write a one-page PDF report of every results line into this folder (made if missing), "
-                 "named line-N.pdf, and add its path to the line's object as \"report\"");
+                 "named line-N.pdf, and add its path to the line's object as \"report\"; an existing "
+                 "report of the same name (a file or a link) is replaced, never written through, and a "
+                 "report that cannot be written whole leaves no file behind");
 #endif
   app.add_flag("--review", options.session.review,
                "add the design review to every line that reaches the results sheet (with the default "
@@ -177,6 +213,11 @@ int main(int argc, char** argv) {
     return app.exit(error) == 0 ? kExitAllProcessed : kExitUnusableArguments;
   }
 
+  // A closed standard output could otherwise be taken over by the next file opened.
+  if (::fcntl(STDOUT_FILENO, F_GETFD) == -1) {
+    std::cerr << "glandwise-calc: cannot write the output: " << std::strerror(errno) << '\n';
+    return kExitOutputFailed;
+  }
   std::ifstream file;
   if (inputPath != "-") {
     file.open(inputPath, std::ios::binary);
@@ -196,10 +237,20 @@ int main(int argc, char** argv) {
     options.reports = reports.writer();
   }
 #endif
-  const glandwise::calc::BatchSummary summary = glandwise::calc::runBatch(in, std::cout, options);
+  glandwise::calc::DescriptorBuffer standardOutput(STDOUT_FILENO);
+  std::ostream out(&standardOutput);
+  const glandwise::calc::BatchSummary summary = glandwise::calc::runBatch(in, out, options);
+  if (summary.writeFailed) {
+    std::cerr << "glandwise-calc: cannot write the output: " << std::strerror(standardOutput.error()) << '\n';
+    return kExitOutputFailed;
+  }
   if (summary.readFailed) {
     std::cerr << "glandwise-calc: cannot read " << (inputPath == "-" ? "standard input" : inputPath) << '\n';
     return kExitUnusableArguments;
   }
-  return summary.errorLines == 0 ? kExitAllProcessed : kExitSomeLinesUnusable;
+  std::size_t failedReports = 0;
+#ifdef GLANDWISE_WITH_REPORTS
+  failedReports = reports.failures();
+#endif
+  return summary.errorLines == 0 && failedReports == 0 ? kExitAllProcessed : kExitSomeLinesUnusable;
 }

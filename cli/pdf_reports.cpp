@@ -1,7 +1,6 @@
 #include "cli/pdf_reports.h"
 
-#include <filesystem>
-
+#include "cli/replace_file.h"
 #include "model/gland_side.h"
 #include "results/report.h"
 #include "results/results_sheet.h"
@@ -9,15 +8,19 @@
 namespace glandwise::calc {
 
 ReportFile PdfReportWriter::write(std::size_t lineNumber, const SessionResult& result) {
-  const std::string path =
-      (std::filesystem::path(directory_) / ("line-" + std::to_string(lineNumber) + ".pdf")).string();
+  const std::string name = "line-" + std::to_string(lineNumber) + ".pdf";
   // The sheet rounds its record in place as it loads; the session's record is already
   // rounded so, and rounding again changes nothing.
   GlandRecord record = result.record;
   ResultsSheet sheet(record, glandSide(*result.glandType));
-  const QString failure = writeReportPdf(sheet, QString::fromStdString(path));
-  if (!failure.isEmpty()) return {{}, failure.toStdString()};
-  return {path, {}};
+  const QByteArray pdf = reportPdf(sheet);
+  std::string error = pdf.isEmpty() ? "the report page could not be drawn"
+                                    : replaceFile(directory_, name, {pdf.constData(), std::size_t(pdf.size())});
+  if (!error.empty()) {
+    ++failures_;
+    return {{}, std::move(error)};
+  }
+  return {directory_ + "/" + name, {}};
 }
 
 }  // namespace glandwise::calc

@@ -116,13 +116,15 @@ ParsedNumber parseNumber(std::string_view text) {
   if (!followsNumberGrammar(trimmed)) return {NumberStatus::NotNumber, 0.0f};
   const bool negative = trimmed.front() == '-';
   if (trimmed.front() == '+' || negative) trimmed.remove_prefix(1);
-  double magnitude = 0.0;
+  // The nearest float to the decimal value, in one rounding (never through a double).
+  float magnitude = 0.0f;
   const auto result = std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), magnitude);
-  // Beyond the double range: strtod tells overflow (infinity) from underflow (zero).
-  if (result.ec == std::errc::result_out_of_range) magnitude = toDouble(std::string(trimmed));
-  const float value = static_cast<float>(negative ? -magnitude : magnitude);
-  if (std::isinf(value)) return {NumberStatus::TooLarge, 0.0f};
-  return {NumberStatus::Number, value};
+  if (result.ec == std::errc::result_out_of_range) {
+    // Beyond the float range one way or the other: strtod tells overflow from underflow.
+    if (std::fabs(toDouble(std::string(trimmed))) > 1) return {NumberStatus::TooLarge, 0.0f};
+    magnitude = 0.0f;
+  }
+  return {NumberStatus::Number, negative ? -magnitude : magnitude};
 }
 
 }  // namespace glandwise

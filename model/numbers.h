@@ -32,7 +32,8 @@ struct ParsedNumber {
 // The one number parser: optional blanks around, an optional sign, digits with an
 // optional decimal point (at least one digit), an optional exponent (e or E, optional
 // sign, digits). No thousands separators, currency signs, hex, "inf" or "nan".
-// Independent of the regional settings. Magnitudes too small for a float read as 0.
+// Independent of the regional settings. The value is the float nearest to the decimal
+// value, rounded once; magnitudes too small for a float read as 0.
 ParsedNumber parseNumber(std::string_view text);
 
 }  // namespace glandwise

@@ -1,6 +1,8 @@
 #include "results/report.h"
 
+#include <QBuffer>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPicture>
 #include <QPrinter>
 #include <QWidget>
@@ -26,25 +28,38 @@ HiddenSheetButtons::~HiddenSheetButtons() {
     if (QWidget* button = sheetButton(sheet_, name)) button->show();
 }
 
-QString renderSheetPage(QWidget& sheet, QPrinter& printer) {
-  // Recorded as drawing commands, not pixels, so that the text stays text on the page.
+namespace {
+
+enum class Painted { Done, NotStarted, Failed };
+
+// Records the sheet as drawing commands, not pixels, so that the text stays text on the
+// page, and plays them onto the page of `device` (of `resolution` dots per inch).
+Painted paintSheet(QWidget& sheet, QPagedPaintDevice& device, int resolution) {
   QPicture picture;
   sheet.render(&picture, QPoint(), QRegion(), QWidget::DrawChildren);
 
   QPainter painter;
-  if (!painter.begin(&printer))
-    return QStringLiteral("The printer could not be started. Check that a printer is installed and "
-                          "available, or print to a PDF file instead.");
-  // Playing the picture scales it from the screen's resolution to the printer's: the
+  if (!painter.begin(&device)) return Painted::NotStarted;
+  // Playing the picture scales it from the screen's resolution to the device's: the
   // sheet's natural size. Shrink it only when the page is smaller than the sheet.
-  const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-  const double natural = double(printer.logicalDpiX()) / picture.logicalDpiX();
+  const QRect page = device.pageLayout().paintRectPixels(resolution);
+  const double natural = double(device.logicalDpiX()) / picture.logicalDpiX();
   const QSizeF printed = QSizeF(sheet.size()) * natural;
   const double fit = std::min({1.0, page.width() / printed.width(), page.height() / printed.height()});
   painter.translate((page.width() - printed.width() * fit) / 2, (page.height() - printed.height() * fit) / 2);
   painter.scale(fit, fit);
   painter.drawPicture(0, 0, picture);
-  if (!painter.end() || printer.printerState() == QPrinter::Error)
+  return painter.end() ? Painted::Done : Painted::Failed;
+}
+
+}  // namespace
+
+QString renderSheetPage(QWidget& sheet, QPrinter& printer) {
+  const Painted painted = paintSheet(sheet, printer, printer.resolution());
+  if (painted == Painted::NotStarted)
+    return QStringLiteral("The printer could not be started. Check that a printer is installed and "
+                          "available, or print to a PDF file instead.");
+  if (painted == Painted::Failed || printer.printerState() == QPrinter::Error)
     return QStringLiteral("The printer reported an error while printing the page.");
   return {};
 }
@@ -62,14 +77,18 @@ PrintOutcome printReport(QWidget& sheet, PrintDialog& dialog, MessageBoxes& mess
   return PrintOutcome::Failed;
 }
 
-QString writeReportPdf(QWidget& sheet, const QString& path) {
+QByteArray reportPdf(QWidget& sheet) {
   HiddenSheetButtons hidden(sheet);
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setPageSize(QPageSize(QPageSize::Letter));
-  printer.setOutputFileName(path);
-  const QString failure = renderSheetPage(sheet, printer);
-  return failure.isEmpty() ? failure : QStringLiteral("%1 (%2)").arg(failure, path);
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter pdf(&buffer);
+    pdf.setPageSize(QPageSize(QPageSize::Letter));
+    pdf.setResolution(kReportResolution);
+    pdf.setCreator(QStringLiteral("Glandwise"));
+    if (paintSheet(sheet, pdf, pdf.resolution()) != Painted::Done) return {};
+  }  // the writer finishes the file as it goes
+  return buffer.data();
 }
 
 }  // namespace glandwise

@@ -1,6 +1,7 @@
 #pragma once
 // The printed report: a results sheet's client area, without its buttons, on one page.
 
+#include <QByteArray>
 #include <QString>
 
 #include "platform/platform.h"
@@ -43,8 +44,11 @@ enum class PrintOutcome { Printed, Cancelled, Failed };
 // notice. The record is not touched.
 PrintOutcome printReport(QWidget& sheet, PrintDialog& dialog, MessageBoxes& messageBoxes);
 
-// Writes the sheet, without its buttons, as a one-page PDF file (US Letter). Returns an
-// empty text on success, otherwise the reason.
-QString writeReportPdf(QWidget& sheet, const QString& path);
+// The sheet, without its buttons, as a one-page PDF document (US Letter) made in memory,
+// as PRINT REPORT prints it; empty if it could not be drawn.
+QByteArray reportPdf(QWidget& sheet);
+
+// Dots per inch of the PDF reports, as of a high-resolution printer.
+inline constexpr int kReportResolution = 1200;
 
 }  // namespace glandwise
