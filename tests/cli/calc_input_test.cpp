@@ -7,21 +7,40 @@
 using namespace glandwise;
 
 // Catches a problem that goes unnoticed (the line would run with a guessed meaning), a
-// problem reported under the wrong name, and a later problem reported before the first.
+// problem reported under the wrong name, a later problem reported before the first, the
+// parser's own prefixes or a whole hostile line repeated in a message, and what follows a
+// NUL byte ignored.
 TEST(InputLine, NamesTheFirstProblemOfAnUnusableLine) {
-  const std::pair<const char*, const char*> cases[] = {
+  using namespace std::literals;
+  const std::pair<std::string_view, const char*> cases[] = {
       {R"({"gland": "rod")", "not valid JSON at byte 16: "}, {"[1, 2]", "not a JSON object but array"},
       {R"({"sealid": "1", "gland": 5})", R"(unknown field "sealid")"},
       {R"({"gland": "rod", "gland": "housing"})", R"(field "gland" given twice)"},
       {R"({"seal_id": 1.75, "sealid": "1"})", R"("seal_id" must be a string, not number)"},
       {R"({"cross_section": "0.07"})", R"(unknown cross_section "0.07"; expected "0.070", "0.103", )"},
       {R"({"gland": "rod", "edits": {"txtBDF": "1"}})", R"("txtBDF" in "edits" is not a box of the rod-groove)"},
-      {R"({"edits": {"txtID": "1"}})", R"("edits" needs "gland" to choose the editor)"},
-      {R"({"answers": ["no", "maybe", 1]})", R"(answer 2 must be "yes" or "no")"}};
+      {R"({"answers": ["no", "maybe", 1]})", R"(answer 2 must be "yes" or "no")"},
+      {R"({"seal_id": 1e999})", R"("seal_id" must be a string, not number)"},
+      {"{\"cross_section\":\"0.139\"}\0,\"unknownfield\":5}"sv, "not valid JSON at byte 26: a NUL byte"},
+      {R"({"as568": "214", "seal_id": "1"})", R"("as568" stands in for "cross_section" and "seal_id")"},
+      {R"({"review": {"hardness": 75}})", R"("hardness" in "review" must be 70, 80 or 90)"},
+      {R"({"review": {"compound": "custom", "metal": "lead"}})", R"(unknown "metal" in "review" "lead")"},
+      {R"({"review": {"compound": "custom"}})", R"("review" needs "alpha_seal_per_f" with compound "custom")"},
+      {R"({"review": {"squeeze_limits_percent": [30, 10]}})", R"("squeeze_limits_percent" in "review" must be)"},
+      {R"({"review": {"swell_percent": 1e999}})", R"("swell_percent" in "review" is out of range)"}};
   for (const auto& [line, problem] : cases) {
     const std::string found = calc::parseInputLine(line).problem;
     EXPECT_TRUE(found.starts_with(problem)) << line << " gives " << found;
+    EXPECT_EQ(found.find("json.exception"), std::string::npos) << found;
   }
+  const std::string longName(100000, 'k');
+  EXPECT_LT(calc::parseInputLine(R"({")" + longName + R"(": 1})").problem.size(), 100u);
+  // Many edits: a duplicate is found after them all, and an unknown box is still named.
+  std::string edits;
+  for (int i = 0; i < 20000; ++i) edits += R"("box)" + std::to_string(i) + R"(": "1", )";
+  EXPECT_EQ(calc::parseInputLine(R"({"edits": {)" + edits + R"("box7": "1"}})").problem, R"("box7" given twice in "edits")");
+  EXPECT_TRUE(calc::parseInputLine(R"({"gland": "rod", "edits": {)" + edits + R"("txtID": "1"}})")
+                  .problem.starts_with(R"("box0" in "edits" is not a box)"));
 }
 
 // Catches a field stored in the wrong place, texts trimmed or converted, edits mapped to the
@@ -41,4 +60,18 @@ TEST(InputLine, ReadsEveryFieldOfAUsableLine) {
   EXPECT_EQ(std::tie(input.edits[1].box, input.edits[1].text), std::make_tuple(EditorBox::ID, "0.49"));
   EXPECT_EQ(input.answers, (std::vector<bool>{false, true}));
   EXPECT_EQ(calc::parseInputLine(R"({"edits": {}, "answers": []})").problem, "");
+  // Edits without a gland type are left to the selection screen, which refuses its OK.
+  EXPECT_EQ(calc::parseInputLine(R"({"edits": {"txtID": "1"}})").problem, "");
+  const calc::ParsedInput review = calc::parseInputLine(
+      R"({"as568": "-214", "review": {"hardness": 90, "seal_id_tolerance": 0.01, "temp_min_f": -20, "temp_max_f": 200,)"
+      R"( "compound": "fkm", "metal": "custom", "alpha_metal_per_f": 1e-5, "swell_percent": 12,)"
+      R"( "groove_radius": 0.02, "squeeze_limits_percent": [12, 28]}})");
+  ASSERT_EQ(review.problem, "");
+  ASSERT_TRUE(review.input.review);
+  const ReviewInputs& r = *review.input.review;
+  EXPECT_EQ(review.input.as568, "-214");
+  EXPECT_EQ(std::tie(r.hardness, r.sealIdTolerance, r.tempMinF, r.tempMaxF, r.compound, r.metal, r.alphaMetalPerF),
+            std::make_tuple(90, std::optional<float>(0.01f), -20.0, 200.0, Compound::Fkm, Metal::Custom, 1e-5));
+  EXPECT_EQ(std::tie(r.swellPercent, r.grooveRadius, r.squeezeMinPercent, r.squeezeMaxPercent),
+            std::make_tuple(12.0, 0.02, 12.0, 28.0));
 }

@@ -32,6 +32,34 @@ TEST(Program, WorksEverySampleLineInOrderAndExitsWithItsStatus) {
                                               {kCalc + "/nonexistent/inputs.jsonl", 2}};
   for (const auto& [commandLine, status] : runs) EXPECT_EQ(runShell(commandLine).first, status) << commandLine;
   const std::string help = runShell(kCalc + "--help").second;
-  for (const char* topic : {"EXIT STATUS", "unusable arguments", "\"cross_section\"", "\"outcome\": \"error\""})
+  for (const char* topic : {"EXIT STATUS", "unusable arguments", "could not be written", "1 MiB", "\"review\"",
+                            "\"cross_section\"", "\"outcome\": \"error\""})
     EXPECT_NE(help.find(topic), std::string::npos) << topic;
+}
+
+// Catches output that cannot be written taken for success (a full disk, a closed standard
+// output, a reader gone while SIGPIPE is ignored), and an over-long line held whole, or
+// ending the run, instead of giving its error object.
+TEST(Program, StopsLoudlyWhenItsOutputFailsAndRefusesOverLongLines) {
+  const std::string calc = "'" GLANDWISE_CALC_PROGRAM "' " + kSamples;
+  const std::string failures[] = {calc + "2>&1 >/dev/full", calc + "2>&1 >&-",
+                                  "trap '' PIPE; yes '{}' 2>/dev/null | head -n 100000 2>/dev/null | " + calc.substr(0, calc.size() - kSamples.size()) +
+                                      "2>/tmp/glandwise-calc-pipe-$$.err | head -c 1 >/dev/null; cat /tmp/glandwise-calc-pipe-$$.err; "
+                                      "rm /tmp/glandwise-calc-pipe-$$.err"};
+  const char* reasons[] = {"No space left on device", "Bad file descriptor", "Broken pipe"};
+  for (std::size_t i = 0; i < std::size(failures); ++i) {
+    const auto [status, errors] = runShell("bash -c \"" + failures[i] + "\"; echo \" status $?\"");
+    EXPECT_NE(errors.find(std::string("glandwise-calc: cannot write the output: ") + reasons[i]), std::string::npos)
+        << failures[i] << ": " << errors;
+    if (i < 2) {
+      EXPECT_NE(errors.find("status 3"), std::string::npos) << errors;
+    }
+  }
+  const auto [status, output] =
+      runShell("{ echo '{}'; head -c 1572864 /dev/zero | tr '\\0' ' '; echo; echo '{}'; } | " + kCalc);
+  const std::vector<nlohmann::json> objects = calc_test::jsonLines(output);
+  ASSERT_EQ(objects.size(), 3u);
+  EXPECT_EQ(objects[1]["message"], "line 2: longer than 1048576 bytes (1572864 bytes)");
+  EXPECT_EQ(objects[2]["line"], 3);
+  EXPECT_EQ(status, 1);
 }

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "cli/calc_batch.h"
+#include "model/as568.h"
 #include "model/record.h"
 
 using namespace glandwise;
@@ -13,9 +14,9 @@ using Json = nlohmann::ordered_json;  // keeps the keys in the order written
 
 namespace {
 
-Json outputOf(const std::string& line) {
+Json outputOf(const std::string& line, const calc::SessionOptions& options = {}) {
   calc::JsonWriter json;
-  EXPECT_TRUE(calc::calculateLine(line, 1, json)) << line;
+  EXPECT_TRUE(calc::calculateLine(line, 1, json, nullptr, options)) << line;
   return Json::parse(json.text());
 }
 
@@ -60,7 +61,8 @@ TEST(Session, EndsWhereTheScreensStopWithEveryMessageInOrder) {
       {kRodGroove + R"(, "edits": {"txtECC": "abc"}})", "refused", "editor", "r", "1", 0},
       {R"({"cross_section": "0.139", "gland": "rod", "seal_id": "1", "housing": "1.25", "edits": {"txtPDM": "1.24",)"
        R"( "txtGDM": "1.1"}, "answers": ["no", "yes"]})", "stayed", "editor", "qq", "11", kAnswerYes},
-      {kRodGroove + R"(, "edits": {"txtPDM": "2.01"}})", "results", "results", "qnnn", "1000", kAnswerNo}};
+      {kRodGroove + R"(, "edits": {"txtPDM": "2.01"}})", "results", "results", "qnnn", "1000", kAnswerNo},
+      {R"({"cross_section": "0.139", "edits": {"txtPDM": "1"}})", "refused", "selection", "r", "1", 0}};
   for (const auto& [line, outcome, screen, kinds, beeps, answer] : endings) {
     SCOPED_TRACE(line);
     Json out = outputOf(line);
@@ -75,6 +77,32 @@ TEST(Session, EndsWhereTheScreensStopWithEveryMessageInOrder) {
     EXPECT_EQ(out["record"]["ErrorText"], kinds == "r" ? out["messages"][0]["text"] : Json(""));
     EXPECT_EQ(out.contains("sheet"), out["outcome"] == "results");
   }
+}
+
+// Catches an AS568 size that does not choose its option and type its seal, one off the five
+// cross-sections not refused, and the review missing where asked for (by the line or for
+// every line) or present where not.
+TEST(Session, As568SizesAndTheReview) {
+  const As568Load table = As568Table::load(GLANDWISE_AS568_TABLE);
+  ASSERT_TRUE(table.table) << table.error;
+  calc::SessionOptions options;
+  options.as568 = &*table.table;
+  const std::string line = R"({"as568": "2-214", "gland": "rod", "housing": "1.25", "pressure": "600")";
+  Json out = outputOf(line + R"(, "review": {"hardness": 90}})", options);
+  EXPECT_EQ(out["record"]["W"].get<float>(), 0.139f);
+  EXPECT_EQ(out["record"]["ID"].get<float>(), 0.984f);
+  EXPECT_EQ(keys(out["review"]), (std::vector<std::string>{"overall", "as568", "fill", "extrusion", "stretch",
+                                                            "temperature", "swell", "statistics"}));
+  EXPECT_EQ(out["review"]["as568"], "-214");
+  EXPECT_EQ(out["review"]["extrusion"]["limit"], 0.024);  // 90 Shore A, 500 to 1000 psi
+  EXPECT_EQ(out["review"]["statistics"]["monte_carlo"]["histogram"].size(), 40u);
+  EXPECT_FALSE(outputOf(line + "}", options).contains("review"));
+  options.review = true;
+  EXPECT_EQ(outputOf(line + "}", options)["review"]["extrusion"]["limit"], 0.01);  // 70 Shore A
+  out = outputOf(R"({"as568": "-001", "gland": "rod", "housing": "1"})", options);
+  EXPECT_EQ(out["outcome"], "refused");
+  EXPECT_EQ(out["messages"][0]["text"],
+            "AS568 size -001 has a cross-section of 0.04 inch, not one of the five standard cross-sections.");
 }
 
 // Catches output out of input order, line numbers that skip blank lines or restart at the
@@ -95,7 +123,9 @@ TEST(Batch, GivesTheObjectOfEachLineInInputOrderOnTwoThreads) {
   for (const unsigned threads : {1u, 2u}) {
     std::istringstream in(input);
     std::ostringstream out;
-    const calc::BatchSummary summary = calc::runBatch(in, out, calc::BatchOptions{threads});
+    calc::BatchOptions options;
+    options.threads = threads;
+    const calc::BatchSummary summary = calc::runBatch(in, out, options);
     EXPECT_EQ(out.str(), expected.text()) << threads << " threads";
     EXPECT_EQ(std::tie(summary.processedLines, summary.errorLines), std::tie(processed, errors));
   }

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "calc_output_lines.h"
 
@@ -52,6 +53,43 @@ TEST(ReportDir, WritesOneOnePageReportPerResultsLine) {
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), reports);
   fs::remove_all(folder.parent_path());
   EXPECT_EQ(runShell("echo '{}' | " + calc_test::kCalc + "--report-dir /proc/no/folder").first, 2);
+}
+
+// Catches a report written through a planted link (overwriting what it points to), a report
+// that cannot replace what stands in its way reported as written, and a report cut short by
+// a full disk left behind as a partial file or reported as written.
+TEST(ReportDir, ReplacesOrFailsWholeAndNeverWritesThroughALink) {
+  const fs::path folder = fs::temp_directory_path() / ("glandwise_planted_" + std::to_string(::getpid()));
+  fs::create_directories(folder / "line-3.pdf");  // a folder in the way
+  { std::ofstream(folder / "victim") << "keep"; }
+  fs::create_symlink(folder / "victim", folder / "line-1.pdf");
+  fs::create_symlink(folder / "nowhere", folder / "line-2.pdf");
+  const fs::path input = folder.string() + ".jsonl";
+  std::ofstream lines(input);
+  for (int line = 1; line <= 3; ++line)
+    lines << R"({"cross_section": "0.139", "gland": "rod", "seal_id": "1.75", "housing": "2"})" << '\n';
+  lines.close();
+  const std::string run = calc_test::kCalc + "--report-dir '" + folder.string() + "' '" + input.string() + "'";
+  auto [status, output] = runShell(run);
+  std::vector<nlohmann::json> objects = calc_test::jsonLines(output);
+  ASSERT_EQ(objects.size(), 3u);
+  EXPECT_EQ(objects[0]["report"], (folder / "line-1.pdf").string());
+  EXPECT_FALSE(fs::is_symlink(folder / "line-1.pdf") || fs::is_symlink(folder / "line-2.pdf"));
+  EXPECT_EQ(std::ifstream(folder / "victim").rdbuf()->sgetc(), 'k');
+  EXPECT_EQ(objects[2]["report"], nullptr);
+  EXPECT_EQ(objects[2]["report_error"], "cannot replace " + (folder / "line-3.pdf").string() + ": Is a directory");
+  EXPECT_EQ(status, 1);
+
+  // A disk that takes no more than 8 KiB of a file: no report, no partial file, the reason.
+  fs::remove_all(folder);
+  std::tie(status, output) = runShell("bash -c \"trap '' XFSZ; ulimit -f 8; " + run + "\"");
+  objects = calc_test::jsonLines(output);
+  ASSERT_EQ(objects.size(), 3u);
+  EXPECT_EQ(objects[0]["report_error"], "cannot write " + (folder / "line-1.pdf").string() + ": File too large");
+  EXPECT_EQ(fs::directory_iterator(folder), fs::directory_iterator());
+  EXPECT_EQ(status, 1);
+  fs::remove_all(folder);
+  fs::remove(input);
 }
 
 }  // namespace
