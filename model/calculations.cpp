@@ -6,6 +6,7 @@
 
 #include "model/cross_sections.h"
 #include "model/numbers.h"
+#include "model/shrinkage.h"
 
 namespace glandwise {
 namespace {
@@ -204,14 +205,7 @@ CheckOutcome CheckStretchAndSqueeze(GlandRecord& r, const GlandSide& s, UserProm
     return CheckOutcome::GoOn;
   }
 
-  const double ps = stretch;
-  if (stretch <= 3.0f) {
-    const double reduction = (ps * 1.06 + 0.01) - std::pow(ps, 2) * 0.1;
-    r.*s.EW = static_cast<float>(w - (reduction / 100) * w);
-  } else if (stretch <= 26.0f) {
-    const double reduction = (ps * 0.59 + 0.56) - std::pow(ps, 2) * 0.0046;
-    r.*s.EW = static_cast<float>(w - (reduction / 100) * w);
-  }
+  if (stretch <= 26.0f) r.*s.EW = static_cast<float>(stretchedCrossSection(w, stretch, true));
   if (stretch > 5.0f &&
       wantsToEdit(r, prompts, figureQuestion(t.q4Start, stretch, " %   >  5 %.", t.q4Question)))
     return CheckOutcome::Stay;
@@ -219,9 +213,8 @@ CheckOutcome CheckStretchAndSqueeze(GlandRecord& r, const GlandSide& s, UserProm
     prompts.notify(t.n5Start + NumberText(stretch) +
                        " %  >  26 %. Calculations will be based on extrapolated test information.",
                    true);
-    r.*s.RW = static_cast<float>((1 - 10 / std::sqrt(ps + 100)) * 100);
-    r.*s.RW = static_cast<float>(double(r.*s.RW) + 2);
-    r.*s.EW = static_cast<float>(w / (double(r.*s.RW) / 100 + 1));
+    r.*s.RW = extrapolatedReduction(stretch);
+    r.*s.EW = static_cast<float>(stretchedCrossSection(w, stretch, true));
   }
   nominalFigures(r, s, s.EW);
   if (r.*s.PC > 30.0f) {

@@ -39,6 +39,7 @@ TEST(ParseNumber, PlainDecimalNotationOnly) {
   for (const Case& c : {Case{"1.375", N, 1.375f}, Case{"  2 ", N, 2}, Case{"-0.5", N, -0.5f}, Case{"+3", N, 3},
                         Case{".5", N, 0.5f}, Case{"5.", N, 5}, Case{"1.5E-2", N, 0.015f}, Case{"\t7\t", N, 7},
                         Case{"1e-60", N, 0}, Case{"3.4e38", N, 3.4e38f}, Case{"1e60", L, 0}, Case{"-1e39", L, 0},
+                        Case{"1.0000000596046448", N, 0x1.000002p+0f},  // nearest in one rounding, not via double
                         Case{"", X, 0}, Case{"abc", X, 0}, Case{"1,5", X, 0}, Case{"$5", X, 0}, Case{"0x10", X, 0},
                         Case{"inf", X, 0}, Case{"nan", X, 0}, Case{".", X, 0}, Case{"1e", X, 0}, Case{"1.2.3", X, 0}}) {
     EXPECT_EQ(static_cast<int>(parseNumber(c.text).status), c.status) << '"' << c.text << '"';
