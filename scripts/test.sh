@@ -32,6 +32,8 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:halt_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$(pwd)/scripts/lsan.supp:print_suppressions=0"
 
-run_suite default
+# The normal build without debug information and the sanitizer build with line tables
+# only: both compile about a quarter faster, and a sanitizer report still names its lines.
+run_suite test
 run_suite asan
 echo "All tests passed in the normal and the sanitizer builds."
