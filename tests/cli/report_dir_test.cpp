@@ -51,8 +51,13 @@ TEST(ReportDir, WritesOneOnePageReportPerResultsLine) {
   }
   EXPECT_EQ(reports, 5);
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), reports);
-  fs::remove_all(folder.parent_path());
   EXPECT_EQ(runShell("echo '{}' | " + calc_test::kCalc + "--report-dir /proc/no/folder").first, 2);
+  // A folder name that the output could not name is refused, not mangled.
+  EXPECT_EQ(runShell("echo '{}' | " + calc_test::kCalc + "--report-dir \"$(printf '/tmp/\\377')\"").first, 2);
+  // A normal run says nothing on standard error, even without a session's runtime folder.
+  EXPECT_EQ(runShell("head -n 1 '" GLANDWISE_CALC_SAMPLES "' | env -u XDG_RUNTIME_DIR '" GLANDWISE_CALC_PROGRAM
+                     "' --report-dir '" + folder.string() + "' 2>&1 >/dev/null").second, "");
+  fs::remove_all(folder.parent_path());
 }
 
 // Catches a report written through a planted link (overwriting what it points to), a report

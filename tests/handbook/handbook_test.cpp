@@ -91,3 +91,27 @@ TEST(Handbook, ButtonsOfEveryScreen) {
     for (const std::string& notice : fakes.notices) EXPECT_NE(notice.find(kGone), std::string::npos);
   }
 }
+
+// Catches a notice that repeats a path of any length (100,000 characters made it taller than
+// the screen) and a shortened path that loses the file's name or cuts a character in two.
+TEST(Handbook, NoticesShortenLongPathsInTheMiddle) {
+  EXPECT_EQ(shortenedPath(kDoc), kDoc);
+  const std::string longPath = "/gone/" + std::string(100000, 'x') + "/\u00e9t\u00e9/handbook.pdf";
+  Fakes fakes;
+  fakes.settings["MyApp/Config/SelectedFile"] = longPath;
+  GlandRecord record;
+  HandbookLauncher launcher(record, Platform{fakes, fakes, fakes, fakes, fakes, fakes});
+  HandbookDialogMemory dialog;
+  launcher.pressOnSelectionScreen(launcher.loadStoredPath(), dialog);
+  ASSERT_EQ(fakes.notices.size(), 1u);
+  EXPECT_LT(fakes.notices[0].size(), 300u);
+  const std::string shown = shortenedPath(longPath);
+  EXPECT_TRUE(shown.starts_with("/gone/xxx") && shown.ends_with("/\u00e9t\u00e9/handbook.pdf")) << shown;
+  EXPECT_NE(fakes.notices[0].find(shown), std::string::npos);
+  // Both cuts on either byte of a two-byte character: never half a character.
+  for (std::size_t pad = 0; pad < 2; ++pad) {
+    const std::string text = shortenedPath(std::string(39 + pad, 'a') + "\u00e9" + std::string(200, 'm') +
+                                           "\u00e9" + std::string(78 + pad, 'b'));
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\xc3'), std::count(text.begin(), text.end(), '\xa9')) << text;
+  }
+}
