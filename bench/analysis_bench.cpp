@@ -1,10 +1,14 @@
-// One full analysis of an edited gland: tolerance limits, stretch and squeeze checks and
-// the gland analysis, for both gland kinds.
+// One full analysis of an edited gland (tolerance limits, stretch and squeeze checks and the
+// gland analysis) for both gland kinds, and the design review of an analysed gland with its
+// 100,000-assembly Monte Carlo, which the review window recomputes on every keystroke.
 
 #include <benchmark/benchmark.h>
 
 #include "model/calculations.h"
+#include "model/editor.h"
+#include "model/review.h"
 #include "model/selection.h"
+#include "model/sheet.h"
 
 using namespace glandwise;
 
@@ -35,14 +39,28 @@ void fullAnalysis(benchmark::State& state, const GlandSide& side, const char* se
   }
 }
 
+void fullReview(benchmark::State& state, const GlandSide& side, const char* sealId) {
+  GlandRecord record = standardGland(side, sealId);
+  SilentPrompts silent;
+  editorOk(record, side, editorLoad(record, side), silent);
+  fillSheet(record, side);
+  ReviewInputs inputs;
+  inputs.sealIdTolerance = 0.015f;
+  for (auto _ : state) benchmark::DoNotOptimize(reviewGland(record, side, inputs, nullptr));
+}
+
 // About 1.5 % stretch: no limit is passed, no question is composed.
 void RodGrooveAnalysis(benchmark::State& state) { fullAnalysis(state, kRodGroove, "1.75"); }
 void HousingGrooveAnalysis(benchmark::State& state) { fullAnalysis(state, kHousingGroove, "1.97"); }
 // About 14 % stretch: the stretch question's text is composed (and answered No).
 void HousingGrooveAnalysisWithQuestion(benchmark::State& state) { fullAnalysis(state, kHousingGroove, "1.75"); }
+void RodGrooveReview(benchmark::State& state) { fullReview(state, kRodGroove, "1.75"); }
+void HousingGrooveReview(benchmark::State& state) { fullReview(state, kHousingGroove, "1.97"); }
 
 }  // namespace
 
 BENCHMARK(RodGrooveAnalysis);
 BENCHMARK(HousingGrooveAnalysis);
 BENCHMARK(HousingGrooveAnalysisWithQuestion);
+BENCHMARK(RodGrooveReview)->Unit(benchmark::kMillisecond);
+BENCHMARK(HousingGrooveReview)->Unit(benchmark::kMillisecond);
