@@ -55,7 +55,6 @@ class HandbookLauncher {
 std::string shortenedPath(const std::string& path);
 
 // Names of the per-user setting that holds the handbook path.
-inline constexpr const char* kSettingsApplication = "MyApp";
 inline constexpr const char* kSettingsSection = "Config";
 inline constexpr const char* kSettingsKey = "SelectedFile";
 inline constexpr const char* kHandbookDialogTitle = "Select PDF File";

@@ -19,7 +19,10 @@ void bringToFront(QWidget& window) {
 void ScreenFlow::endApplication() { QCoreApplication::exit(0); }
 
 ScreenFlow::ScreenFlow(const Platform& platform, EndProgram endProgram)
-    : platform_(platform), handbook_(record_, platform_), endProgram_(std::move(endProgram)) {}
+    : platform_(platform),
+      handbook_(record_, platform_),
+      endProgram_(std::move(endProgram)),
+      as568Path_(shippedAs568Path(QCoreApplication::applicationFilePath().toStdString())) {}
 
 ScreenFlow::~ScreenFlow() = default;
 
@@ -66,6 +69,7 @@ void ScreenFlow::openResultsSheet() {
   connect(&sheet, &ResultsSheet::eccentricityHelpRequested, this, &ScreenFlow::openEccentricityInfo);
   connect(&sheet, &ResultsSheet::frictionHelpRequested, this, &ScreenFlow::openFrictionInfo);
   connect(&sheet, &ResultsSheet::printRequested, this, &ScreenFlow::printSheet);
+  connect(&sheet, &ResultsSheet::reviewRequested, this, &ScreenFlow::openReview);
   connect(&sheet, &ResultsSheet::handbookRequested, this,
           [this] { handbook_.pressOnOtherScreen(sheetHandbookDialog_); });
   connect(&sheet, &MainScreen::exitRequested, this, &ScreenFlow::endProgram);
@@ -99,6 +103,24 @@ void ScreenFlow::openInfo(ScreenSlot<InfoDialog>& slot, const InfoTexts& texts) 
     connect(&dialog, &SystemDialog::dismissed, this, [&slot] { slot.unload(); });
   }
   bringToFront(*slot.get());
+}
+
+void ScreenFlow::openReview() {
+  const ResultsSheet& sheet = *sheet_.get();
+  const As568Load& table = as568Table();
+  if (ReviewWindow* open = review_.get()) {
+    open->showGland(record_, sheet.side());
+  } else {
+    ReviewWindow& window = review_.load(record_, sheet.side(), table.table ? &*table.table : nullptr,
+                                        platform_.settings);
+    connect(&window, &ReviewWindow::dismissed, this, [this] { review_.unload(); });
+  }
+  bringToFront(*review_.get());
+}
+
+const As568Load& ScreenFlow::as568Table() {
+  if (!as568_) as568_ = As568Table::load(as568Path_);
+  return *as568_;
 }
 
 void ScreenFlow::printSheet() { printReport(*sheet_.get(), platform_.printDialog, platform_.messageBoxes); }

@@ -1,7 +1,9 @@
 #pragma once
 // The screen flow of a Glandwise run.
 
+#include <filesystem>
 #include <functional>
+#include <optional>
 
 #include <QObject>
 #include <QString>
@@ -13,6 +15,7 @@
 #include "platform/platform.h"
 #include "model/record.h"
 #include "results/results_sheet.h"
+#include "results/review_window.h"
 #include "app/screen_slot.h"
 #include "app/selection_screen.h"
 #include "app/title_screen.h"
@@ -52,12 +55,22 @@ class ScreenFlow : public QObject {
   MessageDialog* messageDialog() const { return message_.get(); }
   InfoDialog* eccentricityInfo() const { return eccentricityInfo_.get(); }
   InfoDialog* frictionInfo() const { return frictionInfo_.get(); }
+  ReviewWindow* reviewWindow() const { return review_.get(); }
+
+  // Where the AS568 table is read from, once, when first needed; by default the table
+  // shipped beside the running program.
+  void setAs568TablePath(std::filesystem::path path) { as568Path_ = std::move(path); }
+  // The AS568 table, or why it could not be read.
+  const As568Load& as568Table();
 
   // A refusal, whose message the core has left in ErrorText: beeps when asked and shows
   // frmError. An open frmError takes the newer message and comes to the front.
   void showMessage(bool beep);
   void openEccentricityInfo();
   void openFrictionInfo();
+  // DESIGN REVIEW: opens the review window of the sheet's gland, or raises the open one
+  // with that gland.
+  void openReview();
   void endProgram();
 
  private:
@@ -81,6 +94,9 @@ class ScreenFlow : public QObject {
   ScreenSlot<MessageDialog> message_;      // frmError
   ScreenSlot<InfoDialog> eccentricityInfo_;  // frmEccInfo
   ScreenSlot<InfoDialog> frictionInfo_;      // frmFrictionInfo
+  ScreenSlot<ReviewWindow> review_;          // frmReview
+  std::filesystem::path as568Path_;           // the AS568 table's file
+  std::optional<As568Load> as568_;            // the table, once read
   // The file-open dialogs of the loaded editor and results sheet: each remembers the file
   // chosen last in it while its screen stays loaded.
   HandbookDialogMemory editorHandbookDialog_;

@@ -12,6 +12,8 @@ namespace glandwise {
 class PrintDialog;  // the system's Print dialog (print_dialog.h)
 
 inline constexpr const char* kMessageBoxTitle = "Glandwise v 2.1a";
+// The application name under which the settings store keeps every setting of the program.
+inline constexpr const char* kSettingsApplication = "MyApp";
 
 // Modal message boxes with the application title kMessageBoxTitle and no icon.
 class MessageBoxes {

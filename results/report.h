@@ -12,11 +12,11 @@ class QWidget;
 
 namespace glandwise {
 
-// The six buttons of a results sheet, in the order printing hides them and shows them
-// again.
-inline constexpr const char* kSheetButtons[] = {"cmdHandbook", "cmdPrint", "cmdEdit", "cmdExit", "cmdH1", "cmdH2"};
+// The buttons of a results sheet, in the order printing hides them and shows them again.
+inline constexpr const char* kSheetButtons[] = {"cmdHandbook", "cmdPrint", "cmdEdit", "cmdExit",
+                                                "cmdH1",       "cmdH2",    "cmdReview"};
 
-// Hides a sheet's six buttons one after another for as long as it lives, and shows them
+// Hides a sheet's buttons one after another for as long as it lives, and shows them
 // again in the same order when it ends, whatever happened meanwhile.
 class HiddenSheetButtons {
  public:

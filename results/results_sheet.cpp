@@ -343,6 +343,8 @@ void ResultsSheet::buildButtons() {
   auto* print = button("cmdPrint", "PRINT REPORT", {kButtonLeft, 2880, kButtonWidth, kButtonHeight}, textFont(true));
   auto* edit = button("cmdEdit", "EDIT", {kButtonLeft, 3720, kButtonWidth, kButtonHeight}, textFont(true));
   auto* exit = button("cmdExit", "EXIT", {kButtonLeft, 4560, kButtonWidth, kButtonHeight}, textFont(true));
+  // Below EXIT, clear of the friction assumptions' text under it.
+  auto* review = button("cmdReview", "DESIGN REVIEW", {kButtonLeft, 5370, kButtonWidth, kButtonHeight}, textFont(true));
   // The Help buttons keep the platform's button font.
   auto* eccHelp = button("cmdH1", "Help", {0, sheetLayout(side_).eccentricityHelpTop, kHelpWidth, kHelpHeight}, QFont());
   auto* frictionHelp = button("cmdH2", "Help", {0, 6840, kHelpWidth, kHelpHeight}, QFont());
@@ -350,6 +352,7 @@ void ResultsSheet::buildButtons() {
   connect(print, &QPushButton::clicked, this, &ResultsSheet::printRequested);
   connect(edit, &QPushButton::clicked, this, &ResultsSheet::editRequested);
   connect(exit, &QPushButton::clicked, this, &MainScreen::exitRequested);
+  connect(review, &QPushButton::clicked, this, &ResultsSheet::reviewRequested);
   connect(eccHelp, &QPushButton::clicked, this, &ResultsSheet::eccentricityHelpRequested);
   connect(frictionHelp, &QPushButton::clicked, this, &ResultsSheet::frictionHelpRequested);
 }

@@ -32,6 +32,7 @@ class ResultsSheet : public MainScreen {
   void frictionHelpRequested();      // cmdH2
   void printRequested();
   void handbookRequested();
+  void reviewRequested();  // DESIGN REVIEW
 
  private:
   void buildTitleBlock();

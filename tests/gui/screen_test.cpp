@@ -178,6 +178,8 @@ class ScreenTest : public QObject {
   void cancelledOrFailedPrintLeavesTheSheetAsItWas();
   void decimalPointWhateverTheLocale();
   void messageBoxesAnswerAsPressed();
+  void reviewButtonOpensOneWindowOnBothSheets();
+  void reviewInputUpdatesAtOnceAndBadInputIsMarked();
 };
 
 void ScreenTest::everyButtonLeadsToItsScreen() {
@@ -458,7 +460,7 @@ void ScreenTest::printReportPrintsTheSheetWithoutButtons() {
   GlandRecord copy = program.record();
   for (const SheetLabel& label : fillSheet(copy, sheet->side()))
     QVERIFY2(text.contains(QString::fromStdString(label.caption).simplified()), label.objectName.c_str());
-  for (const char* caption : {"O-RING HANDBOOK", "PRINT REPORT", "EDIT", "EXIT", "Help"})
+  for (const char* caption : {"O-RING HANDBOOK", "PRINT REPORT", "EDIT", "EXIT", "Help", "DESIGN REVIEW"})
     QVERIFY2(!text.contains(caption), caption);
 }
 
@@ -512,6 +514,57 @@ void ScreenTest::messageBoxesAnswerAsPressed() {
     QCOMPARE(QtMessageBoxes().askYesNo("Do you want to edit dimensions ?"), yes);
     QCOMPARE(seen, QStringLiteral("Glandwise v 2.1a"));
   }
+}
+
+// Catches a review window loaded twice, one not raised by a second press, one left loaded
+// after its window frame's close, and a sheet without the button.
+void ScreenTest::reviewButtonOpensOneWindowOnBothSheets() {
+  for (const GlandRun& run : {kRodRun, kHousingRun}) {
+    Program program;
+    QWidget* sheet = toSheet(program, run);
+    QVERIFY(sheet && Program::act(sheet, {"cmdReview"}));
+    QPointer<ReviewWindow> review = program.flow().reviewWindow();
+    QVERIFY(review && review->isVisible() && !QApplication::activeModalWidget());
+    sheet->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), sheet);
+    QVERIFY(Program::act(sheet, {"cmdReview"}));
+    QCOMPARE(program.flow().reviewWindow(), review.data());
+    QTRY_COMPARE(QApplication::activeWindow(), review.data());
+    QCOMPARE(duplicateWindows(), QStringList());
+    QCOMPARE(labelText(review, "lblGland").section(',', 0, 0), labelText(sheet, "lblGCV").chopped(1));
+    review->close();
+    Program::settle();
+    QVERIFY2(review.isNull(), "the window frame's close unloads the window");
+  }
+}
+
+// Catches an input that does not review again, a bad input that crashes or blanks the
+// review, a box not marked, and inputs (or the seal's tolerance) wrongly kept across runs.
+void ScreenTest::reviewInputUpdatesAtOnceAndBadInputIsMarked() {
+  TemporarySettings shared;
+  {
+    Program first(false);
+    QWidget* sheet = toSheet(first, kRodRun);
+    QVERIFY(sheet && Program::act(sheet, {"cmdReview"}));
+    QWidget* review = first.flow().reviewWindow();
+    QCOMPARE(labelText(review, "lblStatisticsVerdict"), QStringLiteral("PASS"));
+    const QString figure = labelText(review, "lblStatisticsFigure");
+    QVERIFY(Program::act(review, {"txtSealIdTol=0.01", "txtSqueezeMin=16"}));
+    QVERIFY(labelText(review, "lblStatisticsFigure") != figure);
+    QCOMPARE(labelText(review, "lblStatisticsVerdict"), QStringLiteral("FAIL"));
+    QCOMPARE(labelText(review, "lblOverall"), QStringLiteral("FAIL"));
+    QVERIFY(Program::act(review, {"txtSwell=abc"}));
+    QCOMPARE(labelText(review, "lblProblem5"), QStringLiteral("not a number"));
+    QVERIFY(child(review, "txtSwell")->palette().base() != child(review, "txtTempMin")->palette().base());
+    QCOMPARE(labelText(review, "lblOverall"), QStringLiteral("FAIL"));
+    QVERIFY(Program::act(review, {"txtSwell=5"}));
+    QCOMPARE(labelText(review, "lblProblem5"), QString());
+  }
+  Program second(false);
+  QWidget* sheet = toSheet(second, kRodRun);
+  QVERIFY(sheet && Program::act(sheet, {"cmdReview"}));
+  QCOMPARE(child<QLineEdit>(second.flow().reviewWindow(), "txtSqueezeMin")->text(), QStringLiteral("16"));
+  QCOMPARE(child<QLineEdit>(second.flow().reviewWindow(), "txtSealIdTol")->text(), QString());
 }
 
 QTEST_MAIN(ScreenTest)

@@ -8,6 +8,7 @@
 
 #include "model/editor.h"
 #include "model/review.h"
+#include "model/review_form.h"
 #include "model/selection.h"
 #include "model/sheet.h"
 #include "model/shrinkage.h"
@@ -246,3 +247,27 @@ TEST(As568Test, LoaderRefusesABadTableNamingTheLine) {
 }
 
 }  // namespace
+
+// Catches a form whose defaults differ from the core's, a box read though its material is
+// not Custom, a range or pairing rule not applied, and a bad box that still gives inputs.
+TEST(ReviewFormTest, ReadsEveryBoxAndSaysWhyOneCannotBeUsed) {
+  ReviewForm form;
+  form.text(ReviewBox::AlphaSeal) = "junk";  // not read: the compound is not Custom
+  const ReviewFormRead defaults = readReviewForm(form);
+  ASSERT_TRUE(defaults.inputs);
+  EXPECT_EQ(defaults.inputs->hardness, ReviewInputs{}.hardness);
+  EXPECT_FALSE(defaults.inputs->sealIdTolerance);
+  EXPECT_DOUBLE_EQ(defaults.inputs->squeezeMaxPercent, ReviewInputs{}.squeezeMaxPercent);
+  EXPECT_NEAR(defaults.inputs->grooveRadius, ReviewInputs{}.grooveRadius, 1e-9);
+
+  form.compound = Compound::Custom;
+  form.text(ReviewBox::TempMin) = "100";
+  form.text(ReviewBox::TempMax) = "50";
+  form.text(ReviewBox::GrooveRadius) = "1";
+  const ReviewFormRead bad = readReviewForm(form);
+  EXPECT_FALSE(bad.inputs);
+  EXPECT_EQ(bad.problem(ReviewBox::AlphaSeal), "not a number");
+  EXPECT_EQ(bad.problem(ReviewBox::TempMax), "must not be below the lowest temperature");
+  EXPECT_EQ(bad.problem(ReviewBox::GrooveRadius), "must be at least 0 and below 1 inch");
+  EXPECT_EQ(bad.problem(ReviewBox::Swell), "");
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The review window's inputs as a person types them: one text per box, read into review
+// inputs with a reason for every box that cannot be used.
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "model/review.h"
+
+namespace glandwise {
+
+// The text boxes of the review inputs, in the order they are shown.
+enum class ReviewBox {
+  SealIdTolerance, TempMin, TempMax, AlphaSeal, AlphaMetal, Swell, GrooveRadius, SqueezeMin, SqueezeMax, Count
+};
+inline constexpr std::size_t kReviewBoxCount = static_cast<std::size_t>(ReviewBox::Count);
+
+// The review inputs as chosen and typed. An empty seal ID tolerance means none typed (the
+// AS568 size's is used when the seal is one). The defaults are those of ReviewInputs.
+struct ReviewForm {
+  int hardness = 70;  // Shore A: 70, 80 or 90
+  Compound compound = Compound::Nbr;
+  Metal metal = Metal::CarbonSteel;
+  std::array<std::string, kReviewBoxCount> texts = {"", "70", "70", "0", "0", "0", "0.010", "10", "30"};
+
+  std::string& text(ReviewBox box) { return texts[static_cast<std::size_t>(box)]; }
+  const std::string& text(ReviewBox box) const { return texts[static_cast<std::size_t>(box)]; }
+};
+
+// The form read: the inputs when every box is usable, and why each box that is not is not.
+struct ReviewFormRead {
+  std::optional<ReviewInputs> inputs;
+  std::array<std::string, kReviewBoxCount> problems;  // empty for a usable box
+
+  const std::string& problem(ReviewBox box) const { return problems[static_cast<std::size_t>(box)]; }
+};
+
+// Reads every box with the one number parser and checks its range, then the boxes that go
+// together (lowest below highest temperature, lower below upper squeeze limit). The
+// expansion coefficient boxes are read only for a Custom compound or metal.
+ReviewFormRead readReviewForm(const ReviewForm& form);
+
+}  // namespace glandwise

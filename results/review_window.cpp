@@ -1,0 +1,259 @@
+#include "results/review_window.h"
+
+#include <algorithm>
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "model/numbers.h"
+#include "model/review_rows.h"
+#include "widgets/controls.h"
+#include "widgets/screen.h"
+
+namespace glandwise {
+namespace {
+
+constexpr const char* kSettingsSection = "Review";
+
+// One text box of the inputs: its control name, caption, unit and settings key (none for
+// the seal's tolerance, which belongs to the seal and is not kept).
+struct BoxShown {
+  const char* name;
+  const char* caption;
+  const char* unit;
+  const char* settingsKey;
+};
+
+constexpr std::array<BoxShown, kReviewBoxCount> kBoxes{{
+    {"txtSealIdTol", "Seal ID tolerance ±", "inch", nullptr},
+    {"txtTempMin", "Lowest temperature", "°F", "TempMin"},
+    {"txtTempMax", "Highest temperature", "°F", "TempMax"},
+    {"txtAlphaSeal", "Seal expansion", "per °F", "AlphaSeal"},
+    {"txtAlphaMetal", "Metal expansion", "per °F", "AlphaMetal"},
+    {"txtSwell", "Fluid swell", "%", "Swell"},
+    {"txtGrooveRadius", "Groove bottom radius", "inch", "GrooveRadius"},
+    {"txtSqueezeMin", "Lower squeeze limit", "%", "SqueezeMin"},
+    {"txtSqueezeMax", "Upper squeeze limit", "%", "SqueezeMax"},
+}};
+
+constexpr std::array<int, 3> kHardnesses{70, 80, 90};
+constexpr const char* kCompoundNames[] = {"NBR (nitrile)", "FKM (fluorocarbon)", "EPDM", "Silicone", "Custom"};
+constexpr const char* kMetalNames[] = {"Carbon steel", "Stainless steel", "Aluminium", "Custom"};
+constexpr const char* kCheckNames[] = {"Fill", "Extrusion", "Stretch", "Temperature", "Swell", "Statistics"};
+
+// The badge's words and colours by verdict; the words carry it in grey print.
+struct VerdictLook {
+  const char* words;
+  QColor background;
+  QColor text;  // of the words on the background
+};
+VerdictLook verdictLook(Verdict verdict) {
+  switch (verdict) {
+    case Verdict::Pass: return {"PASS", QColor(0x2e, 0x7d, 0x32), Qt::white};
+    case Verdict::Caution: return {"CAUTION", QColor(0xf9, 0xa8, 0x25), Qt::black};
+    case Verdict::Fail: break;
+  }
+  return {"FAIL", QColor(0xc6, 0x28, 0x28), Qt::white};
+}
+
+// The colour of problems and of the box they are about.
+const QColor kProblemText(0xc6, 0x28, 0x28);
+const QColor kProblemBox(0xff, 0xd6, 0xd6);
+
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, colour);
+  widget->setPalette(palette);
+}
+
+QComboBox* makeCombo(QWidget* parent, const char* name, const QStringList& items) {
+  auto* combo = new QComboBox(parent);
+  combo->setObjectName(QString::fromLatin1(name));
+  combo->addItems(items);
+  return combo;
+}
+
+QLabel* addLabel(QGridLayout* grid, const QString& name, const QString& text, int row, int column) {
+  auto* label = new QLabel(text);
+  label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);
+  grid->addWidget(label, row, column);
+  return label;
+}
+
+}  // namespace
+
+QString glandIdentity(const GlandRecord& record, const GlandSide& side, const Review& review) {
+  QString identity = side.kind == GlandKind::RodGroove ? QStringLiteral("Groove in Rod") : QStringLiteral("Groove in Housing");
+  identity += QStringLiteral(", cross-section %1 inch, seal ID %2 inch")
+                  .arg(toQString(NumberText(record.W)), toQString(NumberText(record.ID)));
+  if (review.as568Dash) identity += QStringLiteral(", AS568 -%1").arg(toQString(*review.as568Dash));
+  return identity;
+}
+
+ReviewWindow::ReviewWindow(const GlandRecord& record, const GlandSide& side, const As568Table* table,
+                           SettingsStore& settings)
+    : QWidget(nullptr, Qt::Window), record_(record), side_(&side), table_(table), settings_(settings) {
+  setObjectName(QStringLiteral("frmReview"));
+  setWindowTitle(QStringLiteral("%1 - Design Review").arg(QString::fromUtf8(kWindowCaption)));
+  auto* layout = new QVBoxLayout(this);
+  gland_ = new QLabel;
+  gland_->setObjectName(QStringLiteral("lblGland"));
+  layout->addWidget(gland_);
+  layout->addWidget(buildInputs());
+  loadSettings();
+  badge_ = new QLabel;
+  badge_->setObjectName(QStringLiteral("lblOverall"));
+  badge_->setAlignment(Qt::AlignCenter);
+  QFont large = badge_->font();
+  large.setPointSizeF(large.pointSizeF() * 2);
+  large.setBold(true);
+  badge_->setFont(large);
+  badge_->setAutoFillBackground(true);
+  badge_->setMargin(6);
+  layout->addWidget(badge_);
+  layout->addWidget(buildChecks());
+  layout->addStretch();
+  update();
+}
+
+QWidget* ReviewWindow::buildInputs() {
+  auto* inputs = new QWidget;
+  auto* grid = new QGridLayout(inputs);
+  QStringList hardnesses;
+  for (int hardness : kHardnesses) hardnesses << QString::number(hardness);
+  hardness_ = makeCombo(inputs, "cboHardness", hardnesses);
+  compound_ = makeCombo(inputs, "cboCompound", QStringList(std::begin(kCompoundNames), std::end(kCompoundNames)));
+  metal_ = makeCombo(inputs, "cboMetal", QStringList(std::begin(kMetalNames), std::end(kMetalNames)));
+  struct ComboShown {
+    const char* caption;
+    QComboBox* combo;
+    const char* settingsKey;
+  };
+  const std::array<ComboShown, 3> combos{{{"Hardness (Shore A)", hardness_, "Hardness"},
+                                          {"Compound", compound_, "Compound"},
+                                          {"Metal", metal_, "Metal"}}};
+  for (int i = 0; i < int(combos.size()); ++i) {
+    addLabel(grid, {}, QString::fromUtf8(combos[i].caption), i, 0);
+    grid->addWidget(combos[i].combo, i, 1);
+    connect(combos[i].combo, &QComboBox::currentIndexChanged, this,
+            [this, key = combos[i].settingsKey](int index) { save(key, QString::number(index)); });
+    connect(combos[i].combo, &QComboBox::currentIndexChanged, this, &ReviewWindow::update);
+  }
+  for (std::size_t i = 0; i < kBoxes.size(); ++i) {
+    const int row = int(combos.size() + i);
+    addLabel(grid, {}, QString::fromUtf8(kBoxes[i].caption), row, 0);
+    boxes_[i] = new SelectAllLineEdit(inputs);
+    boxes_[i]->setObjectName(QString::fromLatin1(kBoxes[i].name));
+    grid->addWidget(boxes_[i], row, 1);
+    addLabel(grid, {}, QString::fromUtf8(kBoxes[i].unit), row, 2);
+    problems_[i] = addLabel(grid, QStringLiteral("lblProblem%1").arg(i), {}, row, 3);
+    setColour(problems_[i], QPalette::WindowText, kProblemText);
+    if (const char* key = kBoxes[i].settingsKey)
+      connect(boxes_[i], &QLineEdit::textChanged, this, [this, key](const QString& text) { save(key, text); });
+    connect(boxes_[i], &QLineEdit::textChanged, this, &ReviewWindow::update);
+  }
+  grid->setColumnStretch(3, 1);
+  return inputs;
+}
+
+QWidget* ReviewWindow::buildChecks() {
+  auto* checks = new QWidget;
+  auto* grid = new QGridLayout(checks);
+  constexpr const char* kParts[] = {"Name", "Figure", "Verdict", "Reason"};
+  for (int r = 0; r < int(rows_.size()); ++r)
+    for (int c = 0; c < 4; ++c)
+      rows_[r][c] = addLabel(grid, QStringLiteral("lbl%1%2").arg(kCheckNames[r], kParts[c]), {}, r, c);
+  for (auto& row : rows_) {
+    QFont bold = row[2]->font();
+    bold.setBold(true);
+    row[2]->setFont(bold);
+  }
+  grid->setColumnStretch(3, 1);
+  return checks;
+}
+
+void ReviewWindow::loadSettings() {
+  const ReviewForm defaults;
+  const auto stored = [this](const char* key, const std::string& fallback) {
+    return QString::fromStdString(settings_.get(kSettingsApplication, kSettingsSection, key, fallback));
+  };
+  const auto hardness = std::ranges::find(kHardnesses, defaults.hardness) - kHardnesses.begin();
+  hardness_->setCurrentIndex(stored("Hardness", std::to_string(hardness)).toInt());
+  compound_->setCurrentIndex(stored("Compound", std::to_string(int(defaults.compound))).toInt());
+  metal_->setCurrentIndex(stored("Metal", std::to_string(int(defaults.metal))).toInt());
+  for (std::size_t i = 0; i < kBoxes.size(); ++i)
+    boxes_[i]->setText(kBoxes[i].settingsKey ? stored(kBoxes[i].settingsKey, defaults.texts[i]) : QString());
+}
+
+void ReviewWindow::save(const char* key, const QString& value) {
+  if (badge_) settings_.save(kSettingsApplication, kSettingsSection, key, value.toStdString());
+}
+
+ReviewForm ReviewWindow::form() const {
+  ReviewForm form;
+  form.hardness = kHardnesses[std::size_t(std::max(0, hardness_->currentIndex()))];
+  form.compound = static_cast<Compound>(std::max(0, compound_->currentIndex()));
+  form.metal = static_cast<Metal>(std::max(0, metal_->currentIndex()));
+  for (std::size_t i = 0; i < kBoxes.size(); ++i) form.texts[i] = boxes_[i]->text().toStdString();
+  return form;
+}
+
+void ReviewWindow::showGland(const GlandRecord& record, const GlandSide& side) {
+  record_ = record;
+  side_ = &side;
+  update();
+}
+
+void ReviewWindow::update() {
+  if (!badge_) return;  // still being built
+  boxes_[std::size_t(ReviewBox::AlphaSeal)]->setEnabled(compound_->currentIndex() == int(Compound::Custom));
+  boxes_[std::size_t(ReviewBox::AlphaMetal)]->setEnabled(metal_->currentIndex() == int(Metal::Custom));
+  const ReviewFormRead read = readReviewForm(form());
+  showProblems(read);
+  if (!read.inputs) return;
+  review_ = reviewGland(record_, *side_, *read.inputs, table_);
+  showReview();
+}
+
+void ReviewWindow::showProblems(const ReviewFormRead& read) {
+  for (std::size_t i = 0; i < kBoxes.size(); ++i) {
+    const bool bad = !read.problems[i].empty();
+    problems_[i]->setText(toQString(read.problems[i]));
+    setColour(boxes_[i], QPalette::Base, bad ? kProblemBox : palette().color(QPalette::Base));
+  }
+}
+
+void ReviewWindow::showReview() {
+  gland_->setText(glandIdentity(record_, *side_, review_));
+  const VerdictLook look = verdictLook(review_.overall);
+  badge_->setText(QString::fromLatin1(look.words));
+  setColour(badge_, QPalette::Window, look.background);
+  setColour(badge_, QPalette::WindowText, look.text);
+  const std::vector<ReviewRow> rows = reviewRows(review_);
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    rows_[r][0]->setText(toQString(rows[r].name));
+    rows_[r][1]->setText(toQString(rows[r].figure));
+    rows_[r][2]->setText(QString::fromLatin1(verdictLook(rows[r].verdict).words));
+    rows_[r][3]->setText(toQString(rows[r].reason));
+  }
+}
+
+void ReviewWindow::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  emit dismissed();
+}
+
+void ReviewWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape)
+    emit dismissed();
+  else
+    QWidget::keyPressEvent(event);
+}
+
+}  // namespace glandwise

@@ -1,0 +1,80 @@
+#pragma once
+// The design review window of a results sheet.
+
+#include <array>
+#include <optional>
+
+#include <QWidget>
+
+#include "model/as568.h"
+#include "model/gland_side.h"
+#include "model/record.h"
+#include "model/review.h"
+#include "model/review_form.h"
+#include "platform/platform.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace glandwise {
+
+// The live design review of the analysed gland: the review inputs at the top, the overall
+// verdict as a badge in words and colour, and one row per check with its figure, verdict
+// and rule. Every change of an input reads the form through the core and, when it is
+// usable, reviews the gland again at once; a box that cannot be used is marked and says
+// why beside it, and the last good review stays shown. The inputs but the seal's ID
+// tolerance are kept in the settings between runs. The window works on its own copy of the
+// gland, so that editing the gland meanwhile changes nothing here until showGland.
+class ReviewWindow : public QWidget {
+  Q_OBJECT
+ public:
+  ReviewWindow(const GlandRecord& record, const GlandSide& side, const As568Table* table, SettingsStore& settings);
+
+  // Reviews another analysed gland (or the same one edited) with the inputs as they are.
+  void showGland(const GlandRecord& record, const GlandSide& side);
+
+  // The review shown: the last one whose inputs were all usable.
+  const Review& review() const { return review_; }
+  const GlandRecord& gland() const { return record_; }
+  const GlandSide& side() const { return *side_; }
+
+ signals:
+  // The window frame's close or Escape: the window asks to be unloaded.
+  void dismissed();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  QWidget* buildInputs();
+  QWidget* buildChecks();
+  void loadSettings();
+  // Keeps one input in the settings; not while the window is being built.
+  void save(const char* key, const QString& value);
+  ReviewForm form() const;
+  // Reads the form; reviews and shows the gland again when every box is usable.
+  void update();
+  void showProblems(const ReviewFormRead& read);
+  void showReview();
+
+  GlandRecord record_;           // the analysed gland under review (a copy)
+  const GlandSide* side_;        // its gland kind
+  const As568Table* table_;      // the AS568 sizes, or nullptr when they could not be read
+  SettingsStore& settings_;
+  Review review_;                // the review shown
+  QComboBox* hardness_;          // Shore A
+  QComboBox* compound_;
+  QComboBox* metal_;
+  std::array<QLineEdit*, kReviewBoxCount> boxes_{};      // by ReviewBox
+  std::array<QLabel*, kReviewBoxCount> problems_{};      // why each box cannot be used
+  QLabel* gland_ = nullptr;      // the gland's identity
+  QLabel* badge_ = nullptr;      // the overall verdict
+  std::array<std::array<QLabel*, 4>, 6> rows_{};  // per check: name, figure, verdict, reason
+};
+
+// The gland's identity in one line: gland type, cross-section, seal ID and AS568 size.
+QString glandIdentity(const GlandRecord& record, const GlandSide& side, const Review& review);
+
+}  // namespace glandwise
