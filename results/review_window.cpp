@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -118,7 +119,12 @@ ReviewWindow::ReviewWindow(const GlandRecord& record, const GlandSide& side, con
   badge_->setMargin(6);
   layout->addWidget(badge_);
   layout->addWidget(buildChecks());
-  layout->addStretch();
+  auto* pictures = new QHBoxLayout;
+  drawing_ = new GlandDrawing;
+  histogram_ = new SqueezeHistogram;
+  pictures->addWidget(drawing_, 1);
+  pictures->addWidget(histogram_, 1);
+  layout->addLayout(pictures, 1);
   update();
 }
 
@@ -138,27 +144,31 @@ QWidget* ReviewWindow::buildInputs() {
   const std::array<ComboShown, 3> combos{{{"Hardness (Shore A)", hardness_, "Hardness"},
                                           {"Compound", compound_, "Compound"},
                                           {"Metal", metal_, "Metal"}}};
+  // Two columns of inputs: each input takes its caption, control, unit and problem.
+  const auto place = [](int input) { return std::pair{input % 6, input / 6 * 4}; };
   for (int i = 0; i < int(combos.size()); ++i) {
-    addLabel(grid, {}, QString::fromUtf8(combos[i].caption), i, 0);
-    grid->addWidget(combos[i].combo, i, 1);
+    const auto [row, column] = place(i);
+    addLabel(grid, {}, QString::fromUtf8(combos[i].caption), row, column);
+    grid->addWidget(combos[i].combo, row, column + 1);
     connect(combos[i].combo, &QComboBox::currentIndexChanged, this,
             [this, key = combos[i].settingsKey](int index) { save(key, QString::number(index)); });
     connect(combos[i].combo, &QComboBox::currentIndexChanged, this, &ReviewWindow::update);
   }
   for (std::size_t i = 0; i < kBoxes.size(); ++i) {
-    const int row = int(combos.size() + i);
-    addLabel(grid, {}, QString::fromUtf8(kBoxes[i].caption), row, 0);
+    const auto [row, column] = place(int(combos.size() + i));
+    addLabel(grid, {}, QString::fromUtf8(kBoxes[i].caption), row, column);
     boxes_[i] = new SelectAllLineEdit(inputs);
     boxes_[i]->setObjectName(QString::fromLatin1(kBoxes[i].name));
-    grid->addWidget(boxes_[i], row, 1);
-    addLabel(grid, {}, QString::fromUtf8(kBoxes[i].unit), row, 2);
-    problems_[i] = addLabel(grid, QStringLiteral("lblProblem%1").arg(i), {}, row, 3);
+    grid->addWidget(boxes_[i], row, column + 1);
+    addLabel(grid, {}, QString::fromUtf8(kBoxes[i].unit), row, column + 2);
+    problems_[i] = addLabel(grid, QStringLiteral("lblProblem%1").arg(i), {}, row, column + 3);
     setColour(problems_[i], QPalette::WindowText, kProblemText);
     if (const char* key = kBoxes[i].settingsKey)
       connect(boxes_[i], &QLineEdit::textChanged, this, [this, key](const QString& text) { save(key, text); });
     connect(boxes_[i], &QLineEdit::textChanged, this, &ReviewWindow::update);
   }
   grid->setColumnStretch(3, 1);
+  grid->setColumnStretch(7, 1);
   return inputs;
 }
 
@@ -217,7 +227,8 @@ void ReviewWindow::update() {
   const ReviewFormRead read = readReviewForm(form());
   showProblems(read);
   if (!read.inputs) return;
-  review_ = reviewGland(record_, *side_, *read.inputs, table_);
+  inputs_ = *read.inputs;
+  review_ = reviewGland(record_, *side_, inputs_, table_);
   showReview();
 }
 
@@ -235,6 +246,10 @@ void ReviewWindow::showReview() {
   badge_->setText(QString::fromLatin1(look.words));
   setColour(badge_, QPalette::Window, look.background);
   setColour(badge_, QPalette::WindowText, look.text);
+  const GlandSection section = glandSection(record_, *side_, review_, inputs_.grooveRadius);
+  drawing_->setSection(section);
+  histogram_->setPlot({review_.statistics, inputs_.squeezeMinPercent, inputs_.squeezeMaxPercent,
+                       section.worstMmcSqueeze, section.worstLmcSqueeze});
   const std::vector<ReviewRow> rows = reviewRows(review_);
   for (std::size_t r = 0; r < rows.size(); ++r) {
     rows_[r][0]->setText(toQString(rows[r].name));

@@ -12,6 +12,7 @@
 #include "model/review.h"
 #include "model/review_form.h"
 #include "platform/platform.h"
+#include "results/review_plots.h"
 
 class QComboBox;
 class QLabel;
@@ -20,8 +21,8 @@ class QLineEdit;
 namespace glandwise {
 
 // The live design review of the analysed gland: the review inputs at the top, the overall
-// verdict as a badge in words and colour, and one row per check with its figure, verdict
-// and rule. Every change of an input reads the form through the core and, when it is
+// verdict as a badge in words and colour, one row per check with its figure, verdict and
+// rule, and below them the gland's section to scale and the histogram of its squeeze. Every change of an input reads the form through the core and, when it is
 // usable, reviews the gland again at once; a box that cannot be used is marked and says
 // why beside it, and the last good review stays shown. The inputs but the seal's ID
 // tolerance are kept in the settings between runs. The window works on its own copy of the
@@ -63,6 +64,7 @@ class ReviewWindow : public QWidget {
   const GlandSide* side_;        // its gland kind
   const As568Table* table_;      // the AS568 sizes, or nullptr when they could not be read
   SettingsStore& settings_;
+  ReviewInputs inputs_;          // the inputs of the review shown
   Review review_;                // the review shown
   QComboBox* hardness_;          // Shore A
   QComboBox* compound_;
@@ -72,6 +74,8 @@ class ReviewWindow : public QWidget {
   QLabel* gland_ = nullptr;      // the gland's identity
   QLabel* badge_ = nullptr;      // the overall verdict
   std::array<std::array<QLabel*, 4>, 6> rows_{};  // per check: name, figure, verdict, reason
+  GlandDrawing* drawing_ = nullptr;
+  SqueezeHistogram* histogram_ = nullptr;
 };
 
 // The gland's identity in one line: gland type, cross-section, seal ID and AS568 size.

@@ -7,12 +7,14 @@
 #include <clocale>
 
 #include <QAbstractButton>
+#include <QPainter>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
 #include <QRadioButton>
 #include <QRegularExpression>
 
+#include "model/gland_section.h"
 #include "model/sheet.h"
 #include "results/report.h"
 #include "tests/gui/program_fixture.h"
@@ -180,6 +182,7 @@ class ScreenTest : public QObject {
   void messageBoxesAnswerAsPressed();
   void reviewButtonOpensOneWindowOnBothSheets();
   void reviewInputUpdatesAtOnceAndBadInputIsMarked();
+  void sectionIsToScaleAndLimitLinesWhereTheyBelong();
 };
 
 void ScreenTest::everyButtonLeadsToItsScreen() {
@@ -565,6 +568,59 @@ void ScreenTest::reviewInputUpdatesAtOnceAndBadInputIsMarked() {
   QVERIFY(sheet && Program::act(sheet, {"cmdReview"}));
   QCOMPARE(child<QLineEdit>(second.flow().reviewWindow(), "txtSqueezeMin")->text(), QStringLiteral("16"));
   QCOMPARE(child<QLineEdit>(second.flow().reviewWindow(), "txtSealIdTol")->text(), QString());
+}
+
+// `widget` rendered at `size`, with a painter on a like image for the layout functions.
+QImage rendered(QWidget* widget, QSize size) {
+  widget->resize(size);
+  QImage image(size, QImage::Format_RGB32);
+  widget->render(&image);
+  return image;
+}
+
+// The columns of image row `y` in `colour`.
+QList<int> columnsIn(const QImage& image, int y, const QColor& colour) {
+  QList<int> columns;
+  for (int x = 0; x < image.width(); ++x)
+    if (image.pixelColor(x, y) == colour) columns << x;
+  return columns;
+}
+
+// Catches a seal circle not to the drawing's scale (radius for diameter, a wrong cross-
+// section), a drawing that does not scale with its window, and limit lines drawn off their
+// squeeze on the histogram's axis.
+void ScreenTest::sectionIsToScaleAndLimitLinesWhereTheyBelong() {
+  Program program;
+  QWidget* sheet = toSheet(program, kRodRun);
+  QVERIFY(sheet && Program::act(sheet, {"cmdReview"}));
+  ReviewWindow* review = program.flow().reviewWindow();
+  const GlandSection section = glandSection(review->gland(), review->side(), review->review(), 0.010);
+  auto* drawing = child(review, "glandDrawing");
+  QList<double> diameters;
+  for (const QSize size : {QSize(400, 300), QSize(800, 600)}) {
+    QImage image = rendered(drawing, size), canvas = image;
+    QPainter painter(&canvas);
+    painter.setFont(drawing->font());
+    const double scale = sectionLayout(painter, QRectF(QPoint(), size), section).scale;
+    int left = image.width(), right = -1;
+    for (int y = 0; y < image.height(); ++y)
+      if (const QList<int> seal = columnsIn(image, y, kNominalSealColour); !seal.isEmpty())
+        left = std::min(left, seal.front()), right = std::max(right, seal.back());
+    QVERIFY2(std::abs(right - left + 1 - section.sealNominal * scale) <= 2, qPrintable(QString::number(right - left)));
+    diameters << right - left + 1;
+  }
+  QVERIFY(diameters[1] > 1.9 * diameters[0]);
+
+  auto* histogram = child(review, "squeezeHistogram");
+  QImage image = rendered(histogram, {600, 300}), canvas = image;
+  QPainter painter(&canvas);
+  painter.setFont(histogram->font());
+  const SqueezePlot plot{review->review().statistics, 10, 30, section.worstMmcSqueeze, section.worstLmcSqueeze};
+  const SqueezeAxis axis = squeezeAxis(painter, QRectF(0, 0, 600, 300), plot);
+  const QList<int> lines = columnsIn(image, 200, kLimitColour);
+  QVERIFY2(!lines.isEmpty(), "no limit line");
+  for (int x : lines) QVERIFY(std::abs(x - axis.xOf(10)) <= 1.5 || std::abs(x - axis.xOf(30)) <= 1.5);
+  QVERIFY(lines.front() < axis.xOf(20) && lines.back() > axis.xOf(20));
 }
 
 QTEST_MAIN(ScreenTest)

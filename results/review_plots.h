@@ -1,0 +1,83 @@
+#pragma once
+// The review's pictures: the to-scale cross-section of the gland and the histogram of the
+// Monte Carlo squeeze, each a paint function (for the screen and the printed page alike)
+// and a widget that scales it with its window.
+
+#include <QColor>
+#include <QRectF>
+#include <QWidget>
+
+#include "model/gland_section.h"
+#include "model/review.h"
+
+class QPainter;
+
+namespace glandwise {
+
+// Where a section's drawing lies in an area: its scale and the corner of the drawing.
+struct SectionLayout {
+  double scale;    // pixels per inch
+  QPointF origin;  // top left of the drawing (the parts without their dimensions)
+};
+
+// The fill of the seal at nominal: the seal's colour in the drawing, found by tests.
+inline const QColor kNominalSealColour{30, 90, 200};
+
+SectionLayout sectionLayout(QPainter& painter, const QRectF& area, const GlandSection& section);
+
+// Draws the gland cut through its axis to scale within `area`: the grooved part with its
+// bottom radii, the opposite part across the clearance gap, the seal at nominal (filled)
+// with its MMC and LMC outlines (dashed), dimension lines for gland height, groove width
+// and gap, and the unloaded (pressure) and loaded sides.
+void paintGlandSection(QPainter& painter, const QRectF& area, const GlandSection& section);
+
+// What the histogram shows: the Monte Carlo, its limits and the worst-case squeezes, %.
+struct SqueezePlot {
+  StatisticsReview statistics;
+  double limitLow, limitHigh;
+  double worstMmc, worstLmc;
+};
+
+// The histogram's squeeze axis within an area: the squeeze % at the plot's two edges.
+struct SqueezeAxis {
+  double left, right;  // pixels
+  double low, high;    // squeeze %
+  double xOf(double percent) const { return left + (percent - low) / (high - low) * (right - left); }
+};
+
+// The colour of the two limit lines, found by tests.
+inline const QColor kLimitColour{200, 30, 30};
+
+SqueezeAxis squeezeAxis(QPainter& painter, const QRectF& area, const SqueezePlot& plot);
+
+// Draws the histogram of the squeeze within `area`, with the limits as solid lines, the
+// worst-case MMC and LMC squeezes as dashed lines, and the shares outside the limits.
+void paintSqueezeHistogram(QPainter& painter, const QRectF& area, const SqueezePlot& plot);
+
+// The section drawing as a widget: it fills the widget, whatever its size.
+class GlandDrawing : public QWidget {
+ public:
+  explicit GlandDrawing(QWidget* parent = nullptr);
+  void setSection(const GlandSection& section);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  GlandSection section_{};
+};
+
+// The squeeze histogram as a widget: it fills the widget, whatever its size.
+class SqueezeHistogram : public QWidget {
+ public:
+  explicit SqueezeHistogram(QWidget* parent = nullptr);
+  void setPlot(const SqueezePlot& plot);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  SqueezePlot plot_{};
+};
+
+}  // namespace glandwise
