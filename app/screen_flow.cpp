@@ -35,7 +35,7 @@ void ScreenFlow::start() {
 
 void ScreenFlow::leaveTitle() {
   title_.unload();
-  SelectionScreen& selection = selection_.load(record_, handbook_);
+  SelectionScreen& selection = selection_.load(record_, handbook_, as568Table());
   connect(&selection, &SelectionScreen::accepted, this, &ScreenFlow::openEditor);
   connect(&selection, &SelectionScreen::refused, this, &ScreenFlow::showMessage);
   connect(&selection, &MainScreen::exitRequested, this, &ScreenFlow::endProgram);

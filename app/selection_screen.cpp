@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include <QCompleter>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,8 +66,9 @@ void SelectionScreen::EntryRow::setEnabled(bool enabled) const {
   unit->setEnabled(enabled);
 }
 
-SelectionScreen::SelectionScreen(GlandRecord& record, HandbookLauncher& handbook, QWidget* parent)
-    : MainScreen(parent), record_(record), handbook_(handbook) {
+SelectionScreen::SelectionScreen(GlandRecord& record, HandbookLauncher& handbook, const As568Load& as568,
+                                 QWidget* parent)
+    : MainScreen(parent), record_(record), handbook_(handbook), as568_(as568) {
   setObjectName(QStringLiteral("frmFirst"));
   setFixedSize(twips(kWidth), twips(kHeight));
 
@@ -83,6 +85,7 @@ SelectionScreen::SelectionScreen(GlandRecord& record, HandbookLauncher& handbook
   pressure_ = addEntryRow("lblPR", "txtPR", "lblPRUnit", QStringLiteral("Enter Operating Pressure"),
                           QStringLiteral("PSI"), kFirstRow + 3 * kRowStep);
   buildRightColumn();
+  buildAs568Box();
   setFocusOrder();
   showEntries();
 
@@ -139,8 +142,25 @@ void SelectionScreen::buildRightColumn() {
   connect(exit, &QPushButton::clicked, this, &MainScreen::exitRequested);
 }
 
+// Under the handbook path box, clear of the OK button.
+void SelectionScreen::buildAs568Box() {
+  constexpr int kTop = 1590;
+  makeLabel(this, "lblAS568", QStringLiteral("AS568 size"), controlFont(), {kRightColumn, kTop, 1080, 330});
+  as568Box_ = new SelectAllLineEdit(this);
+  as568Box_->setObjectName(QStringLiteral("txtAS568"));
+  as568Box_->setFont(controlFont());
+  placeTwips(as568Box_, kRightColumn + 1140, kTop, kRightWidth - 1140, 330);
+  QStringList dashes;
+  if (as568_.table)
+    for (const As568Size& size : as568_.table->sizes()) dashes << text(size.dash);
+  auto* completer = new QCompleter(dashes, as568Box_);
+  as568Box_->setCompleter(completer);
+  connect(as568Box_, &QLineEdit::editingFinished, this, &SelectionScreen::chooseAs568);
+  connect(completer, qOverload<const QString&>(&QCompleter::activated), this, &SelectionScreen::chooseAs568);
+}
+
 void SelectionScreen::setFocusOrder() {
-  QList<QWidget*> order{sealInsideDia_.box, rodDia_.box, housingDia_.box, pressure_.box};
+  QList<QWidget*> order{sealInsideDia_.box, as568Box_, rodDia_.box, housingDia_.box, pressure_.box};
   for (const char* name : {"cmdHandbook", "cmdOk", "cmdExit"})
     order.append(findChild<QWidget*>(QString::fromLatin1(name)));
   for (const CrossSection& option : kCrossSections)
@@ -162,6 +182,21 @@ void SelectionScreen::chooseGlandType(GlandKind kind) {
 void SelectionScreen::pressHandbook() {
   const std::string shown = handbook_.pressOnSelectionScreen(handbookPath_->text().toStdString(), handbookDialog_);
   handbookPath_->setText(text(shown));
+}
+
+void SelectionScreen::chooseAs568() {
+  const QString typed = as568Box_->text().trimmed();
+  if (typed.isEmpty() || typed == as568Chosen_) return;
+  as568Chosen_ = typed;
+  readBoxes();
+  const OkResult result =
+      chooseAs568Size(record_, entries_, as568_.table ? &*as568_.table : nullptr, typed.toStdString());
+  if (result.outcome == OkOutcome::Refused) {
+    emit refused(result.beep);
+    return;
+  }
+  findChild<QRadioButton*>(toQString(kCrossSections[std::size_t(*entries_.crossSection)].optionName))->setChecked(true);
+  showEntries();
 }
 
 void SelectionScreen::pressOk() {

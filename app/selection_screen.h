@@ -7,6 +7,7 @@
 #include "app/handbook.h"
 #include "model/record.h"
 #include "widgets/screen.h"
+#include "model/as568.h"
 #include "model/selection.h"
 
 class QLabel;
@@ -16,14 +17,16 @@ namespace glandwise {
 
 // The screen on which every analysis starts: five cross-section options, two gland-type
 // options, the seal inside diameter, the rod or housing diameter and the pressure, the
-// handbook button with its path box, OK and EXIT. A thin view over the selection logic of
-// the core: option clicks and OK read the widgets into one SelectionEntries, let the core
-// decide, and show the entries back. Constructing it is loading it: the path box shows the
-// stored handbook path.
+// handbook button with its path box, an AS568 size box, OK and EXIT. A thin view over the
+// selection logic of the core: option clicks, a chosen AS568 size and OK read the widgets
+// into one SelectionEntries, let the core decide, and show the entries back. Constructing
+// it is loading it: the path box shows the stored handbook path.
 class SelectionScreen : public MainScreen {
   Q_OBJECT
  public:
-  SelectionScreen(GlandRecord& record, HandbookLauncher& handbook, QWidget* parent = nullptr);
+  // `as568` supplies the sizes of the AS568 box (a table that could not be read refuses them).
+  SelectionScreen(GlandRecord& record, HandbookLauncher& handbook, const As568Load& as568,
+                  QWidget* parent = nullptr);
 
  signals:
   // OK passed every check and generated the standard gland of `kind`: hand over to its editor.
@@ -46,12 +49,16 @@ class SelectionScreen : public MainScreen {
   void buildCrossSectionGroup();
   void buildGlandTypeGroup();
   void buildRightColumn();
+  void buildAs568Box();
   void setFocusOrder();
 
   void chooseCrossSection(int index);
   void chooseGlandType(GlandKind kind);
   void pressOk();
   void pressHandbook();
+  // The AS568 box's text was entered: chooses that size through the core, as a person
+  // would choose its cross-section and type its inside diameter; or has it refused.
+  void chooseAs568();
   void readBoxes();
   void showEntries();
 
@@ -64,6 +71,9 @@ class SelectionScreen : public MainScreen {
   EntryRow housingDia_;       // lblBDM, txtBDM, lblBDMUnit (groove in the rod)
   EntryRow pressure_;         // lblPR, txtPR, lblPRUnit
   QLineEdit* handbookPath_ = nullptr;  // Text1: the handbook document's path
+  const As568Load& as568_;            // the AS568 sizes, or why they could not be read
+  QLineEdit* as568Box_ = nullptr;      // txtAS568: an AS568 dash number
+  QString as568Chosen_;                // the AS568 box's text when it was last acted on
 };
 
 }  // namespace glandwise

@@ -116,6 +116,7 @@ class Program {
       }
     });
     watchdog_.start(100);
+    flow_->setAs568TablePath(GLANDWISE_AS568_TABLE);
     flow_->start();
     settle();
   }

@@ -183,6 +183,7 @@ class ScreenTest : public QObject {
   void reviewButtonOpensOneWindowOnBothSheets();
   void reviewInputUpdatesAtOnceAndBadInputIsMarked();
   void sectionIsToScaleAndLimitLinesWhereTheyBelong();
+  void as568BoxChoosesTheOptionAndTypesTheId();
 };
 
 void ScreenTest::everyButtonLeadsToItsScreen() {
@@ -344,13 +345,16 @@ void ScreenTest::focusOrderAndSelectAllOnFocus() {
   QVERIFY(selection && QTest::qWaitForWindowActive(selection));
   QCOMPARE(QApplication::focusWidget(), child(selection, "txtID"));
   QCOMPARE(focusOrder(selection, "txtID"),
-           (QStringList{"txtID", "txtPDF", "txtBDM", "txtPR", "cmdHandbook", "cmdOk", "cmdExit", "opt007", "opt103",
-                        "opt139", "opt210", "opt275", "optRod", "optHousing", "Text1"}));
-  // Tab skips the disabled rod diameter; a box selects its whole text on focus.
+           (QStringList{"txtID", "txtAS568", "txtPDF", "txtBDM", "txtPR", "cmdHandbook", "cmdOk", "cmdExit", "opt007",
+                        "opt103", "opt139", "opt210", "opt275", "optRod", "optHousing", "Text1"}));
+  // Tab goes on to the AS568 box, then skips the disabled rod diameter; a box selects its
+  // whole text on focus.
   QVERIFY(Program::act(selection, {"optRod", "txtID=1.375", "txtBDM=2.25"}));
   auto* seal = child<QLineEdit>(selection, "txtID");
   seal->setFocus(Qt::TabFocusReason);
   QTest::keyClick(seal, Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), child(selection, "txtAS568"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   auto* housing = child<QLineEdit>(selection, "txtBDM");
   QCOMPARE(QApplication::focusWidget(), housing);
   QCOMPARE(housing->selectedText(), QStringLiteral("2.25"));
@@ -621,6 +625,40 @@ void ScreenTest::sectionIsToScaleAndLimitLinesWhereTheyBelong() {
   QVERIFY2(!lines.isEmpty(), "no limit line");
   for (int x : lines) QVERIFY(std::abs(x - axis.xOf(10)) <= 1.5 || std::abs(x - axis.xOf(30)) <= 1.5);
   QVERIFY(lines.front() < axis.xOf(20) && lines.back() > axis.xOf(20));
+}
+
+// Types a dash number into the AS568 box and enters it.
+void chooseAs568(QWidget* selection, const QString& dash) {
+  QVERIFY(Program::act(selection, {"txtAS568=" + dash}));
+  QTest::keyClick(child(selection, "txtAS568"), Qt::Key_Return);
+  Program::settle();
+}
+
+// Catches a size that does not click its option or type its ID, a size that changes the
+// OK sequence or is lost to the review, and a bad size or an unreadable table that crashes
+// or passes silently.
+void ScreenTest::as568BoxChoosesTheOptionAndTypesTheId() {
+  Program program;
+  QWidget* selection = program.walk({{"cmdOk"}});
+  chooseAs568(selection, "2-214");
+  QVERIFY(child<QRadioButton>(selection, "opt139")->isChecked());
+  QCOMPARE(child<QLineEdit>(selection, "txtID")->text(), QStringLiteral("0.984"));
+  QWidget* sheet = program.walk({{"optRod", "txtBDM=1.25", "txtPR=600", "cmdOk"}, {"cmdOk"}, {"cmdReview"}});
+  QVERIFY(sheet && program.flow().reviewWindow());
+  QVERIFY(labelText(program.flow().reviewWindow(), "lblGland").endsWith("AS568 -214"));
+  QCOMPARE(program.fake.log, QStringList());
+
+  for (const auto& [table, dash, says] : {std::tuple{GLANDWISE_AS568_TABLE, "999", "not an AS568 size"},
+                                          {GLANDWISE_AS568_TABLE, "901", "not one of the five"},
+                                          {"/no/such/as568.csv", "214", "not available"}}) {
+    Program other;
+    other.flow().setAs568TablePath(table);
+    selection = other.walk({{"cmdOk"}});
+    chooseAs568(selection, dash);
+    QVERIFY2(other.message().contains(says), qPrintable(other.message()));
+    QCOMPARE(other.fake.log, QStringList{"beep"});
+    QCOMPARE(child<QLineEdit>(selection, "txtID")->text(), QStringLiteral("0"));
+  }
 }
 
 QTEST_MAIN(ScreenTest)
