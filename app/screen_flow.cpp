@@ -114,6 +114,9 @@ void ScreenFlow::openReview() {
     ReviewWindow& window = review_.load(record_, sheet.side(), table.table ? &*table.table : nullptr,
                                         platform_.settings);
     connect(&window, &ReviewWindow::dismissed, this, [this] { review_.unload(); });
+    connect(&window, &ReviewWindow::printRequested, this, [this, &window] {
+      printReviewPage(window.page(), window, platform_.printDialog, platform_.messageBoxes);
+    });
   }
   bringToFront(*review_.get());
 }

@@ -29,7 +29,49 @@ std::string statisticsFigure(const StatisticsReview& s) {
          fixed(s.abovePercent, 2, " % above");
 }
 
+// A figure as the user typed it: no trailing zeros.
+std::string plain(double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%g", value);
+  return text;
+}
+
 }  // namespace
+
+std::string_view compoundName(Compound compound) {
+  switch (compound) {
+    case Compound::Nbr: return "NBR (nitrile)";
+    case Compound::Fkm: return "FKM (fluorocarbon)";
+    case Compound::Epdm: return "EPDM";
+    case Compound::Silicone: return "Silicone";
+    case Compound::Custom: break;
+  }
+  return "Custom";
+}
+
+std::string_view metalName(Metal metal) {
+  switch (metal) {
+    case Metal::CarbonSteel: return "Carbon steel";
+    case Metal::StainlessSteel: return "Stainless steel";
+    case Metal::Aluminium: return "Aluminium";
+    case Metal::Custom: break;
+  }
+  return "Custom";
+}
+
+std::string reviewInputsText(const ReviewInputs& in, const StretchReview& stretch) {
+  std::string text = "Hardness " + std::to_string(in.hardness) + " Shore A; compound " +
+                     std::string(compoundName(in.compound));
+  if (in.compound == Compound::Custom) text += " (" + plain(in.alphaSealPerF) + " per °F)";
+  text += "; metal " + std::string(metalName(in.metal));
+  if (in.metal == Metal::Custom) text += " (" + plain(in.alphaMetalPerF) + " per °F)";
+  text += "; temperature " + plain(in.tempMinF) + " to " + plain(in.tempMaxF) + " °F; fluid swell " +
+          plain(in.swellPercent) + " %; groove bottom radius " + plain(in.grooveRadius) +
+          " inch; squeeze limits " + plain(in.squeezeMinPercent) + " to " + plain(in.squeezeMaxPercent) +
+          " %; seal ID tolerance ";
+  text += stretch.known ? "± " + plain(stretch.sealIdTolerance) + " inch (" + stretch.toleranceSource + ")" : "none";
+  return text + ".";
+}
 
 std::vector<ReviewRow> reviewRows(const Review& r) {
   return {

@@ -1,5 +1,5 @@
 #pragma once
-// The review as rows of a table, for the screen and the printed page alike.
+// The review in words: rows of a table and its inputs, for the screen and the printed page.
 
 #include <string>
 #include <vector>
@@ -18,5 +18,12 @@ struct ReviewRow {
 
 // The six checks in order: fill, extrusion, stretch, temperature, swell, statistics.
 std::vector<ReviewRow> reviewRows(const Review& review);
+
+// The names people read: "NBR (nitrile)", "Stainless steel".
+std::string_view compoundName(Compound compound);
+std::string_view metalName(Metal metal);
+
+// The review's inputs in one paragraph, with the seal ID tolerance the stretch used.
+std::string reviewInputsText(const ReviewInputs& inputs, const StretchReview& stretch);
 
 }  // namespace glandwise

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <functional>
 
 namespace glandwise {
 namespace {
@@ -33,13 +34,12 @@ namespace {
 enum class Painted { Done, NotStarted, Failed };
 
 // Records the sheet as drawing commands, not pixels, so that the text stays text on the
-// page, and plays them onto the page of `device` (of `resolution` dots per inch).
-Painted paintSheet(QWidget& sheet, QPagedPaintDevice& device, int resolution) {
+// page, and plays them with the active `painter` onto the page of `device` (of
+// `resolution` dots per inch).
+void drawSheet(QPainter& painter, QWidget& sheet, QPagedPaintDevice& device, int resolution) {
   QPicture picture;
   sheet.render(&picture, QPoint(), QRegion(), QWidget::DrawChildren);
-
-  QPainter painter;
-  if (!painter.begin(&device)) return Painted::NotStarted;
+  painter.save();
   // Playing the picture scales it from the screen's resolution to the device's: the
   // sheet's natural size. Shrink it only when the page is smaller than the sheet.
   const QRect page = device.pageLayout().paintRectPixels(resolution);
@@ -49,19 +49,39 @@ Painted paintSheet(QWidget& sheet, QPagedPaintDevice& device, int resolution) {
   painter.translate((page.width() - printed.width() * fit) / 2, (page.height() - printed.height() * fit) / 2);
   painter.scale(fit, fit);
   painter.drawPicture(0, 0, picture);
+  painter.restore();
+}
+
+// Paints onto `device` with `draw`, between beginning and ending the painter.
+Painted paintPage(QPagedPaintDevice& device, const std::function<void(QPainter&)>& draw) {
+  QPainter painter;
+  if (!painter.begin(&device)) return Painted::NotStarted;
+  draw(painter);
   return painter.end() ? Painted::Done : Painted::Failed;
 }
 
-}  // namespace
-
-QString renderSheetPage(QWidget& sheet, QPrinter& printer) {
-  const Painted painted = paintSheet(sheet, printer, printer.resolution());
+// What went wrong on `printer`, in words a person understands; empty when nothing did.
+QString printFailure(Painted painted, QPrinter& printer) {
   if (painted == Painted::NotStarted)
     return QStringLiteral("The printer could not be started. Check that a printer is installed and "
                           "available, or print to a PDF file instead.");
   if (painted == Painted::Failed || printer.printerState() == QPrinter::Error)
     return QStringLiteral("The printer reported an error while printing the page.");
   return {};
+}
+
+PrintOutcome reportFailure(const QString& failure, MessageBoxes& messageBoxes) {
+  if (failure.isEmpty()) return PrintOutcome::Printed;
+  messageBoxes.notify(("The report could not be printed.\n\n" + failure).toStdString());
+  return PrintOutcome::Failed;
+}
+
+}  // namespace
+
+QString renderSheetPage(QWidget& sheet, QPrinter& printer) {
+  const int resolution = printer.resolution();
+  return printFailure(
+      paintPage(printer, [&](QPainter& painter) { drawSheet(painter, sheet, printer, resolution); }), printer);
 }
 
 PrintOutcome printReport(QWidget& sheet, PrintDialog& dialog, MessageBoxes& messageBoxes) {
@@ -72,12 +92,19 @@ PrintOutcome printReport(QWidget& sheet, PrintDialog& dialog, MessageBoxes& mess
     if (!dialog.choosePrinter(printer, &sheet)) return PrintOutcome::Cancelled;
     failure = renderSheetPage(sheet, printer);
   }
-  if (failure.isEmpty()) return PrintOutcome::Printed;
-  messageBoxes.notify(("The report could not be printed.\n\n" + failure).toStdString());
-  return PrintOutcome::Failed;
+  return reportFailure(failure, messageBoxes);
 }
 
-QByteArray reportPdf(QWidget& sheet) {
+PrintOutcome printReviewPage(const ReviewPage& page, QWidget& window, PrintDialog& dialog, MessageBoxes& messageBoxes) {
+  QPrinter printer(QPrinter::HighResolution);
+  if (!dialog.choosePrinter(printer, &window)) return PrintOutcome::Cancelled;
+  const int resolution = printer.resolution();
+  const Painted painted =
+      paintPage(printer, [&](QPainter& painter) { drawReviewPage(painter, printer, resolution, page); });
+  return reportFailure(printFailure(painted, printer), messageBoxes);
+}
+
+QByteArray reportPdf(QWidget& sheet, const ReviewPage* review) {
   HiddenSheetButtons hidden(sheet);
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
@@ -86,7 +113,11 @@ QByteArray reportPdf(QWidget& sheet) {
     pdf.setPageSize(QPageSize(QPageSize::Letter));
     pdf.setResolution(kReportResolution);
     pdf.setCreator(QStringLiteral("Glandwise"));
-    if (paintSheet(sheet, pdf, pdf.resolution()) != Painted::Done) return {};
+    const Painted painted = paintPage(pdf, [&](QPainter& painter) {
+      drawSheet(painter, sheet, pdf, kReportResolution);
+      if (review && pdf.newPage()) drawReviewPage(painter, pdf, kReportResolution, *review);
+    });
+    if (painted != Painted::Done) return {};
   }  // the writer finishes the file as it goes
   return buffer.data();
 }

@@ -1,11 +1,13 @@
 #pragma once
-// The printed report: a results sheet's client area, without its buttons, on one page.
+// The printed report: a results sheet's client area, without its buttons, on one page, and
+// the printed design review.
 
 #include <QByteArray>
 #include <QString>
 
 #include "platform/platform.h"
 #include "platform/print_dialog.h"
+#include "results/review_page.h"
 
 class QPrinter;
 class QWidget;
@@ -44,9 +46,14 @@ enum class PrintOutcome { Printed, Cancelled, Failed };
 // notice. The record is not touched.
 PrintOutcome printReport(QWidget& sheet, PrintDialog& dialog, MessageBoxes& messageBoxes);
 
-// The sheet, without its buttons, as a one-page PDF document (US Letter) made in memory,
-// as PRINT REPORT prints it; empty if it could not be drawn.
-QByteArray reportPdf(QWidget& sheet);
+// The review window's PRINT: lets the user choose a printer and prints the review as one
+// page. Cancel prints nothing; a failure is told in a notice.
+PrintOutcome printReviewPage(const ReviewPage& page, QWidget& window, PrintDialog& dialog, MessageBoxes& messageBoxes);
+
+// The sheet, without its buttons, as a PDF document (US Letter) made in memory, as PRINT
+// REPORT prints it, with the review page as its second page when one is given; empty if it
+// could not be drawn.
+QByteArray reportPdf(QWidget& sheet, const ReviewPage* review = nullptr);
 
 // Dots per inch of the PDF reports, as of a high-resolution printer.
 inline constexpr int kReportResolution = 1200;

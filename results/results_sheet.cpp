@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/sheet.h"
+#include "results/review_page.h"
 #include "widgets/artwork.h"
 #include "widgets/controls.h"
 
@@ -360,8 +361,7 @@ void ResultsSheet::buildButtons() {
 void ResultsSheet::load(GlandRecord& record) {
   const std::vector<SheetLabel> labels = fillSheet(record, side_);
   for (std::size_t i = 0; i < labels.size(); ++i) values_[i]->setText(QString::fromStdString(labels[i].caption));
-  const QString today = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
-  date_->setText(QString::fromStdString(sheetDateCaption(today.toStdString())));
+  date_->setText(QString::fromStdString(sheetDateCaption(todayText().toStdString())));
 }
 
 }  // namespace glandwise

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "model/numbers.h"
@@ -43,24 +44,7 @@ constexpr std::array<BoxShown, kReviewBoxCount> kBoxes{{
 }};
 
 constexpr std::array<int, 3> kHardnesses{70, 80, 90};
-constexpr const char* kCompoundNames[] = {"NBR (nitrile)", "FKM (fluorocarbon)", "EPDM", "Silicone", "Custom"};
-constexpr const char* kMetalNames[] = {"Carbon steel", "Stainless steel", "Aluminium", "Custom"};
 constexpr const char* kCheckNames[] = {"Fill", "Extrusion", "Stretch", "Temperature", "Swell", "Statistics"};
-
-// The badge's words and colours by verdict; the words carry it in grey print.
-struct VerdictLook {
-  const char* words;
-  QColor background;
-  QColor text;  // of the words on the background
-};
-VerdictLook verdictLook(Verdict verdict) {
-  switch (verdict) {
-    case Verdict::Pass: return {"PASS", QColor(0x2e, 0x7d, 0x32), Qt::white};
-    case Verdict::Caution: return {"CAUTION", QColor(0xf9, 0xa8, 0x25), Qt::black};
-    case Verdict::Fail: break;
-  }
-  return {"FAIL", QColor(0xc6, 0x28, 0x28), Qt::white};
-}
 
 // The colour of problems and of the box they are about.
 const QColor kProblemText(0xc6, 0x28, 0x28);
@@ -89,6 +73,15 @@ QLabel* addLabel(QGridLayout* grid, const QString& name, const QString& text, in
 
 }  // namespace
 
+VerdictLook verdictLook(Verdict verdict) {
+  switch (verdict) {
+    case Verdict::Pass: return {"PASS", QColor(0x2e, 0x7d, 0x32), Qt::white};
+    case Verdict::Caution: return {"CAUTION", QColor(0xf9, 0xa8, 0x25), Qt::black};
+    case Verdict::Fail: break;
+  }
+  return {"FAIL", QColor(0xc6, 0x28, 0x28), Qt::white};
+}
+
 QString glandIdentity(const GlandRecord& record, const GlandSide& side, const Review& review) {
   QString identity = side.kind == GlandKind::RodGroove ? QStringLiteral("Groove in Rod") : QStringLiteral("Groove in Housing");
   identity += QStringLiteral(", cross-section %1 inch, seal ID %2 inch")
@@ -103,9 +96,15 @@ ReviewWindow::ReviewWindow(const GlandRecord& record, const GlandSide& side, con
   setObjectName(QStringLiteral("frmReview"));
   setWindowTitle(QStringLiteral("%1 - Design Review").arg(QString::fromUtf8(kWindowCaption)));
   auto* layout = new QVBoxLayout(this);
+  auto* heading = new QHBoxLayout;
   gland_ = new QLabel;
   gland_->setObjectName(QStringLiteral("lblGland"));
-  layout->addWidget(gland_);
+  heading->addWidget(gland_, 1);
+  auto* print = new QPushButton(QStringLiteral("PRINT"));
+  print->setObjectName(QStringLiteral("cmdPrint"));
+  connect(print, &QPushButton::clicked, this, &ReviewWindow::printRequested);
+  heading->addWidget(print);
+  layout->addLayout(heading);
   layout->addWidget(buildInputs());
   loadSettings();
   badge_ = new QLabel;
@@ -134,8 +133,11 @@ QWidget* ReviewWindow::buildInputs() {
   QStringList hardnesses;
   for (int hardness : kHardnesses) hardnesses << QString::number(hardness);
   hardness_ = makeCombo(inputs, "cboHardness", hardnesses);
-  compound_ = makeCombo(inputs, "cboCompound", QStringList(std::begin(kCompoundNames), std::end(kCompoundNames)));
-  metal_ = makeCombo(inputs, "cboMetal", QStringList(std::begin(kMetalNames), std::end(kMetalNames)));
+  QStringList compounds, metals;
+  for (int c = 0; c <= int(Compound::Custom); ++c) compounds << toQString(compoundName(Compound(c)));
+  for (int m = 0; m <= int(Metal::Custom); ++m) metals << toQString(metalName(Metal(m)));
+  compound_ = makeCombo(inputs, "cboCompound", compounds);
+  metal_ = makeCombo(inputs, "cboMetal", metals);
   struct ComboShown {
     const char* caption;
     QComboBox* combo;

@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 
+#include <QColor>
 #include <QWidget>
 
 #include "model/as568.h"
@@ -12,6 +13,7 @@
 #include "model/review.h"
 #include "model/review_form.h"
 #include "platform/platform.h"
+#include "results/review_page.h"
 #include "results/review_plots.h"
 
 class QComboBox;
@@ -20,7 +22,7 @@ class QLineEdit;
 
 namespace glandwise {
 
-// The live design review of the analysed gland: the review inputs at the top, the overall
+// The live design review of the analysed gland: its identity and PRINT, the review inputs, the overall
 // verdict as a badge in words and colour, one row per check with its figure, verdict and
 // rule, and below them the gland's section to scale and the histogram of its squeeze. Every change of an input reads the form through the core and, when it is
 // usable, reviews the gland again at once; a box that cannot be used is marked and says
@@ -39,10 +41,13 @@ class ReviewWindow : public QWidget {
   const Review& review() const { return review_; }
   const GlandRecord& gland() const { return record_; }
   const GlandSide& side() const { return *side_; }
+  // The review shown as its printed page, dated today.
+  ReviewPage page() const { return {record_, *side_, review_, inputs_, todayText()}; }
 
  signals:
   // The window frame's close or Escape: the window asks to be unloaded.
   void dismissed();
+  void printRequested();  // PRINT
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -77,6 +82,15 @@ class ReviewWindow : public QWidget {
   GlandDrawing* drawing_ = nullptr;
   SqueezeHistogram* histogram_ = nullptr;
 };
+
+// How a verdict is shown: in words, so that it reads in grey print and without colour
+// vision, on its colour.
+struct VerdictLook {
+  const char* words;  // "PASS", "CAUTION", "FAIL"
+  QColor background;
+  QColor text;        // of the words on the background
+};
+VerdictLook verdictLook(Verdict verdict);
 
 // The gland's identity in one line: gland type, cross-section, seal ID and AS568 size.
 QString glandIdentity(const GlandRecord& record, const GlandSide& side, const Review& review);

@@ -184,6 +184,7 @@ class ScreenTest : public QObject {
   void reviewInputUpdatesAtOnceAndBadInputIsMarked();
   void sectionIsToScaleAndLimitLinesWhereTheyBelong();
   void as568BoxChoosesTheOptionAndTypesTheId();
+  void reviewPrintsOnePageCancelPrintsNothing();
 };
 
 void ScreenTest::everyButtonLeadsToItsScreen() {
@@ -638,27 +639,58 @@ void chooseAs568(QWidget* selection, const QString& dash) {
 // OK sequence or is lost to the review, and a bad size or an unreadable table that crashes
 // or passes silently.
 void ScreenTest::as568BoxChoosesTheOptionAndTypesTheId() {
-  Program program;
-  QWidget* selection = program.walk({{"cmdOk"}});
-  chooseAs568(selection, "2-214");
-  QVERIFY(child<QRadioButton>(selection, "opt139")->isChecked());
-  QCOMPARE(child<QLineEdit>(selection, "txtID")->text(), QStringLiteral("0.984"));
-  QWidget* sheet = program.walk({{"optRod", "txtBDM=1.25", "txtPR=600", "cmdOk"}, {"cmdOk"}, {"cmdReview"}});
-  QVERIFY(sheet && program.flow().reviewWindow());
-  QVERIFY(labelText(program.flow().reviewWindow(), "lblGland").endsWith("AS568 -214"));
-  QCOMPARE(program.fake.log, QStringList());
-
+  {
+    Program program;
+    QWidget* selection = program.walk({{"cmdOk"}});
+    chooseAs568(selection, "2-214");
+    QVERIFY(child<QRadioButton>(selection, "opt139")->isChecked());
+    QCOMPARE(child<QLineEdit>(selection, "txtID")->text(), QStringLiteral("0.984"));
+    QWidget* sheet = program.walk({{"optRod", "txtBDM=1.25", "txtPR=600", "cmdOk"}, {"cmdOk"}, {"cmdReview"}});
+    QVERIFY(sheet && program.flow().reviewWindow());
+    QVERIFY(labelText(program.flow().reviewWindow(), "lblGland").endsWith("AS568 -214"));
+    QCOMPARE(program.fake.log, QStringList());
+  }
   for (const auto& [table, dash, says] : {std::tuple{GLANDWISE_AS568_TABLE, "999", "not an AS568 size"},
                                           {GLANDWISE_AS568_TABLE, "901", "not one of the five"},
                                           {"/no/such/as568.csv", "214", "not available"}}) {
     Program other;
     other.flow().setAs568TablePath(table);
-    selection = other.walk({{"cmdOk"}});
+    QWidget* selection = other.walk({{"cmdOk"}});
     chooseAs568(selection, dash);
     QVERIFY2(other.message().contains(says), qPrintable(other.message()));
     QCOMPARE(other.fake.log, QStringList{"beep"});
     QCOMPARE(child<QLineEdit>(selection, "txtID")->text(), QStringLiteral("0"));
   }
+}
+
+// Catches a review PRINT that prints more or less than the one page, leaves out the
+// gland's identity, verdicts or inputs, prints on Cancel or fails silently.
+void ScreenTest::reviewPrintsOnePageCancelPrintsNothing() {
+  REQUIRE_ENVIRONMENT(!QStandardPaths::findExecutable("pdfinfo").isEmpty() &&
+                          !QStandardPaths::findExecutable("pdftotext").isEmpty(),
+                      "pdfinfo or pdftotext (poppler-utils)");
+  Program program;
+  QWidget* selection = program.walk({{"cmdOk"}});
+  chooseAs568(selection, "214");
+  QVERIFY(program.walk({{"optRod", "txtBDM=1.25", "txtPR=600", "cmdOk"}, {"cmdOk"}, {"cmdReview"}}));
+  QWidget* review = program.flow().reviewWindow();
+  QTemporaryDir folder;
+  program.fake.printTo = folder.filePath("review.pdf");
+  program.fake.cancelPrinting = true;
+  QVERIFY(Program::act(review, {"cmdPrint"}));
+  QVERIFY(!QFile::exists(program.fake.printTo));
+
+  program.fake.cancelPrinting = false;
+  QVERIFY(Program::act(review, {"cmdPrint"}));
+  QVERIFY(toolOutput("pdfinfo", {program.fake.printTo}).contains(QRegularExpression("Pages: +1\n")));
+  const QString text = toolOutput("pdftotext", {program.fake.printTo, "-"}).simplified();
+  for (const char* shown : {"Design Review", "Groove in Rod, cross-section 0.139 inch, seal ID 0.984 inch, AS568 -214",
+                            "Date:", "Overall: CAUTION", "Squeeze statistics", "Hardness 70 Shore A"})
+    QVERIFY2(text.contains(shown), shown);
+
+  program.fake.printTo = folder.filePath("no such folder/review.pdf");
+  QVERIFY(Program::act(review, {"cmdPrint"}));
+  QCOMPARE(kinds(program.fake.log), (QStringList{"print dialog", "print dialog", "print dialog", "notice"}));
 }
 
 QTEST_MAIN(ScreenTest)

@@ -1,0 +1,32 @@
+#pragma once
+// The printed design review: one page with the gland's identity, the verdict, the checks,
+// the section drawing, the squeeze histogram and the inputs.
+
+#include <QString>
+
+#include "model/gland_side.h"
+#include "model/record.h"
+#include "model/review.h"
+
+class QPainter;
+class QPagedPaintDevice;
+
+namespace glandwise {
+
+// What the review page shows.
+struct ReviewPage {
+  const GlandRecord& record;  // the analysed gland
+  const GlandSide& side;
+  const Review& review;
+  const ReviewInputs& inputs;  // the inputs of `review`
+  QString date;                // the day it is printed, as the user writes dates
+};
+
+// Today's date in the user's short form, as the results sheet shows it.
+QString todayText();
+
+// Draws the page onto the current page of `device` (of `resolution` dots per inch) with an
+// active `painter`, within the page margins.
+void drawReviewPage(QPainter& painter, QPagedPaintDevice& device, int resolution, const ReviewPage& page);
+
+}  // namespace glandwise
