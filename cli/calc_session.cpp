@@ -77,8 +77,10 @@ SessionResult runSession(const GlandInput& input, const SessionOptions& options)
     return result;
 
   result.sheet = fillSheet(record, side);
-  if (options.review || input.review)
-    result.review = reviewGland(record, side, input.review.value_or(ReviewInputs{}), options.as568);
+  if (options.review || input.review) {
+    result.reviewInputs = input.review.value_or(ReviewInputs{});
+    result.review = reviewGland(record, side, *result.reviewInputs, options.as568);
+  }
   result.outcome = SessionOutcome::Results;
   result.screen = Screen::Results;
   return result;

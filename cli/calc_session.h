@@ -44,6 +44,7 @@ struct SessionResult {
   GlandRecord record;                    // the record as the session left it
   std::vector<SheetLabel> sheet;         // the results sheet's value labels; empty unless Results
   std::optional<Review> review;          // the design review, when asked for and Results
+  std::optional<ReviewInputs> reviewInputs;  // the inputs of `review`
 };
 
 // What every session of a run shares.

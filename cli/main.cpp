@@ -142,12 +142,12 @@ bool validUtf8(std::string_view text) {
   return true;
 }
 
-// What --report-dir needs while the batch runs: the folder made, an offscreen application
+// What --report-dir needs while the batch runs (with --review, the review pages): the folder made, an offscreen application
 // for the widgets that draw the reports, and the writer.
 class ReportSetup {
  public:
   // Returns false (and says why) when the folder cannot be made.
-  bool start(const std::string& directory, char* programName) {
+  bool start(const std::string& directory, bool reviewPages, char* programName) {
     if (!validUtf8(directory)) {
       std::cerr << "glandwise-calc: the report folder's name is not valid UTF-8 text, which the output "
                    "could not name: choose another folder\n";
@@ -165,7 +165,7 @@ class ReportSetup {
     glandwise::provideRuntimeDirectory();
     argv_[0] = programName;
     application_ = std::make_unique<QApplication>(argc_, argv_);
-    writer_.emplace(directory);
+    writer_.emplace(directory, reviewPages);
     return true;
   }
   glandwise::calc::ReportWriter* writer() { return writer_ ? &*writer_ : nullptr; }
@@ -194,7 +194,8 @@ int main(int argc, char** argv) {
 #ifdef GLANDWISE_WITH_REPORTS
   std::string reportDirectory;
   app.add_option("--report-dir", reportDirectory,
-                 "write a one-page PDF report of every results line into this folder (made if missing), "
+                 "write a one-page PDF report of every results line into this folder (made if missing; "
+                 "with --review the review page is its second page), "
                  "named line-N.pdf, and add its path to the line's object as \"report\"; an existing "
                  "report of the same name (a file or a link) is replaced, never written through, and a "
                  "report that cannot be written whole leaves no file behind");
@@ -233,7 +234,7 @@ int main(int argc, char** argv) {
 #ifdef GLANDWISE_WITH_REPORTS
   ReportSetup reports;
   if (!reportDirectory.empty()) {
-    if (!reports.start(reportDirectory, argv[0])) return kExitUnusableArguments;
+    if (!reports.start(reportDirectory, options.session.review, argv[0])) return kExitUnusableArguments;
     options.reports = reports.writer();
   }
 #endif

@@ -1,8 +1,11 @@
 #include "cli/pdf_reports.h"
 
+#include <optional>
+
 #include "cli/replace_file.h"
 #include "model/gland_side.h"
 #include "results/report.h"
+#include "results/review_page.h"
 #include "results/results_sheet.h"
 
 namespace glandwise::calc {
@@ -12,8 +15,11 @@ ReportFile PdfReportWriter::write(std::size_t lineNumber, const SessionResult& r
   // The sheet rounds its record in place as it loads; the session's record is already
   // rounded so, and rounding again changes nothing.
   GlandRecord record = result.record;
-  ResultsSheet sheet(record, glandSide(*result.glandType));
-  const QByteArray pdf = reportPdf(sheet);
+  const GlandSide& side = glandSide(*result.glandType);
+  ResultsSheet sheet(record, side);
+  std::optional<ReviewPage> review;
+  if (reviewPages_ && result.review) review.emplace(record, side, *result.review, *result.reviewInputs, todayText());
+  const QByteArray pdf = reportPdf(sheet, review ? &*review : nullptr);
   std::string error = pdf.isEmpty() ? "the report page could not be drawn"
                                     : replaceFile(directory_, name, {pdf.constData(), std::size_t(pdf.size())});
   if (!error.empty()) {

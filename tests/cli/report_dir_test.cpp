@@ -60,6 +60,30 @@ TEST(ReportDir, WritesOneOnePageReportPerResultsLine) {
   fs::remove_all(folder.parent_path());
 }
 
+// Catches --review that leaves the review page out, puts it first or blank, and a review
+// page added without --review.
+TEST(ReportDir, ReviewAddsTheReviewPageSecond) {
+  if (std::system("command -v pdfinfo >/dev/null && command -v pdftotext >/dev/null") != 0) {
+    if (std::getenv("CI")) FAIL() << "pdfinfo and pdftotext (poppler-utils, scripts/setup.sh) are missing";
+    GTEST_SKIP() << "pdfinfo and pdftotext (poppler-utils, scripts/setup.sh) are missing: reports not checked";
+  }
+  const fs::path folder = fs::temp_directory_path() / ("glandwise_review_" + std::to_string(::getpid()));
+  const std::string line = R"(echo '{"as568": "-214", "gland": "rod", "housing": "1.25", "pressure": "600"}' | )";
+  const std::string report = (folder / "line-1.pdf").string();
+  for (const bool review : {true, false}) {
+    ASSERT_EQ(runShell(line + calc_test::kCalc + (review ? "--review " : "") + "--report-dir '" + folder.string() + "'").first, 0);
+    EXPECT_NE(runShell("pdfinfo '" + report + "'").second.find(review ? "Pages:           2\n" : "Pages:           1\n"),
+              std::string::npos);
+  }
+  ASSERT_EQ(runShell(line + calc_test::kCalc + "--review --report-dir '" + folder.string() + "'").first, 0);
+  const std::string first = unspaced(runShell("pdftotext -l 1 '" + report + "' -").second);
+  const std::string second = unspaced(runShell("pdftotext -f 2 '" + report + "' -").second);
+  EXPECT_NE(first.find("Glandwise-Results"), std::string::npos);
+  EXPECT_NE(second.find("Glandwise-DesignReview"), std::string::npos);
+  EXPECT_NE(second.find("AS568-214"), std::string::npos);
+  fs::remove_all(folder);
+}
+
 // Catches a report written through a planted link (overwriting what it points to), a report
 // that cannot replace what stands in its way reported as written, and a report cut short by
 // a full disk left behind as a partial file or reported as written.
