@@ -73,6 +73,8 @@ void ScreenFlow::openResultsSheet() {
   connect(&sheet, &ResultsSheet::handbookRequested, this,
           [this] { handbook_.pressOnOtherScreen(sheetHandbookDialog_); });
   connect(&sheet, &MainScreen::exitRequested, this, &ScreenFlow::endProgram);
+  // A review window left open, as the help dialogs are, follows the gland on the new sheet.
+  if (ReviewWindow* review = review_.get()) review->showGland(record_, editor.side());
   bringToFront(sheet);
 }
 

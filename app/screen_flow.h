@@ -28,7 +28,8 @@ namespace glandwise {
 // and only hidden; an editor is loaded anew from the selection screen, so it shows a
 // fresh standard gland, and only hidden while its results sheet is up, so EDIT finds it
 // as the user left it. Refusals go to the message dialog; Help buttons open the
-// information dialogs, raising one that is already open. Every EXIT and every main
+// information dialogs and DESIGN REVIEW the review window, raising one that is already
+// open; EDIT and BACK leave them open. Every EXIT and every main
 // screen's window-frame close ends the program at once through the end-program hook.
 class ScreenFlow : public QObject {
   Q_OBJECT

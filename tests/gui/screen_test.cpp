@@ -524,8 +524,9 @@ void ScreenTest::messageBoxesAnswerAsPressed() {
   }
 }
 
-// Catches a review window loaded twice, one not raised by a second press, one left loaded
-// after its window frame's close, and a sheet without the button.
+// Catches a review window loaded twice, one not raised by a second press, one that keeps
+// the old gland on the next sheet, one left loaded after its window frame's close, and a
+// sheet without the button.
 void ScreenTest::reviewButtonOpensOneWindowOnBothSheets() {
   for (const GlandRun& run : {kRodRun, kHousingRun}) {
     Program program;
@@ -540,6 +541,8 @@ void ScreenTest::reviewButtonOpensOneWindowOnBothSheets() {
     QTRY_COMPARE(QApplication::activeWindow(), review.data());
     QCOMPARE(duplicateWindows(), QStringList());
     QCOMPARE(labelText(review, "lblGland").section(',', 0, 0), labelText(sheet, "lblGCV").chopped(1));
+    QVERIFY(program.walk({{"cmdEdit"}, {"txtECC=0.002", "cmdOk"}}) && review);  // EDIT leaves it open
+    QCOMPARE(review->gland().ECC, 0.002f);
     review->close();
     Program::settle();
     QVERIFY2(review.isNull(), "the window frame's close unloads the window");
