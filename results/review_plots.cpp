@@ -106,9 +106,15 @@ void drawDimensions(QPainter& p, const SectionMap& m, const GlandSection& s) {
   const double gapX = m.at(0, 0).x() - h / 2;
   dimension(p, QPointF(gapX, m.at(0, opposite).y()), QPointF(gapX, m.at(0, opposite + s.gap).y()),
             "gap " + inch(s.gap), Qt::AlignLeft);
+  const double partsX = m.at(0, 0).x() + h / 2;
+  const auto part = [&](double v, const QString& name) {
+    p.drawText(QRectF(partsX, m.at(0, v).y() - h / 2, m.at(m.extent.width, 0).x() - partsX, h), Qt::AlignLeft, name);
+  };
+  part(m.extent.body / 2, s.grooveInRod ? QStringLiteral("bore") : QStringLiteral("rod"));
+  part(m.extent.height - m.extent.body / 2, s.grooveInRod ? QStringLiteral("rod") : QStringLiteral("bore"));
   const QPointF sides = m.at(0, 0) - outside * 0.8;
   p.drawText(QRectF(sides.x(), sides.y() - h / 2, m.at(m.extent.width, 0).x() - sides.x(), h),
-             Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("unloaded side (pressure)"));
+             Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("unloaded side"));
   p.drawText(QRectF(sides.x(), sides.y() - h / 2, m.at(m.extent.width, 0).x() - sides.x(), h),
              Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("loaded side"));
 }
@@ -198,7 +204,7 @@ void paintSqueezeHistogram(QPainter& painter, const QRectF& area, const SqueezeP
 
 GlandDrawing::GlandDrawing(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("glandDrawing"));
-  setMinimumSize(380, 260);
+  setMinimumSize(360, 200);
 }
 
 void GlandDrawing::setSection(const GlandSection& section) {
@@ -213,7 +219,7 @@ void GlandDrawing::paintEvent(QPaintEvent*) {
 
 SqueezeHistogram::SqueezeHistogram(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("squeezeHistogram"));
-  setMinimumSize(380, 220);
+  setMinimumSize(360, 200);
 }
 
 void SqueezeHistogram::setPlot(const SqueezePlot& plot) {

@@ -26,9 +26,9 @@ inline const QColor kNominalSealColour{30, 90, 200};
 SectionLayout sectionLayout(QPainter& painter, const QRectF& area, const GlandSection& section);
 
 // Draws the gland cut through its axis to scale within `area`: the grooved part with its
-// bottom radii, the opposite part across the clearance gap, the seal at nominal (filled)
-// with its MMC and LMC outlines (dashed), dimension lines for gland height, groove width
-// and gap, and the unloaded (pressure) and loaded sides.
+// bottom radii, the opposite part across the clearance gap (each named), the seal at
+// nominal (filled) with its MMC and LMC outlines (dashed), dimension lines for gland
+// height, groove width and gap, and the unloaded (pressure) and loaded sides.
 void paintGlandSection(QPainter& painter, const QRectF& area, const GlandSection& section);
 
 // What the histogram shows: the Monte Carlo, its limits and the worst-case squeezes, %.

@@ -21,6 +21,7 @@ namespace glandwise {
 namespace {
 
 constexpr const char* kSettingsSection = "Review";
+constexpr int kMinimumWidth = 1240;  // the window's least width, px
 
 // One text box of the inputs: its control name, caption, unit and settings key (none for
 // the seal's tolerance, which belongs to the seal and is not kept).
@@ -124,7 +125,11 @@ ReviewWindow::ReviewWindow(const GlandRecord& record, const GlandSide& side, con
   pictures->addWidget(drawing_, 1);
   pictures->addWidget(histogram_, 1);
   layout->addLayout(pictures, 1);
-  update();
+  reviewAgain();
+  // Wide enough for every rule in at most two lines, and no larger than a laptop screen at
+  // 150 % scale.
+  setMinimumSize(std::max(minimumSizeHint().width(), kMinimumWidth), minimumSizeHint().height());
+  resize(minimumSize());
 }
 
 QWidget* ReviewWindow::buildInputs() {
@@ -154,7 +159,7 @@ QWidget* ReviewWindow::buildInputs() {
     grid->addWidget(combos[i].combo, row, column + 1);
     connect(combos[i].combo, &QComboBox::currentIndexChanged, this,
             [this, key = combos[i].settingsKey](int index) { save(key, QString::number(index)); });
-    connect(combos[i].combo, &QComboBox::currentIndexChanged, this, &ReviewWindow::update);
+    connect(combos[i].combo, &QComboBox::currentIndexChanged, this, &ReviewWindow::reviewAgain);
   }
   for (std::size_t i = 0; i < kBoxes.size(); ++i) {
     const auto [row, column] = place(int(combos.size() + i));
@@ -167,7 +172,7 @@ QWidget* ReviewWindow::buildInputs() {
     setColour(problems_[i], QPalette::WindowText, kProblemText);
     if (const char* key = kBoxes[i].settingsKey)
       connect(boxes_[i], &QLineEdit::textChanged, this, [this, key](const QString& text) { save(key, text); });
-    connect(boxes_[i], &QLineEdit::textChanged, this, &ReviewWindow::update);
+    connect(boxes_[i], &QLineEdit::textChanged, this, &ReviewWindow::reviewAgain);
   }
   grid->setColumnStretch(3, 1);
   grid->setColumnStretch(7, 1);
@@ -185,6 +190,7 @@ QWidget* ReviewWindow::buildChecks() {
     QFont bold = row[2]->font();
     bold.setBold(true);
     row[2]->setFont(bold);
+    row[3]->setWordWrap(true);  // a long rule takes two lines rather than a wider window
   }
   grid->setColumnStretch(3, 1);
   return checks;
@@ -219,10 +225,10 @@ ReviewForm ReviewWindow::form() const {
 void ReviewWindow::showGland(const GlandRecord& record, const GlandSide& side) {
   record_ = record;
   side_ = &side;
-  update();
+  reviewAgain();
 }
 
-void ReviewWindow::update() {
+void ReviewWindow::reviewAgain() {
   if (!badge_) return;  // still being built
   boxes_[std::size_t(ReviewBox::AlphaSeal)]->setEnabled(compound_->currentIndex() == int(Compound::Custom));
   boxes_[std::size_t(ReviewBox::AlphaMetal)]->setEnabled(metal_->currentIndex() == int(Metal::Custom));
@@ -258,6 +264,7 @@ void ReviewWindow::showReview() {
     rows_[r][1]->setText(toQString(rows[r].figure));
     rows_[r][2]->setText(QString::fromLatin1(verdictLook(rows[r].verdict).words));
     rows_[r][3]->setText(toQString(rows[r].reason));
+    rows_[r][3]->setToolTip(rows_[r][3]->text());
   }
 }
 

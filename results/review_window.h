@@ -61,7 +61,7 @@ class ReviewWindow : public QWidget {
   void save(const char* key, const QString& value);
   ReviewForm form() const;
   // Reads the form; reviews and shows the gland again when every box is usable.
-  void update();
+  void reviewAgain();
   void showProblems(const ReviewFormRead& read);
   void showReview();
 
