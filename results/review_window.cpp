@@ -45,6 +45,11 @@ constexpr std::array<BoxShown, kReviewBoxCount> kBoxes{{
 }};
 
 constexpr std::array<int, 3> kHardnesses{70, 80, 90};
+constexpr int kComboCount = 3;  // hardness, compound, metal: the inputs before the boxes
+
+// The inputs stand in two columns of six; each takes a caption, its control, its unit and
+// its problem. The grid row and first grid column of input `input`.
+std::pair<int, int> inputCell(int input) { return {input % 6, input / 6 * 4}; }
 constexpr const char* kCheckNames[] = {"Fill", "Extrusion", "Stretch", "Temperature", "Swell", "Statistics"};
 
 // The colour of problems and of the box they are about.
@@ -97,6 +102,20 @@ ReviewWindow::ReviewWindow(const GlandRecord& record, const GlandSide& side, con
   setObjectName(QStringLiteral("frmReview"));
   setWindowTitle(QStringLiteral("%1 - Design Review").arg(QString::fromUtf8(kWindowCaption)));
   auto* layout = new QVBoxLayout(this);
+  layout->addLayout(buildHeading());
+  layout->addWidget(buildInputs());
+  loadSettings();  // before the badge exists: nothing is saved or reviewed while loading
+  layout->addWidget(buildBadge());
+  layout->addWidget(buildChecks());
+  layout->addLayout(buildPictures(), 1);
+  reviewAgain();
+  // Wide enough for every rule in at most two lines, and no larger than a laptop screen at
+  // 150 % scale.
+  setMinimumSize(std::max(minimumSizeHint().width(), kMinimumWidth), minimumSizeHint().height());
+  resize(minimumSize());
+}
+
+QLayout* ReviewWindow::buildHeading() {
   auto* heading = new QHBoxLayout;
   gland_ = new QLabel;
   gland_->setObjectName(QStringLiteral("lblGland"));
@@ -105,9 +124,10 @@ ReviewWindow::ReviewWindow(const GlandRecord& record, const GlandSide& side, con
   print->setObjectName(QStringLiteral("cmdPrint"));
   connect(print, &QPushButton::clicked, this, &ReviewWindow::printRequested);
   heading->addWidget(print);
-  layout->addLayout(heading);
-  layout->addWidget(buildInputs());
-  loadSettings();
+  return heading;
+}
+
+QWidget* ReviewWindow::buildBadge() {
   badge_ = new QLabel;
   badge_->setObjectName(QStringLiteral("lblOverall"));
   badge_->setAlignment(Qt::AlignCenter);
@@ -117,24 +137,29 @@ ReviewWindow::ReviewWindow(const GlandRecord& record, const GlandSide& side, con
   badge_->setFont(large);
   badge_->setAutoFillBackground(true);
   badge_->setMargin(6);
-  layout->addWidget(badge_);
-  layout->addWidget(buildChecks());
+  return badge_;
+}
+
+QLayout* ReviewWindow::buildPictures() {
   auto* pictures = new QHBoxLayout;
   drawing_ = new GlandDrawing;
   histogram_ = new SqueezeHistogram;
   pictures->addWidget(drawing_, 1);
   pictures->addWidget(histogram_, 1);
-  layout->addLayout(pictures, 1);
-  reviewAgain();
-  // Wide enough for every rule in at most two lines, and no larger than a laptop screen at
-  // 150 % scale.
-  setMinimumSize(std::max(minimumSizeHint().width(), kMinimumWidth), minimumSizeHint().height());
-  resize(minimumSize());
+  return pictures;
 }
 
 QWidget* ReviewWindow::buildInputs() {
   auto* inputs = new QWidget;
   auto* grid = new QGridLayout(inputs);
+  addCombos(inputs, grid);
+  addBoxes(inputs, grid);
+  grid->setColumnStretch(3, 1);
+  grid->setColumnStretch(7, 1);
+  return inputs;
+}
+
+void ReviewWindow::addCombos(QWidget* inputs, QGridLayout* grid) {
   QStringList hardnesses;
   for (int hardness : kHardnesses) hardnesses << QString::number(hardness);
   hardness_ = makeCombo(inputs, "cboHardness", hardnesses);
@@ -148,21 +173,22 @@ QWidget* ReviewWindow::buildInputs() {
     QComboBox* combo;
     const char* settingsKey;
   };
-  const std::array<ComboShown, 3> combos{{{"Hardness (Shore A)", hardness_, "Hardness"},
-                                          {"Compound", compound_, "Compound"},
-                                          {"Metal", metal_, "Metal"}}};
-  // Two columns of inputs: each input takes its caption, control, unit and problem.
-  const auto place = [](int input) { return std::pair{input % 6, input / 6 * 4}; };
-  for (int i = 0; i < int(combos.size()); ++i) {
-    const auto [row, column] = place(i);
+  const std::array<ComboShown, kComboCount> combos{{{"Hardness (Shore A)", hardness_, "Hardness"},
+                                                    {"Compound", compound_, "Compound"},
+                                                    {"Metal", metal_, "Metal"}}};
+  for (int i = 0; i < kComboCount; ++i) {
+    const auto [row, column] = inputCell(i);
     addLabel(grid, {}, QString::fromUtf8(combos[i].caption), row, column);
     grid->addWidget(combos[i].combo, row, column + 1);
     connect(combos[i].combo, &QComboBox::currentIndexChanged, this,
             [this, key = combos[i].settingsKey](int index) { save(key, QString::number(index)); });
     connect(combos[i].combo, &QComboBox::currentIndexChanged, this, &ReviewWindow::reviewAgain);
   }
+}
+
+void ReviewWindow::addBoxes(QWidget* inputs, QGridLayout* grid) {
   for (std::size_t i = 0; i < kBoxes.size(); ++i) {
-    const auto [row, column] = place(int(combos.size() + i));
+    const auto [row, column] = inputCell(kComboCount + int(i));
     addLabel(grid, {}, QString::fromUtf8(kBoxes[i].caption), row, column);
     boxes_[i] = new SelectAllLineEdit(inputs);
     boxes_[i]->setObjectName(QString::fromLatin1(kBoxes[i].name));
@@ -174,9 +200,6 @@ QWidget* ReviewWindow::buildInputs() {
       connect(boxes_[i], &QLineEdit::textChanged, this, [this, key](const QString& text) { save(key, text); });
     connect(boxes_[i], &QLineEdit::textChanged, this, &ReviewWindow::reviewAgain);
   }
-  grid->setColumnStretch(3, 1);
-  grid->setColumnStretch(7, 1);
-  return inputs;
 }
 
 QWidget* ReviewWindow::buildChecks() {

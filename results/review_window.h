@@ -17,6 +17,8 @@
 #include "results/review_plots.h"
 
 class QComboBox;
+class QGridLayout;
+class QLayout;
 class QLabel;
 class QLineEdit;
 
@@ -54,8 +56,13 @@ class ReviewWindow : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  QLayout* buildHeading();  // the gland's identity and PRINT
   QWidget* buildInputs();
+  void addCombos(QWidget* inputs, QGridLayout* grid);
+  void addBoxes(QWidget* inputs, QGridLayout* grid);
+  QWidget* buildBadge();
   QWidget* buildChecks();
+  QLayout* buildPictures();
   void loadSettings();
   // Keeps one input in the settings; not while the window is being built.
   void save(const char* key, const QString& value);
