@@ -106,13 +106,18 @@ void drawDimensions(QPainter& p, const SectionMap& m, const GlandSection& s) {
   const double gapX = m.at(0, 0).x() - h / 2;
   dimension(p, QPointF(gapX, m.at(0, opposite).y()), QPointF(gapX, m.at(0, opposite + s.gap).y()),
             "gap " + inch(s.gap), Qt::AlignLeft);
+}
+
+// Names the two parts inside them, and the two sides above or below the drawing.
+void drawNames(QPainter& p, const SectionMap& m, const GlandSection& s) {
+  const double h = QFontMetricsF(p.font()).height();
   const double partsX = m.at(0, 0).x() + h / 2;
   const auto part = [&](double v, const QString& name) {
     p.drawText(QRectF(partsX, m.at(0, v).y() - h / 2, m.at(m.extent.width, 0).x() - partsX, h), Qt::AlignLeft, name);
   };
   part(m.extent.body / 2, s.grooveInRod ? QStringLiteral("bore") : QStringLiteral("rod"));
   part(m.extent.height - m.extent.body / 2, s.grooveInRod ? QStringLiteral("rod") : QStringLiteral("bore"));
-  const QPointF sides = m.at(0, 0) - outside * 0.8;
+  const QPointF sides = m.at(0, 0) - QPointF(0, m.flip ? -h : h) * 0.8;
   p.drawText(QRectF(sides.x(), sides.y() - h / 2, m.at(m.extent.width, 0).x() - sides.x(), h),
              Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("unloaded side"));
   p.drawText(QRectF(sides.x(), sides.y() - h / 2, m.at(m.extent.width, 0).x() - sides.x(), h),
@@ -148,6 +153,7 @@ void paintGlandSection(QPainter& painter, const QRectF& area, const GlandSection
   for (double d : {section.sealMmc, section.sealLmc}) painter.drawEllipse(sealCircle(m, section, d));
   painter.setPen(QPen(Qt::black, 0));
   drawDimensions(painter, m, section);
+  drawNames(painter, m, section);
   painter.restore();
 }
 
@@ -162,20 +168,24 @@ SqueezeAxis squeezeAxis(QPainter& painter, const QRectF& area, const SqueezePlot
   return {area.left() + h, area.right() - h, low, high};
 }
 
-void paintSqueezeHistogram(QPainter& painter, const QRectF& area, const SqueezePlot& plot) {
-  painter.save();
-  const SqueezeAxis axis = squeezeAxis(painter, area, plot);
-  const double h = QFontMetricsF(painter.font()).height();
-  const double top = area.top() + 3.5 * h, base = area.bottom() - 1.5 * h;
-  const StatisticsReview& st = plot.statistics;
+namespace {
+
+// The bars of the histogram between `top` and `base`, the tallest reaching `top`.
+void drawBars(QPainter& painter, const SqueezeAxis& axis, const StatisticsReview& st, double top, double base) {
   const int tallest = std::max(1, *std::max_element(st.histogram.begin(), st.histogram.end()));
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(120, 140, 170));
   for (std::size_t i = 0; i < st.histogram.size(); ++i) {
-    const double x0 = axis.xOf(st.histogramStart + st.binWidth * double(i)), x1 = axis.xOf(st.histogramStart + st.binWidth * double(i + 1));
+    const double x0 = axis.xOf(st.histogramStart + st.binWidth * double(i));
+    const double x1 = axis.xOf(st.histogramStart + st.binWidth * double(i + 1));
     const double height = (base - top) * st.histogram[i] / tallest;
     painter.drawRect(QRectF(x0, base - height, x1 - x0, height));
   }
+}
+
+// The squeeze axis along `base`, with its figures under it.
+void drawAxis(QPainter& painter, const SqueezeAxis& axis, double base) {
+  const double h = QFontMetricsF(painter.font()).height();
   painter.setPen(QPen(Qt::black, 0));
   painter.drawLine(QPointF(axis.left, base), QPointF(axis.right, base));
   double step = std::pow(10, std::floor(std::log10((axis.high - axis.low) / 4)));
@@ -184,6 +194,18 @@ void paintSqueezeHistogram(QPainter& painter, const QRectF& area, const SqueezeP
   for (double tick = std::ceil(axis.low / step) * step; tick <= axis.high; tick += step)
     painter.drawText(QRectF(axis.xOf(tick) - 2 * h, base, 4 * h, h * 1.5), Qt::AlignCenter,
                      QString::number(tick, 'g', 4));
+}
+
+}  // namespace
+
+void paintSqueezeHistogram(QPainter& painter, const QRectF& area, const SqueezePlot& plot) {
+  painter.save();
+  const SqueezeAxis axis = squeezeAxis(painter, area, plot);
+  const double h = QFontMetricsF(painter.font()).height();
+  const double top = area.top() + 3.5 * h, base = area.bottom() - 1.5 * h;
+  const StatisticsReview& st = plot.statistics;
+  drawBars(painter, axis, st, top, base);
+  drawAxis(painter, axis, base);
   const auto marker = [&](double percent, const QPen& pen, const QString& label, int line) {
     painter.setPen(pen);
     const double x = std::round(axis.xOf(percent));
