@@ -32,7 +32,7 @@ Extent extentOf(const GlandSection& s) {
 // Margins around the drawing for the dimensions: left and right, top and bottom, px.
 QSizeF sectionMargins(QPainter& painter) {
   const QFontMetricsF metrics(painter.font());
-  return {metrics.horizontalAdvance(QStringLiteral("gap 0.00000")) + 1.5 * metrics.height(), 2 * metrics.height()};
+  return {metrics.horizontalAdvance(QStringLiteral("gap 0.00000")) + 1.5 * metrics.height(), 2.6 * metrics.height()};
 }
 
 // Maps drawing coordinates in inch to pixels.
