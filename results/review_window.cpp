@@ -273,6 +273,11 @@ void ReviewWindow::showProblems(const ReviewFormRead& read) {
 
 void ReviewWindow::showReview() {
   gland_->setText(glandIdentity(record_, *side_, review_));
+  // An empty tolerance box shows the tolerance that the AS568 size brought.
+  const StretchReview& stretch = review_.stretch;
+  boxes_[std::size_t(ReviewBox::SealIdTolerance)]->setPlaceholderText(
+      stretch.known ? QStringLiteral("%1 (%2)").arg(stretch.sealIdTolerance).arg(toQString(stretch.toleranceSource))
+                    : QString());
   const VerdictLook look = verdictLook(review_.overall);
   badge_->setText(QString::fromLatin1(look.words));
   setColour(badge_, QPalette::Window, look.background);

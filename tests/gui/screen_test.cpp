@@ -651,6 +651,8 @@ void ScreenTest::as568BoxChoosesTheOptionAndTypesTheId() {
     QWidget* sheet = program.walk({{"optRod", "txtBDM=1.25", "txtPR=600", "cmdOk"}, {"cmdOk"}, {"cmdReview"}});
     QVERIFY(sheet && program.flow().reviewWindow());
     QVERIFY(labelText(program.flow().reviewWindow(), "lblGland").endsWith("AS568 -214"));
+    QCOMPARE(child<QLineEdit>(program.flow().reviewWindow(), "txtSealIdTol")->placeholderText(),
+             QStringLiteral("0.01 (AS568 -214)"));
     QCOMPARE(program.fake.log, QStringList());
   }
   for (const auto& [table, dash, says] : {std::tuple{GLANDWISE_AS568_TABLE, "999", "not an AS568 size"},
