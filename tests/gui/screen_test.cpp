@@ -549,8 +549,9 @@ void ScreenTest::reviewButtonOpensOneWindowOnBothSheets() {
   }
 }
 
-// Catches an input that does not review again, a bad input that crashes or blanks the
-// review, a box not marked, and inputs (or the seal's tolerance) wrongly kept across runs.
+// Catches an input that does not review again, a bad input that crashes, blanks or changes
+// the last good review, a box not marked, and inputs (or the seal's tolerance) wrongly kept
+// across runs.
 void ScreenTest::reviewInputUpdatesAtOnceAndBadInputIsMarked() {
   TemporarySettings shared;
   {
@@ -564,8 +565,10 @@ void ScreenTest::reviewInputUpdatesAtOnceAndBadInputIsMarked() {
     QVERIFY(labelText(review, "lblStatisticsFigure") != figure);
     QCOMPARE(labelText(review, "lblStatisticsVerdict"), QStringLiteral("FAIL"));
     QCOMPARE(labelText(review, "lblOverall"), QStringLiteral("FAIL"));
+    const QString lastGood = labelText(review, "lblStatisticsFigure") + labelText(review, "lblSwellFigure");
     QVERIFY(Program::act(review, {"txtSwell=abc"}));
     QCOMPARE(labelText(review, "lblProblem5"), QStringLiteral("not a number"));
+    QCOMPARE(labelText(review, "lblStatisticsFigure") + labelText(review, "lblSwellFigure"), lastGood);
     QVERIFY(child(review, "txtSwell")->palette().base() != child(review, "txtTempMin")->palette().base());
     QCOMPARE(labelText(review, "lblOverall"), QStringLiteral("FAIL"));
     QVERIFY(Program::act(review, {"txtSwell=5"}));
