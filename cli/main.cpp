@@ -19,13 +19,7 @@
 #include "model/as568.h"
 
 #ifdef GLANDWISE_WITH_REPORTS
-#include <QApplication>
-#include <filesystem>
-#include <memory>
-#include <optional>
-
-#include "cli/pdf_reports.h"
-#include "platform/runtime_dir.h"
+#include "cli/report_process.h"
 #endif
 
 namespace {
@@ -97,7 +91,7 @@ OUTPUT
 EXIT STATUS
   0  every line was processed      1  some line was unusable, or some report not written
   2  unusable arguments (unknown option, unreadable file or AS568 table, report folder that
-     cannot be made)
+     cannot be made, report writer glandwise-report that cannot be started)
   3  the output could not be written (a full disk, a closed standard output, a reader that
      went away): the run stops at once with one line on standard error saying why
 
@@ -109,20 +103,24 @@ EXAMPLE
 
 unsigned defaultThreads() { return std::clamp(std::thread::hardware_concurrency(), 1u, 8u); }
 
-// The AS568 table: the file given, or the one shipped beside the program. Nothing (and a
-// message on standard error) when it cannot be read.
-std::optional<glandwise::As568Table> loadAs568Table(const std::string& given, const char* programName) {
-  std::filesystem::path file = given;
-  if (file.empty()) {
-    std::error_code error;
-    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) program = std::filesystem::absolute(programName, error);
-    file = glandwise::shippedAs568Path(program);
-  }
+// This program's own file, which the files installed with it are found beside.
+std::filesystem::path programFile(const char* programName) {
+  std::error_code error;
+  std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) program = std::filesystem::absolute(programName, error);
+  return program;
+}
+
+// The AS568 table's file: the one given, or the one shipped beside the program.
+std::filesystem::path as568File(const std::string& given, const char* programName) {
+  return given.empty() ? glandwise::shippedAs568Path(programFile(programName)) : std::filesystem::path(given);
+}
+
+// The AS568 table of `file`. Nothing (and a message on standard error) when it cannot be read.
+std::optional<glandwise::As568Table> loadAs568Table(const std::filesystem::path& file, bool given) {
   glandwise::As568Load load = glandwise::As568Table::load(file);
   if (!load.table)
-    std::cerr << "glandwise-calc: " << load.error << (given.empty() ? " (or give one with --as568-table)" : "")
-              << '\n';
+    std::cerr << "glandwise-calc: " << load.error << (given ? "" : " (or give one with --as568-table)") << '\n';
   return std::move(load.table);
 }
 
@@ -142,12 +140,13 @@ bool validUtf8(std::string_view text) {
   return true;
 }
 
-// What --report-dir needs while the batch runs (with --review, the review pages): the folder made, an offscreen application
-// for the widgets that draw the reports, and the writer.
+// What --report-dir needs while the batch runs: the folder made and the report writer
+// glandwise-report started from beside this program (with `reviewTable`, the AS568 table
+// the run reads, the reports of reviewed glands get the review page too).
 class ReportSetup {
  public:
-  // Returns false (and says why) when the folder cannot be made.
-  bool start(const std::string& directory, bool reviewPages, char* programName) {
+  // Returns false (and says why) when the folder cannot be made or the writer not started.
+  bool start(const std::string& directory, const std::string& reviewTable, const char* programName) {
     if (!validUtf8(directory)) {
       std::cerr << "glandwise-calc: the report folder's name is not valid UTF-8 text, which the output "
                    "could not name: choose another folder\n";
@@ -160,22 +159,18 @@ class ReportSetup {
                 << (error ? error.message() : "a file of that name is in the way") << '\n';
       return false;
     }
-    // The sheets are never shown: draw them without a display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    glandwise::provideRuntimeDirectory();
-    argv_[0] = programName;
-    application_ = std::make_unique<QApplication>(argc_, argv_);
-    writer_.emplace(directory, reviewPages);
-    return true;
+    const std::string program = (programFile(programName).parent_path() / "glandwise-report").string();
+    std::string startError;
+    writer_ = glandwise::calc::ReportProcess::start(program, directory, reviewTable, startError);
+    if (!writer_)
+      std::cerr << "glandwise-calc: cannot start the report writer " << program << ": " << startError << '\n';
+    return writer_ != nullptr;
   }
-  glandwise::calc::ReportWriter* writer() { return writer_ ? &*writer_ : nullptr; }
+  glandwise::calc::ReportWriter* writer() { return writer_.get(); }
   std::size_t failures() const { return writer_ ? writer_->failures() : 0; }
 
  private:
-  int argc_ = 1;
-  char* argv_[2] = {nullptr, nullptr};
-  std::unique_ptr<QApplication> application_;
-  std::optional<glandwise::calc::PdfReportWriter> writer_;
+  std::unique_ptr<glandwise::calc::ReportProcess> writer_;  // while the run writes reports
 };
 #endif
 
@@ -228,13 +223,15 @@ int main(int argc, char** argv) {
     }
   }
   std::istream& in = inputPath == "-" ? std::cin : file;
-  const std::optional<glandwise::As568Table> as568 = loadAs568Table(as568Path, argv[0]);
+  const std::filesystem::path as568Table = as568File(as568Path, argv[0]);
+  const std::optional<glandwise::As568Table> as568 = loadAs568Table(as568Table, !as568Path.empty());
   if (!as568) return kExitUnusableArguments;
   options.session.as568 = &*as568;
 #ifdef GLANDWISE_WITH_REPORTS
   ReportSetup reports;
   if (!reportDirectory.empty()) {
-    if (!reports.start(reportDirectory, options.session.review, argv[0])) return kExitUnusableArguments;
+    if (!reports.start(reportDirectory, options.session.review ? as568Table.string() : std::string(), argv[0]))
+      return kExitUnusableArguments;
     options.reports = reports.writer();
   }
 #endif

@@ -121,4 +121,12 @@ TEST(ReportDir, ReplacesOrFailsWholeAndNeverWritesThroughALink) {
   fs::remove(input);
 }
 
+// Catches the batch calculator loading Qt (linked, or opened at run time) for a run that
+// writes no report, which costs every short run its start-up time.
+TEST(ReportDir, ARunWithoutReportsLoadsNoGuiLibrary) {
+  const auto [status, loaded] =
+      runShell("echo '{}' | LD_DEBUG=files '" GLANDWISE_CALC_PROGRAM "' 2>&1 >/dev/null | grep -c 'file=libQt'");
+  EXPECT_EQ(loaded, "0\n");
+}
+
 }  // namespace

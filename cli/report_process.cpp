@@ -1,0 +1,58 @@
+#include "cli/report_process.h"
+
+#include <cerrno>
+#include <cstring>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "cli/report_channel.h"
+
+extern char** environ;
+
+namespace glandwise::calc {
+
+std::unique_ptr<ReportProcess> ReportProcess::start(const std::string& program, const std::string& directory,
+                                                    const std::string& reviewTable, std::string& error) {
+  int ends[2];
+  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
+    error = std::strerror(errno);
+    return nullptr;
+  }
+  // The writer converses over its standard input and output; its errors go where ours do.
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, ends[1], STDIN_FILENO);
+  posix_spawn_file_actions_adddup2(&actions, ends[1], STDOUT_FILENO);
+  char review[] = "--review";
+  char* argv[] = {const_cast<char*>(program.c_str()), const_cast<char*>(directory.c_str()),
+                  reviewTable.empty() ? nullptr : review, const_cast<char*>(reviewTable.c_str()), nullptr};
+  pid_t pid = 0;
+  const int spawnError = ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ);
+  posix_spawn_file_actions_destroy(&actions);
+  ::close(ends[1]);
+  if (spawnError != 0) {
+    ::close(ends[0]);
+    error = std::strerror(spawnError);
+    return nullptr;
+  }
+  return std::unique_ptr<ReportProcess>(new ReportProcess(ends[0], pid, !reviewTable.empty()));
+}
+
+ReportProcess::~ReportProcess() {
+  ::close(socket_);
+  while (::waitpid(pid_, nullptr, 0) < 0 && errno == EINTR) {
+  }
+}
+
+ReportFile ReportProcess::write(std::size_t lineNumber, const SessionResult& result) {
+  std::optional<ReportFile> reply;
+  const std::optional<ReviewInputs> review = reviewPages_ && result.review ? result.reviewInputs : std::nullopt;
+  if (sendRequest(socket_, {lineNumber, *result.glandType, result.record, review})) reply = receiveReply(socket_);
+  if (!reply) reply = ReportFile{{}, "the report writer glandwise-report stopped before writing it"};
+  if (!reply->error.empty()) ++failures_;
+  return std::move(*reply);
+}
+
+}  // namespace glandwise::calc
