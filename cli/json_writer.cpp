@@ -2,18 +2,15 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
+
+#include "cli/number_text.h"
 
 namespace glandwise::calc {
 namespace {
 
-// Longest text of a number: a float's or a double's shortest form, or a 64-bit integer.
-constexpr std::size_t kMaxNumberLength = 24;
 // Longest escape of one byte: \u00XX.
 constexpr std::size_t kMaxEscapeLength = 6;
-// The least by which the buffer grows, in bytes.
-constexpr std::size_t kMinimumGrowth = 64 * 1024;
 
 // For each byte, whether it must be escaped inside a JSON string.
 constexpr std::array<bool, 256> kNeedsEscape = [] {
@@ -66,18 +63,14 @@ std::size_t maxQuotedLength(std::string_view text) { return text.size() * kMaxEs
 
 }  // namespace
 
-void JsonWriter::grow(std::size_t size) { buffer_.resize(std::max(size, 2 * buffer_.size() + kMinimumGrowth)); }
-
 char* JsonWriter::openRoom(std::size_t bytes) {
-  const std::size_t needed = used_ + bytes + 1;
-  if (buffer_.size() < needed) grow(needed);
-  char* cursor = buffer_.data() + used_;
+  char* cursor = text_.room(bytes + 1);
   if (needComma_) *cursor++ = ',';
   return cursor;
 }
 
 void JsonWriter::closeRoom(const char* end, bool completesValue) {
-  used_ = static_cast<std::size_t>(end - buffer_.data());
+  text_.commit(end);
   needComma_ = completesValue;
 }
 
@@ -107,29 +100,31 @@ void JsonWriter::key(std::string_view name) {
 
 void JsonWriter::string(std::string_view text) { closeRoom(writeQuoted(openRoom(maxQuotedLength(text)), text), true); }
 
-void JsonWriter::number(float value) {
-  char* cursor = openRoom(kMaxNumberLength);
-  if (value == 0.0f && !std::signbit(value)) {
-    *cursor++ = '0';  // the commonest value in a record: spare it the general conversion
-  } else if (std::isfinite(value)) {
-    cursor = std::to_chars(cursor, cursor + kMaxNumberLength, value).ptr;
-  } else {
-    cursor = std::copy_n("null", 4, cursor);
-  }
-  closeRoom(cursor, true);
+void JsonWriter::preparedKey(std::string_view quoted) {
+  char* cursor = openRoom(quoted.size());
+  closeRoom(std::copy(quoted.begin(), quoted.end(), cursor), false);
 }
 
-void JsonWriter::figure(double value) {
-  char* cursor = openRoom(kMaxNumberLength);
-  cursor = std::isfinite(value)
-               ? std::to_chars(cursor, cursor + kMaxNumberLength, value, std::chars_format::general, 6).ptr
-               : std::copy_n("null", 4, cursor);
-  closeRoom(cursor, true);
+std::string JsonWriter::quotedKey(std::string_view name) {
+  std::string quoted(maxQuotedLength(name) + 1, '\0');
+  char* end = writeQuoted(quoted.data(), name);
+  *end++ = ':';
+  quoted.resize(static_cast<std::size_t>(end - quoted.data()));
+  return quoted;
 }
+
+template <class Number, class Write>
+void JsonWriter::finiteOrNull(Number value, Write write) {
+  char* cursor = openRoom(kMaxNumberLength);
+  closeRoom(std::isfinite(value) ? write(cursor, value) : std::copy_n("null", 4, cursor), true);
+}
+
+void JsonWriter::number(float value) { finiteOrNull(value, writeFloat); }
+void JsonWriter::figure(double value) { finiteOrNull(value, writeFigure); }
 
 void JsonWriter::integer(std::int64_t value) {
   char* cursor = openRoom(kMaxNumberLength);
-  closeRoom(std::to_chars(cursor, cursor + kMaxNumberLength, value).ptr, true);
+  closeRoom(writeInteger(cursor, value), true);
 }
 
 void JsonWriter::endLine() {
@@ -140,7 +135,7 @@ void JsonWriter::endLine() {
 }
 
 void JsonWriter::clear() {
-  used_ = 0;
+  text_.clear();
   needComma_ = false;
 }
 

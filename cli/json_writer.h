@@ -5,14 +5,15 @@
 #include <string>
 #include <string_view>
 
+#include "cli/text_buffer.h"
+
 namespace glandwise::calc {
 
 // Writes JSON Lines into its own buffer: compact JSON (no blanks) one value per line, one
 // call per token. The caller opens and closes objects and arrays and writes keys and values
 // in order; the writer puts the commas and colons and escapes strings. Strings are copied
 // byte for byte (UTF-8 stays as it is) with quotes, backslashes and control characters
-// escaped. It checks no nesting: the caller's sequence of calls is the document. Tokens go
-// straight into spare room of the buffer, since the output is large and speed matters.
+// escaped. It checks no nesting: the caller's sequence of calls is the document.
 class JsonWriter {
  public:
   void beginObject();
@@ -20,13 +21,15 @@ class JsonWriter {
   void beginArray();
   void endArray();
   void key(std::string_view name);
+  // A key as quotedKey() spelled it, for keys written again and again.
+  void preparedKey(std::string_view quoted);
+  // `name` quoted and escaped, with the colon that follows a key.
+  static std::string quotedKey(std::string_view name);
 
   void string(std::string_view text);
-  // The shortest decimal that reads back to the same 32-bit float; null when not finite,
-  // since JSON has no infinities.
+  // The numbers as cli/number_text.h spells them; null when not finite, since JSON has no
+  // infinities.
   void number(float value);
-  // A computed figure to 6 significant digits (plenty for any engineering figure, and free
-  // of the noise of float-to-double widening); null when not finite.
   void figure(double value);
   void integer(std::int64_t value);
   void boolean(bool value);
@@ -36,7 +39,7 @@ class JsonWriter {
   void endLine();
 
   // Everything written since construction or the last clear().
-  std::string_view text() const { return {buffer_.data(), used_}; }
+  std::string_view text() const { return text_.text(); }
   // Empties the text, keeping the buffer's storage for reuse.
   void clear();
 
@@ -44,16 +47,16 @@ class JsonWriter {
   // Makes room after the text for a token of at most `bytes` characters, writes the comma
   // that separates it from a preceding sibling, and returns where the token goes.
   char* openRoom(std::size_t bytes);
-  // Enlarges the buffer to at least `size` bytes, geometrically.
-  void grow(std::size_t size);
   // Ends the text at `end`, the end of the token just written; `completesValue` tells
   // whether that token ended a value (so that a comma must precede the next sibling).
   void closeRoom(const char* end, bool completesValue);
   void open(char bracket);
   void close(char bracket);
+  // Writes a number that `write` spells when it is finite, null otherwise.
+  template <class Number, class Write>
+  void finiteOrNull(Number value, Write write);
 
-  std::string buffer_;      // storage: the text, then spare room
-  std::size_t used_ = 0;    // length of the text at the start of buffer_
+  TextBuffer text_;         // the JSON written
   bool needComma_ = false;  // a value or a closed container precedes at this level
 };
 

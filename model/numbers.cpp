@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <optional>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -11,6 +14,13 @@ namespace glandwise {
 namespace {
 
 constexpr std::array<double, 10> kPowersOfTen{1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+
+// 10^n for 0 <= n <= 19, exactly.
+constexpr std::array<std::uint64_t, 20> kIntegerPowersOfTen = [] {
+  std::array<std::uint64_t, 20> powers{1};
+  for (std::size_t n = 1; n < powers.size(); ++n) powers[n] = powers[n - 1] * 10;
+  return powers;
+}();
 
 double powerOfTen(int n) {
   return n >= 0 && n < static_cast<int>(kPowersOfTen.size()) ? kPowersOfTen[n] : std::pow(10.0, n);
@@ -54,6 +64,68 @@ double toDouble(const std::string& text) {
   return strtod_l(text.c_str(), nullptr, cLocale);
 }
 
+__extension__ typedef unsigned __int128 Wide;  // a GCC and Clang type, wide enough for exact quotients
+
+// A positive value's exact value rounded (half to even) to seven significant digits:
+// significand × 10^(exponent - 6), with 10^6 <= significand < 10^7.
+struct SevenDigits {
+  std::uint32_t significand;
+  int exponent;  // the decimal exponent of the first digit
+};
+
+// The general way, for any positive finite float: through the standard library's exact
+// scientific text.
+SevenDigits sevenDigitsThroughText(float magnitude) {
+  char scientific[32];
+  const char* end = std::to_chars(scientific, scientific + sizeof scientific, static_cast<double>(magnitude),
+                                  std::chars_format::scientific, 6)
+                        .ptr;
+  std::uint32_t significand = 0;
+  const char* c = scientific;
+  for (; *c != 'e'; ++c)
+    if (*c != '.') significand = significand * 10 + static_cast<std::uint32_t>(*c - '0');
+  if (*++c == '+') ++c;
+  int exponent = 0;
+  std::from_chars(c, end, exponent);
+  return {significand, exponent};
+}
+
+// The fast way, with 128-bit integers, for the magnitudes of engineering figures (about
+// 1e-12 to 1e18); nothing outside them. A float is mantissa × 2^binaryExponent exactly, so
+// its value divided by 10^(decimal exponent - 6) is a fraction of two integers whose
+// quotient, rounded half to even, is the seven digits.
+std::optional<SevenDigits> sevenDigitsExactly(float magnitude) {
+  const auto bits = std::bit_cast<std::uint32_t>(magnitude);
+  const int biased = static_cast<int>(bits >> 23);
+  const std::uint32_t mantissa = biased == 0 ? bits & 0x7FFFFF : (bits & 0x7FFFFF) | 0x800000;
+  const int binaryExponent = (biased == 0 ? 1 : biased) - 150;
+  const int topBit = binaryExponent + std::bit_width(mantissa) - 1;  // 2^topBit <= magnitude < 2^(topBit + 1)
+  if (topBit < -40 || topBit > 60) return std::nullopt;  // keeps every factor below 2^64
+  // floor(topBit × log10 2) is the decimal exponent or one less.
+  int exponent = (topBit * 78913) >> 18;
+  for (;;) {
+    const int scale = exponent - 6;  // the last digit's place
+    Wide numerator = mantissa, denominator = 1;
+    if (binaryExponent >= 0) numerator <<= binaryExponent;
+    else denominator <<= -binaryExponent;
+    if (scale >= 0) denominator *= kIntegerPowersOfTen[static_cast<std::size_t>(scale)];
+    else numerator *= kIntegerPowersOfTen[static_cast<std::size_t>(-scale)];
+    // Below 10^6 the denominator is a power of two: a shift is the division.
+    const Wide quotient =
+        scale < 0 && binaryExponent < 0 ? numerator >> -binaryExponent : numerator / denominator;
+    if (quotient >= 10'000'000) {
+      ++exponent;
+      continue;
+    }
+    const Wide remainder = numerator - quotient * denominator;
+    const Wide rest = denominator - remainder;  // what rounding up adds
+    auto significand = static_cast<std::uint32_t>(quotient);
+    if (remainder > rest || (remainder == rest && significand % 2 == 1)) ++significand;
+    if (significand == 10'000'000) return SevenDigits{1'000'000, exponent + 1};
+    return SevenDigits{significand, exponent};
+  }
+}
+
 }  // namespace
 
 float RoundDecimals(float value, int decimals) {
@@ -67,23 +139,15 @@ std::string NumberText(float value) {
   if (std::isnan(value)) return "NaN";
   if (std::isinf(value)) return value > 0 ? "Inf" : "-Inf";
 
-  // [-]d.dddddde±x: the exact value rounded to 7 significant digits.
-  char scientific[32];
-  const char* end = std::to_chars(scientific, scientific + sizeof scientific, static_cast<double>(value),
-                                  std::chars_format::scientific, 6)
-                        .ptr;
-  const bool negative = scientific[0] == '-';
-  const char* mantissa = scientific + (negative ? 1 : 0);
-  const char* ePos = std::find(mantissa, end, 'e');
-  char digits[8];
-  int digitCount = 0;
-  for (const char* c = mantissa; c < ePos; ++c)
-    if (*c != '.') digits[digitCount++] = *c;
+  const bool negative = std::signbit(value);
+  const float magnitude = std::fabs(value);
+  const std::optional<SevenDigits> exactly = sevenDigitsExactly(magnitude);
+  const SevenDigits rounded = exactly ? *exactly : sevenDigitsThroughText(magnitude);
+  const int exponent = rounded.exponent;
+  char digits[7];
+  for (std::uint32_t rest = rounded.significand, i = 7; i-- > 0; rest /= 10) digits[i] = static_cast<char>('0' + rest % 10);
+  int digitCount = 7;
   while (digitCount > 1 && digits[digitCount - 1] == '0') --digitCount;
-  int exponent = 0;
-  const char* exponentText = ePos + 1;
-  if (*exponentText == '+') ++exponentText;
-  std::from_chars(exponentText, end, exponent);
 
   char text[32];
   int length = 0;
@@ -95,9 +159,9 @@ std::string NumberText(float value) {
     for (int i = 1; i < digitCount; ++i) put(digits[i]);
     put('E');
     put(exponent < 0 ? '-' : '+');
-    const int magnitude = std::abs(exponent);
-    if (magnitude < 10) put('0');
-    length = static_cast<int>(std::to_chars(text + length, text + sizeof text, magnitude).ptr - text);
+    const int exponentMagnitude = std::abs(exponent);
+    if (exponentMagnitude < 10) put('0');
+    length = static_cast<int>(std::to_chars(text + length, text + sizeof text, exponentMagnitude).ptr - text);
   } else if (exponent >= 0) {
     for (int i = 0; i <= exponent; ++i) put(i < digitCount ? digits[i] : '0');
     if (digitCount > exponent + 1) put('.');

@@ -19,7 +19,7 @@ std::string written(Write write) {
 
 // Catches a quote, backslash or control character left raw, UTF-8 bytes escaped or mangled;
 // floats printed through double or with fixed precision (0.3f as 0.300000012), subnormals
-// and exponents mishandled, "inf" or "nan" (not JSON); a missing or doubled comma around
+// and exponents mishandled, a spelling other than std::to_chars's, "inf" or "nan" (not JSON); a missing or doubled comma around
 // nested containers, one carried over a line end or clear(); a buffer that grows too little.
 TEST(JsonWriter, WritesCompactJsonLines) {
   const std::pair<std::string, std::string> strings[] = {
@@ -30,7 +30,9 @@ TEST(JsonWriter, WritesCompactJsonLines) {
   const std::pair<float, std::string> numbers[] = {
       {0.0f, "0"}, {-0.0f, "-0"}, {0.3f, "0.3"}, {1.9955f, "1.9955"}, {-0.0035f, "-0.0035"}, {16777216.0f, "16777216"},
       {3.4028235e38f, "3.4028235e+38"}, {1e-45f, "1e-45"}, {1.1754944e-38f, "1.1754944e-38"}, {kInf, "null"},
-      {-kInf, "null"}, {std::numeric_limits<float>::quiet_NaN(), "null"}};
+      {-kInf, "null"}, {std::numeric_limits<float>::quiet_NaN(), "null"},
+      // std::to_chars's forms: a whole number's exact digits, an exponent only when shorter.
+      {33871888.0f, "33871888"}, {5e-4f, "5e-04"}, {1e15f, "1e+15"}, {123456.7f, "123456.7"}, {-2.5e-7f, "-2.5e-07"}};
   for (const auto& [value, text] : numbers) EXPECT_EQ(written([&](JsonWriter& json) { json.number(value); }), text);
   JsonWriter json;
   json.integer(5);

@@ -29,7 +29,12 @@ TEST(NumberText, SevenSignificantDigitsPlainOrExponentForm) {
   for (const Case& c : {Case{0.07f, "0.07"}, Case{1500, "1500"}, Case{1.2345678f, "1.234568"}, Case{0.00004f, "4E-05"},
                         Case{-0.0012f, "-0.0012"}, Case{12345678, "1.234568E+07"}, Case{0, "0"}, Case{-0.0f, "0"},
                         Case{1.05f, "1.05"}, Case{0.0001f, "0.0001"}, Case{1234567, "1234567"}, Case{100, "100"},
-                        Case{9999999.5f, "1E+07"}, Case{FLT_MAX, "3.402823E+38"}, Case{1e-45f, "1.401298E-45"}})
+                        Case{9999999.5f, "1E+07"}, Case{FLT_MAX, "3.402823E+38"}, Case{1e-45f, "1.401298E-45"},
+                        // Exact halves go to the even digit; both ends of the integer way and beyond.
+                        Case{1234567.5f, "1234568"}, Case{1234568.5f, "1234568"}, Case{999999.94f, "999999.9"},
+                        Case{9.094947e-13f, "9.094947E-13"}, Case{4.5474735e-13f, "4.547474E-13"},
+                        Case{1.1529215e18f, "1.152922E+18"}, Case{2.305843e18f, "2.305843E+18"},
+                        Case{1e-40f, "9.999946E-41"}})
     EXPECT_EQ(NumberText(c.value), c.text) << c.value;
 }
 
