@@ -3,6 +3,10 @@
 # RUNS runs (default 3) and the best of them (the least disturbed by other work).
 # Usage: bench/calc_throughput.sh [path/to/glandwise-calc [lines [glandwise-calc options...]]]
 # Without a path it takes build/default or build/cli, else the newest non-sanitizer build.
+# The figures of the README, on two threads:
+#   RUNS=5 bench/calc_throughput.sh build/default/cli/glandwise-calc 100000 -j 2
+#   RUNS=5 bench/calc_throughput.sh build/default/cli/glandwise-calc 100000 -j 2 --format csv \
+#     --fields ID,PSM,PCM,PCMMax,PCMMin,EGM,EGMMaxE,GHM,F70M,lblPCM
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -29,9 +33,11 @@ workdir=$(mktemp -d)
 trap 'rm -rf "$workdir"' EXIT
 awk -v count="$lines" -v seed=1 -f "$here/gen_calc_lines.awk" >"$workdir/input.jsonl"
 
+expected=$lines
+[[ " $* " == *" --format csv "* || " $* " == *" --format=csv "* ]] && expected=$((lines + 1))  # the header row
 outputs=$("$binary" "$@" "$workdir/input.jsonl" | wc -l)
-if ((outputs != lines)); then
-  echo "expected $lines output lines, got $outputs" >&2
+if ((outputs != expected)); then
+  echo "expected $expected output lines, got $outputs" >&2
   exit 1
 fi
 

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <atomic>
 #include <istream>
+#include <memory>
+#include <optional>
 #include <ostream>
 #include <thread>
 #include <vector>
 
 #include "cli/calc_input.h"
-#include "cli/calc_output.h"
 #include "cli/calc_session.h"
-#include "cli/json_writer.h"
 
 namespace glandwise::calc {
 namespace {
@@ -34,28 +34,38 @@ struct Block {
 // The output of a chunk of a block. Each chunk sits on cache lines of its own, since the
 // thread that works it writes to it all the time.
 struct alignas(64) ChunkOutput {
-  JsonWriter json;      // the output objects, one per line
-  BatchSummary counts;  // how many lines were processed and how many were errors
+  std::unique_ptr<LineWriter> lines;  // the output lines; made for the first block
+  BatchSummary counts;                // how many lines were processed and how many were errors
 };
 
+// Works line `i` of the block into the chunk's output.
+void calculateBlockLine(const Block& block, std::size_t i, ChunkOutput& output, const BatchOptions& options) {
+  if (block.lengths[i] > kMaxLineBytes) {
+    output.lines->writeError(block.firstLineNumber + i, "longer than " + std::to_string(kMaxLineBytes) + " bytes (" +
+                                                            std::to_string(block.lengths[i]) + " bytes)");
+    ++output.counts.errorLines;
+    return;
+  }
+  if (isBlankLine(block.lines[i])) return;
+  const bool usable = calculateLine(block.lines[i], block.firstLineNumber + i, *output.lines, options.reports,
+                                    options.session);
+  ++(usable ? output.counts.processedLines : output.counts.errorLines);
+}
+
 void calculateChunk(const Block& block, std::size_t chunk, ChunkOutput& output, const BatchOptions& options) {
-  output.json.clear();
+  if (!output.lines) output.lines = makeLineWriter(options.format, options.fields);
+  output.lines->clear();
   output.counts = {};
   const std::size_t end = std::min((chunk + 1) * kChunkLines, block.lines.size());
   for (std::size_t i = chunk * kChunkLines; i < end; ++i) {
-    if (block.lengths[i] > kMaxLineBytes) {
-      writeLineError(output.json, block.firstLineNumber + i,
-                     "longer than " + std::to_string(kMaxLineBytes) + " bytes (" + std::to_string(block.lengths[i]) +
-                         " bytes)");
-      output.json.endLine();
-      ++output.counts.errorLines;
-      continue;
-    }
-    if (isBlankLine(block.lines[i])) continue;
-    const bool usable = calculateLine(block.lines[i], block.firstLineNumber + i, output.json, options.reports,
-                                      options.session);
-    ++(usable ? output.counts.processedLines : output.counts.errorLines);
+    calculateBlockLine(block, i, output, options);
   }
+}
+
+// Writes `text` to `out` and flushes it; false when it could not be written.
+bool put(std::ostream& out, std::string_view text) {
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  return static_cast<bool>(out.flush());
 }
 
 // Reads the next line into `line` and its length into `length`; a line longer than
@@ -100,7 +110,7 @@ bool readBlock(std::istream& in, Block& block) {
 // to block.
 std::size_t calculateBlock(const Block& block, const BatchOptions& options, std::vector<ChunkOutput>& outputs) {
   const std::size_t chunkCount = (block.lines.size() + kChunkLines - 1) / kChunkLines;
-  if (outputs.size() < chunkCount) outputs = std::vector<ChunkOutput>(chunkCount);
+  if (outputs.size() < chunkCount) outputs.resize(chunkCount);
   std::atomic<std::size_t> nextChunk = 0;
   const auto work = [&] {
     for (std::size_t chunk; (chunk = nextChunk++) < chunkCount;)
@@ -116,35 +126,39 @@ std::size_t calculateBlock(const Block& block, const BatchOptions& options, std:
 
 }  // namespace
 
-bool calculateLine(std::string_view line, std::size_t lineNumber, JsonWriter& out, ReportWriter* reports,
+bool calculateLine(std::string_view line, std::size_t lineNumber, LineWriter& out, ReportWriter* reports,
                    const SessionOptions& session) {
   const ParsedInput parsed = parseInputLine(line);
-  const bool usable = parsed.problem.empty();
-  if (usable) {
-    const SessionResult result = runSession(parsed.input, session);
-    const bool reported = reports && result.outcome == SessionOutcome::Results;
-    writeSessionResult(out, lineNumber, result, reported ? reports->write(lineNumber, result) : std::optional<ReportFile>());
-  } else {
-    writeLineError(out, lineNumber, parsed.problem);
+  if (!parsed.problem.empty()) {
+    out.writeError(lineNumber, parsed.problem);
+    return false;
   }
-  out.endLine();
-  return usable;
+  const SessionResult result = runSession(parsed.input, session);
+  std::optional<ReportFile> report;
+  if (reports && result.outcome == SessionOutcome::Results) report = reports->write(lineNumber, result);
+  out.writeResult(lineNumber, result, report ? &*report : nullptr);
+  return true;
 }
 
 BatchSummary runBatch(std::istream& in, std::ostream& out, const BatchOptions& options) {
   BatchSummary summary;
+  const std::unique_ptr<LineWriter> header = makeLineWriter(options.format, options.fields);
+  header->writeHeader();
+  if (!header->text().empty() && !put(out, header->text())) {
+    summary.writeFailed = true;
+    return summary;
+  }
   Block block;
   std::vector<ChunkOutput> outputs;
   while (readBlock(in, block)) {
     const std::size_t chunkCount = calculateBlock(block, options, outputs);
     for (std::size_t chunk = 0; chunk < chunkCount; ++chunk) {
       const ChunkOutput& output = outputs[chunk];
-      out.write(output.json.text().data(), static_cast<std::streamsize>(output.json.text().size()));
+      out.write(output.lines->text().data(), static_cast<std::streamsize>(output.lines->text().size()));
       summary.processedLines += output.counts.processedLines;
       summary.errorLines += output.counts.errorLines;
     }
-    out.flush();
-    if (!out) {
+    if (!put(out, {})) {
       summary.writeFailed = true;  // nobody reads what follows: stop at once
       return summary;
     }

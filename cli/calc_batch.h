@@ -1,21 +1,23 @@
 #pragma once
-// The batch run: JSON Lines in, one JSON object per line out, in input order.
+// The batch run: JSON Lines in, one output line per input line out, in input order.
 
 #include <cstddef>
 #include <iosfwd>
 #include <string_view>
 
+#include "cli/calc_output.h"
 #include "cli/calc_reports.h"
 #include "cli/calc_session.h"
-#include "cli/json_writer.h"
 
 namespace glandwise::calc {
 
-// How the batch run divides its work.
+// How the batch run divides its work and writes its output.
 struct BatchOptions {
   unsigned threads = 1;  // lines are worked on this many threads at once; output order is kept
   ReportWriter* reports = nullptr;  // writes a report per results line; forces one thread
   SessionOptions session;           // the AS568 table and whether every gland is reviewed
+  OutputFormat format = OutputFormat::JsonLines;
+  FieldSelection fields = FieldSelection::all(true);  // the output fields
 };
 
 // What a batch run came to.
@@ -29,16 +31,16 @@ struct BatchSummary {
 // The longest input line read, in bytes; a longer one gives an "error" object.
 inline constexpr std::size_t kMaxLineBytes = 1 << 20;
 
-// Works one input line (numbered from 1) and writes its output object as one line to
-// `out`, with the report written by `reports` (when given) for a line that reaches the
-// results sheet. Returns false when the line was unusable and gave an "error" object.
-bool calculateLine(std::string_view line, std::size_t lineNumber, JsonWriter& out, ReportWriter* reports = nullptr,
+// Works one input line (numbered from 1) and writes its output line to `out`, with the
+// report written by `reports` (when given) for a line that reaches the results sheet.
+// Returns false when the line was unusable and gave an "error" line.
+bool calculateLine(std::string_view line, std::size_t lineNumber, LineWriter& out, ReportWriter* reports = nullptr,
                    const SessionOptions& session = {});
 
-// Reads `in` to its end and writes the output of every line that is not blank to `out`.
-// Blank lines give no output but are counted, so line numbers are those of the input.
-// Output is flushed whenever no further input is waiting, so that a script can feed one
-// line and read its answer.
+// Reads `in` to its end and writes the output of every line that is not blank to `out`,
+// after the format's header. Blank lines give no output but are counted, so line numbers
+// are those of the input. Output is flushed whenever no further input is waiting, so that
+// a script can feed one line and read its answer.
 BatchSummary runBatch(std::istream& in, std::ostream& out, const BatchOptions& options);
 
 }  // namespace glandwise::calc

@@ -1,6 +1,12 @@
 #include "cli/calc_output.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
+
+#include "cli/json_writer.h"
+#include "cli/number_text.h"
+#include "cli/text_buffer.h"
 
 namespace glandwise::calc {
 namespace {
@@ -14,214 +20,199 @@ std::string_view outcomeName(SessionOutcome outcome) {
   return {};
 }
 
-std::string_view screenName(Screen screen) {
-  switch (screen) {
-    case Screen::Selection: return "selection";
-    case Screen::Editor: return "editor";
-    case Screen::Results: return "results";
+std::string errorMessage(std::size_t lineNumber, std::string_view problem) {
+  return "line " + std::to_string(lineNumber) + ": " + std::string(problem);
+}
+
+// Writes each field as its key and value, in the objects it lies in: opens them as the
+// fields reach them, closes them as the fields leave them.
+class JsonFields final : public FieldSink {
+ public:
+  explicit JsonFields(JsonWriter& json) : json_(json) {}
+  // The field whose value comes next.
+  void begin(const OutputField& field) { field_ = &field; }
+  // Closes the objects left open within the line's own.
+  void finish() { moveTo(0); }
+
+  void number(float value) override { key().number(value); }
+  void figure(double value) override { key().figure(value); }
+  void integer(std::int64_t value) override { key().integer(value); }
+  void text(std::string_view value) override { key().string(value); }
+  void null() override { key().null(); }
+  void list(const std::function<void(JsonWriter&)>& write) override { write(key()); }
+
+ private:
+  // Writes the field's key in its object, and returns the writer for the value.
+  JsonWriter& key() {
+    moveTo(field_->object);
+    json_.preparedKey(field_->quotedKey);
+    return json_;
   }
-  return {};
+  void moveTo(int object);
+
+  JsonWriter& json_;
+  const OutputField* field_ = nullptr;  // the field being written
+  int open_ = 0;                        // the innermost object open (0: the line's own)
+};
+
+bool holds(int outer, int inner) {
+  for (; inner >= 0; inner = outputObjects()[static_cast<std::size_t>(inner)].parent)
+    if (inner == outer) return true;
+  return false;
 }
 
-std::string_view messageKindName(MessageKind kind) {
-  switch (kind) {
-    case MessageKind::Refusal: return "refusal";
-    case MessageKind::Question: return "question";
-    case MessageKind::Notice: return "notice";
+void JsonFields::moveTo(int object) {
+  if (object == open_) return;
+  const std::vector<OutputObject>& objects = outputObjects();
+  for (; !holds(open_, object); open_ = objects[static_cast<std::size_t>(open_)].parent) json_.endObject();
+  int path[8];  // the objects to open, innermost first
+  int count = 0;
+  for (int o = object; o != open_; o = objects[static_cast<std::size_t>(o)].parent) path[count++] = o;
+  while (count-- > 0) {
+    json_.preparedKey(objects[static_cast<std::size_t>(path[count])].quotedKey);
+    json_.beginObject();
   }
-  return {};
+  open_ = object;
 }
 
-void writeMessages(JsonWriter& json, const std::vector<SessionMessage>& messages) {
-  json.beginArray();
-  for (const SessionMessage& message : messages) {
-    json.beginObject();
-    json.key("kind");
-    json.string(messageKindName(message.kind));
-    json.key("text");
-    json.string(message.text);
-    json.key("beep");
-    json.boolean(message.beep);
-    json.endObject();
-  }
-  json.endArray();
-}
+class JsonLines final : public LineWriter {
+ public:
+  explicit JsonLines(const FieldSelection& fields) : fields_(fields) {}
 
-void writeRecord(JsonWriter& json, const GlandRecord& record) {
-  json.beginObject();
-  for (const FloatField& field : floatFields()) {
-    json.key(field.name);
-    json.number(record.*field.member);
-  }
-  json.key("Answer");
-  json.integer(record.Answer);
-  for (const auto& [name, text] : {std::pair<std::string_view, const std::string&>{"GW", record.GW},
-                                   {"GlandType", record.GlandType},
-                                   {"ErrorText", record.ErrorText},
-                                   {"SelectedFile", record.SelectedFile}}) {
-    json.key(name);
-    json.string(text);
-  }
-  json.endObject();
-}
-
-void writeSheet(JsonWriter& json, const std::vector<SheetLabel>& sheet) {
-  json.beginObject();
-  for (const SheetLabel& label : sheet) {
-    json.key(label.objectName);
-    json.string(label.caption);
-  }
-  json.endObject();
-}
-
-// Writes `key`: {figures..., "verdict": ..., "reason": ...}.
-template <class Figures>
-void writeCheck(JsonWriter& json, std::string_view key, const Finding& finding, Figures figures) {
-  json.key(key);
-  json.beginObject();
-  figures();
-  json.key("verdict");
-  json.string(verdictName(finding.verdict));
-  json.key("reason");
-  json.string(finding.reason);
-  json.endObject();
-}
-
-void figure(JsonWriter& json, std::string_view key, double value) {
-  json.key(key);
-  json.figure(value);
-}
-
-void writeFill(JsonWriter& json, const FillReview& fill) {
-  writeCheck(json, "fill", fill.finding, [&] {
-    for (const auto& [key, condition] : {std::pair<std::string_view, const FillCondition&>{"nominal", fill.nominal},
-                                         {"mmc", fill.mmc},
-                                         {"lmc", fill.lmc},
-                                         {"worst_eccentric", fill.worstEccentric}})
-      writeCheck(json, key, condition.finding, [&] {
-        figure(json, "effective_cross_section", condition.effectiveCrossSection);
-        figure(json, "gland_height", condition.glandHeight);
-        figure(json, "groove_width", condition.grooveWidth);
-        figure(json, "fill_percent", condition.fillPercent);
-      });
-  });
-}
-
-void writeStatistics(JsonWriter& json, const StatisticsReview& s) {
-  writeCheck(json, "statistics", s.finding, [&] {
-    figure(json, "nominal_percent", s.nominalPercent);
-    figure(json, "rss_sigma", s.rssSigma);
-    figure(json, "rss_low", s.rssLow);
-    figure(json, "rss_high", s.rssHigh);
-    json.key("monte_carlo");
-    json.beginObject();
-    json.key("samples");
-    json.integer(kMonteCarloSamples);
-    figure(json, "mean", s.mean);
-    figure(json, "sigma", s.sigma);
-    figure(json, "p0_1", s.p001);
-    figure(json, "p99_9", s.p999);
-    figure(json, "below_percent", s.belowPercent);
-    figure(json, "above_percent", s.abovePercent);
-    figure(json, "histogram_start", s.histogramStart);
-    figure(json, "bin_width", s.binWidth);
-    json.key("histogram");
-    json.beginArray();
-    for (int count : s.histogram) json.integer(count);
-    json.endArray();
-    json.endObject();
-  });
-}
-
-void writeReview(JsonWriter& json, const Review& review) {
-  json.key("review");
-  json.beginObject();
-  json.key("overall");
-  json.string(verdictName(review.overall));
-  json.key("as568");
-  if (review.as568Dash) json.string("-" + *review.as568Dash);
-  else json.null();
-  writeFill(json, review.fill);
-  const ExtrusionReview& e = review.extrusion;
-  writeCheck(json, "extrusion", e.finding, [&] {
-    figure(json, "diametral_clearance", e.diametralClearance);
-    figure(json, "limit", e.limit);
-  });
-  const StretchReview& st = review.stretch;
-  writeCheck(json, "stretch", st.finding, [&] {
-    json.key("seal_id_tolerance");
-    if (st.known) json.number(st.sealIdTolerance);
-    else json.null();
-    json.key("tolerance_source");
-    json.string(st.toleranceSource);
-    for (const auto& [key, value] : {std::pair<std::string_view, double>{"smallest_percent", st.smallestPercent},
-                                     {"largest_percent", st.largestPercent},
-                                     {"effective_at_smallest", st.effectiveAtSmallest},
-                                     {"effective_at_largest", st.effectiveAtLargest}}) {
-      json.key(key);
-      if (st.known) json.figure(value);
-      else json.null();
+  void writeHeader() override {}
+  void writeResult(std::size_t lineNumber, const SessionResult& result, const ReportFile* report) override {
+    begin(outcomeName(result.outcome), lineNumber);
+    JsonFields sink(json_);
+    const LineResult line{result, report};
+    for (const OutputField* field : fields_.fields()) {
+      sink.begin(*field);
+      writeField(*field, line, sink);
     }
-  });
-  const TemperatureReview& t = review.temperature;
-  writeCheck(json, "temperature", t.finding, [&] {
-    figure(json, "cold_squeeze_percent", t.coldSqueezePercent);
-    figure(json, "hot_squeeze_percent", t.hotSqueezePercent);
-    figure(json, "hot_fill_percent", t.hotFillPercent);
-  });
-  const SwellReview& sw = review.swell;
-  writeCheck(json, "swell", sw.finding, [&] {
-    figure(json, "squeeze_percent", sw.squeezePercent);
-    figure(json, "fill_percent", sw.fillPercent);
-  });
-  writeStatistics(json, review.statistics);
-  json.endObject();
+    sink.finish();
+    end();
+  }
+  void writeError(std::size_t lineNumber, std::string_view problem) override {
+    begin("error", lineNumber);
+    json_.key("message");
+    json_.string(errorMessage(lineNumber, problem));
+    end();
+  }
+
+  std::string_view text() const override { return json_.text(); }
+  void clear() override { json_.clear(); }
+
+ private:
+  void begin(std::string_view outcome, std::size_t lineNumber) {
+    json_.beginObject();
+    json_.key("outcome");
+    json_.string(outcome);
+    json_.key("line");
+    json_.integer(static_cast<std::int64_t>(lineNumber));
+  }
+  void end() {
+    json_.endObject();
+    json_.endLine();
+  }
+
+  const FieldSelection fields_;  // the fields after "outcome" and "line"
+  JsonWriter json_;               // the lines written
+};
+
+// Writes each field as one CSV cell, after the comma that ends the cell before it.
+class CsvCells final : public FieldSink {
+ public:
+  explicit CsvCells(TextBuffer& out) : out_(out) {}
+  void begin(const OutputField&) { out_.append(","); }
+
+  void number(float value) override {
+    if (std::isfinite(value)) out_.commit(writeFloat(out_.room(kMaxNumberLength), value));
+  }
+  void figure(double value) override {
+    if (std::isfinite(value)) out_.commit(writeFigure(out_.room(kMaxNumberLength), value));
+  }
+  void integer(std::int64_t value) override { out_.commit(writeInteger(out_.room(kMaxNumberLength), value)); }
+  void text(std::string_view value) override;
+  void null() override {}
+  void list(const std::function<void(JsonWriter&)>& write) override {
+    list_.clear();
+    write(list_);
+    text(list_.text());
+  }
+
+ private:
+  TextBuffer& out_;
+  JsonWriter list_;  // the JSON text of a list
+};
+
+void CsvCells::text(std::string_view value) {
+  if (value.find_first_of(",\"\r\n") == std::string_view::npos) return out_.append(value);
+  char* cursor = out_.room(2 * value.size() + 2);
+  *cursor++ = '"';
+  for (char c : value) {
+    if (c == '"') *cursor++ = '"';
+    *cursor++ = c;
+  }
+  *cursor++ = '"';
+  out_.commit(cursor);
 }
+
+// The text of a refused line's refusal; empty when the line was not refused.
+std::string_view refusalText(const SessionResult& result) {
+  const auto refusal = std::find_if(result.messages.rbegin(), result.messages.rend(),
+                                    [](const SessionMessage& message) { return message.kind == MessageKind::Refusal; });
+  if (result.outcome != SessionOutcome::Refused || refusal == result.messages.rend()) return {};
+  return refusal->text;
+}
+
+class CsvLines final : public LineWriter {
+ public:
+  explicit CsvLines(const FieldSelection& fields) : fields_(fields) {}
+
+  void writeHeader() override {
+    out_.append("line,outcome,message");
+    for (const OutputField* field : fields_.fields()) {
+      cells_.begin(*field);
+      cells_.text(field->name);
+    }
+    out_.append("\n");
+  }
+  void writeResult(std::size_t lineNumber, const SessionResult& result, const ReportFile* report) override {
+    begin(lineNumber, outcomeName(result.outcome), refusalText(result));
+    const LineResult line{result, report};
+    for (const OutputField* field : fields_.fields()) {
+      cells_.begin(*field);
+      writeField(*field, line, cells_);
+    }
+    out_.append("\n");
+  }
+  void writeError(std::size_t lineNumber, std::string_view problem) override {
+    begin(lineNumber, "error", errorMessage(lineNumber, problem));
+    out_.append(std::string(fields_.fields().size(), ','));
+    out_.append("\n");
+  }
+
+  std::string_view text() const override { return out_.text(); }
+  void clear() override { out_.clear(); }
+
+ private:
+  void begin(std::size_t lineNumber, std::string_view outcome, std::string_view message) {
+    cells_.integer(static_cast<std::int64_t>(lineNumber));
+    out_.append(",");
+    out_.append(outcome);
+    out_.append(",");
+    cells_.text(message);
+  }
+
+  const FieldSelection fields_;  // the columns after "line", "outcome" and "message"
+  TextBuffer out_;                // the rows written
+  CsvCells cells_{out_};
+};
 
 }  // namespace
 
-void writeReport(JsonWriter& json, const ReportFile& report) {
-  json.key("report");
-  if (report.error.empty()) {
-    json.string(report.path);
-    return;
-  }
-  json.null();
-  json.key("report_error");
-  json.string(report.error);
-}
-
-void writeSessionResult(JsonWriter& json, std::size_t lineNumber, const SessionResult& result,
-                        const std::optional<ReportFile>& report) {
-  json.beginObject();
-  json.key("outcome");
-  json.string(outcomeName(result.outcome));
-  json.key("line");
-  json.integer(static_cast<std::int64_t>(lineNumber));
-  json.key("screen");
-  json.string(screenName(result.screen));
-  json.key("messages");
-  writeMessages(json, result.messages);
-  json.key("record");
-  writeRecord(json, result.record);
-  if (result.outcome == SessionOutcome::Results) {
-    json.key("sheet");
-    writeSheet(json, result.sheet);
-  }
-  if (result.review) writeReview(json, *result.review);
-  if (report) writeReport(json, *report);
-  json.endObject();
-}
-
-void writeLineError(JsonWriter& json, std::size_t lineNumber, std::string_view problem) {
-  json.beginObject();
-  json.key("outcome");
-  json.string("error");
-  json.key("line");
-  json.integer(static_cast<std::int64_t>(lineNumber));
-  json.key("message");
-  json.string("line " + std::to_string(lineNumber) + ": " + std::string(problem));
-  json.endObject();
+std::unique_ptr<LineWriter> makeLineWriter(OutputFormat format, const FieldSelection& fields) {
+  if (format == OutputFormat::Csv) return std::make_unique<CsvLines>(fields);
+  return std::make_unique<JsonLines>(fields);
 }
 
 }  // namespace glandwise::calc

@@ -1,7 +1,7 @@
 #pragma once
-// The batch calculator's output objects, one per input line.
+// The batch calculator's output lines, one per input line, as JSON Lines or CSV.
 //
-// A processed line gives, keys in this order:
+// JSON Lines (the default): a processed line gives, keys in this order:
 //   {"outcome": "results"|"refused"|"stayed", "line": N,
 //    "screen": "selection"|"editor"|"results",
 //    "messages": [{"kind": "refusal"|"question"|"notice", "text": "...", "beep": true|false}, ...],
@@ -11,24 +11,45 @@
 //    "review": {"overall", "as568", "fill", "extrusion", "stretch", "temperature", "swell",
 //               "statistics": each with its figures, "verdict" and "reason"},   (when asked)
 //    "report": path of the PDF written, or null with "report_error": why}  (with reports only)
-// An unusable line gives {"outcome": "error", "line": N, "message": "line N: <problem>"}.
+// With chosen fields (cli/output_fields.h) "outcome" and "line" and the chosen ones, in that
+// order and in their objects. An unusable line gives
+//   {"outcome": "error", "line": N, "message": "line N: <problem>"}.
+//
+// CSV (RFC 4180): a header row of the column names, then one row per input line: "line",
+// "outcome", "message" (the refusal's text, or the unusable line's "line N: <problem>"),
+// then a column per chosen field with the text of its JSON value (a string without quotes,
+// a number spelled the same, a list as its JSON text; empty for null or a field the line
+// lacks). A cell holding a comma, a quote or a line break is quoted, its quotes doubled.
 
 #include <cstddef>
-#include <optional>
+#include <memory>
 #include <string_view>
 
 #include "cli/calc_reports.h"
 #include "cli/calc_session.h"
-#include "cli/json_writer.h"
+#include "cli/output_fields.h"
 
 namespace glandwise::calc {
 
-// Writes the object of a line that was worked through the screens, with the report file
-// when one was written for it.
-void writeSessionResult(JsonWriter& json, std::size_t lineNumber, const SessionResult& result,
-                        const std::optional<ReportFile>& report = std::nullopt);
+enum class OutputFormat { JsonLines, Csv };
 
-// Writes the "error" object of an unusable line; `problem` says what is wrong with it.
-void writeLineError(JsonWriter& json, std::size_t lineNumber, std::string_view problem);
+// Writes a run's output lines in one format with the chosen fields, into its own text,
+// which the batch run takes away and clear()s.
+class LineWriter {
+ public:
+  virtual ~LineWriter() = default;
+  // What comes before the first line: the CSV header row; nothing for JSON Lines.
+  virtual void writeHeader() = 0;
+  // The line of an input line worked through the screens, with its report when one was
+  // written for it.
+  virtual void writeResult(std::size_t lineNumber, const SessionResult& result, const ReportFile* report) = 0;
+  // The line of an unusable input line; `problem` says what is wrong with it.
+  virtual void writeError(std::size_t lineNumber, std::string_view problem) = 0;
+
+  virtual std::string_view text() const = 0;
+  virtual void clear() = 0;
+};
+
+std::unique_ptr<LineWriter> makeLineWriter(OutputFormat format, const FieldSelection& fields);
 
 }  // namespace glandwise::calc

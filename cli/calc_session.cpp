@@ -76,7 +76,8 @@ SessionResult runSession(const GlandInput& input, const SessionOptions& options)
   if (!wentOn(editorOk(record, side, fillEditor(record, side, input), prompts), Screen::Editor, result))
     return result;
 
-  result.sheet = fillSheet(record, side);
+  if (options.sheetCaptions) result.sheet = fillSheet(record, side);
+  else roundSheetValues(record, side);
   if (options.review || input.review) {
     result.reviewInputs = input.review.value_or(ReviewInputs{});
     result.review = reviewGland(record, side, *result.reviewInputs, options.as568);

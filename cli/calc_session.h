@@ -43,6 +43,7 @@ struct SessionResult {
   std::vector<SessionMessage> messages;  // every refusal, question and notice, in order
   GlandRecord record;                    // the record as the session left it
   std::vector<SheetLabel> sheet;         // the results sheet's value labels; empty unless Results
+                                         // and the options ask for the captions
   std::optional<Review> review;          // the design review, when asked for and Results
   std::optional<ReviewInputs> reviewInputs;  // the inputs of `review`
 };
@@ -51,12 +52,14 @@ struct SessionResult {
 struct SessionOptions {
   const As568Table* as568 = nullptr;  // the AS568 sizes, for "as568" and the review
   bool review = false;                // review every gland that reaches the results sheet
+  bool sheetCaptions = true;          // make the sheet's captions (false: only round its values)
 };
 
 // Works one input through the screens with a fresh record: clicks the chosen options, types
 // the texts into the enabled boxes and presses OK on the selection screen; then retypes the
 // edited boxes and presses OK on the editor, answering its questions from `input.answers`
-// (No once they run out) and acknowledging its notices; then fills the results sheet.
+// (No once they run out) and acknowledging its notices; then fills the results sheet (its
+// captions only when `options` ask for them).
 // An "as568" size is chosen before the boxes are typed; the review runs when `options`
 // or the input asks for it.
 SessionResult runSession(const GlandInput& input, const SessionOptions& options = {});

@@ -101,6 +101,26 @@ EXAMPLE
    "PDM":1.9955,...,"GDM":1.776,...},"sheet":{"lblWV":"0.139 Inch   Tolerance =  +/-  0.004",...}}
 )";
 
+// The fields named in `list`; nothing, and the names there are on standard error, when
+// one is unknown.
+std::optional<glandwise::calc::FieldSelection> chooseFields(const std::string& list) {
+  std::string unknown;
+  std::optional<glandwise::calc::FieldSelection> chosen = glandwise::calc::FieldSelection::named(list, unknown);
+  if (chosen) return chosen;
+  std::cerr << "glandwise-calc: --fields: unknown field \"" << unknown << "\"; the fields are:";
+  std::size_t column = 80;
+  for (const std::string& name : glandwise::calc::fieldNames()) {
+    if (column + name.size() > 96) {
+      std::cerr << "\n ";
+      column = 1;
+    }
+    std::cerr << ' ' << name;
+    column += name.size() + 1;
+  }
+  std::cerr << '\n';
+  return std::nullopt;
+}
+
 unsigned defaultThreads() { return std::clamp(std::thread::hardware_concurrency(), 1u, 8u); }
 
 // This program's own file, which the files installed with it are found beside.
@@ -180,6 +200,7 @@ int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   CLI::App app{kDescription, "glandwise-calc"};
   std::string inputPath = "-";
+  std::string fieldList;
   glandwise::calc::BatchOptions options;
   options.threads = defaultThreads();
   app.add_option("input", inputPath, "JSON Lines file to read; standard input when omitted or \"-\"");
@@ -202,12 +223,36 @@ int main(int argc, char** argv) {
   app.add_option("--as568-table", as568Path,
                  "AS568 size table to use (CSV: dash,id_in,id_tol_in,cs_in,cs_tol_in); by default the one "
                  "installed with the program");
+  std::string format = "json";
+  app.add_option("--format", format, "json: one JSON object per line (JSON Lines); csv: a header row, then one "
+                                     "row per line (see OUTPUT)")
+      ->check(CLI::IsMember({"json", "csv"}))
+      ->capture_default_str();
+  const CLI::Option* fieldsOption =
+      app.add_option("--fields", fieldList, "the output fields, separated by commas, by name or group (see FIELDS); "
+                                            "every field when omitted");
   app.footer(kFooter);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
     return app.exit(error) == 0 ? kExitAllProcessed : kExitUnusableArguments;
   }
+  options.format = format == "csv" ? glandwise::calc::OutputFormat::Csv : glandwise::calc::OutputFormat::JsonLines;
+  bool writesReports = false;
+#ifdef GLANDWISE_WITH_REPORTS
+  writesReports = !reportDirectory.empty();
+#endif
+  if (fieldsOption->count() == 0) {
+    // JSON has the report's fields only where a report was written; CSV has their columns
+    // only when reports are written at all.
+    options.fields = glandwise::calc::FieldSelection::all(writesReports ||
+                                                          options.format == glandwise::calc::OutputFormat::JsonLines);
+  } else if (std::optional<glandwise::calc::FieldSelection> chosen = chooseFields(fieldList)) {
+    options.fields = std::move(*chosen);
+  } else {
+    return kExitUnusableArguments;
+  }
+  options.session.sheetCaptions = options.fields.hasSheetLabels();
 
   // A closed standard output could otherwise be taken over by the next file opened.
   if (::fcntl(STDOUT_FILENO, F_GETFD) == -1) {

@@ -4,7 +4,7 @@ namespace glandwise::calc {
 namespace {
 
 // The least by which the buffer grows, in bytes.
-constexpr std::size_t kMinimumGrowth = 64 * 1024;
+constexpr std::size_t kMinimumGrowth = 4 * 1024;
 
 }  // namespace
 

@@ -74,7 +74,7 @@ std::string glandTypeLine(const GlandRecord& record, const GlandSide& side) {
   return "Groove in Housing.";
 }
 
-std::string caption(GlandRecord& r, const GlandSide& side, const SheetField& spec) {
+std::string caption(const GlandRecord& r, const GlandSide& side, const SheetField& spec) {
   switch (spec.kind) {
     case SheetField::Kind::GlandType:
       return glandTypeLine(r, side);
@@ -85,7 +85,6 @@ std::string caption(GlandRecord& r, const GlandSide& side, const SheetField& spe
     case SheetField::Kind::Value:
       break;
   }
-  if (spec.decimals >= 0) r.*spec.value = RoundDecimals(r.*spec.value, spec.decimals);
   return NumberText(r.*spec.value) + spec.suffix;
 }
 
@@ -96,7 +95,16 @@ const std::vector<SheetField>& sheetFields(const GlandSide& side) {
   return fields[side.kind == GlandKind::RodGroove ? 0 : 1];
 }
 
+void roundSheetValues(GlandRecord& record, const GlandSide& side) {
+  for (const SheetField& field : sheetFields(side))
+    if (field.kind == SheetField::Kind::Value && field.decimals >= 0)
+      record.*field.value = RoundDecimals(record.*field.value, field.decimals);
+}
+
+// Each value label shows its own variable, and no tolerance is rounded: rounding them all
+// before any caption is made gives the captions of rounding each just before its own.
 std::vector<SheetLabel> fillSheet(GlandRecord& record, const GlandSide& side) {
+  roundSheetValues(record, side);
   const std::vector<SheetField>& fields = sheetFields(side);
   std::vector<SheetLabel> labels;
   labels.reserve(fields.size());

@@ -53,6 +53,10 @@ struct SheetLabel {
 // returns every value label with its caption.
 std::vector<SheetLabel> fillSheet(GlandRecord& record, const GlandSide& side);
 
+// What fillSheet does to the record, without making the captions: rounds the 25 values
+// and stores them back.
+void roundSheetValues(GlandRecord& record, const GlandSide& side);
+
 // The date label's caption for an already formatted short date.
 inline std::string sheetDateCaption(const std::string& shortDate) { return "Date: " + shortDate; }
 

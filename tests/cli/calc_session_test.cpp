@@ -14,10 +14,14 @@ using Json = nlohmann::ordered_json;  // keeps the keys in the order written
 
 namespace {
 
+std::unique_ptr<calc::LineWriter> jsonLines() {
+  return calc::makeLineWriter(calc::OutputFormat::JsonLines, calc::FieldSelection::all(true));
+}
+
 Json outputOf(const std::string& line, const calc::SessionOptions& options = {}) {
-  calc::JsonWriter json;
-  EXPECT_TRUE(calc::calculateLine(line, 1, json, nullptr, options)) << line;
-  return Json::parse(json.text());
+  const auto json = jsonLines();
+  EXPECT_TRUE(calc::calculateLine(line, 1, *json, nullptr, options)) << line;
+  return Json::parse(json->text());
 }
 
 std::vector<std::string> keys(const Json& object) {
@@ -113,12 +117,12 @@ TEST(Batch, GivesTheObjectOfEachLineInInputOrderOnTwoThreads) {
                                "{}", "{not json", " \t\r", ""};  // the last two are blank
   std::minstd_rand random(11);
   std::string input;
-  calc::JsonWriter expected;  // each line's object, worked alone
+  const auto expected = jsonLines();  // each line's object, worked alone
   std::size_t errors = 0, processed = 0;
   for (std::size_t line = 1; line <= 2400; ++line) {  // mostly blank, to span more than one block
     const std::size_t kind = random() % 8 ? 4 + line % 2 : random() % 6;
     input += lines[kind] + "\n";
-    if (kind < 4) ++(calc::calculateLine(lines[kind], line, expected) ? processed : errors);
+    if (kind < 4) ++(calc::calculateLine(lines[kind], line, *expected) ? processed : errors);
   }
   for (const unsigned threads : {1u, 2u}) {
     std::istringstream in(input);
@@ -126,7 +130,7 @@ TEST(Batch, GivesTheObjectOfEachLineInInputOrderOnTwoThreads) {
     calc::BatchOptions options;
     options.threads = threads;
     const calc::BatchSummary summary = calc::runBatch(in, out, options);
-    EXPECT_EQ(out.str(), expected.text()) << threads << " threads";
+    EXPECT_EQ(out.str(), expected->text()) << threads << " threads";
     EXPECT_EQ(std::tie(summary.processedLines, summary.errorLines), std::tie(processed, errors));
   }
 }

@@ -1,0 +1,308 @@
+#include "cli/output_fields.h"
+
+#include <algorithm>
+#include <set>
+#include <utility>
+
+#include "model/gland_side.h"
+#include "model/sheet.h"
+
+namespace glandwise::calc {
+namespace {
+
+using Source = OutputField::Source;
+using R = const Review&;
+using Figure = std::function<double(R)>;
+using FindingOf = std::function<const Finding&(R)>;
+
+std::string_view screenName(Screen screen) {
+  switch (screen) {
+    case Screen::Selection: return "selection";
+    case Screen::Editor: return "editor";
+    case Screen::Results: return "results";
+  }
+  return {};
+}
+
+std::string_view messageKindName(MessageKind kind) {
+  switch (kind) {
+    case MessageKind::Refusal: return "refusal";
+    case MessageKind::Question: return "question";
+    case MessageKind::Notice: return "notice";
+  }
+  return {};
+}
+
+void writeMessages(JsonWriter& json, const std::vector<SessionMessage>& messages) {
+  json.beginArray();
+  for (const SessionMessage& message : messages) {
+    json.beginObject();
+    json.key("kind");
+    json.string(messageKindName(message.kind));
+    json.key("text");
+    json.string(message.text);
+    json.key("beep");
+    json.boolean(message.beep);
+    json.endObject();
+  }
+  json.endArray();
+}
+
+// Puts the table together: fields in output order, and the objects they lie in, made as
+// the fields' places first name them.
+class TableBuilder {
+ public:
+  std::vector<OutputField> fields;
+  std::vector<OutputObject> objects{{"", -1}};
+
+  // Adds a field named `name` with the key `key` in the object at the dotted `place`.
+  OutputField& add(std::string name, std::string group, std::string_view place, std::string_view key, Source source) {
+    OutputField& field = fields.emplace_back();
+    field.name = std::move(name);
+    field.group = std::move(group);
+    field.quotedKey = JsonWriter::quotedKey(key);
+    field.object = object(place);
+    field.source = source;
+    return field;
+  }
+
+  // A review field at `path` below "review" ("fill.mmc.fill_percent").
+  void review(const std::string& path, std::function<void(R, FieldSink&)> write) {
+    const std::size_t dot = path.rfind('.');
+    const std::string place = dot == std::string::npos ? "review" : "review." + path.substr(0, dot);
+    add("review." + path, "review", place, dot == std::string::npos ? path : path.substr(dot + 1), Source::Review)
+        .review = std::move(write);
+  }
+  void figure(const std::string& path, Figure value) {
+    review(path, [value = std::move(value)](R r, FieldSink& sink) { sink.figure(value(r)); });
+  }
+  // The "verdict" and "reason" of the check at `path`.
+  void finding(const std::string& path, const FindingOf& finding) {
+    review(path + ".verdict", [finding](R r, FieldSink& sink) { sink.text(verdictName(finding(r).verdict)); });
+    review(path + ".reason", [finding](R r, FieldSink& sink) { sink.text(finding(r).reason); });
+  }
+
+ private:
+  // The object at the dotted `place`, made with the objects it lies in when new.
+  int object(std::string_view place) {
+    if (place.empty()) return 0;
+    const auto known = std::find(places_.begin(), places_.end(), place);
+    if (known != places_.end()) return static_cast<int>(known - places_.begin());
+    const std::size_t dot = place.rfind('.');
+    const int parent = object(dot == std::string_view::npos ? std::string_view() : place.substr(0, dot));
+    objects.push_back({JsonWriter::quotedKey(place.substr(dot == std::string_view::npos ? 0 : dot + 1)), parent});
+    places_.emplace_back(place);
+    return static_cast<int>(objects.size() - 1);
+  }
+
+  std::vector<std::string> places_{""};  // each object's dotted place, by index
+};
+
+void addRecord(TableBuilder& table) {
+  for (const FloatField& variable : floatFields())
+    table.add(std::string(variable.name), "record", "record", variable.name, Source::RecordFloat).recordFloat =
+        variable.member;
+  table.add("Answer", "record", "record", "Answer", Source::RecordAnswer);
+  for (const auto& [name, member] : {std::pair{"GW", &GlandRecord::GW}, {"GlandType", &GlandRecord::GlandType},
+                                     {"ErrorText", &GlandRecord::ErrorText},
+                                     {"SelectedFile", &GlandRecord::SelectedFile}})
+    table.add(name, "record", "record", name, Source::RecordText).recordText = member;
+}
+
+// The labels of both sheets, each sheet's in its fill order: label i of the rod-groove
+// sheet, then label i of the housing-groove sheet unless it is the same.
+void addSheet(TableBuilder& table) {
+  const std::vector<SheetField>* sheets[] = {&sheetFields(kRodGroove), &sheetFields(kHousingGroove)};
+  const std::size_t first = table.fields.size();
+  for (std::size_t i = 0; i < std::max(sheets[0]->size(), sheets[1]->size()); ++i) {
+    for (int side = 0; side < 2; ++side) {
+      if (i >= sheets[side]->size()) continue;
+      const std::string& name = (*sheets[side])[i].objectName;
+      const auto known = std::find_if(table.fields.begin() + static_cast<std::ptrdiff_t>(first), table.fields.end(),
+                                      [&](const OutputField& field) { return field.name == name; });
+      OutputField& field = known != table.fields.end() ? *known : table.add(name, "sheet", "sheet", name, Source::Sheet);
+      field.sheetIndex[side] = static_cast<int>(i);
+    }
+  }
+}
+
+void addFill(TableBuilder& table) {
+  for (const auto& [key, condition] : {std::pair{"nominal", &FillReview::nominal}, {"mmc", &FillReview::mmc},
+                                       {"lmc", &FillReview::lmc}, {"worst_eccentric", &FillReview::worstEccentric}}) {
+    const std::string path = std::string("fill.") + key;
+    const auto of = [condition](R r) -> const FillCondition& { return r.fill.*condition; };
+    table.figure(path + ".effective_cross_section", [of](R r) { return of(r).effectiveCrossSection; });
+    table.figure(path + ".gland_height", [of](R r) { return of(r).glandHeight; });
+    table.figure(path + ".groove_width", [of](R r) { return of(r).grooveWidth; });
+    table.figure(path + ".fill_percent", [of](R r) { return of(r).fillPercent; });
+    table.finding(path, [of](R r) -> const Finding& { return of(r).finding; });
+  }
+  table.finding("fill", [](R r) -> const Finding& { return r.fill.finding; });
+}
+
+void addStretch(TableBuilder& table) {
+  table.review("stretch.seal_id_tolerance", [](R r, FieldSink& sink) {
+    if (r.stretch.known) sink.number(r.stretch.sealIdTolerance);
+    else sink.null();
+  });
+  table.review("stretch.tolerance_source", [](R r, FieldSink& sink) { sink.text(r.stretch.toleranceSource); });
+  for (const auto& [key, member] : {std::pair{"smallest_percent", &StretchReview::smallestPercent},
+                                    {"largest_percent", &StretchReview::largestPercent},
+                                    {"effective_at_smallest", &StretchReview::effectiveAtSmallest},
+                                    {"effective_at_largest", &StretchReview::effectiveAtLargest}})
+    table.review(std::string("stretch.") + key, [member](R r, FieldSink& sink) {
+      if (r.stretch.known) sink.figure(r.stretch.*member);
+      else sink.null();
+    });
+  table.finding("stretch", [](R r) -> const Finding& { return r.stretch.finding; });
+}
+
+void addStatistics(TableBuilder& table) {
+  for (const auto& [key, member] : {std::pair{"nominal_percent", &StatisticsReview::nominalPercent},
+                                    {"rss_sigma", &StatisticsReview::rssSigma}, {"rss_low", &StatisticsReview::rssLow},
+                                    {"rss_high", &StatisticsReview::rssHigh}})
+    table.figure(std::string("statistics.") + key, [member](R r) { return r.statistics.*member; });
+  table.review("statistics.monte_carlo.samples", [](R, FieldSink& sink) { sink.integer(kMonteCarloSamples); });
+  for (const auto& [key, member] :
+       {std::pair{"mean", &StatisticsReview::mean}, {"sigma", &StatisticsReview::sigma},
+        {"p0_1", &StatisticsReview::p001}, {"p99_9", &StatisticsReview::p999},
+        {"below_percent", &StatisticsReview::belowPercent}, {"above_percent", &StatisticsReview::abovePercent},
+        {"histogram_start", &StatisticsReview::histogramStart}, {"bin_width", &StatisticsReview::binWidth}})
+    table.figure(std::string("statistics.monte_carlo.") + key, [member](R r) { return r.statistics.*member; });
+  table.review("statistics.monte_carlo.histogram", [](R r, FieldSink& sink) {
+    sink.list([&](JsonWriter& json) {
+      json.beginArray();
+      for (int count : r.statistics.histogram) json.integer(count);
+      json.endArray();
+    });
+  });
+  table.finding("statistics", [](R r) -> const Finding& { return r.statistics.finding; });
+}
+
+void addReview(TableBuilder& table) {
+  table.review("overall", [](R r, FieldSink& sink) { sink.text(verdictName(r.overall)); });
+  table.review("as568", [](R r, FieldSink& sink) {
+    if (r.as568Dash) sink.text("-" + *r.as568Dash);
+    else sink.null();
+  });
+  addFill(table);
+  table.figure("extrusion.diametral_clearance", [](R r) { return r.extrusion.diametralClearance; });
+  table.figure("extrusion.limit", [](R r) { return r.extrusion.limit; });
+  table.finding("extrusion", [](R r) -> const Finding& { return r.extrusion.finding; });
+  addStretch(table);
+  table.figure("temperature.cold_squeeze_percent", [](R r) { return r.temperature.coldSqueezePercent; });
+  table.figure("temperature.hot_squeeze_percent", [](R r) { return r.temperature.hotSqueezePercent; });
+  table.figure("temperature.hot_fill_percent", [](R r) { return r.temperature.hotFillPercent; });
+  table.finding("temperature", [](R r) -> const Finding& { return r.temperature.finding; });
+  table.figure("swell.squeeze_percent", [](R r) { return r.swell.squeezePercent; });
+  table.figure("swell.fill_percent", [](R r) { return r.swell.fillPercent; });
+  table.finding("swell", [](R r) -> const Finding& { return r.swell.finding; });
+  addStatistics(table);
+}
+
+const TableBuilder& table() {
+  static const TableBuilder built = [] {
+    TableBuilder table;
+    table.add("screen", "", "", "screen", Source::Screen);
+    table.add("messages", "", "", "messages", Source::Messages);
+    addRecord(table);
+    addSheet(table);
+    addReview(table);
+    table.add("report", "report", "", "report", Source::Report);
+    table.add("report_error", "report", "", "report_error", Source::ReportError);
+    return table;
+  }();
+  return built;
+}
+
+// Whether the name or group `name` chooses `field`.
+bool chooses(std::string_view name, const OutputField& field) {
+  if (name.empty()) return false;
+  return field.name == name || field.group == name ||
+         (field.name.size() > name.size() && field.name.starts_with(name) && field.name[name.size()] == '.');
+}
+
+std::string_view trimmed(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  return first == std::string_view::npos ? std::string_view() : text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+}  // namespace
+
+const std::vector<OutputField>& outputFields() { return table().fields; }
+const std::vector<OutputObject>& outputObjects() { return table().objects; }
+
+void writeField(const OutputField& field, const LineResult& line, FieldSink& sink) {
+  const SessionResult& session = line.session;
+  switch (field.source) {
+    case Source::Screen: return sink.text(screenName(session.screen));
+    case Source::Messages: return sink.list([&](JsonWriter& json) { writeMessages(json, session.messages); });
+    case Source::RecordFloat: return sink.number(session.record.*field.recordFloat);
+    case Source::RecordAnswer: return sink.integer(session.record.Answer);
+    case Source::RecordText: return sink.text(session.record.*field.recordText);
+    case Source::Sheet: {
+      if (session.sheet.empty()) return;
+      const int index = field.sheetIndex[session.glandType == GlandKind::RodGroove ? 0 : 1];
+      if (index >= 0) sink.text(session.sheet[static_cast<std::size_t>(index)].caption);
+      return;
+    }
+    case Source::Review:
+      if (session.review) field.review(*session.review, sink);
+      return;
+    case Source::Report:
+      if (!line.report) return;
+      if (line.report->error.empty()) return sink.text(line.report->path);
+      return sink.null();
+    case Source::ReportError:
+      if (line.report && !line.report->error.empty()) sink.text(line.report->error);
+      return;
+  }
+}
+
+std::vector<std::string> fieldNames() {
+  std::vector<std::string> names{"line", "outcome"};
+  std::set<std::string, std::less<>> seen(names.begin(), names.end());
+  const auto name = [&](std::string_view text) {
+    if (seen.insert(std::string(text)).second) names.emplace_back(text);
+  };
+  for (const OutputField& field : outputFields()) {
+    if (!field.group.empty()) name(field.group);
+    for (std::size_t dot = field.name.find('.'); dot != std::string::npos; dot = field.name.find('.', dot + 1))
+      name(std::string_view(field.name).substr(0, dot));
+    name(field.name);
+  }
+  return names;
+}
+
+FieldSelection FieldSelection::all(bool reports) {
+  FieldSelection selection;
+  for (const OutputField& field : outputFields())
+    if (reports || field.group != "report") selection.fields_.push_back(&field);
+  return selection;
+}
+
+std::optional<FieldSelection> FieldSelection::named(std::string_view list, std::string& unknown) {
+  std::vector<bool> chosen(outputFields().size());
+  for (std::size_t start = 0; start <= list.size();) {
+    const std::size_t comma = std::min(list.find(',', start), list.size());
+    const std::string_view name = trimmed(list.substr(start, comma - start));
+    start = comma + 1;
+    bool known = name == "line" || name == "outcome";
+    for (std::size_t i = 0; i < chosen.size(); ++i)
+      if (chooses(name, outputFields()[i])) chosen[i] = known = true;
+    if (!known) {
+      unknown = name;
+      return std::nullopt;
+    }
+  }
+  FieldSelection selection;
+  for (std::size_t i = 0; i < chosen.size(); ++i)
+    if (chosen[i]) selection.fields_.push_back(&outputFields()[i]);
+  return selection;
+}
+
+bool FieldSelection::hasSheetLabels() const {
+  return std::any_of(fields_.begin(), fields_.end(), [](const OutputField* field) { return field->source == Source::Sheet; });
+}
+
+}  // namespace glandwise::calc

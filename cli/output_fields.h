@@ -1,0 +1,96 @@
+#pragma once
+// The fields of the batch calculator's output, from one table: what --fields chooses
+// from, the JSON object's keys and where they nest, and the CSV output's columns.
+//
+// Names: a record variable by its own name ("PDM", "GW"), a sheet label by its objectName
+// ("lblPDMV"), a review figure by its place in the review object ("review.overall",
+// "review.fill.mmc.fill_percent"), and "screen", "messages", "report", "report_error".
+// A group name chooses all of its fields: "record", "sheet", "review", any object within
+// the review ("review.fill", "review.statistics.monte_carlo") and "report" (the report's
+// path and, when it failed, its error).
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/calc_reports.h"
+#include "cli/calc_session.h"
+#include "cli/json_writer.h"
+
+namespace glandwise::calc {
+
+// What one output line is made of.
+struct LineResult {
+  const SessionResult& session;
+  const ReportFile* report = nullptr;  // the line's report, with --report-dir and the results sheet
+};
+
+// Takes one field's value in its kind, for a format to spell. A field that the line lacks
+// (a sheet label of a refused line, the review when none was asked) takes nothing.
+class FieldSink {
+ public:
+  virtual ~FieldSink() = default;
+  virtual void number(float value) = 0;   // a record variable, the float as stored
+  virtual void figure(double value) = 0;  // a computed figure of the review
+  virtual void integer(std::int64_t value) = 0;
+  virtual void text(std::string_view value) = 0;
+  virtual void null() = 0;  // known to be unknown: an unknown tolerance, an unwritten report
+  // A list (the messages, a histogram), which `write` writes as one JSON array.
+  virtual void list(const std::function<void(JsonWriter&)>& write) = 0;
+};
+
+// A JSON object that holds fields: the line's own object, "record", "sheet", "review",
+// "review.fill", ...
+struct OutputObject {
+  std::string quotedKey;  // its key as JsonWriter::quotedKey() spells it; empty for the line's
+  int parent;             // index of the object it lies in; -1 for the line's own
+};
+
+// One field of the output.
+struct OutputField {
+  // Where the value comes from.
+  enum class Source { Screen, Messages, RecordFloat, RecordAnswer, RecordText, Sheet, Review, Report, ReportError };
+
+  std::string name;       // for --fields and the CSV header
+  std::string group;      // "record", "sheet", "review" or "report"; empty for the others
+  std::string quotedKey;  // its JSON key as JsonWriter::quotedKey() spells it
+  int object = 0;         // index of the JSON object it lies in
+  Source source = Source::Screen;
+  float GlandRecord::*recordFloat = nullptr;       // RecordFloat: the variable
+  std::string GlandRecord::*recordText = nullptr;  // RecordText: the variable
+  int sheetIndex[2] = {-1, -1};  // Sheet: the label's place on the rod- and housing-groove sheet
+  std::function<void(const Review&, FieldSink&)> review;  // Review: writes the figure
+};
+
+// Every field in output order, and the objects that hold them (the line's own first).
+const std::vector<OutputField>& outputFields();
+const std::vector<OutputObject>& outputObjects();
+
+// Gives `sink` the value of `field` for one line; nothing when the line lacks it.
+void writeField(const OutputField& field, const LineResult& line, FieldSink& sink);
+
+// Every name --fields accepts, in output order: fields and groups, and "line" and "outcome",
+// which every output line has anyway.
+std::vector<std::string> fieldNames();
+
+// The fields chosen for a run, in output order.
+class FieldSelection {
+ public:
+  // Every field; the report's two only when `reports` (they are empty otherwise).
+  static FieldSelection all(bool reports);
+  // The fields and groups named in `list` (separated by commas); nothing, with the first
+  // unknown name in `unknown`, when a name is not one of fieldNames().
+  static std::optional<FieldSelection> named(std::string_view list, std::string& unknown);
+
+  const std::vector<const OutputField*>& fields() const { return fields_; }
+  // Whether a sheet label is among them, so that the captions are needed.
+  bool hasSheetLabels() const;
+
+ private:
+  std::vector<const OutputField*> fields_;  // in output order
+};
+
+}  // namespace glandwise::calc
