@@ -59,6 +59,7 @@ void calculateChunk(const Block& block, std::size_t chunk, ChunkOutput& output, 
   const std::size_t end = std::min((chunk + 1) * kChunkLines, block.lines.size());
   for (std::size_t i = chunk * kChunkLines; i < end; ++i) {
     calculateBlockLine(block, i, output, options);
+    if (options.linesDone) options.linesDone->fetch_add(1, std::memory_order_relaxed);
   }
 }
 

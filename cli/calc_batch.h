@@ -1,6 +1,7 @@
 #pragma once
 // The batch run: JSON Lines in, one output line per input line out, in input order.
 
+#include <atomic>
 #include <cstddef>
 #include <iosfwd>
 #include <string_view>
@@ -18,6 +19,7 @@ struct BatchOptions {
   SessionOptions session;           // the AS568 table and whether every gland is reviewed
   OutputFormat format = OutputFormat::JsonLines;
   FieldSelection fields = FieldSelection::all(true);  // the output fields
+  std::atomic<std::size_t>* linesDone = nullptr;      // when given, counts the input lines worked
 };
 
 // What a batch run came to.

@@ -3,6 +3,7 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -16,6 +17,7 @@
 
 #include "cli/calc_batch.h"
 #include "cli/descriptor_output.h"
+#include "cli/progress_line.h"
 #include "model/as568.h"
 
 #ifdef GLANDWISE_WITH_REPORTS
@@ -142,6 +144,16 @@ std::optional<glandwise::As568Table> loadAs568Table(const std::filesystem::path&
   if (!load.table)
     std::cerr << "glandwise-calc: " << load.error << (given ? "" : " (or give one with --as568-table)") << '\n';
   return std::move(load.table);
+}
+
+// The batch run, with a progress line on standard error when that is a terminal.
+glandwise::calc::BatchSummary runWithProgress(std::istream& in, std::ostream& out,
+                                              glandwise::calc::BatchOptions& options, const std::string& inputPath) {
+  if (!::isatty(STDERR_FILENO)) return glandwise::calc::runBatch(in, out, options);
+  std::atomic<std::size_t> linesDone = 0;
+  options.linesDone = &linesDone;
+  const glandwise::calc::ProgressLine progress(STDERR_FILENO, linesDone, inputPath == "-" ? "" : inputPath);
+  return glandwise::calc::runBatch(in, out, options);
 }
 
 #ifdef GLANDWISE_WITH_REPORTS
@@ -282,7 +294,7 @@ int main(int argc, char** argv) {
 #endif
   glandwise::calc::DescriptorBuffer standardOutput(STDOUT_FILENO);
   std::ostream out(&standardOutput);
-  const glandwise::calc::BatchSummary summary = glandwise::calc::runBatch(in, out, options);
+  const glandwise::calc::BatchSummary summary = runWithProgress(in, out, options, inputPath);
   if (summary.writeFailed) {
     std::cerr << "glandwise-calc: cannot write the output: " << std::strerror(standardOutput.error()) << '\n';
     return kExitOutputFailed;
