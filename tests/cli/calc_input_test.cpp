@@ -6,14 +6,16 @@
 
 using namespace glandwise;
 
-// Catches a problem that goes unnoticed (the line would run with a guessed meaning), a
-// problem reported under the wrong name, a later problem reported before the first, the
-// parser's own prefixes or a whole hostile line repeated in a message, and what follows a
-// NUL byte ignored.
+// Catches a problem that goes unnoticed (the line would run with a guessed meaning; a stray
+// or missing comma or trailing text taken for plain JSON), a problem reported under the
+// wrong name, a later problem reported before the first, the parser's own prefixes or a
+// whole hostile line repeated in a message, and what follows a NUL byte ignored.
 TEST(InputLine, NamesTheFirstProblemOfAnUnusableLine) {
   using namespace std::literals;
   const std::pair<std::string_view, const char*> cases[] = {
       {R"({"gland": "rod")", "not valid JSON at byte 16: "}, {"[1, 2]", "not a JSON object but array"},
+      {R"({"answers": ["yes",]})", "not valid JSON at byte 20: "}, {R"({"gland": "rod",})", "not valid JSON at byte 17"},
+      {R"({"answers": ["yes" "no"]})", "not valid JSON at byte 23: "}, {R"({"gland": "rod"} x)", "not valid JSON at byte 18"},
       {R"({"sealid": "1", "gland": 5})", R"(unknown field "sealid")"},
       {R"({"gland": "rod", "gland": "housing"})", R"(field "gland" given twice)"},
       {R"({"seal_id": 1.75, "sealid": "1"})", R"("seal_id" must be a string, not number)"},
