@@ -89,6 +89,34 @@ OUTPUT
   input out of its range, a line over 1 MiB) gives
     {"outcome": "error", "line": N, "message": "line N: <the problem>"}
   and the run goes on.
+  --format csv writes CSV (RFC 4180) instead, for a spreadsheet: a header row of column
+  names, then one row per non-blank input line: "line", "outcome", "message" (a refused
+  line's refusal, an unusable line's "line N: <the problem>", else empty), then one column
+  per field. A cell holds the text of the field's JSON value: a string without its quotes,
+  a number spelled the same, "messages" and the histogram as their JSON text; it is empty
+  for null and for a field the line lacks (the sheet of a refused line). A cell holding a
+  comma, a quote or a line break is quoted, its quotes doubled. Rows end with a line feed.
+
+FIELDS
+  --fields LIST chooses the fields after "outcome" and "line" (comma-separated); they come
+  in the order above whatever the order of LIST, and in JSON in their objects. Names:
+    screen, messages, report, report_error   as above ("report" chooses both)
+    a record variable                        PDM, PCMMaxE, GW, Answer, ...
+    a sheet label                            lblPDMV, lblPCM, ... (both gland types' labels)
+    a review figure, by its place            review.overall, review.fill.mmc.fill_percent,
+                                             review.statistics.monte_carlo.p0_1, ...
+    a group                                  record, sheet, review, any object of the review
+                                             (review.fill, review.fill.mmc, review.stretch)
+  "line" and "outcome" are accepted and always written. An unknown name is an argument
+  error that lists every name. Without --fields every field is written (in CSV the report's
+  columns only with --report-dir).
+  e.g. --format csv --fields ID,PSM,PCM,PCMMax,PCMMin,lblGWV,review.overall
+
+PROGRESS
+  When standard error is a terminal and the run lasts more than a second, one line there
+  keeps telling the input lines done, the rate and, for an input file, the total and the
+  time left; it is erased at the end. Nothing is written when standard error is a file or
+  a pipe.
 
 EXIT STATUS
   0  every line was processed      1  some line was unusable, or some report not written

@@ -33,7 +33,7 @@ TEST(Program, WorksEverySampleLineInOrderAndExitsWithItsStatus) {
   for (const auto& [commandLine, status] : runs) EXPECT_EQ(runShell(commandLine).first, status) << commandLine;
   const std::string help = runShell(kCalc + "--help").second;
   for (const char* topic : {"EXIT STATUS", "unusable arguments", "could not be written", "1 MiB", "\"review\"",
-                            "\"cross_section\"", "\"outcome\": \"error\""})
+                            "\"cross_section\"", "\"outcome\": \"error\"", "--format csv", "FIELDS", "PROGRESS"})
     EXPECT_NE(help.find(topic), std::string::npos) << topic;
 }
 
