@@ -63,11 +63,7 @@ void calculateChunk(const Block& block, std::size_t chunk, ChunkOutput& output, 
   }
 }
 
-// Writes `text` to `out` and flushes it; false when it could not be written.
-bool put(std::ostream& out, std::string_view text) {
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  return static_cast<bool>(out.flush());
-}
+void write(std::ostream& out, std::string_view text) { out.write(text.data(), static_cast<std::streamsize>(text.size())); }
 
 // Reads the next line into `line` and its length into `length`; a line longer than
 // kMaxLineBytes is read to its end but not kept. Returns false at the end of the input.
@@ -145,27 +141,22 @@ BatchSummary runBatch(std::istream& in, std::ostream& out, const BatchOptions& o
   BatchSummary summary;
   const std::unique_ptr<LineWriter> header = makeLineWriter(options.format, options.fields);
   header->writeHeader();
-  if (!header->text().empty() && !put(out, header->text())) {
-    summary.writeFailed = true;
-    return summary;
-  }
+  write(out, header->text());
   Block block;
   std::vector<ChunkOutput> outputs;
-  while (readBlock(in, block)) {
+  // What has been written goes out before more input is awaited; once that fails nobody
+  // reads what follows: the run stops at once.
+  while (out.flush() && readBlock(in, block)) {
     const std::size_t chunkCount = calculateBlock(block, options, outputs);
     for (std::size_t chunk = 0; chunk < chunkCount; ++chunk) {
-      const ChunkOutput& output = outputs[chunk];
-      out.write(output.lines->text().data(), static_cast<std::streamsize>(output.lines->text().size()));
-      summary.processedLines += output.counts.processedLines;
-      summary.errorLines += output.counts.errorLines;
-    }
-    if (!put(out, {})) {
-      summary.writeFailed = true;  // nobody reads what follows: stop at once
-      return summary;
+      write(out, outputs[chunk].lines->text());
+      summary.processedLines += outputs[chunk].counts.processedLines;
+      summary.errorLines += outputs[chunk].counts.errorLines;
     }
     block.firstLineNumber += block.lines.size();
   }
-  summary.readFailed = in.bad();
+  summary.writeFailed = !out;
+  summary.readFailed = !summary.writeFailed && in.bad();
   return summary;
 }
 
