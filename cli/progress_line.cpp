@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <unistd.h>
 
@@ -14,8 +15,11 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kQuietStart = std::chrono::seconds(1);
 constexpr auto kRedraw = std::chrono::milliseconds(250);
 
-// The lines of `file`, counted as the batch run numbers them; nothing when it cannot be read.
+// The lines of `file`, counted as the batch run numbers them; nothing when it cannot be
+// read, or is not a regular file (a pipe, say, whose lines only the run may read).
 std::optional<std::size_t> countLines(const std::string& file) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(file, error)) return std::nullopt;
   std::ifstream in(file, std::ios::binary);
   char chunk[64 * 1024];
   std::size_t lines = 0;
