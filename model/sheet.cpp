@@ -74,18 +74,18 @@ std::string glandTypeLine(const GlandRecord& record, const GlandSide& side) {
   return "Groove in Housing.";
 }
 
-std::string caption(const GlandRecord& r, const GlandSide& side, const SheetField& spec) {
-  switch (spec.kind) {
+std::string caption(const GlandRecord& r, const GlandSide& side, const SheetField& label) {
+  switch (label.kind) {
     case SheetField::Kind::GlandType:
       return glandTypeLine(r, side);
     case SheetField::Kind::GrooveWidth:
       return r.GW + kInch + "  (With No Back up Rings)";
     case SheetField::Kind::Toleranced:
-      return NumberText(r.*spec.value) + kInch + spec.suffix + NumberText(r.*spec.tolerance);
+      return NumberText(r.*label.value) + kInch + label.suffix + NumberText(r.*label.tolerance);
     case SheetField::Kind::Value:
       break;
   }
-  return NumberText(r.*spec.value) + spec.suffix;
+  return NumberText(r.*label.value) + label.suffix;
 }
 
 }  // namespace
