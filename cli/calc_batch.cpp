@@ -63,7 +63,9 @@ void calculateChunk(const Block& block, std::size_t chunk, ChunkOutput& output, 
   }
 }
 
-void write(std::ostream& out, std::string_view text) { out.write(text.data(), static_cast<std::streamsize>(text.size())); }
+void write(std::ostream& out, std::string_view text) {
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
 
 // Reads the next line into `line` and its length into `length`; a line longer than
 // kMaxLineBytes is read to its end but not kept. Returns false at the end of the input.

@@ -75,6 +75,8 @@ void JsonFields::moveTo(int object) {
   open_ = object;
 }
 
+// JSON Lines: "outcome" and "line", then the chosen fields in their objects; an unusable
+// line's "message".
 class JsonLines final : public LineWriter {
  public:
   explicit JsonLines(const FieldSelection& fields) : fields_(fields) {}
@@ -164,6 +166,8 @@ std::string_view refusalText(const SessionResult& result) {
   return refusal->text;
 }
 
+// CSV rows: "line", "outcome", "message", then a cell per chosen field (empty ones for an
+// unusable line), after a header row of the column names.
 class CsvLines final : public LineWriter {
  public:
   explicit CsvLines(const FieldSelection& fields) : fields_(fields) {}

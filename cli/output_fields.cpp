@@ -120,7 +120,8 @@ void addSheet(TableBuilder& table) {
       const std::string& name = (*sheets[side])[i].objectName;
       const auto known = std::find_if(table.fields.begin() + static_cast<std::ptrdiff_t>(first), table.fields.end(),
                                       [&](const OutputField& field) { return field.name == name; });
-      OutputField& field = known != table.fields.end() ? *known : table.add(name, "sheet", "sheet", name, Source::Sheet);
+      OutputField& field =
+          known != table.fields.end() ? *known : table.add(name, "sheet", "sheet", name, Source::Sheet);
       field.sheetIndex[side] = static_cast<int>(i);
     }
   }
@@ -224,7 +225,8 @@ bool chooses(std::string_view name, const OutputField& field) {
 
 std::string_view trimmed(std::string_view text) {
   const std::size_t first = text.find_first_not_of(" \t");
-  return first == std::string_view::npos ? std::string_view() : text.substr(first, text.find_last_not_of(" \t") - first + 1);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 }  // namespace
@@ -302,7 +304,8 @@ std::optional<FieldSelection> FieldSelection::named(std::string_view list, std::
 }
 
 bool FieldSelection::hasSheetLabels() const {
-  return std::any_of(fields_.begin(), fields_.end(), [](const OutputField* field) { return field->source == Source::Sheet; });
+  return std::any_of(fields_.begin(), fields_.end(),
+                     [](const OutputField* field) { return field->source == Source::Sheet; });
 }
 
 }  // namespace glandwise::calc

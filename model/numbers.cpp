@@ -145,7 +145,8 @@ std::string NumberText(float value) {
   const SevenDigits rounded = exactly ? *exactly : sevenDigitsThroughText(magnitude);
   const int exponent = rounded.exponent;
   char digits[7];
-  for (std::uint32_t rest = rounded.significand, i = 7; i-- > 0; rest /= 10) digits[i] = static_cast<char>('0' + rest % 10);
+  for (std::uint32_t rest = rounded.significand, i = 7; i-- > 0; rest /= 10)
+    digits[i] = static_cast<char>('0' + rest % 10);
   int digitCount = 7;
   while (digitCount > 1 && digits[digitCount - 1] == '0') --digitCount;
 

@@ -14,8 +14,10 @@ TEST(InputLine, NamesTheFirstProblemOfAnUnusableLine) {
   using namespace std::literals;
   const std::pair<std::string_view, const char*> cases[] = {
       {R"({"gland": "rod")", "not valid JSON at byte 16: "}, {"[1, 2]", "not a JSON object but array"},
-      {R"({"answers": ["yes",]})", "not valid JSON at byte 20: "}, {R"({"gland": "rod",})", "not valid JSON at byte 17"},
-      {R"({"answers": ["yes" "no"]})", "not valid JSON at byte 23: "}, {R"({"gland": "rod"} x)", "not valid JSON at byte 18"},
+      {R"({"answers": ["yes",]})", "not valid JSON at byte 20: "},
+      {R"({"gland": "rod",})", "not valid JSON at byte 17"},
+      {R"({"answers": ["yes" "no"]})", "not valid JSON at byte 23: "},
+      {R"({"gland": "rod"} x)", "not valid JSON at byte 18"},
       {R"({"sealid": "1", "gland": 5})", R"(unknown field "sealid")"},
       {R"({"gland": "rod", "gland": "housing"})", R"(field "gland" given twice)"},
       {R"({"seal_id": 1.75, "sealid": "1"})", R"("seal_id" must be a string, not number)"},

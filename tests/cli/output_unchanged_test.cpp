@@ -34,7 +34,9 @@ std::string generatedLines() {
     const bool rod = i % 2 == 0;
     const double typed = pick(0.3, 8);
     const double seal = (rod ? typed - grooveOffsets[s] : typed) / (1 + pick(-1, 30) / 100);
-    std::snprintf(text, sizeof text, R"({"cross_section": "%s", "gland": "%s", "seal_id": "%.4f", "%s": "%.4f", "pressure": "%s")",
+    std::snprintf(text, sizeof text,
+                  R"({"cross_section": "%s", "gland": "%s", "seal_id": "%.4f", )"
+                  R"("%s": "%.4f", "pressure": "%s")",
                   sections[s], rod ? "rod" : "housing", seal, rod ? "housing" : "rod", typed,
                   i % 53 == 7 ? "abc" : std::to_string(int(pick(1, 1500))).c_str());
     lines += i % 97 == 13 ? R"({"as568": "-214", "gland": "rod", "housing": "1.25")" : text;
@@ -44,7 +46,8 @@ std::string generatedLines() {
                std::to_string(typed + (rod ? -1 : 1) * grooveOffsets[s] * pick(0.5, 1.3)) + "\"}";
     if (i % 11 == 5) lines += R"(, "answers": ["no", "yes"])";
     else if (i % 13 == 6) lines += R"(, "answers": ["yes"])";
-    if (i % 89 == 1) lines += R"(, "review": {"hardness": 80, "temp_min_f": -20, "temp_max_f": 180, "swell_percent": 10})";
+    if (i % 89 == 1)
+      lines += R"(, "review": {"hardness": 80, "temp_min_f": -20, "temp_max_f": 180, "swell_percent": 10})";
     lines += i % 101 == 50 ? ", \"bogus\": 1}\n" : "}\n";
   }
   return lines;
