@@ -134,12 +134,12 @@ float RoundDecimals(float value, int decimals) {
   return static_cast<float>(std::nearbyint(static_cast<double>(value) * scale) / scale);
 }
 
-std::string NumberText(float value) {
-  if (value == 0.0f) return "0";
-  if (std::isnan(value)) return "NaN";
-  if (std::isinf(value)) return value > 0 ? "Inf" : "-Inf";
+char* writeNumberText(char* cursor, float value) {
+  const auto copy = [cursor](std::string_view text) { return std::copy(text.begin(), text.end(), cursor); };
+  if (value == 0.0f) return copy("0");
+  if (std::isnan(value)) return copy("NaN");
+  if (std::isinf(value)) return copy(value > 0 ? "Inf" : "-Inf");
 
-  const bool negative = std::signbit(value);
   const float magnitude = std::fabs(value);
   const std::optional<SevenDigits> exactly = sevenDigitsExactly(magnitude);
   const SevenDigits rounded = exactly ? *exactly : sevenDigitsThroughText(magnitude);
@@ -150,10 +150,8 @@ std::string NumberText(float value) {
   int digitCount = 7;
   while (digitCount > 1 && digits[digitCount - 1] == '0') --digitCount;
 
-  char text[32];
-  int length = 0;
-  const auto put = [&](char c) { text[length++] = c; };
-  if (negative) put('-');
+  const auto put = [&cursor](char c) { *cursor++ = c; };
+  if (std::signbit(value)) put('-');
   if (exponent < -4 || exponent > 6) {
     put(digits[0]);
     if (digitCount > 1) put('.');
@@ -162,18 +160,24 @@ std::string NumberText(float value) {
     put(exponent < 0 ? '-' : '+');
     const int exponentMagnitude = std::abs(exponent);
     if (exponentMagnitude < 10) put('0');
-    length = static_cast<int>(std::to_chars(text + length, text + sizeof text, exponentMagnitude).ptr - text);
-  } else if (exponent >= 0) {
+    return std::to_chars(cursor, cursor + 3, exponentMagnitude).ptr;
+  }
+  if (exponent >= 0) {
     for (int i = 0; i <= exponent; ++i) put(i < digitCount ? digits[i] : '0');
     if (digitCount > exponent + 1) put('.');
     for (int i = exponent + 1; i < digitCount; ++i) put(digits[i]);
-  } else {
-    put('0');
-    put('.');
-    for (int i = 1; i < -exponent; ++i) put('0');
-    for (int i = 0; i < digitCount; ++i) put(digits[i]);
+    return cursor;
   }
-  return std::string(text, static_cast<std::size_t>(length));
+  put('0');
+  put('.');
+  for (int i = 1; i < -exponent; ++i) put('0');
+  for (int i = 0; i < digitCount; ++i) put(digits[i]);
+  return cursor;
+}
+
+std::string NumberText(float value) {
+  char text[kMaxNumberTextLength];
+  return std::string(text, writeNumberText(text, value));
 }
 
 ParsedNumber parseNumber(std::string_view text) {

@@ -1,6 +1,7 @@
 #pragma once
 // Number display and parsing rules shared by every screen and the batch calculator.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,13 @@ float RoundDecimals(float value, int decimals);
 // is below -4 or above 6, in E form such as "4E-05" or "1.234568E+07". Always written
 // with a decimal point, whatever the regional settings.
 std::string NumberText(float value);
+
+// The longest display text: "-1.234568E+38", "-0.0001234567".
+inline constexpr std::size_t kMaxNumberTextLength = 16;
+
+// Writes NumberText(value) at `cursor`, which has room for kMaxNumberTextLength bytes, and
+// returns its end: for texts made of several parts without a string for each.
+char* writeNumberText(char* cursor, float value);
 
 // What a typed text turns out to be.
 enum class NumberStatus {

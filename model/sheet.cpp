@@ -1,6 +1,8 @@
 #include "model/sheet.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <string_view>
 
 #include "model/numbers.h"
@@ -13,6 +15,8 @@ using Member = float GlandRecord::*;
 constexpr const char* kInch = " Inch";
 constexpr const char* kTolerance = "   Tolerance =  +/-  ";
 constexpr const char* kGrooveTolerance = "   Tolerance = +/-  ";
+// The longest suffix of a caption: kTolerance.
+constexpr std::size_t kMaxSuffixLength = std::string_view(kTolerance).size();
 
 std::string_view fieldName(Member member) {
   for (const FloatField& field : floatFields())
@@ -81,11 +85,20 @@ std::string caption(const GlandRecord& r, const GlandSide& side, const SheetFiel
     case SheetField::Kind::GrooveWidth:
       return r.GW + kInch + "  (With No Back up Rings)";
     case SheetField::Kind::Toleranced:
-      return NumberText(r.*label.value) + kInch + label.suffix + NumberText(r.*label.tolerance);
     case SheetField::Kind::Value:
       break;
   }
-  return NumberText(r.*label.value) + label.suffix;
+  // Put together in place: a caption is made for every label of every sheet.
+  char text[2 * kMaxNumberTextLength + kMaxSuffixLength + sizeof " Inch"];
+  char* end = writeNumberText(text, r.*label.value);
+  if (label.kind == SheetField::Kind::Toleranced) {
+    end = std::copy_n(kInch, std::strlen(kInch), end);
+    end = std::copy_n(label.suffix, std::strlen(label.suffix), end);
+    end = writeNumberText(end, r.*label.tolerance);
+  } else {
+    end = std::copy_n(label.suffix, std::strlen(label.suffix), end);
+  }
+  return std::string(text, end);
 }
 
 }  // namespace
