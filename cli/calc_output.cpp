@@ -65,7 +65,7 @@ void JsonFields::moveTo(int object) {
   if (object == open_) return;
   const std::vector<OutputObject>& objects = outputObjects();
   for (; !holds(open_, object); open_ = objects[static_cast<std::size_t>(open_)].parent) json_.endObject();
-  int path[8];  // the objects to open, innermost first
+  int path[8];  // the objects to open, innermost first (the table nests them at most 4 deep)
   int count = 0;
   for (int o = object; o != open_; o = objects[static_cast<std::size_t>(o)].parent) path[count++] = o;
   while (count-- > 0) {
