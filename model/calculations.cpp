@@ -193,8 +193,7 @@ CheckOutcome CheckStretchAndSqueeze(GlandRecord& r, const GlandSide& s, UserProm
   stretch = static_cast<float>(((double(r.*s.stretchedOnto.nominal) - r.ID) / r.ID) * 100);
   stretch = RoundDecimals(stretch, 2);
 
-  const bool unstretched = s.zeroStretchIsUnstretched ? stretch <= 0.0f : stretch < 0.0f;
-  if (unstretched) {
+  if (s.unstretched(stretch)) {
     if (wantsToEdit(r, prompts, figureQuestion(t.q2Start, stretch, " %  <  0 %.", t.q2Question)))
       return CheckOutcome::Stay;
     r.*s.EW = r.W;

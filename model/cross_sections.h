@@ -40,18 +40,17 @@ inline constexpr std::array<CrossSection, 5> kCrossSections{{
      .clearance = 0.0055, .grooveOffset = 0.455, .grooveTolerance = 0.002f},
 }};
 
-// The standard cross-section whose value is exactly `w`, or nullptr.
-inline const CrossSection* standardCrossSection(float w) {
-  for (const CrossSection& section : kCrossSections)
-    if (section.value == w) return &section;
-  return nullptr;
-}
-
 // The index of the standard cross-section whose value is exactly `w`, or nothing.
 inline std::optional<int> standardCrossSectionIndex(float w) {
   for (std::size_t i = 0; i < kCrossSections.size(); ++i)
     if (kCrossSections[i].value == w) return static_cast<int>(i);
   return std::nullopt;
+}
+
+// The standard cross-section whose value is exactly `w`, or nullptr.
+inline const CrossSection* standardCrossSection(float w) {
+  const std::optional<int> index = standardCrossSectionIndex(w);
+  return index ? &kCrossSections[static_cast<std::size_t>(*index)] : nullptr;
 }
 
 // The index of the cross-section named `text` (e.g. "0.139"), or nothing.

@@ -44,6 +44,12 @@ struct GlandSide {
   // A rounded stretch of exactly zero takes the unstretched path.
   bool zeroStretchIsUnstretched;
 
+  // Whether a seal stretched by `stretchPercent` keeps its full cross-section: the
+  // unstretched path of the stretch checks, which the design review follows too.
+  bool unstretched(double stretchPercent) const {
+    return zeroStretchIsUnstretched ? stretchPercent <= 0 : stretchPercent < 0;
+  }
+
   // Nominal results written by the stretch and squeeze checks.
   float GlandRecord::*PS, GlandRecord::*EW, GlandRecord::*RW, GlandRecord::*GH,
       GlandRecord::*C, GlandRecord::*PC, GlandRecord::*EG;

@@ -128,12 +128,8 @@ ExtrusionReview reviewExtrusion(const GlandRecord& r, const GlandSide& s, const 
   return e;
 }
 
-bool unstretched(double stretchPercent, const GlandSide& s) {
-  return s.zeroStretchIsUnstretched ? stretchPercent <= 0 : stretchPercent < 0;
-}
-
 double effectiveCrossSection(double w, double stretchPercent, const GlandSide& s) {
-  return unstretched(stretchPercent, s) ? w : stretchedCrossSection(w, stretchPercent, false);
+  return s.unstretched(stretchPercent) ? w : stretchedCrossSection(w, stretchPercent, false);
 }
 
 StretchReview reviewStretch(const GlandRecord& r, const GlandSide& s, const ReviewInputs& in,
