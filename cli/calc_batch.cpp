@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "cli/calc_input.h"
+#include "model/gland_input.h"
 #include "cli/calc_session.h"
 
 namespace glandwise::calc {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/calc_input.h"
+#include "model/gland_input.h"
 #include "model/as568.h"
 #include "model/review.h"
 #include "model/record.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/calc_input.h"
+#include "model/gland_input.h"
 
 using namespace glandwise;
 
@@ -33,28 +33,28 @@ TEST(InputLine, NamesTheFirstProblemOfAnUnusableLine) {
       {R"({"review": {"squeeze_limits_percent": [30, 10]}})", R"("squeeze_limits_percent" in "review" must be)"},
       {R"({"review": {"swell_percent": 1e999}})", R"("swell_percent" in "review" is out of range)"}};
   for (const auto& [line, problem] : cases) {
-    const std::string found = calc::parseInputLine(line).problem;
+    const std::string found = parseInputLine(line).problem;
     EXPECT_TRUE(found.starts_with(problem)) << line << " gives " << found;
     EXPECT_EQ(found.find("json.exception"), std::string::npos) << found;
   }
   const std::string longName(100000, 'k');
-  EXPECT_LT(calc::parseInputLine(R"({")" + longName + R"(": 1})").problem.size(), 100u);
+  EXPECT_LT(parseInputLine(R"({")" + longName + R"(": 1})").problem.size(), 100u);
   // Many edits: a duplicate is found after them all, and an unknown box is still named.
   std::string edits;
   for (int i = 0; i < 20000; ++i) edits += R"("box)" + std::to_string(i) + R"(": "1", )";
-  EXPECT_EQ(calc::parseInputLine(R"({"edits": {)" + edits + R"("box7": "1"}})").problem, R"("box7" given twice in "edits")");
-  EXPECT_TRUE(calc::parseInputLine(R"({"gland": "rod", "edits": {)" + edits + R"("txtID": "1"}})")
+  EXPECT_EQ(parseInputLine(R"({"edits": {)" + edits + R"("box7": "1"}})").problem, R"("box7" given twice in "edits")");
+  EXPECT_TRUE(parseInputLine(R"({"gland": "rod", "edits": {)" + edits + R"("txtID": "1"}})")
                   .problem.starts_with(R"("box0" in "edits" is not a box)"));
 }
 
 // Catches a field stored in the wrong place, texts trimmed or converted, edits mapped to the
 // other editor's boxes or reordered, answers lost or inverted, and empty edits refused.
 TEST(InputLine, ReadsEveryFieldOfAUsableLine) {
-  const calc::ParsedInput parsed = calc::parseInputLine(
+  const ParsedInput parsed = parseInputLine(
       R"({"cross_section": "0.210", "gland": "housing", "seal_id": " 1.75 ", "rod": "abc", "housing": "",)"
       R"( "pressure": "1e3", "edits": {"txtGDF": "0.61", "txtID": "0.49"}, "answers": ["no", "yes"]})");
   ASSERT_EQ(parsed.problem, "");
-  const calc::GlandInput& input = parsed.input;
+  const GlandInput& input = parsed.input;
   EXPECT_EQ(input.crossSection, 3);
   EXPECT_EQ(input.glandType, GlandKind::HousingGroove);
   EXPECT_EQ(std::tie(input.sealInsideDia, input.rodDia, input.housingDia, input.pressure),
@@ -63,10 +63,10 @@ TEST(InputLine, ReadsEveryFieldOfAUsableLine) {
   EXPECT_EQ(std::tie(input.edits[0].box, input.edits[0].text), std::make_tuple(EditorBox::GD, "0.61"));
   EXPECT_EQ(std::tie(input.edits[1].box, input.edits[1].text), std::make_tuple(EditorBox::ID, "0.49"));
   EXPECT_EQ(input.answers, (std::vector<bool>{false, true}));
-  EXPECT_EQ(calc::parseInputLine(R"({"edits": {}, "answers": []})").problem, "");
+  EXPECT_EQ(parseInputLine(R"({"edits": {}, "answers": []})").problem, "");
   // Edits without a gland type are left to the selection screen, which refuses its OK.
-  EXPECT_EQ(calc::parseInputLine(R"({"edits": {"txtID": "1"}})").problem, "");
-  const calc::ParsedInput review = calc::parseInputLine(
+  EXPECT_EQ(parseInputLine(R"({"edits": {"txtID": "1"}})").problem, "");
+  const ParsedInput review = parseInputLine(
       R"({"as568": "-214", "review": {"hardness": 90, "seal_id_tolerance": 0.01, "temp_min_f": -20, "temp_max_f": 200,)"
       R"( "compound": "fkm", "metal": "custom", "alpha_metal_per_f": 1e-5, "swell_percent": 12,)"
       R"( "groove_radius": 0.02, "squeeze_limits_percent": [12, 28]}})");
@@ -78,4 +78,39 @@ TEST(InputLine, ReadsEveryFieldOfAUsableLine) {
             std::make_tuple(90, std::optional<float>(0.01f), -20.0, 200.0, Compound::Fkm, Metal::Custom, 1e-5));
   EXPECT_EQ(std::tie(r.swellPercent, r.grooveRadius, r.squeezeMinPercent, r.squeezeMaxPercent),
             std::make_tuple(12.0, 0.02, 12.0, 28.0));
+}
+
+// Catches a saved gland that reads back as another one: a field left out or misnamed, a
+// text not escaped, edits named after the other editor's boxes, a review figure or a custom
+// coefficient lost, or a float tolerance spelled so that it reads back to another float.
+TEST(InputLine, WritesALineThatReadsBackToTheSameInput) {
+  GlandInput input;
+  input.crossSection = 2;
+  input.glandType = GlandKind::HousingGroove;
+  input.sealInsideDia = "1.5 \"x\" \\ \u00f8";
+  input.rodDia = "";
+  input.pressure = "1500";
+  input.edits = {{EditorBox::GD, "0.61"}, {EditorBox::ECC, ".002"}};
+  input.answers = {true, false};
+  ReviewInputs review;
+  review.sealIdTolerance = 0.013f;
+  review.compound = Compound::Custom;
+  review.alphaSealPerF = 8.5e-5;
+  review.squeezeMinPercent = 12.5;
+  input.review = review;
+  const std::string line = inputLine(input);
+  EXPECT_EQ(line,
+            R"({"cross_section": "0.139", "gland": "housing", "seal_id": "1.5 \"x\" \\ )"
+            "\u00f8"
+            R"(", "rod": "", "pressure": "1500", "edits": {"txtGDF": "0.61", "txtECC": ".002"},)"
+            R"( "answers": ["yes", "no"], "review": {"hardness": 70, "seal_id_tolerance": 0.013, "temp_min_f": 70,)"
+            R"( "temp_max_f": 70, "compound": "custom", "alpha_seal_per_f": 8.5e-05, "metal": "carbon_steel",)"
+            R"( "swell_percent": 0, "groove_radius": 0.01, "squeeze_limits_percent": [12.5, 30]}})");
+  const ParsedInput read = parseInputLine(line);
+  ASSERT_EQ(read.problem, "");
+  EXPECT_EQ(inputLine(read.input), line);
+  EXPECT_EQ(read.input.review->sealIdTolerance, 0.013f);
+  GlandInput size;
+  size.as568 = "-214";
+  EXPECT_EQ(inputLine(size), R"({"as568": "-214"})");
 }

@@ -1,5 +1,6 @@
 #pragma once
-// Reading one input line of the batch calculator.
+// A gland as a person would enter it on the screens, read from (and written to) one line of JSON:
+// the batch calculator's input lines and the saved gland files.
 
 #include <optional>
 #include <string>
@@ -10,7 +11,7 @@
 #include "model/gland_side.h"
 #include "model/review.h"
 
-namespace glandwise::calc {
+namespace glandwise {
 
 // One editor box that the input retypes before the editor's OK.
 struct EditorEdit {
@@ -49,7 +50,12 @@ struct ParsedInput {
 // out of their range are problems. The first problem in reading order is reported.
 ParsedInput parseInputLine(std::string_view line);
 
+// The input as one line of JSON (without a line feed) that parseInputLine reads back to the
+// same input: the fields given, in the order of the batch calculator's documentation. Edits
+// name the boxes of the input's gland type, which they need.
+std::string inputLine(const GlandInput& input);
+
 // True for a line holding nothing but blanks, tabs and a carriage return.
 bool isBlankLine(std::string_view line);
 
-}  // namespace glandwise::calc
+}  // namespace glandwise

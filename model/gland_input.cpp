@@ -1,13 +1,15 @@
-#include "cli/calc_input.h"
+#include "model/gland_input.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <nlohmann/json.hpp>
 #include <unordered_set>
 #include <utility>
 
 #include "model/cross_sections.h"
 
-namespace glandwise::calc {
+namespace glandwise {
 namespace {
 
 using Json = nlohmann::json;
@@ -521,6 +523,105 @@ ParsedInput parseInputLine(std::string_view line) {
   return reader.finish(parsed);
 }
 
+namespace {
+
+// Writes the input's fields one after the other, each named and separated from the last.
+class LineWriter {
+ public:
+  std::string& field(std::string_view name) {
+    line_ += line_.size() == 1 ? "" : ", ";
+    line_ += quoted(name);
+    line_ += ": ";
+    return line_;
+  }
+
+  void text(std::string_view name, std::string_view value) { field(name) += quoted(value); }
+
+  template <class Number>
+  void number(std::string_view name, Number value) {
+    append(field(name), value);
+  }
+
+  // Two numbers as an array.
+  void pair(std::string_view name, double first, double second) {
+    std::string& line = field(name) += '[';
+    append(line, first);
+    append(line += ", ", second);
+    line += ']';
+  }
+
+  // The finished line; the writer is spent.
+  std::string finish() { return std::move(line_ += '}'); }
+
+ private:
+  // A JSON string; a byte that is not UTF-8 becomes U+FFFD.
+  static std::string quoted(std::string_view text) {
+    return Json(text).dump(-1, ' ', false, Json::error_handler_t::replace);
+  }
+
+  // The shortest text that reads back to `value`.
+  template <class Number>
+  static void append(std::string& line, Number value) {
+    char digits[32];
+    line.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+  }
+
+  std::string line_ = "{";
+};
+
+template <class Choice, std::size_t N>
+std::string_view nameOf(const std::array<std::string_view, N>& names, const std::array<Choice, N>& choices,
+                        Choice choice) {
+  return names[static_cast<std::size_t>(std::find(choices.begin(), choices.end(), choice) - choices.begin())];
+}
+
+std::string reviewObject(const ReviewInputs& review) {
+  LineWriter out;
+  const auto name = [](ReviewField field) { return kReviewFieldNames[static_cast<std::size_t>(field)]; };
+  out.number(name(ReviewField::Hardness), review.hardness);
+  if (review.sealIdTolerance) out.number(name(ReviewField::SealIdTolerance), *review.sealIdTolerance);
+  out.number(name(ReviewField::TempMin), review.tempMinF);
+  out.number(name(ReviewField::TempMax), review.tempMaxF);
+  out.text(name(ReviewField::Compound), nameOf(kCompoundNames, kCompounds, review.compound));
+  if (review.compound == Compound::Custom) out.number(name(ReviewField::AlphaSeal), review.alphaSealPerF);
+  out.text(name(ReviewField::Metal), nameOf(kMetalNames, kMetals, review.metal));
+  if (review.metal == Metal::Custom) out.number(name(ReviewField::AlphaMetal), review.alphaMetalPerF);
+  out.number(name(ReviewField::Swell), review.swellPercent);
+  out.number(name(ReviewField::GrooveRadius), review.grooveRadius);
+  out.pair(name(ReviewField::SqueezeLimits), review.squeezeMinPercent, review.squeezeMaxPercent);
+  return out.finish();
+}
+
+}  // namespace
+
+std::string inputLine(const GlandInput& input) {
+  LineWriter out;
+  const auto name = [](Field field) { return kFieldNames[static_cast<std::size_t>(field)]; };
+  if (input.crossSection) out.text(name(Field::CrossSection), kCrossSections[static_cast<std::size_t>(*input.crossSection)].text);
+  if (input.glandType)
+    out.text(name(Field::Gland), input.glandType == GlandKind::RodGroove ? kGlandNames[0] : kGlandNames[1]);
+  if (input.as568) out.text(name(Field::As568), *input.as568);
+  for (std::size_t i = 0; i < kTextFields.size(); ++i)
+    if (const auto& text = input.*kTextFields[i]) out.text(kFieldNames[i], *text);
+  if (!input.edits.empty()) {
+    const GlandSide& side = glandSide(input.glandType.value_or(GlandKind::RodGroove));
+    LineWriter edits;
+    for (const EditorEdit& edit : input.edits) edits.text(editorBoxName(side, edit.box), edit.text);
+    out.field(name(Field::Edits)) += edits.finish();
+  }
+  if (!input.answers.empty()) {
+    std::string& answers = out.field(name(Field::Answers));
+    answers += '[';
+    for (std::size_t i = 0; i < input.answers.size(); ++i) {
+      if (i > 0) answers += ", ";
+      answers += input.answers[i] ? "\"yes\"" : "\"no\"";
+    }
+    answers += ']';
+  }
+  if (input.review) out.field(name(Field::Review)) += reviewObject(*input.review);
+  return out.finish();
+}
+
 bool isBlankLine(std::string_view line) { return line.find_first_not_of(" \t\r") == std::string_view::npos; }
 
-}  // namespace glandwise::calc
+}  // namespace glandwise
