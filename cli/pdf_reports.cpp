@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "cli/replace_file.h"
+#include "platform/replace_file.h"
 #include "model/gland_side.h"
 #include "results/report.h"
 #include "results/review_page.h"

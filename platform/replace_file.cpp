@@ -1,4 +1,4 @@
-#include "cli/replace_file.h"
+#include "platform/replace_file.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace glandwise::calc {
+namespace glandwise {
 namespace {
 
 std::string failure(const std::string& what, const std::string& path, int error) {
@@ -59,4 +59,4 @@ std::string replaceFile(const std::string& directory, const std::string& name, s
   return {};
 }
 
-}  // namespace glandwise::calc
+}  // namespace glandwise

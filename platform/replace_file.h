@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace glandwise::calc {
+namespace glandwise {
 
 // Writes `bytes` as the file `name` in the folder `directory`: first to a new temporary
 // file in that folder (created exclusively, so never through a link), flushed to the disk,
@@ -13,4 +13,4 @@ namespace glandwise::calc {
 // success, otherwise what failed, with the path and the system's reason.
 std::string replaceFile(const std::string& directory, const std::string& name, std::string_view bytes);
 
-}  // namespace glandwise::calc
+}  // namespace glandwise
