@@ -26,20 +26,6 @@ class ScriptedPrompts final : public UserPrompts {
   std::vector<SessionMessage>& log_;  // where questions and notices are recorded
 };
 
-// The selection screen as the input leaves it before OK. Only enabled boxes take typing: the
-// box that the chosen gland type disables keeps its "0", and with no gland type chosen both
-// diameter boxes are disabled.
-SelectionEntries fillSelectionScreen(GlandRecord& record, const GlandInput& input) {
-  SelectionEntries entries;
-  if (input.crossSection) selectCrossSection(record, entries, *input.crossSection);
-  if (input.glandType) selectGlandType(record, entries, *input.glandType);
-  if (input.sealInsideDia) entries.sealInsideDia = *input.sealInsideDia;
-  if (input.pressure) entries.pressure = *input.pressure;
-  if (input.glandType == GlandKind::HousingGroove && input.rodDia) entries.rodDia = *input.rodDia;
-  if (input.glandType == GlandKind::RodGroove && input.housingDia) entries.housingDia = *input.housingDia;
-  return entries;
-}
-
 EditorTexts fillEditor(const GlandRecord& record, const GlandSide& side, const GlandInput& input) {
   EditorTexts texts = editorLoad(record, side);
   for (const EditorEdit& edit : input.edits) texts[static_cast<std::size_t>(edit.box)] = edit.text;
@@ -64,11 +50,9 @@ bool wentOn(const OkResult& ok, Screen screen, SessionResult& result) {
 SessionResult runSession(const GlandInput& input, const SessionOptions& options) {
   SessionResult result;
   GlandRecord& record = result.record;
-  SelectionEntries entries = fillSelectionScreen(record, input);
-  result.glandType = entries.glandType;
-  if (input.as568 &&
-      !wentOn(chooseAs568Size(record, entries, options.as568, *input.as568), Screen::Selection, result))
-    return result;
+  SelectionEntries entries;
+  result.glandType = input.glandType;
+  if (!wentOn(enterSelection(record, entries, input, options.as568), Screen::Selection, result)) return result;
   if (!wentOn(selectionOk(record, entries), Screen::Selection, result)) return result;
 
   const GlandSide& side = glandSide(*entries.glandType);

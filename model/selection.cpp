@@ -56,6 +56,18 @@ OkResult chooseAs568Size(GlandRecord& record, SelectionEntries& entries, const A
   return OkResult::goOn();
 }
 
+OkResult enterSelection(GlandRecord& record, SelectionEntries& entries, const GlandInput& input,
+                        const As568Table* table) {
+  if (input.crossSection) selectCrossSection(record, entries, *input.crossSection);
+  if (input.glandType) selectGlandType(record, entries, *input.glandType);
+  if (input.sealInsideDia) entries.sealInsideDia = *input.sealInsideDia;
+  if (input.pressure) entries.pressure = *input.pressure;
+  if (input.glandType == GlandKind::HousingGroove && input.rodDia) entries.rodDia = *input.rodDia;
+  if (input.glandType == GlandKind::RodGroove && input.housingDia) entries.housingDia = *input.housingDia;
+  if (input.as568) return chooseAs568Size(record, entries, table, *input.as568);
+  return OkResult::goOn();
+}
+
 OkResult selectionOk(GlandRecord& r, const SelectionEntries& e) {
   if (e.glandType) r.GlandType = glandSide(*e.glandType).code;
   if (!e.crossSection) return refuse(r, "Select cross-section diameter.", true);

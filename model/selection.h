@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/as568.h"
+#include "model/gland_input.h"
 #include "model/gland_side.h"
 #include "model/ok_result.h"
 #include "model/record.h"
@@ -35,6 +36,13 @@ void selectGlandType(GlandRecord& record, SelectionEntries& entries, GlandKind k
 // and a missing table; then nothing of the entries changes.
 OkResult chooseAs568Size(GlandRecord& record, SelectionEntries& entries, const As568Table* table,
                          std::string_view dash);
+
+// Enters `input` on the selection screen as a person would: clicks its options, types its
+// texts into the boxes that its gland type enables (a disabled box keeps its text) and
+// chooses its AS568 size, leaving the screen ready for OK. Only the AS568 size can be
+// refused here.
+OkResult enterSelection(GlandRecord& record, SelectionEntries& entries, const GlandInput& input,
+                        const As568Table* table);
 
 // The OK sequence: validates in order, writes ID, PDF, BDM, PR, generates the standard
 // gland and checks that the seal fits. On a refusal ErrorText holds the message.
