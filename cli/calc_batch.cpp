@@ -1,9 +1,10 @@
 #include "cli/calc_batch.h"
 
-#include <algorithm>
 #include <atomic>
+#include <condition_variable>
 #include <istream>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <ostream>
 #include <thread>
@@ -15,50 +16,49 @@
 namespace glandwise::calc {
 namespace {
 
-// Lines gathered before they are worked on; small enough to keep the memory low, large
-// enough to make starting the helper threads once per block negligible. A block also ends
-// once its lines hold kBlockBytes.
-constexpr std::size_t kBlockLines = 2048;
-constexpr std::size_t kBlockBytes = 4 << 20;
-// Lines that a thread takes at a time; small enough that the threads finish a block
-// together, large enough that taking them costs nothing.
+// Lines that a thread takes at a time; large enough that handing them over costs nothing,
+// small enough that the chunks in flight hold little. A chunk also ends once its lines
+// hold kChunkBytes, and whenever no further input is waiting.
 constexpr std::size_t kChunkLines = 32;
+constexpr std::size_t kChunkBytes = 256 << 10;
+// Chunks in flight per worker thread: enough that the workers never wait for the reading
+// thread to write, few enough to keep the memory low whatever the input's length.
+constexpr std::size_t kChunksPerWorker = 4;
+// A line kept longer than this gives its storage back once worked, so that one long line
+// does not hold memory for the rest of the run.
+constexpr std::size_t kKeptLineCapacity = 64 << 10;
 
-// A run of consecutive input lines.
-struct Block {
-  std::vector<std::string> lines;    // the lines, without their line feeds; empty when too long
+// A run of consecutive input lines and the output made of them: what the reading thread
+// hands to a worker and takes back to write.
+struct Chunk {
+  std::vector<std::string> lines;    // the first `count` hold lines, without their line feeds; empty when too long
   std::vector<std::size_t> lengths;  // each line's length in bytes
+  std::size_t count = 0;             // lines in the chunk
   std::size_t firstLineNumber = 1;   // input line number of lines[0]
+  std::unique_ptr<LineWriter> output;  // the output lines; made on first use, then reused
+  BatchSummary counts;                 // how many lines were processed and how many were errors
 };
 
-// The output of a chunk of a block. Each chunk sits on cache lines of its own, since the
-// thread that works it writes to it all the time.
-struct alignas(64) ChunkOutput {
-  std::unique_ptr<LineWriter> lines;  // the output lines; made for the first block
-  BatchSummary counts;                // how many lines were processed and how many were errors
-};
-
-// Works line `i` of the block into the chunk's output.
-void calculateBlockLine(const Block& block, std::size_t i, ChunkOutput& output, const BatchOptions& options) {
-  if (block.lengths[i] > kMaxLineBytes) {
-    output.lines->writeError(block.firstLineNumber + i, "longer than " + std::to_string(kMaxLineBytes) + " bytes (" +
-                                                            std::to_string(block.lengths[i]) + " bytes)");
-    ++output.counts.errorLines;
+// Works line `i` of the chunk into its output.
+void calculateChunkLine(Chunk& chunk, std::size_t i, const BatchOptions& options) {
+  const std::size_t lineNumber = chunk.firstLineNumber + i;
+  if (chunk.lengths[i] > kMaxLineBytes) {
+    chunk.output->writeError(lineNumber, "longer than " + std::to_string(kMaxLineBytes) + " bytes (" +
+                                             std::to_string(chunk.lengths[i]) + " bytes)");
+    ++chunk.counts.errorLines;
     return;
   }
-  if (isBlankLine(block.lines[i])) return;
-  const bool usable = calculateLine(block.lines[i], block.firstLineNumber + i, *output.lines, options.reports,
-                                    options.session);
-  ++(usable ? output.counts.processedLines : output.counts.errorLines);
+  if (isBlankLine(chunk.lines[i])) return;
+  const bool usable = calculateLine(chunk.lines[i], lineNumber, *chunk.output, options.reports, options.session);
+  ++(usable ? chunk.counts.processedLines : chunk.counts.errorLines);
 }
 
-void calculateChunk(const Block& block, std::size_t chunk, ChunkOutput& output, const BatchOptions& options) {
-  if (!output.lines) output.lines = makeLineWriter(options.format, options.fields);
-  output.lines->clear();
-  output.counts = {};
-  const std::size_t end = std::min((chunk + 1) * kChunkLines, block.lines.size());
-  for (std::size_t i = chunk * kChunkLines; i < end; ++i) {
-    calculateBlockLine(block, i, output, options);
+void calculateChunk(Chunk& chunk, const BatchOptions& options) {
+  if (!chunk.output) chunk.output = makeLineWriter(options.format, options.fields);
+  chunk.output->clear();
+  chunk.counts = {};
+  for (std::size_t i = 0; i < chunk.count; ++i) {
+    calculateChunkLine(chunk, i, options);
     if (options.linesDone) options.linesDone->fetch_add(1, std::memory_order_relaxed);
   }
 }
@@ -87,41 +87,127 @@ bool readLine(std::istream& in, std::string& line, std::size_t& length) {
   }
 }
 
-// Fills the block with the lines available now, at most kBlockLines or kBlockBytes; returns
-// false when the input has ended and nothing was read.
-bool readBlock(std::istream& in, Block& block) {
-  block.lines.clear();
-  block.lengths.clear();
-  std::size_t bytes = 0;
-  std::string line;
-  std::size_t length = 0;
-  while (block.lines.size() < kBlockLines && bytes < kBlockBytes && readLine(in, line, length)) {
-    bytes += line.size();
-    block.lines.push_back(std::move(line));
-    block.lengths.push_back(length);
-    if (in.eof() || in.rdbuf()->in_avail() <= 0) break;
+// What reading a chunk came to.
+enum class ReadEnd {
+  Full,     // the chunk is full and more input may follow
+  Waiting,  // no further input is waiting yet
+  Ended,    // the input has ended
+};
+
+// Fills the chunk with the lines available now, reusing its lines' storage.
+ReadEnd readChunk(std::istream& in, Chunk& chunk) {
+  if (chunk.lines.size() < kChunkLines) {
+    chunk.lines.resize(kChunkLines);
+    chunk.lengths.resize(kChunkLines);
   }
-  return !block.lines.empty();
+  chunk.count = 0;
+  std::size_t bytes = 0;
+  while (chunk.count < kChunkLines && bytes < kChunkBytes) {
+    std::string& line = chunk.lines[chunk.count];
+    if (line.capacity() > kKeptLineCapacity) std::string().swap(line);
+    if (!readLine(in, line, chunk.lengths[chunk.count])) return ReadEnd::Ended;
+    bytes += line.size();
+    ++chunk.count;
+    if (in.eof() || in.rdbuf()->in_avail() <= 0) return ReadEnd::Waiting;
+  }
+  return ReadEnd::Full;
 }
 
-// Works the block's chunks on `threads` threads, this one included, each taking the next
-// chunk as soon as it is free. Returns the chunk count; the outputs are reused from block
-// to block.
-std::size_t calculateBlock(const Block& block, const BatchOptions& options, std::vector<ChunkOutput>& outputs) {
-  const std::size_t chunkCount = (block.lines.size() + kChunkLines - 1) / kChunkLines;
-  if (outputs.size() < chunkCount) outputs.resize(chunkCount);
-  std::atomic<std::size_t> nextChunk = 0;
-  const auto work = [&] {
-    for (std::size_t chunk; (chunk = nextChunk++) < chunkCount;)
-      calculateChunk(block, chunk, outputs[chunk], options);
-  };
-  // Reports are drawn with widgets, which live on this thread only.
-  const unsigned threads = options.reports ? 1 : options.threads;
-  std::vector<std::jthread> helpers;
-  for (std::size_t t = 1; t < std::min<std::size_t>(threads, chunkCount); ++t) helpers.emplace_back(work);
-  work();
-  return chunkCount;
-}  // the helpers join on leaving
+// The chunks between the reading thread and the worker threads, in input order, in a ring
+// that bounds how many are in flight: the reading thread fills the next free chunk and
+// submits it, a worker takes the oldest submitted one and works it, and the reading thread
+// writes them in input order as they are done, which frees them. Without workers the
+// reading thread works each chunk itself as it submits it.
+class ChunkPipeline {
+ public:
+  ChunkPipeline(unsigned workers, const BatchOptions& options)
+      : options_(options), ring_(workers == 0 ? 1 : workers * kChunksPerWorker), done_(ring_.size()) {
+    for (unsigned t = 0; t < workers; ++t) workers_.emplace_back([this] { work(); });
+  }
+  ~ChunkPipeline() {
+    {
+      const std::lock_guard lock(mutex_);
+      stopping_ = true;
+    }
+    submitted_cv_.notify_all();
+  }  // the workers join on leaving
+
+  // The chunk to fill next, once the chunks ahead of it have been written (to `out`) and
+  // it is free; nullptr when the output failed.
+  Chunk* nextFree(std::ostream& out, BatchSummary& summary) {
+    while (submitted_ - written_ == ring_.size())
+      if (!writeOldest(out, summary)) return nullptr;
+    Chunk& chunk = ring_[submitted_ % ring_.size()];
+    chunk.firstLineNumber = nextLineNumber_;
+    return &chunk;
+  }
+  // Hands over the chunk that nextFree() gave, filled.
+  void submit() {
+    Chunk& chunk = ring_[submitted_ % ring_.size()];
+    nextLineNumber_ += chunk.count;
+    if (workers_.empty()) {
+      calculateChunk(chunk, options_);
+      done_[submitted_ % ring_.size()] = true;
+      ++submitted_;
+      return;
+    }
+    {
+      const std::lock_guard lock(mutex_);
+      ++submitted_;
+    }
+    submitted_cv_.notify_one();
+  }
+  // Writes every submitted chunk, waiting for the workers; false when the output failed.
+  bool writeAll(std::ostream& out, BatchSummary& summary) {
+    while (written_ < submitted_)
+      if (!writeOldest(out, summary)) return false;
+    return true;
+  }
+
+ private:
+  // Waits for the oldest chunk not yet written to be done, writes it and frees it.
+  bool writeOldest(std::ostream& out, BatchSummary& summary) {
+    const std::size_t slot = written_ % ring_.size();
+    {
+      std::unique_lock lock(mutex_);
+      done_cv_.wait(lock, [&] { return bool(done_[slot]); });
+      done_[slot] = false;
+    }
+    const Chunk& chunk = ring_[slot];
+    write(out, chunk.output->text());
+    summary.processedLines += chunk.counts.processedLines;
+    summary.errorLines += chunk.counts.errorLines;
+    ++written_;
+    return bool(out);
+  }
+  // A worker's loop: takes the oldest submitted chunk nobody has taken and works it.
+  void work() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+      submitted_cv_.wait(lock, [&] { return stopping_ || taken_ < submitted_; });
+      if (stopping_) return;
+      const std::size_t slot = taken_++ % ring_.size();
+      lock.unlock();
+      calculateChunk(ring_[slot], options_);
+      lock.lock();
+      done_[slot] = true;
+      done_cv_.notify_one();
+    }
+  }
+
+  const BatchOptions& options_;
+  std::vector<Chunk> ring_;  // chunk n of the run is ring_[n % size]
+  std::vector<char> done_;   // by ring place: worked and not yet written; guarded by mutex_
+  std::size_t nextLineNumber_ = 1;  // input line number of the next chunk's first line
+  std::size_t submitted_ = 0;       // chunks submitted; guarded by mutex_ (written by the reading thread)
+  std::size_t taken_ = 0;           // chunks taken by a worker; guarded by mutex_
+  std::size_t written_ = 0;         // chunks written (by the reading thread)
+  bool stopping_ = false;           // the run is over: the workers leave; guarded by mutex_
+  std::mutex mutex_;
+  std::condition_variable submitted_cv_;  // a chunk was submitted, or the run is over
+  std::condition_variable done_cv_;       // a chunk was worked
+  std::vector<std::jthread> workers_;     // declared last: they start once the rest is made
+};
 
 }  // namespace
 
@@ -144,19 +230,19 @@ BatchSummary runBatch(std::istream& in, std::ostream& out, const BatchOptions& o
   const std::unique_ptr<LineWriter> header = makeLineWriter(options.format, options.fields);
   header->writeHeader();
   write(out, header->text());
-  Block block;
-  std::vector<ChunkOutput> outputs;
+  // Reports are written on this thread, one line after another.
+  const unsigned workers = options.reports || options.threads <= 1 ? 0 : options.threads;
+  ChunkPipeline pipeline(workers, options);
   // What has been written goes out before more input is awaited; once that fails nobody
   // reads what follows: the run stops at once.
-  while (out.flush() && readBlock(in, block)) {
-    const std::size_t chunkCount = calculateBlock(block, options, outputs);
-    for (std::size_t chunk = 0; chunk < chunkCount; ++chunk) {
-      write(out, outputs[chunk].lines->text());
-      summary.processedLines += outputs[chunk].counts.processedLines;
-      summary.errorLines += outputs[chunk].counts.errorLines;
-    }
-    block.firstLineNumber += block.lines.size();
+  for (ReadEnd end = ReadEnd::Waiting; end != ReadEnd::Ended;) {
+    if (end == ReadEnd::Waiting && !(pipeline.writeAll(out, summary) && out.flush())) break;
+    Chunk* chunk = pipeline.nextFree(out, summary);
+    if (!chunk) break;
+    end = readChunk(in, *chunk);
+    if (chunk->count > 0) pipeline.submit();
   }
+  if (out && pipeline.writeAll(out, summary)) out.flush();
   summary.writeFailed = !out;
   summary.readFailed = !summary.writeFailed && in.bad();
   return summary;
