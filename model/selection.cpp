@@ -68,6 +68,19 @@ OkResult enterSelection(GlandRecord& record, SelectionEntries& entries, const Gl
   return OkResult::goOn();
 }
 
+GlandInput enteredGland(const SelectionEntries& entries, const EditorTexts& editorTexts) {
+  GlandInput input;
+  input.crossSection = entries.crossSection;
+  input.glandType = entries.glandType;
+  input.sealInsideDia = entries.sealInsideDia;
+  if (entries.glandType == GlandKind::HousingGroove) input.rodDia = entries.rodDia;
+  if (entries.glandType == GlandKind::RodGroove) input.housingDia = entries.housingDia;
+  input.pressure = entries.pressure;
+  for (std::size_t box = 0; box < editorTexts.size(); ++box)
+    input.edits.push_back({static_cast<EditorBox>(box), editorTexts[box]});
+  return input;
+}
+
 OkResult selectionOk(GlandRecord& r, const SelectionEntries& e) {
   if (e.glandType) r.GlandType = glandSide(*e.glandType).code;
   if (!e.crossSection) return refuse(r, "Select cross-section diameter.", true);

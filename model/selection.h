@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/as568.h"
+#include "model/editor.h"
 #include "model/gland_input.h"
 #include "model/gland_side.h"
 #include "model/ok_result.h"
@@ -43,6 +44,11 @@ OkResult chooseAs568Size(GlandRecord& record, SelectionEntries& entries, const A
 // refused here.
 OkResult enterSelection(GlandRecord& record, SelectionEntries& entries, const GlandInput& input,
                         const As568Table* table);
+
+// The gland as a person entered it, to be entered again by enterSelection and the editor:
+// the options and texts of the selection screen (of the two diameters only the one its
+// gland type uses) and every editor box's text.
+GlandInput enteredGland(const SelectionEntries& entries, const EditorTexts& editorTexts);
 
 // The OK sequence: validates in order, writes ID, PDF, BDM, PR, generates the standard
 // gland and checks that the seal fits. On a refusal ErrorText holds the message.

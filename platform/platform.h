@@ -44,14 +44,18 @@ class SettingsStore {
                     const std::string& value) = 0;
 };
 
-// The file-open dialog.
+// The file-open and file-save dialogs.
 class FileDialog {
  public:
   virtual ~FileDialog() = default;
-  // Shows the dialog, starting at `current`; the full path chosen, or nothing when the
+  // Shows the open dialog, starting at `current`; the full path chosen, or nothing when the
   // user cancels. `filter` is in Qt's form, e.g. "PDF Files (*.pdf)".
   virtual std::optional<std::string> openFile(const std::string& title, const std::string& filter,
                                               const std::string& current) = 0;
+  // Shows the save dialog, proposing `suggested` (a path); the full path chosen, after the
+  // user agreed to replace an existing file, or nothing when the user cancels.
+  virtual std::optional<std::string> saveFile(const std::string& title, const std::string& filter,
+                                              const std::string& suggested) = 0;
 };
 
 // Opens a document with the desktop's associated program.

@@ -1,6 +1,7 @@
 #include "platform/qt_platform.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -8,17 +9,49 @@
 #include <QSettings>
 #include <QUrl>
 
+#include "platform/window_placement.h"
 
 namespace glandwise {
 namespace {
 
 QString qt(const std::string& text) { return QString::fromStdString(text); }
 
-// Shows a modal box with `buttons` and returns the button pressed.
+// A message box that opens just below (or above) the window that raised it, clear of the
+// boxes its text is about. A Yes/No question stays open until Yes or No is pressed: Escape
+// and the window frame's close choose nothing, so that no answer is given by accident.
+class PlacedMessageBox final : public QMessageBox {
+ public:
+  PlacedMessageBox(const std::string& text, StandardButtons buttons, QWidget* owner)
+      : QMessageBox(NoIcon, QString::fromUtf8(kMessageBoxTitle), qt(text), buttons, owner), owner_(owner) {
+    setTextFormat(Qt::PlainText);
+    if (isQuestion()) setWindowFlag(Qt::WindowCloseButtonHint, false);
+  }
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    QMessageBox::showEvent(event);  // gives the box its final size
+    placeDialog(*this, owner_, DialogPlace::ClearOfWindow);
+  }
+
+  void keyPressEvent(QKeyEvent* event) override {
+    if (isQuestion() && event->matches(QKeySequence::Cancel)) return;
+    QMessageBox::keyPressEvent(event);
+  }
+
+  void closeEvent(QCloseEvent* event) override {
+    if (isQuestion()) event->ignore();
+    else QMessageBox::closeEvent(event);
+  }
+
+ private:
+  bool isQuestion() const { return standardButtons().testFlag(No); }
+
+  QWidget* owner_;  // the window that raised the box, or nullptr
+};
+
+// Shows a modal box with `buttons` over the active window and returns the button pressed.
 QMessageBox::StandardButton showBox(const std::string& text, QMessageBox::StandardButtons buttons) {
-  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kMessageBoxTitle), qt(text), buttons,
-                  QApplication::activeWindow());
-  box.setTextFormat(Qt::PlainText);
+  PlacedMessageBox box(text, buttons, QApplication::activeWindow());
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -49,6 +82,14 @@ void QtSettingsStore::save(const std::string& application, const std::string& se
 std::optional<std::string> QtFileDialog::openFile(const std::string& title, const std::string& filter,
                                                   const std::string& current) {
   const QString chosen = QFileDialog::getOpenFileName(QApplication::activeWindow(), qt(title), qt(current), qt(filter));
+  if (chosen.isEmpty()) return std::nullopt;
+  return chosen.toStdString();
+}
+
+std::optional<std::string> QtFileDialog::saveFile(const std::string& title, const std::string& filter,
+                                                  const std::string& suggested) {
+  const QString chosen =
+      QFileDialog::getSaveFileName(QApplication::activeWindow(), qt(title), qt(suggested), qt(filter));
   if (chosen.isEmpty()) return std::nullopt;
   return chosen.toStdString();
 }

@@ -6,8 +6,9 @@
 
 namespace glandwise {
 
-// Modal QMessageBox windows without an icon, titled "Glandwise v 2.1a", over the active
-// window. Texts are shown as plain text, line feeds included.
+// Modal QMessageBox windows without an icon, titled "Glandwise v 2.1a", just below (or above)
+// the active window, clear of its boxes. Texts are shown as plain text, line feeds included.
+// A Yes/No question is answered only by Yes or No: Escape and the frame's close do nothing.
 class QtMessageBoxes final : public MessageBoxes {
  public:
   bool askYesNo(const std::string& text) override;
@@ -31,11 +32,13 @@ class QtSettingsStore final : public SettingsStore {
             const std::string& value) override;
 };
 
-// QFileDialog::getOpenFileName over the active window.
+// QFileDialog::getOpenFileName and getSaveFileName over the active window.
 class QtFileDialog final : public FileDialog {
  public:
   std::optional<std::string> openFile(const std::string& title, const std::string& filter,
                                       const std::string& current) override;
+  std::optional<std::string> saveFile(const std::string& title, const std::string& filter,
+                                      const std::string& suggested) override;
 };
 
 // QDesktopServices::openUrl of the local file, which must exist.

@@ -35,13 +35,14 @@
 namespace glandwise::testing {
 
 // The platform services that a test answers. All that is asked of them is logged in order:
-// "beep", "question: TEXT", "notice: TEXT", "file dialog: TITLE", "open: PATH", "print dialog".
+// "beep", "question: TEXT", "notice: TEXT", "file dialog: TITLE", "save dialog: TITLE",
+// "open: PATH", "print dialog".
 class FakeServices final : public MessageBoxes, public Beeper, public FileDialog, public DocumentOpener,
                            public PrintDialog {
  public:
   QStringList log;
   std::deque<bool> answers;       // Yes/No answers, true = Yes; a question beyond them fails the test
-  std::deque<std::string> files;  // the file dialog's choices; none left = Cancel
+  std::deque<std::string> files;  // the file dialogs' choices; none left = Cancel
   QString printTo;                // the PDF file that the chosen printer writes
   bool cancelPrinting = false;    // the Print dialog's Cancel
   std::function<void()> whilePrintDialogOpen;
@@ -57,6 +58,13 @@ class FakeServices final : public MessageBoxes, public Beeper, public FileDialog
   void beep() override { log << "beep"; }
   std::optional<std::string> openFile(const std::string& title, const std::string&, const std::string&) override {
     log << QString::fromStdString("file dialog: " + title);
+    return nextFile();
+  }
+  std::optional<std::string> saveFile(const std::string& title, const std::string&, const std::string&) override {
+    log << QString::fromStdString("save dialog: " + title);
+    return nextFile();
+  }
+  std::optional<std::string> nextFile() {
     if (files.empty()) return std::nullopt;
     const std::string chosen = files.front();
     files.pop_front();

@@ -22,6 +22,7 @@ struct Fakes final : SettingsStore, FileDialog, DocumentOpener, MessageBoxes, Be
     const std::string choice = dialogs.size() <= choices.size() ? choices[dialogs.size() - 1] : "";
     return choice.empty() ? std::nullopt : std::optional(choice);
   }
+  std::optional<std::string> saveFile(Text, Text, Text) override { return std::nullopt; }
   bool open(Text path) override { opened.push_back(path); return !path.starts_with("/gone/"); }
   bool askYesNo(Text) override { return false; }
   void notify(Text text) override { notices.push_back(text); }

@@ -1,0 +1,26 @@
+#pragma once
+// Saved gland files (.gland.json): one line of the batch calculator's input, so that the same
+// file reopens in the desktop program and runs through glandwise-calc.
+
+#include <string>
+
+#include "model/gland_input.h"
+
+namespace glandwise {
+
+// The file name ending of saved glands.
+inline constexpr const char* kGlandFileSuffix = ".gland.json";
+
+// Writes `input` as the file `path` whole or not at all; never through a link planted at
+// `path`. Returns an empty text on success, otherwise what failed, in words.
+std::string writeGlandFile(const std::string& path, const GlandInput& input);
+
+// Reads the gland of the file `path`: its one non-blank line. The problem says why the file
+// cannot be used (it cannot be read, is too large, holds more than one gland, or its line
+// is not a usable input); empty when the input is usable.
+ParsedInput readGlandFile(const std::string& path);
+
+// `path`, ending in kGlandFileSuffix unless it ends in ".json" already.
+std::string withGlandFileSuffix(std::string path);
+
+}  // namespace glandwise
