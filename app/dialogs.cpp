@@ -78,10 +78,11 @@ MessageDialog::MessageDialog(GlandRecord& record) : SystemDialog("frmError"), re
 
   QPushButton* ok = makeButton(this, "cmdOk", QStringLiteral("OK"),
                                {(kErrorWidth - kButtonWidth) / 2, 1350, kButtonWidth, kButtonHeight},
-                               shellButtonFont(), true);
+                               shellButtonFont());
   connect(ok, &QPushButton::clicked, this, &MessageDialog::dismiss);
   ok->setDefault(true);
   ok->setFocus();
+  giveMnemonics(*this);
   showErrorText();
 }
 
@@ -124,6 +125,7 @@ InfoDialog::InfoDialog(const InfoTexts& texts) : SystemDialog(texts.dialogName) 
   setFixedWidth(twips(texts.widthTwips));
   setFixedHeight(layout->heightForWidth(twips(texts.widthTwips)));
   close->setFocus();
+  giveMnemonics(*this);
 }
 
 }  // namespace glandwise

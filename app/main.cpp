@@ -1,4 +1,5 @@
-// glandwise: the desktop program. Starts on the title screen; every EXIT ends it.
+// glandwise [FILE.gland.json]: the desktop program. Starts on the title screen; every EXIT ends
+// it. A saved gland given on the command line opens on the selection screen.
 
 #include <cstdio>
 #include <cstdlib>
@@ -48,6 +49,9 @@ int main(int argc, char* argv[]) {
 
   glandwise::QtPlatform services;
   glandwise::ScreenFlow flow(services.platform());
+  // `glandwise FILE.gland.json` opens that saved gland once the title screen is passed.
+  const QStringList arguments = QApplication::arguments();
+  if (arguments.size() == 2) flow.openOnSelection(arguments[1].toStdString());
   flow.start();
   return QApplication::exec();
 }

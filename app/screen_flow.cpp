@@ -1,7 +1,14 @@
 #include "app/screen_flow.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
+#include <filesystem>
+#include <utility>
+
+#include "model/selection.h"
+#include "platform/gland_file.h"
+#include "platform/window_placement.h"
 #include "results/report.h"
 
 namespace glandwise {
@@ -12,6 +19,20 @@ void bringToFront(QWidget& window) {
   window.show();
   window.raise();
   window.activateWindow();
+}
+
+// Where the gland file dialogs keep their folder.
+constexpr const char* kGlandFilesSection = "GlandFiles";
+constexpr const char* kFolderKey = "Folder";
+constexpr const char* kGlandFileFilter = "Gland files (*.gland.json);;All files (*)";
+
+// The file name proposed for a gland: its kind and seal ID, e.g. "rod-groove-1.75.gland.json".
+std::string suggestedName(const GlandInput& input) {
+  std::string name = input.glandType == GlandKind::HousingGroove ? "housing-groove" : "rod-groove";
+  if (input.sealInsideDia && !input.sealInsideDia->empty() &&
+      input.sealInsideDia->find_first_of("/\\") == std::string::npos)
+    name += "-" + *input.sealInsideDia;
+  return name + kGlandFileSuffix;
 }
 
 }  // namespace
@@ -34,12 +55,16 @@ void ScreenFlow::start() {
 }
 
 void ScreenFlow::leaveTitle() {
-  title_.unload();
   SelectionScreen& selection = selection_.load(record_, handbook_, as568Table());
   connect(&selection, &SelectionScreen::accepted, this, &ScreenFlow::openEditor);
   connect(&selection, &SelectionScreen::refused, this, &ScreenFlow::showMessage);
+  connect(&selection, &SelectionScreen::openRequested, this, &ScreenFlow::chooseGlandFile);
+  connect(&selection, &SelectionScreen::fileDropped, this,
+          [this](const QString& path) { openGlandFile(path.toStdString()); });
   connect(&selection, &MainScreen::exitRequested, this, &ScreenFlow::endProgram);
-  bringToFront(selection);
+  present(selection, title_.get());
+  title_.unload();
+  if (!startFile_.empty()) openGlandFile(std::exchange(startFile_, {}));
 }
 
 void ScreenFlow::openEditor(GlandKind kind) {
@@ -51,13 +76,14 @@ void ScreenFlow::openEditor(GlandKind kind) {
   connect(&editor, &GlandEditor::backRequested, this, &ScreenFlow::backToSelection);
   connect(&editor, &GlandEditor::handbookRequested, this,
           [this] { handbook_.pressOnOtherScreen(editorHandbookDialog_); });
+  connect(&editor, &GlandEditor::saveRequested, this, &ScreenFlow::saveGland);
   connect(&editor, &MainScreen::exitRequested, this, &ScreenFlow::endProgram);
-  bringToFront(editor);
+  present(editor, selection_.get());
 }
 
 void ScreenFlow::backToSelection() {
+  present(*selection_.get(), editor_.get());
   editor_.unload();
-  bringToFront(*selection_.get());
 }
 
 void ScreenFlow::openResultsSheet() {
@@ -72,15 +98,30 @@ void ScreenFlow::openResultsSheet() {
   connect(&sheet, &ResultsSheet::reviewRequested, this, &ScreenFlow::openReview);
   connect(&sheet, &ResultsSheet::handbookRequested, this,
           [this] { handbook_.pressOnOtherScreen(sheetHandbookDialog_); });
+  connect(&sheet, &ResultsSheet::saveRequested, this, &ScreenFlow::saveGland);
   connect(&sheet, &MainScreen::exitRequested, this, &ScreenFlow::endProgram);
   // A review window left open, as the help dialogs are, follows the gland on the new sheet.
   if (ReviewWindow* review = review_.get()) review->showGland(record_, editor.side());
-  bringToFront(sheet);
+  present(sheet, &editor);
 }
 
 void ScreenFlow::backToEditor() {
+  present(*editor_.get(), sheet_.get());
   sheet_.unload();
-  bringToFront(*editor_.get());
+}
+
+void ScreenFlow::present(QWidget& next, const QWidget* previous) {
+  if (previous) {
+    if (auto* screen = qobject_cast<MainScreen*>(&next)) screen->fitTo(availableClientSize(*previous));
+    placeLike(next, *previous);
+  }
+  bringToFront(next);
+}
+
+QWidget* ScreenFlow::currentScreen() const {
+  for (QWidget* screen : std::initializer_list<QWidget*>{title_.get(), selection_.get(), editor_.get(), sheet_.get()})
+    if (screen && screen->isVisible()) return screen;
+  return nullptr;
 }
 
 void ScreenFlow::showMessage(bool beep) {
@@ -92,6 +133,7 @@ void ScreenFlow::showMessage(bool beep) {
   }
   MessageDialog& dialog = message_.load(record_);
   connect(&dialog, &SystemDialog::dismissed, this, [this] { message_.unload(); });
+  placeDialog(dialog, currentScreen(), DialogPlace::ClearOfWindow);
   bringToFront(dialog);
 }
 
@@ -103,6 +145,7 @@ void ScreenFlow::openInfo(ScreenSlot<InfoDialog>& slot, const InfoTexts& texts) 
   if (!slot.get()) {
     InfoDialog& dialog = slot.load(texts);
     connect(&dialog, &SystemDialog::dismissed, this, [&slot] { slot.unload(); });
+    placeDialog(dialog, currentScreen(), DialogPlace::Centred);
   }
   bringToFront(*slot.get());
 }
@@ -128,8 +171,50 @@ const As568Load& ScreenFlow::as568Table() {
   return *as568_;
 }
 
-void ScreenFlow::printSheet() { printReport(*sheet_.get(), platform_.printDialog, platform_.messageBoxes); }
+void ScreenFlow::printSheet() {
+  printReport(sheet_.get()->sheetArea(), platform_.printDialog, platform_.messageBoxes);
+}
 
 void ScreenFlow::endProgram() { endProgram_(); }
+
+std::string ScreenFlow::glandFolder() {
+  return platform_.settings.get(kSettingsApplication, kGlandFilesSection, kFolderKey, QDir::homePath().toStdString());
+}
+
+void ScreenFlow::saveGland() {
+  const GlandEditor* editor = editor_.get();
+  if (!editor) return;
+  GlandInput input = enteredGland(selection_.get()->entries(), editor->texts());
+  if (const ReviewWindow* review = review_.get()) input.review = review->inputs();
+  const std::optional<std::string> chosen = platform_.fileDialog.saveFile(
+      "Save gland", kGlandFileFilter, (std::filesystem::path(glandFolder()) / suggestedName(input)).string());
+  if (!chosen) return;
+  const std::string path = withGlandFileSuffix(*chosen);
+  platform_.settings.save(kSettingsApplication, kGlandFilesSection, kFolderKey,
+                          std::filesystem::path(path).parent_path().string());
+  if (const std::string failure = writeGlandFile(path, input); !failure.empty())
+    platform_.messageBoxes.notify("The gland could not be saved.\n\n" + failure);
+}
+
+void ScreenFlow::chooseGlandFile() {
+  const std::optional<std::string> chosen = platform_.fileDialog.openFile("Open gland", kGlandFileFilter, glandFolder());
+  if (!chosen) return;
+  platform_.settings.save(kSettingsApplication, kGlandFilesSection, kFolderKey,
+                          std::filesystem::path(*chosen).parent_path().string());
+  openGlandFile(*chosen);
+}
+
+void ScreenFlow::openGlandFile(const std::string& path) {
+  SelectionScreen* selection = selection_.get();
+  if (!selection || !selection->isVisible()) return;
+  const auto unopened = [&](const std::string& problem) {
+    platform_.messageBoxes.notify("The gland file " + path + " could not be opened.\n\n" + problem);
+  };
+  const ParsedInput read = readGlandFile(path);
+  if (!read.problem.empty()) return unopened(read.problem);
+  const OkResult entered = selection->replay(read.input);
+  if (entered.outcome == OkOutcome::Refused) return unopened("The selection screen refuses it: " + entered.message);
+  editor_.get()->typeEdits(read.input.edits);
+}
 
 }  // namespace glandwise

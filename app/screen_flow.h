@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include <QObject>
 #include <QString>
@@ -43,6 +44,8 @@ class ScreenFlow : public QObject {
 
   // Start of the program: loads and shows the title screen.
   void start();
+  // A saved gland to open once the selection screen first shows (the command line's file).
+  void openOnSelection(std::string path) { startFile_ = std::move(path); }
 
   GlandRecord& record() { return record_; }
   const Platform& platform() const { return platform_; }
@@ -74,6 +77,16 @@ class ScreenFlow : public QObject {
   void openReview();
   void endProgram();
 
+  // Ctrl+S on an editor or a results sheet: asks where, then saves the gland as entered,
+  // with the review window's inputs when it is open. A failure is told in a notice.
+  void saveGland();
+  // Ctrl+O on the selection screen: asks which file, then opens it.
+  void chooseGlandFile();
+  // Replays the saved gland `path` on the selection screen and stops on its editor with
+  // the texts typed, ready for OK. A file that cannot be read, or that the screens refuse,
+  // is told in a notice naming it, and the program stays where it was.
+  void openGlandFile(const std::string& path);
+
  private:
   void leaveTitle();
   void openEditor(GlandKind kind);
@@ -82,6 +95,12 @@ class ScreenFlow : public QObject {
   void backToEditor();
   void openInfo(ScreenSlot<InfoDialog>& slot, const InfoTexts& texts);
   void printSheet();
+  // Shows `next` where `previous` stood, sized for that screen, in front of the others.
+  void present(QWidget& next, const QWidget* previous);
+  // The main screen on view, or nullptr.
+  QWidget* currentScreen() const;
+  // The folder of the gland file dialogs: the one used last.
+  std::string glandFolder();
 
   GlandRecord record_;
   Platform platform_;
@@ -98,6 +117,7 @@ class ScreenFlow : public QObject {
   ScreenSlot<ReviewWindow> review_;          // frmReview
   std::filesystem::path as568Path_;           // the AS568 table's file
   std::optional<As568Load> as568_;            // the table, once read
+  std::string startFile_;                     // a saved gland to open on the selection screen
   // The file-open dialogs of the loaded editor and results sheet: each remembers the file
   // chosen last in it while its screen stays loaded.
   HandbookDialogMemory editorHandbookDialog_;

@@ -1,6 +1,11 @@
 #include "app/selection_screen.h"
 
+#include <algorithm>
 #include <array>
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 
 #include <QCompleter>
 #include <QGroupBox>
@@ -35,6 +40,10 @@ constexpr std::array<GlandTypeOption, 2> kGlandTypeOptions{{
     {.kind = GlandKind::RodGroove, .name = "optRod", .caption = "Groove in Rod"},
     {.kind = GlandKind::HousingGroove, .name = "optHousing", .caption = "Groove in Housing"},
 }};
+
+const GlandTypeOption& glandTypeOption(GlandKind kind) {
+  return *std::ranges::find(kGlandTypeOptions, kind, &GlandTypeOption::kind);
+}
 
 QRadioButton* makeOption(QWidget* group, std::string_view name, std::string_view caption, TwipRect place) {
   auto* option = new QRadioButton(toQString(caption), group);
@@ -91,6 +100,46 @@ SelectionScreen::SelectionScreen(GlandRecord& record, HandbookLauncher& handbook
 
   handbookPath_->setText(text(handbook.loadStoredPath()));
   sealInsideDia_.box->setFocus();
+  giveMnemonics(*this);
+  connect(addWindowAction(*this, QStringLiteral("Open gland\u2026"), QKeySequence::Open), &QAction::triggered, this,
+          &SelectionScreen::openRequested);
+  setAcceptDrops(true);
+}
+
+OkResult SelectionScreen::replay(const GlandInput& input) {
+  GlandRecord trial = record_;
+  SelectionEntries entries;
+  OkResult result = enterSelection(trial, entries, input, as568Table());
+  if (result.outcome == OkOutcome::GoOn) result = selectionOk(trial, entries);
+  if (result.outcome == OkOutcome::Refused) return result;
+  entries_ = {};
+  enterSelection(record_, entries_, input, as568Table());
+  findChild<QRadioButton*>(toQString(kCrossSections[std::size_t(*entries_.crossSection)].optionName))->setChecked(true);
+  findChild<QRadioButton*>(QString::fromLatin1(glandTypeOption(*entries_.glandType).name))->setChecked(true);
+  showEntries();
+  pressOk();
+  return result;
+}
+
+namespace {
+
+// The local file that a drag carries, if it carries exactly one.
+QString draggedFile(const QMimeData* data) {
+  if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().front().isLocalFile()) return {};
+  return data->urls().front().toLocalFile();
+}
+
+}  // namespace
+
+void SelectionScreen::dragEnterEvent(QDragEnterEvent* event) {
+  if (!draggedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void SelectionScreen::dropEvent(QDropEvent* event) {
+  const QString path = draggedFile(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  emit fileDropped(path);
 }
 
 SelectionScreen::EntryRow SelectionScreen::addEntryRow(const char* captionName, const char* boxName,
@@ -129,13 +178,13 @@ void SelectionScreen::buildGlandTypeGroup() {
 
 void SelectionScreen::buildRightColumn() {
   QPushButton* handbook = makeButton(this, "cmdHandbook", QStringLiteral("O-RING HANDBOOK"),
-                                     {kRightColumn, kGroupTop, kRightWidth, 480}, shellButtonFont(), true);
+                                     {kRightColumn, kGroupTop, kRightWidth, 480}, shellButtonFont());
   handbookPath_ = new QLineEdit(this);
   handbookPath_->setObjectName(QStringLiteral("Text1"));
   handbookPath_->setFont(timesFont(8, false));
   placeTwips(handbookPath_, kRightColumn, kGroupTop + 540, kRightWidth, 330);
-  QPushButton* ok = makeButton(this, "cmdOk", QStringLiteral("OK"), {kRightColumn, 2460, kRightWidth, 480}, shellButtonFont(), true);
-  QPushButton* exit = makeButton(this, "cmdExit", QStringLiteral("EXIT"), {kRightColumn, 3090, kRightWidth, 480}, shellButtonFont(), true);
+  QPushButton* ok = makeButton(this, "cmdOk", QStringLiteral("OK"), {kRightColumn, 2460, kRightWidth, 480}, shellButtonFont());
+  QPushButton* exit = makeButton(this, "cmdExit", QStringLiteral("EXIT"), {kRightColumn, 3090, kRightWidth, 480}, shellButtonFont());
 
   connect(handbook, &QPushButton::clicked, this, &SelectionScreen::pressHandbook);
   connect(ok, &QPushButton::clicked, this, &SelectionScreen::pressOk);
@@ -189,8 +238,7 @@ void SelectionScreen::chooseAs568() {
   if (typed.isEmpty() || typed == as568Chosen_) return;
   as568Chosen_ = typed;
   readBoxes();
-  const OkResult result =
-      chooseAs568Size(record_, entries_, as568_.table ? &*as568_.table : nullptr, typed.toStdString());
+  const OkResult result = chooseAs568Size(record_, entries_, as568Table(), typed.toStdString());
   if (result.outcome == OkOutcome::Refused) {
     emit refused(result.beep);
     return;

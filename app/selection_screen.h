@@ -28,12 +28,28 @@ class SelectionScreen : public MainScreen {
   SelectionScreen(GlandRecord& record, HandbookLauncher& handbook, const As568Load& as568,
                   QWidget* parent = nullptr);
 
+  // The options and texts as the last OK read them.
+  const SelectionEntries& entries() const { return entries_; }
+
+  // Enters a saved gland on the screen as a person would, from the screen's initial state,
+  // and presses OK. A gland that OK would refuse changes nothing and returns the refusal,
+  // with its text, without showing it.
+  OkResult replay(const GlandInput& input);
+
  signals:
   // OK passed every check and generated the standard gland of `kind`: hand over to its editor.
   void accepted(GlandKind kind);
   // OK refused the input and left its message in the record's ErrorText: beep when
   // asked, then show the message dialog.
   void refused(bool beep);
+  // Ctrl+O or "Open gland…": the user wants to open a saved gland.
+  void openRequested();
+  // A file was dropped on the screen.
+  void fileDropped(const QString& path);
+
+ protected:
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   // One row of label, text box and unit label.
@@ -61,6 +77,7 @@ class SelectionScreen : public MainScreen {
   void chooseAs568();
   void readBoxes();
   void showEntries();
+  const As568Table* as568Table() const { return as568_.table ? &*as568_.table : nullptr; }
 
   GlandRecord& record_;
   HandbookLauncher& handbook_;

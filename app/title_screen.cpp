@@ -57,12 +57,13 @@ TitleScreen::TitleScreen(QWidget* parent) : MainScreen(parent) {
             kTopLeft, true);
   makeLabel(this, "Label6", QString::fromUtf8(kPublisherNotice), timesFont(8, false), {kMargin, 5100, 4500, 300});
 
-  QPushButton* ok = makeButton(this, "cmdOk", QStringLiteral("OK"), {5880, 4980, 1260, 450}, shellButtonFont(), true);
+  QPushButton* ok = makeButton(this, "cmdOk", QStringLiteral("OK"), {5880, 4980, 1260, 450}, shellButtonFont());
   QPushButton* exit =
-      makeButton(this, "cmdExit", QStringLiteral("EXIT"), {7380, 4980, 1260, 450}, shellButtonFont(), true);
+      makeButton(this, "cmdExit", QStringLiteral("EXIT"), {7380, 4980, 1260, 450}, shellButtonFont());
   connect(ok, &QPushButton::clicked, this, &TitleScreen::okRequested);
   connect(exit, &QPushButton::clicked, this, &MainScreen::exitRequested);
   ok->setFocus();
+  giveMnemonics(*this);
 }
 
 }  // namespace glandwise

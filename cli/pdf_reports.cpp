@@ -19,7 +19,7 @@ ReportFile PdfReportWriter::write(std::size_t lineNumber, const SessionResult& r
   ResultsSheet sheet(record, side);
   std::optional<ReviewPage> review;
   if (reviewPages_ && result.review) review.emplace(record, side, *result.review, *result.reviewInputs, todayText());
-  const QByteArray pdf = reportPdf(sheet, review ? &*review : nullptr);
+  const QByteArray pdf = reportPdf(sheet.sheetArea(), review ? &*review : nullptr);
   std::string error = pdf.isEmpty() ? "the report page could not be drawn"
                                     : replaceFile(directory_, name, {pdf.constData(), std::size_t(pdf.size())});
   if (!error.empty()) {

@@ -150,7 +150,7 @@ void addCaption(QWidget* parent, const Caption& caption, int left, int top) {
 QPushButton* addButton(QWidget* parent, const char* name, const char* caption, int index) {
   return makeButton(parent, name, QString::fromUtf8(caption),
                     {kButtonLeft, kFirstRowTop + index * kButtonPitch, kButtonWidth, kButtonHeight},
-                    timesFont(kButtonPoints, true), false);
+                    timesFont(kButtonPoints, true));
 }
 
 // A label that shows a record value, in regular type, one box wide.
@@ -176,6 +176,9 @@ GlandEditor::GlandEditor(GlandRecord& record, const GlandSide& side, const Platf
   setFixedSize(twips(kClientWidth), twips(kClientHeight));
   buildRows();
   buildButtons();
+  giveMnemonics(*this);
+  connect(addWindowAction(*this, QStringLiteral("Save gland\u2026"), QKeySequence::Save), &QAction::triggered, this,
+          &GlandEditor::saveRequested);
   load();
 }
 
@@ -237,11 +240,19 @@ void GlandEditor::load() {
     values_[static_cast<std::size_t>(shown)]->setText(shownText(record_, shown));
 }
 
-void GlandEditor::confirm() {
+EditorTexts GlandEditor::texts() const {
   EditorTexts texts;
   for (std::size_t i = 0; i < kEditorBoxCount; ++i) texts[i] = boxes_[i]->text().toStdString();
+  return texts;
+}
+
+void GlandEditor::typeEdits(const std::vector<EditorEdit>& edits) {
+  for (const EditorEdit& edit : edits) boxes_[static_cast<std::size_t>(edit.box)]->setText(toQString(edit.text));
+}
+
+void GlandEditor::confirm() {
   PlatformPrompts prompts(platform_.messageBoxes, platform_.beeper);
-  const OkResult result = editorOk(record_, side_, texts, prompts);
+  const OkResult result = editorOk(record_, side_, texts(), prompts);
   switch (result.outcome) {
     case OkOutcome::GoOn: emit analysed(); break;
     case OkOutcome::Refused: emit refused(result.beep); break;

@@ -5,8 +5,10 @@
 #include <QLineEdit>
 #include <QString>
 #include <array>
+#include <vector>
 
 #include "model/editor.h"
+#include "model/gland_input.h"
 #include "model/gland_side.h"
 #include "platform/platform.h"
 #include "model/record.h"
@@ -29,6 +31,11 @@ class GlandEditor : public MainScreen {
 
   const GlandSide& side() const;
 
+  // The texts of the nine boxes as they stand, by EditorBox.
+  EditorTexts texts() const;
+  // Types each edit's text over its box, as a person would; OK is left to the user.
+  void typeEdits(const std::vector<EditorEdit>& edits);
+
  signals:
   // OK went through every check and the analysis: hide the editor, load the sheet.
   void analysed();
@@ -37,6 +44,7 @@ class GlandEditor : public MainScreen {
   void refused(bool beep);
   void backRequested();
   void handbookRequested();
+  void saveRequested();  // Ctrl+S or "Save gland…"
 
  private:
   void buildRows();

@@ -1,11 +1,17 @@
 #include "results/results_sheet.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QDate>
+#include <QGuiApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLocale>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
 #include <vector>
 
 #include "model/sheet.h"
@@ -219,6 +225,28 @@ constexpr std::array<TableRow, 5> kTableRows{{
      .valueTop = 11880},
 }};
 
+// The grid's value cells by row and column: indexes into the sheet's fields.
+using GridCells = std::array<std::array<std::size_t, 4>, kTableRows.size()>;
+GridCells gridCells(const std::vector<SheetField>& fields) {
+  GridCells cells{};
+  for (std::size_t i = 0; i < fields.size(); ++i)
+    if (fields[i].place.area == SheetPlace::Area::Grid)
+      cells[static_cast<std::size_t>(fields[i].place.row)][static_cast<std::size_t>(fields[i].place.column)] = i;
+  return cells;
+}
+
+// The grid's column headings with their units, as one line each.
+constexpr std::array<const char*, 4> kColumnHeadings{"Radial Squeeze (Inch)", "Radial Squeeze Percent (%)",
+                                                     "Radial Extrusion Gap (Inch)", "Radial Gland Height (Inch)"};
+
+constexpr const char* kAssumptionsCaption = "Assumptions for friction calculations:";
+constexpr const char* kAssumptions =
+    "Room temperature axial running friction of AN6227 O-Rings on a 15 micro-inch chromed running surface "
+    "lubricated with MIL-H-5606 hydraulic oil, at a speed greater than one foot per minute. (Static friction is "
+    "estimated to be 3 to 5 times higher.)";
+// The header line above which the friction assumptions stand.
+constexpr int kFirstFrictionLine = 11;
+
 QFont textFont(bool bold) { return timesFont(kTextPoints, bold); }
 
 // A bold caption; word-wrapped when its rectangle is taller than one line.
@@ -243,12 +271,26 @@ void addGridLine(QWidget* parent, int number, int left, int top, int right, int 
 }  // namespace
 
 ResultsSheet::ResultsSheet(GlandRecord& record, const GlandSide& side, QWidget* parent)
-    : MainScreen(parent), side_(side), page_(new QWidget(this)), values_(sheetFields(side).size()) {
+    : MainScreen(parent),
+      side_(side),
+      canvas_(new QWidget),
+      page_(new QWidget(canvas_)),
+      values_(sheetFields(side).size()) {
   const SheetLayout& layout = sheetLayout(side);
   setObjectName(QString::fromUtf8(layout.screenName));
-  setFixedSize(twips(kClientWidth), twips(layout.clientHeight));
+  const QSize natural(twips(kClientWidth), twips(layout.clientHeight));
+  canvas_->setObjectName(QStringLiteral("sheet"));
+  canvas_->setFixedSize(natural);
+  auto* scroller = new QScrollArea;
+  scroller->setObjectName(QStringLiteral("scroller"));
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setWidget(canvas_);
+  auto* layoutBox = new QVBoxLayout(this);
+  layoutBox->setContentsMargins(0, 0, 0, 0);
+  layoutBox->addWidget(scroller);
+  fitTo(natural);
   page_->setObjectName(QStringLiteral("page"));
-  page_->setGeometry(rect());
+  page_->setGeometry(canvas_->rect());
   page_->setAutoFillBackground(true);
   QPalette white = page_->palette();
   white.setColor(QPalette::Window, Qt::white);
@@ -258,12 +300,31 @@ ResultsSheet::ResultsSheet(GlandRecord& record, const GlandSide& side, QWidget* 
   buildHeader();
   buildTable();
   buildButtons();
+  giveMnemonics(*this);
+  connect(addWindowAction(*this, QStringLiteral("Copy results"), QKeySequence::Copy), &QAction::triggered, this,
+          [this] { copyResults(); });
+  connect(addWindowAction(*this, QStringLiteral("Save gland\u2026"), QKeySequence::Save), &QAction::triggered, this,
+          &ResultsSheet::saveRequested);
   load(record);
 }
 
 const GlandSide& ResultsSheet::side() const { return side_; }
 
-QWidget* ResultsSheet::reportPage() const { return page_; }
+void ResultsSheet::showEvent(QShowEvent* event) {
+  MainScreen::showEvent(event);
+  setAttribute(Qt::WA_KeyboardFocusChange);  // the focus frame shows before any key is pressed
+}
+
+void ResultsSheet::fitTo(QSize available) {
+  const QSize natural = canvas_->size();
+  const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  QSize size = natural.boundedTo(available);
+  // A scroll bar for one direction takes room from the other: make room for it.
+  if (size.height() < natural.height()) size.setWidth(std::min(natural.width() + bar, available.width()));
+  if (size.width() < natural.width()) size.setHeight(std::min(natural.height() + bar, available.height()));
+  setMaximumSize(natural + QSize(bar, bar));
+  resize(size);
+}
 
 void ResultsSheet::buildTitleBlock() {
   const SheetLayout& layout = sheetLayout(side_);
@@ -288,12 +349,9 @@ void ResultsSheet::buildHeader() {
     values_[i] = makeLabel(page_, fields[i].objectName, {}, textFont(false),
                            {line.valueLeft, line.top, line.valueWidth, kLineHeight}, kTopLeft);
   }
-  addCaption(page_, "Label3", "Assumptions for friction calculations:", {kCaptionLeft, 5520, 0, kLineHeight});
-  makeLabel(page_, "Label1",
-            QStringLiteral("Room temperature axial running friction of AN6227 O-Rings on a 15 micro-inch chromed "
-                           "running surface lubricated with MIL-H-5606 hydraulic oil, at a speed greater than one "
-                           "foot per minute. (Static friction is estimated to be 3 to 5 times higher.)"),
-            textFont(false), {kCaptionLeft, 5880, 9375, 975}, kTopLeft, true);
+  addCaption(page_, "Label3", kAssumptionsCaption, {kCaptionLeft, 5520, 0, kLineHeight});
+  makeLabel(page_, "Label1", QString::fromUtf8(kAssumptions), textFont(false), {kCaptionLeft, 5880, 9375, 975},
+            kTopLeft, true);
 }
 
 void ResultsSheet::buildTable() {
@@ -317,12 +375,8 @@ void ResultsSheet::buildTable() {
   addCaption(page_, "Label23", "(Inch)", {gapLeft, kHeadingUnitTop, gapWidth, kLineHeight}, centred);
   addCaption(page_, "Label24", "(Inch)", {8520, kHeadingUnitTop, kGridRight - 8520, kLineHeight}, centred);
 
-  // The grid's value cells by row and column: indexes into the sheet's fields.
   const std::vector<SheetField>& fields = sheetFields(side_);
-  std::array<std::array<std::size_t, 4>, kTableRows.size()> cellField{};
-  for (std::size_t i = 0; i < fields.size(); ++i)
-    if (fields[i].place.area == SheetPlace::Area::Grid)
-      cellField[static_cast<std::size_t>(fields[i].place.row)][static_cast<std::size_t>(fields[i].place.column)] = i;
+  const GridCells cellField = gridCells(fields);
 
   for (std::size_t r = 0; r < kTableRows.size(); ++r) {
     const TableRow& row = kTableRows[r];
@@ -338,7 +392,7 @@ void ResultsSheet::buildTable() {
 
 void ResultsSheet::buildButtons() {
   const auto button = [this](const char* name, const char* caption, TwipRect place, const QFont& font) {
-    return makeButton(this, name, QString::fromUtf8(caption), place, font, false);
+    return makeButton(canvas_, name, QString::fromUtf8(caption), place, font);
   };
   auto* handbook = button("cmdHandbook", "O-RING HANDBOOK", {kButtonLeft, 2040, kButtonWidth, kButtonHeight}, textFont(true));
   auto* print = button("cmdPrint", "PRINT REPORT", {kButtonLeft, 2880, kButtonWidth, kButtonHeight}, textFont(true));
@@ -349,6 +403,8 @@ void ResultsSheet::buildButtons() {
   // The Help buttons keep the platform's button font.
   auto* eccHelp = button("cmdH1", "Help", {0, sheetLayout(side_).eccentricityHelpTop, kHelpWidth, kHelpHeight}, QFont());
   auto* frictionHelp = button("cmdH2", "Help", {0, 6840, kHelpWidth, kHelpHeight}, QFont());
+  // The sheet opens with a visible focus on EDIT, so that Return goes back to the editor.
+  edit->setFocus();
   connect(handbook, &QPushButton::clicked, this, &ResultsSheet::handbookRequested);
   connect(print, &QPushButton::clicked, this, &ResultsSheet::printRequested);
   connect(edit, &QPushButton::clicked, this, &ResultsSheet::editRequested);
@@ -357,6 +413,34 @@ void ResultsSheet::buildButtons() {
   connect(eccHelp, &QPushButton::clicked, this, &ResultsSheet::eccentricityHelpRequested);
   connect(frictionHelp, &QPushButton::clicked, this, &ResultsSheet::frictionHelpRequested);
 }
+
+QString ResultsSheet::plainText() const {
+  const SheetLayout& layout = sheetLayout(side_);
+  QStringList lines{QStringLiteral("Glandwise - Results"), QString::fromUtf8(layout.subtitle), date_->text(), {}};
+  const std::vector<SheetField>& fields = sheetFields(side_);
+  const std::array<HeaderLine, 14> header = headerLines(layout);
+  std::array<QString, header.size()> headerValues;
+  for (std::size_t i = 0; i < fields.size(); ++i)
+    if (fields[i].place.area == SheetPlace::Area::Header)
+      headerValues[static_cast<std::size_t>(fields[i].place.row)] = values_[i]->text();
+  for (std::size_t row = 0; row < header.size(); ++row) {
+    if (row == kFirstFrictionLine) lines << QStringLiteral("%1 %2").arg(kAssumptionsCaption, kAssumptions);
+    lines << QString::fromUtf8(header[row].caption) + ' ' + headerValues[row];
+  }
+  lines << QString();
+  QStringList headings{QString()};
+  for (const char* heading : kColumnHeadings) headings << QString::fromUtf8(heading);
+  lines << headings.join('\t');
+  const GridCells cells = gridCells(fields);
+  for (std::size_t row = 0; row < kTableRows.size(); ++row) {
+    QStringList cellsText{QString::fromUtf8(kTableRows[row].caption)};
+    for (std::size_t field : cells[row]) cellsText << values_[field]->text();
+    lines << cellsText.join('\t');
+  }
+  return lines.join('\n') + '\n';
+}
+
+void ResultsSheet::copyResults() const { QGuiApplication::clipboard()->setText(plainText()); }
 
 void ResultsSheet::load(GlandRecord& record) {
   const std::vector<SheetLabel> labels = fillSheet(record, side_);

@@ -2,6 +2,7 @@
 // The results sheet screen: frmResultsMale and frmResultsFemale as one widget over the
 // table of what differs between them.
 
+#include <QSize>
 #include <QString>
 #include <vector>
 
@@ -23,8 +24,19 @@ class ResultsSheet : public MainScreen {
 
   const GlandSide& side() const;
 
-  // The white page that holds everything of the sheet but its buttons.
-  QWidget* reportPage() const;
+  // The sheet at its natural size, buttons included: what PRINT REPORT prints once the
+  // buttons are hidden. The window shows it whole, or scrolls it on a smaller screen.
+  QWidget& sheetArea() const { return *canvas_; }
+
+  // Sizes the window to show the whole sheet, or as much of it as `available` (the client
+  // size the screen allows) holds, with scroll bars for the rest.
+  void fitTo(QSize available) override;
+
+  // The sheet as plain text, values exactly as shown: the title lines, one "caption value"
+  // line per header line, then the results table as tab-separated rows under its headings.
+  QString plainText() const;
+  // Ctrl+C or "Copy results": puts plainText() on the clipboard.
+  void copyResults() const;
 
  signals:
   void editRequested();
@@ -33,6 +45,10 @@ class ResultsSheet : public MainScreen {
   void printRequested();
   void handbookRequested();
   void reviewRequested();  // DESIGN REVIEW
+  void saveRequested();    // Ctrl+S or "Save gland…"
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 
  private:
   void buildTitleBlock();
@@ -43,6 +59,7 @@ class ResultsSheet : public MainScreen {
   void load(GlandRecord& record);
 
   const GlandSide& side_;  // which gland kind this sheet shows
+  QWidget* canvas_;        // the whole sheet at its natural size, inside the scroll area
   QWidget* page_;          // everything but the buttons, on a white page
   std::vector<QLabel*> values_;  // the value labels, indexed as sheetFields(side_)
   QLabel* date_ = nullptr;       // lblDate

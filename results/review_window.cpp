@@ -113,6 +113,7 @@ ReviewWindow::ReviewWindow(const GlandRecord& record, const GlandSide& side, con
   // 150 % scale.
   setMinimumSize(std::max(minimumSizeHint().width(), kMinimumWidth), minimumSizeHint().height());
   resize(minimumSize());
+  giveMnemonics(*this);
 }
 
 QLayout* ReviewWindow::buildHeading() {

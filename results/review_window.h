@@ -42,6 +42,8 @@ class ReviewWindow : public QWidget {
   // The review shown: the last one whose inputs were all usable.
   const Review& review() const { return review_; }
   const GlandRecord& gland() const { return record_; }
+  // The inputs of the review shown.
+  const ReviewInputs& inputs() const { return inputs_; }
   const GlandSide& side() const { return *side_; }
   // The review shown as its printed page, dated today.
   ReviewPage page() const { return {record_, *side_, review_, inputs_, todayText()}; }

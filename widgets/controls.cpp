@@ -24,13 +24,48 @@ QLabel* makeLabel(QWidget* parent, std::string_view name, const QString& text, c
 }
 
 QPushButton* makeButton(QWidget* parent, std::string_view name, const QString& caption, TwipRect place,
-                        const QFont& font, bool returnPresses) {
+                        const QFont& font) {
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(toQString(name));
   button->setFont(font);
-  button->setAutoDefault(returnPresses);
+  button->setAutoDefault(true);  // outside dialogs too: Return presses the focused button
   placeTwips(button, place.left, place.top, place.width, place.height);
   return button;
+}
+
+namespace {
+
+// A button's mnemonic: the letter of its caption that Alt presses it with.
+struct Mnemonic {
+  const char* buttonName;
+  Qt::Key key;
+};
+
+// The same button name has the same caption, and so the same key, on every screen.
+constexpr Mnemonic kMnemonics[] = {
+    {"cmdOk", Qt::Key_O},    {"cmdExit", Qt::Key_X},  {"cmdBack", Qt::Key_B},  {"cmdHandbook", Qt::Key_H},
+    {"cmdPrint", Qt::Key_P}, {"cmdEdit", Qt::Key_E},  {"cmdReview", Qt::Key_D}, {"cmdClose", Qt::Key_C},
+};
+
+}  // namespace
+
+void giveMnemonics(QWidget& window) {
+  for (QPushButton* button : window.findChildren<QPushButton*>()) {
+    for (const Mnemonic& mnemonic : kMnemonics) {
+      if (button->objectName() != QLatin1String(mnemonic.buttonName)) continue;
+      const QKeySequence keys(Qt::ALT | mnemonic.key);
+      button->setShortcut(keys);
+      button->setToolTip(keys.toString(QKeySequence::NativeText));
+    }
+  }
+}
+
+QAction* addWindowAction(QWidget& window, const QString& text, const QKeySequence& shortcut) {
+  auto* action = new QAction(text, &window);
+  action->setShortcut(shortcut);
+  window.addAction(action);
+  window.setContextMenuPolicy(Qt::ActionsContextMenu);
+  return action;
 }
 
 }  // namespace glandwise

@@ -4,7 +4,9 @@
 
 #include <string_view>
 
+#include <QAction>
 #include <QFont>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QString>
@@ -27,10 +29,18 @@ QString toQString(std::string_view utf8);
 QLabel* makeLabel(QWidget* parent, std::string_view name, const QString& text, const QFont& font, TwipRect place,
                   Qt::Alignment alignment = kMiddleLeft, bool wrap = false);
 
-// A push button in `font` (a default QFont keeps the platform's button font). With
-// `returnPresses`, Return presses it when it has the focus, as Space does.
+// A push button in `font` (a default QFont keeps the platform's button font). Return and
+// Enter press it when it has the focus, as Space does.
 QPushButton* makeButton(QWidget* parent, std::string_view name, const QString& caption, TwipRect place,
-                        const QFont& font, bool returnPresses);
+                        const QFont& font);
+
+// Gives the buttons of `window` their Alt mnemonics (Alt+X for EXIT, Alt+B for BACK, ...)
+// without changing their captions; each shows its key in its tool tip.
+void giveMnemonics(QWidget& window);
+
+// Adds an action with `text` to the right-click menu of `window`, triggered also by
+// `shortcut` anywhere in the window.
+QAction* addWindowAction(QWidget& window, const QString& text, const QKeySequence& shortcut);
 
 // The font of the shell's ordinary labels, text boxes and options.
 QFont controlFont();

@@ -40,6 +40,10 @@ class MainScreen : public QWidget {
  public:
   explicit MainScreen(QWidget* parent = nullptr);
 
+  // Sizes the window for a screen whose client area may be at most `available`; a screen
+  // of fixed size keeps its size.
+  virtual void fitTo(QSize /*available*/) {}
+
  signals:
   // EXIT, or the window frame's close: the program ends at once.
   void exitRequested();

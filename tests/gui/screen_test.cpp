@@ -7,10 +7,15 @@
 #include <clocale>
 
 #include <QAbstractButton>
+#include <QClipboard>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QPainter>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPointer>
 #include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 
@@ -185,6 +190,11 @@ class ScreenTest : public QObject {
   void sectionIsToScaleAndLimitLinesWhereTheyBelong();
   void as568BoxChoosesTheOptionAndTypesTheId();
   void reviewPrintsOnePageCancelPrintsNothing();
+  void screensOpenInPlaceAndTheSheetScrollsOnASmallScreen();
+  void keyboardPressesFocusedButtonsAndMnemonics();
+  void copyResultsPutsTheSheetOnTheClipboard();
+  void savedGlandReopensOnItsEditorAndGivesTheSameSheet();
+  void unusableGlandFileIsToldAndChangesNothing();
 };
 
 void ScreenTest::everyButtonLeadsToItsScreen() {
@@ -414,7 +424,7 @@ void ScreenTest::noTextClippedAndNoControlsOverlap() {
     faults << layoutFaults(editor);
     QWidget* sheet = program.walk({run.edits});
     QVERIFY(sheet);
-    faults << layoutFaults(sheet);
+    faults << layoutFaults(child(sheet, "sheet"));  // the whole sheet, of which the window may show a part
     QVERIFY(program.walk({{"cmdEdit"}, {"cmdBack"}}));
   }
   QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
@@ -517,7 +527,12 @@ void ScreenTest::messageBoxesAnswerAsPressed() {
     QTimer::singleShot(0, [&seen, press] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       seen = box ? box->windowTitle() + (box->icon() == QMessageBox::NoIcon ? "" : " with an icon") : "no box";
-      if (box) box->button(press)->click();
+      if (!box) return;
+      // Escape and the frame's close answer nothing: the question waits for Yes or No.
+      QTest::keyClick(box, Qt::Key_Escape);
+      box->close();
+      if (!box->isVisible()) seen += " closed without an answer";
+      box->button(press)->click();
     });
     QCOMPARE(QtMessageBoxes().askYesNo("Do you want to edit dimensions ?"), yes);
     QCOMPARE(seen, QStringLiteral("Glandwise v 2.1a"));
@@ -703,3 +718,204 @@ void ScreenTest::reviewPrintsOnePageCancelPrintsNothing() {
 
 QTEST_MAIN(ScreenTest)
 #include "screen_test.moc"
+
+// Catches a screen opening elsewhere than the one before it, one pushed off the screen, a
+// sheet that grows beyond the screen or hides its bottom rows with no way to reach them, a
+// printed report cut to the window, and a message dialog over the boxes it is about.
+void ScreenTest::screensOpenInPlaceAndTheSheetScrollsOnASmallScreen() {
+  REQUIRE_ENVIRONMENT(!QStandardPaths::findExecutable("pdftoppm").isEmpty(), "pdftoppm (poppler-utils)");
+  Program program;
+  QWidget* selection = program.walk({{"cmdOk"}});
+  QVERIFY(selection);
+  const QRect screen = selection->screen()->availableGeometry();  // 800 x 600 offscreen
+  selection->move(screen.topLeft() + QPoint(40, 30));
+  QWidget* editor = program.walk({kRodRun.selection});
+  QVERIFY(editor);
+  QCOMPARE(editor->pos(), QPoint(screen.left(), 30));  // wider than the selection: moved as far as needed
+  QVERIFY(Program::act(editor, {"txtPDM=x", "cmdOk"}));
+  const QRect message = program.flow().messageDialog()->frameGeometry();
+  QCOMPARE(message.center().x(), editor->frameGeometry().center().x());
+  QVERIFY(!message.intersects(editor->frameGeometry()) && screen.contains(message));
+  program.flow().messageDialog()->close();
+
+  auto* sheet = qobject_cast<ResultsSheet*>(program.walk({{"txtPDM=1.24", "txtGDM=1.02", "cmdOk"}}));
+  QVERIFY(sheet);
+  QCOMPARE(sheet->pos(), screen.topLeft());  // moved up only as far as the screen asks
+  QVERIFY(sheet->height() <= screen.height());
+  QCOMPARE(sheet->sheetArea().size(), QSize(11070 / 15, 12465 / 15));
+  auto* scroller = child<QScrollArea>(sheet, "scroller");
+  QVERIFY(scroller->verticalScrollBar()->isVisible() && !scroller->horizontalScrollBar()->isVisible());
+  scroller->verticalScrollBar()->setValue(scroller->verticalScrollBar()->maximum());
+  const QWidget* lastRow = child(sheet, "lblGHMMinE");
+  QVERIFY(scroller->viewport()->rect().contains(lastRow->mapTo(scroller->viewport(), lastRow->rect().bottomRight())));
+
+  // The printed page holds the whole sheet at its natural size, 8.7 inch tall, centred on the
+  // page (A4 or Letter): from its logo at the top to its grid's bottom line.
+  QTemporaryDir folder;
+  program.fake.printTo = folder.filePath("report.pdf");
+  QVERIFY(Program::act(sheet, {"cmdPrint"}));
+  toolOutput("pdftoppm", {"-r", "20", "-gray", "-singlefile", program.fake.printTo, folder.filePath("page")});
+  const QImage page(folder.filePath("page.pgm"));
+  QVERIFY(!page.isNull());
+  int topInk = -1, bottomInk = -1;
+  for (int y = 0; y < page.height(); ++y)
+    for (int x = 0; x < page.width(); ++x)
+      if (qGray(page.pixel(x, y)) < 128) (topInk < 0 ? topInk : bottomInk) = y;
+  const double inkInches = (bottomInk - topInk) / 20.0, expectedInches = (12360 - 30) / 1440.0;
+  QVERIFY2(std::abs(inkInches - expectedInches) < 0.1, qPrintable(QString::number(inkInches)));
+  QVERIFY2(std::abs((topInk + bottomInk) / 2.0 - page.height() / 2.0) < 3, "centred");
+}
+
+// Catches Return ignored on a focused button of the editors and sheets, a results sheet
+// that opens without a visible focus, and Alt mnemonics missing or not matching captions.
+void ScreenTest::keyboardPressesFocusedButtonsAndMnemonics() {
+  Program program;
+  QWidget* editor = program.walk({{"cmdOk"}, kRodRun.selection});
+  QVERIFY(editor);
+  for (QWidget* window : {static_cast<QWidget*>(program.flow().selectionScreen()), editor})
+    for (QAbstractButton* button : window->findChildren<QPushButton*>()) {
+      const QString key = button->shortcut().toString();
+      QVERIFY2(key.startsWith("Alt+") && button->text().contains(key.back()), qPrintable(button->objectName()));
+    }
+  QVERIFY(Program::act(editor, {"cmdOk"}));
+  QWidget* sheet = program.shown();
+  QVERIFY(sheet->window()->testAttribute(Qt::WA_KeyboardFocusChange));
+  QCOMPARE(sheet->focusWidget(), child(sheet, "cmdEdit"));
+  QTest::keyClick(sheet->focusWidget(), Qt::Key_Return);
+  Program::settle();
+  QCOMPARE(program.shown(), editor);
+  child(editor, "cmdBack")->setFocus();
+  QTest::keyClick(child(editor, "cmdBack"), Qt::Key_Enter);
+  Program::settle();
+  QWidget* selection = program.shown();
+  QCOMPARE(selection->objectName(), QStringLiteral("frmFirst"));
+  selection->activateWindow();
+  QTRY_COMPARE(QApplication::activeWindow(), selection);
+  QTest::keyClick(selection, Qt::Key_O, Qt::AltModifier);  // OK, pressed visibly for a moment
+  QTRY_VERIFY(program.flow().editor() && program.flow().editor()->isVisible());
+}
+
+// Catches a clipboard text that differs from what the sheet shows, lines out of the sheet's
+// order, and a grid that would not paste into a spreadsheet's cells.
+void ScreenTest::copyResultsPutsTheSheetOnTheClipboard() {
+  Program program;
+  QWidget* sheet = toSheet(program, kRodRun);
+  QVERIFY(sheet);
+  QApplication::clipboard()->clear();
+  QTest::keySequence(sheet, QKeySequence::Copy);
+  const QString expected =
+      "Glandwise - Results\nGroove In Rod\n" + labelText(sheet, "lblDate") +
+      "\n\n"
+      "Cross Section Dia. = 0.139 Inch   Tolerance =  +/-  0.004\n"
+      "Effective Cross Section Dia. = 0.1366 Inch\n"
+      "Gland Type = Groove in Rod.\n"
+      "Seal Inside Dia. = 1 Inch\n"
+      "Rod Dia.  = 1.24 Inch   Tolerance =  +/-  0.0005\n"
+      "Housing Dia. = 1.25 Inch   Tolerance =  +/-  0.001\n"
+      "Groove Dia. = 1.02 Inch   Tolerance = +/-  0.001\n"
+      "Groove Width = 0.187 to 0.192 Inch  (With No Back up Rings)\n"
+      "Machining Eccentricity, FIM = 0.003 Inch\n"
+      "Operating Pressure = 1000 PSI\n"
+      "% Nominal Stretch = 2 %\n"
+      "Assumptions for friction calculations: Room temperature axial running friction of AN6227 O-Rings on a 15 "
+      "micro-inch chromed running surface lubricated with MIL-H-5606 hydraulic oil, at a speed greater than one foot "
+      "per minute. (Static friction is estimated to be 3 to 5 times higher.)\n"
+      "Estimated Running Friction, 70 Duro, Lbs. = 19.5 Lbs\n"
+      "Estimated Running Friction, 80 Duro, Lbs. = 22.8 Lbs\n"
+      "Estimated Running Friction, 90 Duro, Lbs. = 25.2 Lbs\n"
+      "\n"
+      "\tRadial Squeeze (Inch)\tRadial Squeeze Percent (%)\tRadial Extrusion Gap (Inch)\tRadial Gland Height (Inch)\n"
+      "Worst Case MMC Eccentric, Loaded Side\t0.03285\t23.36\t0\t0.10775\n"
+      "MMC Concentric\t0.0266\t18.92\t0.00425\t0.114\n"
+      "Nominal\t0.0216\t15.81\t0.005\t0.115\n"
+      "LMC Concentric\t0.0166\t12.52\t0.00575\t0.116\n"
+      "Worst Case LMC Eccentric, Unloaded Side\t0.00935\t7.05\t0.0115\t0.12325\n";
+  QCOMPARE(QApplication::clipboard()->text(), expected);
+  QCOMPARE(labelText(sheet, "lblPCM"), QStringLiteral("15.81"));  // as the sheet shows it
+}
+
+namespace {
+
+// The sheet's value labels by name, the date left out.
+QStringList sheetValues(QWidget* sheet) {
+  QStringList values;
+  for (const QLabel* label : child(sheet, "page")->findChildren<QLabel*>())
+    if (label->objectName() != "lblDate") values << label->objectName() + '=' + label->text();
+  return values;
+}
+
+}  // namespace
+
+// Catches a saved file that lacks a text or an edit, one written through a planted link,
+// a reopened gland that does not stop on its editor with the saved texts, and one that
+// gives another sheet after OK.
+void ScreenTest::savedGlandReopensOnItsEditorAndGivesTheSameSheet() {
+  QTemporaryDir folder;
+  const QString path = folder.filePath("seal.gland.json"), target = folder.filePath("elsewhere");
+  QFile(target).open(QIODevice::WriteOnly);
+  QVERIFY(QFile::link(target, path));  // planted at the name the user chooses
+  QStringList editorTexts, values;
+  {
+    Program program;
+    QWidget* sheet = toSheet(program, kHousingRun);
+    QVERIFY(sheet);
+    values = sheetValues(sheet);
+    editorTexts = boxes(program.flow().editor());
+    program.fake.files = {folder.filePath("seal").toStdString()};  // the suffix is added
+    QTest::keySequence(sheet, QKeySequence::Save);
+    QCOMPARE(program.fake.log, QStringList{"save dialog: Save gland"});
+  }
+  QVERIFY(!QFileInfo(path).isSymLink() && QFileInfo(target).size() == 0);
+  Program program(false);  // shares the settings, so the dialog starts in the same folder
+  QWidget* selection = program.walk({{"cmdOk"}});
+  QVERIFY(selection);
+  program.fake.files = {path.toStdString()};
+  QTest::keySequence(selection, QKeySequence::Open);
+  Program::settle();
+  QWidget* editor = expect(program, "frmGrooveInFemale");
+  QVERIFY(editor);
+  QCOMPARE(boxes(editor), editorTexts);
+  QWidget* sheet = program.walk({{"cmdOk"}});
+  QVERIFY(sheet);
+  QCOMPARE(sheetValues(sheet), values);
+}
+
+// Catches a broken, ambiguous or refused file that changes the screen or goes unreported,
+// a message that does not name the file, and a dropped file that is ignored.
+void ScreenTest::unusableGlandFileIsToldAndChangesNothing() {
+  QTemporaryDir folder;
+  const auto write = [&](const char* name, const QByteArray& text) {
+    QFile file(folder.filePath(name));
+    file.open(QIODevice::WriteOnly);
+    file.write(text);
+    return file.fileName();
+  };
+  const QList<std::pair<QString, QString>> files{
+      {write("broken.gland.json", R"({"gland": "rod")"), "Its gland cannot be read: not valid JSON"},
+      {write("two.gland.json", "{}\n{}\n"), "It holds more than one gland: line 2 is another."},
+      {write("refused.gland.json", R"({"cross_section": "0.139", "seal_id": "1"})"),
+       "The selection screen refuses it: Select gland type."},
+      {folder.filePath("missing.gland.json"), "It cannot be read: "}};
+  Program program;
+  QWidget* selection = program.walk({{"cmdOk"}, {"opt103", "txtID=2"}});
+  QVERIFY(selection);
+  const QStringList before = boxes(selection);
+  for (const auto& [path, problem] : files) {
+    program.fake.log.clear();
+    program.fake.files = {path.toStdString()};
+    QTest::keySequence(selection, QKeySequence::Open);
+    QCOMPARE(program.fake.log.size(), 2);
+    QVERIFY2(program.fake.log[1].startsWith("notice: The gland file " + path + " could not be opened.\n\n" + problem),
+             qPrintable(program.fake.log[1]));
+    QCOMPARE(program.shown(), selection);
+    QCOMPARE(boxes(selection), before);
+  }
+  QMimeData dropped;
+  dropped.setUrls({QUrl::fromLocalFile(files[0].first)});
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(selection, &enter);
+  QVERIFY(enter.isAccepted());
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(selection, &drop);
+  QVERIFY(program.fake.log.last().contains("broken.gland.json"));
+}
