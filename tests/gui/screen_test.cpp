@@ -855,8 +855,9 @@ void ScreenTest::savedGlandReopensOnItsEditorAndGivesTheSameSheet() {
   QFile(target).open(QIODevice::WriteOnly);
   QVERIFY(QFile::link(target, path));  // planted at the name the user chooses
   QStringList editorTexts, values;
+  TemporarySettings shared;
   {
-    Program program;
+    Program program(false);
     QWidget* sheet = toSheet(program, kHousingRun);
     QVERIFY(sheet);
     values = sheetValues(sheet);
@@ -866,7 +867,9 @@ void ScreenTest::savedGlandReopensOnItsEditorAndGivesTheSameSheet() {
     QCOMPARE(program.fake.log, QStringList{"save dialog: Save gland"});
   }
   QVERIFY(!QFileInfo(path).isSymLink() && QFileInfo(target).size() == 0);
-  Program program(false);  // shares the settings, so the dialog starts in the same folder
+  Program program(false);
+  // The next dialog starts in the folder used last.
+  QCOMPARE(QtSettingsStore().get(kSettingsApplication, "GlandFiles", "Folder", ""), folder.path().toStdString());
   QWidget* selection = program.walk({{"cmdOk"}});
   QVERIFY(selection);
   program.fake.files = {path.toStdString()};
