@@ -870,11 +870,8 @@ void ScreenTest::savedGlandReopensOnItsEditorAndGivesTheSameSheet() {
   Program program(false);
   // The next dialog starts in the folder used last.
   QCOMPARE(QtSettingsStore().get(kSettingsApplication, "GlandFiles", "Folder", ""), folder.path().toStdString());
-  QWidget* selection = program.walk({{"cmdOk"}});
-  QVERIFY(selection);
-  program.fake.files = {path.toStdString()};
-  QTest::keySequence(selection, QKeySequence::Open);
-  Program::settle();
+  program.flow().openOnSelection(path.toStdString());  // as `glandwise FILE` does
+  QVERIFY(program.walk({{"cmdOk"}}));
   QWidget* editor = expect(program, "frmGrooveInFemale");
   QVERIFY(editor);
   QCOMPARE(boxes(editor), editorTexts);
