@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <functional>
 
+#include "platform/print_job.h"
+
 namespace glandwise {
 namespace {
 
@@ -60,13 +62,16 @@ Painted paintPage(QPagedPaintDevice& device, const std::function<void(QPainter&)
   return painter.end() ? Painted::Done : Painted::Failed;
 }
 
-// What went wrong on `printer`, in words a person understands; empty when nothing did.
+// What went wrong on `printer`, in words a person understands; empty when nothing did. On a
+// CUPS printer the job has just been handed over as the painter ended: CUPS's answer tells
+// whether the queue took it.
 QString printFailure(Painted painted, QPrinter& printer) {
   if (painted == Painted::NotStarted)
     return QStringLiteral("The printer could not be started. Check that a printer is installed and "
                           "available, or print to a PDF file instead.");
   if (painted == Painted::Failed || printer.printerState() == QPrinter::Error)
     return QStringLiteral("The printer reported an error while printing the page.");
+  if (printer.outputFormat() == QPrinter::NativeFormat) return cupsJobRefusal();
   return {};
 }
 
