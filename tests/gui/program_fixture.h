@@ -44,6 +44,7 @@ class FakeServices final : public MessageBoxes, public Beeper, public FileDialog
   std::deque<bool> answers;       // Yes/No answers, true = Yes; a question beyond them fails the test
   std::deque<std::string> files;  // the file dialogs' choices; none left = Cancel
   QString printTo;                // the PDF file that the chosen printer writes
+  QString printerName;            // the print queue chosen instead of a PDF file, when not empty
   bool cancelPrinting = false;    // the Print dialog's Cancel
   std::function<void()> whilePrintDialogOpen;
 
@@ -77,8 +78,13 @@ class FakeServices final : public MessageBoxes, public Beeper, public FileDialog
   bool choosePrinter(QPrinter& printer, QWidget*) override {
     log << "print dialog";
     if (whilePrintDialogOpen) whilePrintDialogOpen();
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(printTo);
+    if (!printerName.isEmpty()) {
+      printer.setOutputFormat(QPrinter::NativeFormat);
+      printer.setPrinterName(printerName);
+    } else {
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(printTo);
+    }
     return !cancelPrinting;
   }
 };
