@@ -22,7 +22,8 @@ std::string NumberText(float value);
 inline constexpr std::size_t kMaxNumberTextLength = 16;
 
 // Writes NumberText(value) at `cursor`, which has room for kMaxNumberTextLength bytes, and
-// returns its end: for texts made of several parts without a string for each.
+// returns its end: for texts made of several parts without a string for each. The bytes
+// of that room after the end may be overwritten.
 char* writeNumberText(char* cursor, float value);
 
 // What a typed text turns out to be.
@@ -43,5 +44,9 @@ struct ParsedNumber {
 // Independent of the regional settings. The value is the float nearest to the decimal
 // value, rounded once; magnitudes too small for a float read as 0.
 ParsedNumber parseNumber(std::string_view text);
+
+// parseNumber(NumberText(value)), what a box that shows a value reads back to, without
+// the text: quicker, for the editor's boxes that nobody retypes.
+ParsedNumber parseNumberText(float value);
 
 }  // namespace glandwise
