@@ -2,6 +2,7 @@
 
 #include "model/editor.h"
 #include "model/selection.h"
+#include "model/sheet.h"
 
 namespace glandwise::calc {
 namespace {
@@ -60,8 +61,7 @@ SessionResult runSession(const GlandInput& input, const SessionOptions& options)
   if (!wentOn(editorOk(record, side, fillEditor(record, side, input), prompts), Screen::Editor, result))
     return result;
 
-  if (options.sheetCaptions) result.sheet = fillSheet(record, side);
-  else roundSheetValues(record, side);
+  roundSheetValues(record, side);
   if (options.review || input.review) {
     result.reviewInputs = input.review.value_or(ReviewInputs{});
     result.review = reviewGland(record, side, *result.reviewInputs, options.as568);

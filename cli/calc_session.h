@@ -9,7 +9,6 @@
 #include "model/as568.h"
 #include "model/review.h"
 #include "model/record.h"
-#include "model/sheet.h"
 
 namespace glandwise::calc {
 
@@ -34,16 +33,15 @@ enum class SessionOutcome {
 
 enum class Screen { Selection, Editor, Results };
 
-// Where one session ended and what it left: the messages shown, the whole gland data record
-// and, when the results sheet opened, its value labels.
+// Where one session ended and what it left: the messages shown and the whole gland data
+// record, with the values that the results sheet rounds rounded when it opened (its
+// captions follow from the record: appendSheetCaption).
 struct SessionResult {
   SessionOutcome outcome = SessionOutcome::Refused;
   Screen screen = Screen::Selection;     // the screen on which the session ended
   std::optional<GlandKind> glandType;    // the gland type chosen on the selection screen
   std::vector<SessionMessage> messages;  // every refusal, question and notice, in order
   GlandRecord record;                    // the record as the session left it
-  std::vector<SheetLabel> sheet;         // the results sheet's value labels; empty unless Results
-                                         // and the options ask for the captions
   std::optional<Review> review;          // the design review, when asked for and Results
   std::optional<ReviewInputs> reviewInputs;  // the inputs of `review`
 };
@@ -52,14 +50,13 @@ struct SessionResult {
 struct SessionOptions {
   const As568Table* as568 = nullptr;  // the AS568 sizes, for "as568" and the review
   bool review = false;                // review every gland that reaches the results sheet
-  bool sheetCaptions = true;          // make the sheet's captions (false: only round its values)
 };
 
 // Works one input through the screens with a fresh record: clicks the chosen options, types
 // the texts into the enabled boxes and presses OK on the selection screen; then retypes the
 // edited boxes and presses OK on the editor, answering its questions from `input.answers`
-// (No once they run out) and acknowledging its notices; then fills the results sheet (its
-// captions only when `options` ask for them).
+// (No once they run out) and acknowledging its notices; then opens the results sheet, which
+// rounds the values it shows.
 // An "as568" size is chosen before the boxes are typed; the review runs when `options`
 // or the input asks for it.
 SessionResult runSession(const GlandInput& input, const SessionOptions& options = {});

@@ -292,7 +292,6 @@ int main(int argc, char** argv) {
   } else {
     return kExitUnusableArguments;
   }
-  options.session.sheetCaptions = options.fields.hasSheetLabels();
 
   // A closed standard output could otherwise be taken over by the next file opened.
   if (::fcntl(STDOUT_FILENO, F_GETFD) == -1) {

@@ -33,6 +33,16 @@ std::string_view messageKindName(MessageKind kind) {
   return {};
 }
 
+// The caption of label `index` of a results line's sheet, made in storage that each thread
+// reuses, since a line has dozens of them.
+std::string_view sheetCaption(const SessionResult& session, std::size_t index) {
+  thread_local std::string caption;
+  const GlandSide& side = glandSide(*session.glandType);
+  caption.clear();
+  appendSheetCaption(caption, session.record, side, sheetFields(side)[index]);
+  return caption;
+}
+
 void writeMessages(JsonWriter& json, const std::vector<SessionMessage>& messages) {
   json.beginArray();
   for (const SessionMessage& message : messages) {
@@ -243,9 +253,9 @@ void writeField(const OutputField& field, const LineResult& line, FieldSink& sin
     case Source::RecordAnswer: return sink.integer(session.record.Answer);
     case Source::RecordText: return sink.text(session.record.*field.recordText);
     case Source::Sheet: {
-      if (session.sheet.empty()) return;
+      if (session.outcome != SessionOutcome::Results) return;
       const int index = field.sheetIndex[session.glandType == GlandKind::RodGroove ? 0 : 1];
-      if (index >= 0) sink.text(session.sheet[static_cast<std::size_t>(index)].caption);
+      if (index >= 0) sink.text(sheetCaption(session, static_cast<std::size_t>(index)));
       return;
     }
     case Source::Review:
@@ -301,11 +311,6 @@ std::optional<FieldSelection> FieldSelection::named(std::string_view list, std::
   for (std::size_t i = 0; i < chosen.size(); ++i)
     if (chosen[i]) selection.fields_.push_back(&outputFields()[i]);
   return selection;
-}
-
-bool FieldSelection::hasSheetLabels() const {
-  return std::any_of(fields_.begin(), fields_.end(),
-                     [](const OutputField* field) { return field->source == Source::Sheet; });
 }
 
 }  // namespace glandwise::calc

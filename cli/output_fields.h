@@ -86,8 +86,6 @@ class FieldSelection {
   static std::optional<FieldSelection> named(std::string_view list, std::string& unknown);
 
   const std::vector<const OutputField*>& fields() const { return fields_; }
-  // Whether a sheet label is among them, so that the captions are needed.
-  bool hasSheetLabels() const;
 
  private:
   std::vector<const OutputField*> fields_;  // in output order

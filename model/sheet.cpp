@@ -73,32 +73,9 @@ std::vector<SheetField> fieldsOf(const GlandSide& s) {
   return fields;
 }
 
-std::string glandTypeLine(const GlandRecord& record, const GlandSide& side) {
+std::string_view glandTypeLine(const GlandRecord& record, const GlandSide& side) {
   if (side.kind == GlandKind::RodGroove && record.GlandType == kRodGroove.code) return "Groove in Rod.";
   return "Groove in Housing.";
-}
-
-std::string caption(const GlandRecord& r, const GlandSide& side, const SheetField& label) {
-  switch (label.kind) {
-    case SheetField::Kind::GlandType:
-      return glandTypeLine(r, side);
-    case SheetField::Kind::GrooveWidth:
-      return r.GW + kInch + "  (With No Back up Rings)";
-    case SheetField::Kind::Toleranced:
-    case SheetField::Kind::Value:
-      break;
-  }
-  // Put together in place: a caption is made for every label of every sheet.
-  char text[2 * kMaxNumberTextLength + kMaxSuffixLength + sizeof " Inch"];
-  char* end = writeNumberText(text, r.*label.value);
-  if (label.kind == SheetField::Kind::Toleranced) {
-    end = std::copy_n(kInch, std::strlen(kInch), end);
-    end = std::copy_n(label.suffix, std::strlen(label.suffix), end);
-    end = writeNumberText(end, r.*label.tolerance);
-  } else {
-    end = std::copy_n(label.suffix, std::strlen(label.suffix), end);
-  }
-  return std::string(text, end);
 }
 
 }  // namespace
@@ -121,8 +98,36 @@ std::vector<SheetLabel> fillSheet(GlandRecord& record, const GlandSide& side) {
   const std::vector<SheetField>& fields = sheetFields(side);
   std::vector<SheetLabel> labels;
   labels.reserve(fields.size());
-  for (const SheetField& field : fields) labels.push_back({field.objectName, caption(record, side, field)});
+  for (const SheetField& field : fields) {
+    SheetLabel& label = labels.emplace_back(SheetLabel{field.objectName, {}});
+    appendSheetCaption(label.caption, record, side, field);
+  }
   return labels;
+}
+
+void appendSheetCaption(std::string& text, const GlandRecord& r, const GlandSide& side, const SheetField& label) {
+  switch (label.kind) {
+    case SheetField::Kind::GlandType:
+      text += glandTypeLine(r, side);
+      return;
+    case SheetField::Kind::GrooveWidth:
+      text.append(r.GW).append(kInch).append("  (With No Back up Rings)");
+      return;
+    case SheetField::Kind::Toleranced:
+    case SheetField::Kind::Value:
+      break;
+  }
+  // Put together in place: a caption is made for every label of every sheet.
+  char caption[2 * kMaxNumberTextLength + kMaxSuffixLength + sizeof " Inch"];
+  char* end = writeNumberText(caption, r.*label.value);
+  if (label.kind == SheetField::Kind::Toleranced) {
+    end = std::copy_n(kInch, std::strlen(kInch), end);
+    end = std::copy_n(label.suffix, std::strlen(label.suffix), end);
+    end = writeNumberText(end, r.*label.tolerance);
+  } else {
+    end = std::copy_n(label.suffix, std::strlen(label.suffix), end);
+  }
+  text.append(caption, end);
 }
 
 }  // namespace glandwise

@@ -57,6 +57,11 @@ std::vector<SheetLabel> fillSheet(GlandRecord& record, const GlandSide& side);
 // and stores them back.
 void roundSheetValues(GlandRecord& record, const GlandSide& side);
 
+// Appends to `text` the caption of `label` (one of sheetFields(side)) as fillSheet makes it
+// from `record`, whose values roundSheetValues has already rounded: for a caption now and
+// then without the whole sheet's.
+void appendSheetCaption(std::string& text, const GlandRecord& record, const GlandSide& side, const SheetField& label);
+
 // The date label's caption for an already formatted short date.
 inline std::string sheetDateCaption(const std::string& shortDate) { return "Date: " + shortDate; }
 
