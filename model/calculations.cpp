@@ -97,6 +97,52 @@ void nominalFigures(GlandRecord& r, const GlandSide& s, Member effective) {
   r.*s.EG = static_cast<float>((double(r.*s.bore.nominal) - r.*s.rod.nominal) / 2);
 }
 
+// The stretch and squeeze checks, asking each question through `ask` and showing the
+// notice through `notify`. Each takes a function that spells the text, so that a caller who
+// answers without reading spares the spelling; `ask` tells whether the user wants to edit.
+template <class Ask, class Notify>
+CheckOutcome checkStretchAndSqueeze(GlandRecord& r, const GlandSide& s, Ask ask, Notify notify) {
+  const CheckTexts& t = checkTexts(s);
+  const double w = r.W;
+
+  if (static_cast<float>(double(r.*s.bore.nominal) - r.*s.rod.nominal) < 0.0f &&
+      ask([&] { return question(t.q1Statement, t.q1Question); }))
+    return CheckOutcome::Stay;
+
+  float& stretch = r.*s.PS;
+  stretch = static_cast<float>(((double(r.*s.stretchedOnto.nominal) - r.ID) / r.ID) * 100);
+  stretch = RoundDecimals(stretch, 2);
+
+  if (s.unstretched(stretch)) {
+    if (ask([&] { return figureQuestion(t.q2Start, stretch, " %  <  0 %.", t.q2Question); }))
+      return CheckOutcome::Stay;
+    r.*s.EW = r.W;
+    nominalFigures(r, s, &GlandRecord::W);
+    if (r.*s.PC > 25.0f && ask([&] { return figureQuestion(t.q3Start, r.*s.PC, " %  >  25 %", t.q3Question); }))
+      return CheckOutcome::Stay;
+    return CheckOutcome::GoOn;
+  }
+
+  if (stretch <= 26.0f) r.*s.EW = static_cast<float>(stretchedCrossSection(w, stretch, true));
+  if (stretch > 5.0f && ask([&] { return figureQuestion(t.q4Start, stretch, " %   >  5 %.", t.q4Question); }))
+    return CheckOutcome::Stay;
+  if (stretch > 26.0f) {
+    notify([&] {
+      return t.n5Start + NumberText(stretch) +
+             " %  >  26 %. Calculations will be based on extrapolated test information.";
+    });
+    r.*s.RW = extrapolatedReduction(stretch);
+    r.*s.EW = static_cast<float>(stretchedCrossSection(w, stretch, true));
+  }
+  nominalFigures(r, s, s.EW);
+  if (r.*s.PC > 30.0f) {
+    r.*s.PC = RoundDecimals(r.*s.PC, 2);
+    if (ask([&] { return figureQuestion(t.q6Start, r.*s.PC, " %  >  30 %", t.q6Question); }))
+      return CheckOutcome::Stay;
+  }
+  return CheckOutcome::GoOn;
+}
+
 }  // namespace
 
 void CalcStandardDims(GlandRecord& r) {
@@ -182,46 +228,17 @@ void CalcGland(GlandRecord& r, const GlandSide& s, UserPrompts& prompts) {
 }
 
 CheckOutcome CheckStretchAndSqueeze(GlandRecord& r, const GlandSide& s, UserPrompts& prompts) {
-  const CheckTexts& t = checkTexts(s);
-  const double w = r.W;
+  return checkStretchAndSqueeze(
+      r, s, [&](const auto& text) { return wantsToEdit(r, prompts, text()); },
+      [&](const auto& text) { prompts.notify(text(), true); });
+}
 
-  if (static_cast<float>(double(r.*s.bore.nominal) - r.*s.rod.nominal) < 0.0f &&
-      wantsToEdit(r, prompts, question(t.q1Statement, t.q1Question)))
-    return CheckOutcome::Stay;
-
-  float& stretch = r.*s.PS;
-  stretch = static_cast<float>(((double(r.*s.stretchedOnto.nominal) - r.ID) / r.ID) * 100);
-  stretch = RoundDecimals(stretch, 2);
-
-  if (s.unstretched(stretch)) {
-    if (wantsToEdit(r, prompts, figureQuestion(t.q2Start, stretch, " %  <  0 %.", t.q2Question)))
-      return CheckOutcome::Stay;
-    r.*s.EW = r.W;
-    nominalFigures(r, s, &GlandRecord::W);
-    if (r.*s.PC > 25.0f &&
-        wantsToEdit(r, prompts, figureQuestion(t.q3Start, r.*s.PC, " %  >  25 %", t.q3Question)))
-      return CheckOutcome::Stay;
-    return CheckOutcome::GoOn;
-  }
-
-  if (stretch <= 26.0f) r.*s.EW = static_cast<float>(stretchedCrossSection(w, stretch, true));
-  if (stretch > 5.0f &&
-      wantsToEdit(r, prompts, figureQuestion(t.q4Start, stretch, " %   >  5 %.", t.q4Question)))
-    return CheckOutcome::Stay;
-  if (stretch > 26.0f) {
-    prompts.notify(t.n5Start + NumberText(stretch) +
-                       " %  >  26 %. Calculations will be based on extrapolated test information.",
-                   true);
-    r.*s.RW = extrapolatedReduction(stretch);
-    r.*s.EW = static_cast<float>(stretchedCrossSection(w, stretch, true));
-  }
-  nominalFigures(r, s, s.EW);
-  if (r.*s.PC > 30.0f) {
-    r.*s.PC = RoundDecimals(r.*s.PC, 2);
-    if (wantsToEdit(r, prompts, figureQuestion(t.q6Start, r.*s.PC, " %  >  30 %", t.q6Question)))
-      return CheckOutcome::Stay;
-  }
-  return CheckOutcome::GoOn;
+void CheckStretchAndSqueezeAnsweringNo(GlandRecord& r, const GlandSide& s) {
+  const auto answerNo = [&r](const auto&) {
+    r.Answer = kAnswerNo;
+    return false;
+  };
+  checkStretchAndSqueeze(r, s, answerNo, [](const auto&) {});
 }
 
 }  // namespace glandwise

@@ -34,4 +34,8 @@ enum class CheckOutcome { GoOn, Stay };
 // Stay means the user answered Yes to a question.
 CheckOutcome CheckStretchAndSqueeze(GlandRecord& record, const GlandSide& side, UserPrompts& prompts);
 
+// The same checks answering every question No, as with SilentPrompts, without spelling the
+// questions: for a trial run.
+void CheckStretchAndSqueezeAnsweringNo(GlandRecord& record, const GlandSide& side);
+
 }  // namespace glandwise
