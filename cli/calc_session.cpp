@@ -27,10 +27,11 @@ class ScriptedPrompts final : public UserPrompts {
   std::vector<SessionMessage>& log_;  // where questions and notices are recorded
 };
 
-EditorTexts fillEditor(const GlandRecord& record, const GlandSide& side, const GlandInput& input) {
-  EditorTexts texts = editorLoad(record, side);
-  for (const EditorEdit& edit : input.edits) texts[static_cast<std::size_t>(edit.box)] = edit.text;
-  return texts;
+// The editor's boxes as its OK reads them, once the input's edits are retyped.
+EditorNumbers fillEditor(const GlandRecord& record, const GlandSide& side, const GlandInput& input) {
+  EditorNumbers numbers = editorLoadNumbers(record, side);
+  for (const EditorEdit& edit : input.edits) numbers[static_cast<std::size_t>(edit.box)] = parseNumber(edit.text);
+  return numbers;
 }
 
 // Records how an OK that did not go on ended; returns true when it did go on.

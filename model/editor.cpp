@@ -111,10 +111,21 @@ EditorTexts editorLoad(const GlandRecord& record, const GlandSide& side) {
   return texts;
 }
 
+EditorNumbers editorLoadNumbers(const GlandRecord& record, const GlandSide& side) {
+  EditorNumbers numbers;
+  for (std::size_t i = 0; i < kEditorBoxCount; ++i)
+    numbers[i] = parseNumberText(record.*editorBoxVariable(side, static_cast<EditorBox>(i)));
+  return numbers;
+}
+
 OkResult editorOk(GlandRecord& r, const GlandSide& s, const EditorTexts& texts, UserPrompts& prompts) {
-  const EditorTable& t = editorTable(s);
-  std::array<ParsedNumber, kEditorBoxCount> numbers;
+  EditorNumbers numbers;
   for (std::size_t i = 0; i < kEditorBoxCount; ++i) numbers[i] = parseNumber(texts[i]);
+  return editorOk(r, s, numbers, prompts);
+}
+
+OkResult editorOk(GlandRecord& r, const GlandSide& s, const EditorNumbers& numbers, UserPrompts& prompts) {
+  const EditorTable& t = editorTable(s);
   if (const char* message = numberRefusal(numbers)) return refuse(r, message, true);
 
   // Store and derive the limits on a copy first, so that a limit beyond the float range

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "model/gland_side.h"
+#include "model/numbers.h"
 #include "model/ok_result.h"
 #include "model/prompts.h"
 #include "model/record.h"
@@ -29,10 +30,19 @@ float GlandRecord::*editorBoxVariable(const GlandSide& side, EditorBox box);
 // What the editor's load step puts into its boxes: NumberText of each variable.
 EditorTexts editorLoad(const GlandRecord& record, const GlandSide& side);
 
+// The nine boxes as the OK action reads them, indexed by EditorBox: parseNumber of each text.
+using EditorNumbers = std::array<ParsedNumber, kEditorBoxCount>;
+
+// What the OK action reads from the boxes as the load step fills them, worked out without
+// their texts (parseNumberText): for a caller that retypes only some of them.
+EditorNumbers editorLoadNumbers(const GlandRecord& record, const GlandSide& side);
+
 // The OK action: numeric check, store, limits, seal-size and size checks, stretch and
 // squeeze checks, gland analysis. GoOn means the results sheet opens; on a refusal
 // ErrorText holds the message.
 OkResult editorOk(GlandRecord& record, const GlandSide& side, const EditorTexts& texts, UserPrompts& prompts);
+// The same on the boxes as read.
+OkResult editorOk(GlandRecord& record, const GlandSide& side, const EditorNumbers& numbers, UserPrompts& prompts);
 
 // The refusal shown when the figures entered would give results that a 32-bit float
 // cannot hold.

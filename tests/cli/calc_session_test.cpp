@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <limits>
 #include <nlohmann/json.hpp>
 #include <random>
 
 #include "cli/calc_batch.h"
 #include "model/as568.h"
+#include "model/numbers.h"
 #include "model/record.h"
 
 using namespace glandwise;
@@ -80,6 +83,22 @@ TEST(Session, EndsWhereTheScreensStopWithEveryMessageInOrder) {
               std::tie(outcome, screen, kinds, beeps, answer));
     EXPECT_EQ(out["record"]["ErrorText"], kinds == "r" ? out["messages"][0]["text"] : Json(""));
     EXPECT_EQ(out.contains("sheet"), out["outcome"] == "results");
+  }
+}
+
+// Catches an editor box that the session reads back, without its text, to another float
+// (or status) than its text does: at the edges of the float range and the seven digits'
+// rounding, and for a spread of floats of every magnitude.
+TEST(Session, UntouchedEditorBoxesReadBackAsTheirTexts) {
+  std::vector<float> values{0.0f, -0.0f, 1e-45f, 1e-38f, 9.9999995e-5f, 0.00099999994f, 0.1f, 9999999.5f, 1e7f,
+                            3.4028235e38f, 3.4028225e38f, std::numeric_limits<float>::infinity(),
+                            std::numeric_limits<float>::quiet_NaN()};
+  std::minstd_rand random(3);
+  for (int i = 0; i < 200000; ++i) values.push_back(std::bit_cast<float>(static_cast<std::uint32_t>(random() * 2u)));
+  for (const float value : values) {
+    const ParsedNumber typed = parseNumber(NumberText(value)), untouched = parseNumberText(value);
+    EXPECT_EQ(untouched.status, typed.status) << value;
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(untouched.value), std::bit_cast<std::uint32_t>(typed.value)) << value;
   }
 }
 
