@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 
 #include "cli/number_text.h"
 
@@ -46,14 +47,29 @@ char* writeEscaped(char* cursor, char c) {
   return cursor;
 }
 
+// Whether any of the eight bytes of `word` must be escaped: the test for a byte below n
+// (a zero byte's, generalised) for control characters, and for quotes and backslashes
+// once those are made zero.
+bool anyNeedsEscape(std::uint64_t word) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101, kHighBits = 0x8080808080808080;
+  const auto anyBelow = [](std::uint64_t bytes, std::uint64_t n) { return (bytes - kOnes * n) & ~bytes & kHighBits; };
+  return anyBelow(word, 0x20) | anyBelow(word ^ (kOnes * '"'), 1) | anyBelow(word ^ (kOnes * '\\'), 1);
+}
+
+// Copies eight bytes at a time up to the first word with a byte to escape, then byte by
+// byte: escapes are rare.
 char* writeQuoted(char* cursor, std::string_view text) {
   *cursor++ = '"';
-  for (char c : text) {
-    if (kNeedsEscape[static_cast<unsigned char>(c)]) {
-      cursor = writeEscaped(cursor, c);
-    } else {
-      *cursor++ = c;
-    }
+  std::size_t i = 0;
+  for (std::uint64_t word; i + 8 <= text.size(); i += 8, cursor += 8) {
+    std::memcpy(&word, text.data() + i, 8);
+    if (anyNeedsEscape(word)) break;
+    std::memcpy(cursor, &word, 8);
+  }
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (kNeedsEscape[static_cast<unsigned char>(c)]) cursor = writeEscaped(cursor, c);
+    else *cursor++ = c;
   }
   *cursor++ = '"';
   return cursor;
@@ -62,17 +78,6 @@ char* writeQuoted(char* cursor, std::string_view text) {
 std::size_t maxQuotedLength(std::string_view text) { return text.size() * kMaxEscapeLength + 2; }
 
 }  // namespace
-
-char* JsonWriter::openRoom(std::size_t bytes) {
-  char* cursor = text_.room(bytes + 1);
-  if (needComma_) *cursor++ = ',';
-  return cursor;
-}
-
-void JsonWriter::closeRoom(const char* end, bool completesValue) {
-  text_.commit(end);
-  needComma_ = completesValue;
-}
 
 void JsonWriter::open(char bracket) {
   char* cursor = openRoom(1);
@@ -100,11 +105,6 @@ void JsonWriter::key(std::string_view name) {
 
 void JsonWriter::string(std::string_view text) { closeRoom(writeQuoted(openRoom(maxQuotedLength(text)), text), true); }
 
-void JsonWriter::preparedKey(std::string_view quoted) {
-  char* cursor = openRoom(quoted.size());
-  closeRoom(std::copy(quoted.begin(), quoted.end(), cursor), false);
-}
-
 std::string JsonWriter::quotedKey(std::string_view name) {
   std::string quoted(maxQuotedLength(name) + 1, '\0');
   char* end = writeQuoted(quoted.data(), name);
@@ -113,13 +113,6 @@ std::string JsonWriter::quotedKey(std::string_view name) {
   return quoted;
 }
 
-template <class Number, class Write>
-void JsonWriter::finiteOrNull(Number value, Write write) {
-  char* cursor = openRoom(kMaxNumberLength);
-  closeRoom(std::isfinite(value) ? write(cursor, value) : std::copy_n("null", 4, cursor), true);
-}
-
-void JsonWriter::number(float value) { finiteOrNull(value, writeFloat); }
 void JsonWriter::figure(double value) { finiteOrNull(value, writeFigure); }
 
 void JsonWriter::integer(std::int64_t value) {

@@ -1,10 +1,12 @@
 #pragma once
 // A minimal streaming JSON writer for the batch calculator's output.
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "cli/number_text.h"
 #include "cli/text_buffer.h"
 
 namespace glandwise::calc {
@@ -22,14 +24,16 @@ class JsonWriter {
   void endArray();
   void key(std::string_view name);
   // A key as quotedKey() spelled it, for keys written again and again.
-  void preparedKey(std::string_view quoted);
+  void preparedKey(std::string_view quoted) { closeRoom(copyText(openRoom(quoted.size()), quoted), false); }
   // `name` quoted and escaped, with the colon that follows a key.
   static std::string quotedKey(std::string_view name);
 
   void string(std::string_view text);
   // The numbers as cli/number_text.h spells them; null when not finite, since JSON has no
   // infinities.
-  void number(float value);
+  void number(float value) {
+    finiteOrNull(value, [](char* cursor, float finite) { return writeFloat(cursor, finite); });
+  }
   void figure(double value);
   void integer(std::int64_t value);
   void boolean(bool value);
@@ -46,15 +50,25 @@ class JsonWriter {
  private:
   // Makes room after the text for a token of at most `bytes` characters, writes the comma
   // that separates it from a preceding sibling, and returns where the token goes.
-  char* openRoom(std::size_t bytes);
+  char* openRoom(std::size_t bytes) {
+    char* cursor = text_.room(bytes + 1);
+    *cursor = ',';
+    return cursor + needComma_;
+  }
   // Ends the text at `end`, the end of the token just written; `completesValue` tells
   // whether that token ended a value (so that a comma must precede the next sibling).
-  void closeRoom(const char* end, bool completesValue);
+  void closeRoom(const char* end, bool completesValue) {
+    text_.commit(end);
+    needComma_ = completesValue;
+  }
   void open(char bracket);
   void close(char bracket);
   // Writes a number that `write` spells when it is finite, null otherwise.
   template <class Number, class Write>
-  void finiteOrNull(Number value, Write write);
+  void finiteOrNull(Number value, Write write) {
+    char* cursor = openRoom(kMaxNumberLength);
+    closeRoom(std::isfinite(value) ? write(cursor, value) : copyText(cursor, "null"), true);
+  }
 
   TextBuffer text_;         // the JSON written
   bool needComma_ = false;  // a value or a closed container precedes at this level

@@ -8,17 +8,13 @@
 namespace glandwise::calc {
 namespace {
 
-// Writes the `count` decimal digits of `number` and returns their end.
+// Writes the decimal digits of `number`, `count` of them (its digit count), and returns their
+// end; {fmt}'s writer, two digits at a time.
 char* writeDigits(char* cursor, std::uint32_t number, int count) {
-  for (int i = count; i-- > 0; number /= 10) cursor[i] = static_cast<char>('0' + number % 10);
-  return cursor + count;
+  return fmt::detail::format_decimal(cursor, number, count).end;
 }
 
-int digitCount(std::uint32_t number) {
-  int count = 1;
-  while (number >= 10) number /= 10, ++count;
-  return count;
-}
+int digitCount(std::uint32_t number) { return fmt::detail::count_digits(number); }
 
 // d.ddde-XX: the digits of `significand` with the point after the first, and `exponent`
 // with at least two digits.
@@ -29,8 +25,10 @@ char* writeExponentForm(char* cursor, std::uint32_t significand, int digits, int
   else end = cursor + 1;
   *end++ = 'e';
   *end++ = exponent < 0 ? '-' : '+';
-  const auto magnitude = static_cast<std::uint32_t>(std::abs(exponent));
-  return writeDigits(end, magnitude, std::max(2, digitCount(magnitude)));
+  const int magnitude = std::abs(exponent);  // below 100 for any float
+  *end++ = static_cast<char>('0' + magnitude / 10);
+  *end++ = static_cast<char>('0' + magnitude % 10);
+  return end;
 }
 
 // The plain form of significand × 10^exponent for exponent < 0: "0.0035", "12.5".
@@ -48,11 +46,7 @@ char* writeFraction(char* cursor, std::uint32_t significand, int digits, int exp
 // The digits come from the Dragonbox algorithm in {fmt}, about twice as fast as the
 // standard library's; the form is std::to_chars's: plain, or with an exponent when that is
 // strictly shorter.
-char* writeFloat(char* cursor, float value) {
-  if (value == 0.0f && !std::signbit(value)) {
-    *cursor++ = '0';  // the commonest value in a record: spare it the general conversion
-    return cursor;
-  }
+char* writeFloatDigits(char* cursor, float value) {
   if (std::signbit(value)) *cursor++ = '-';
   const auto decimal = fmt::detail::dragonbox::to_decimal(std::fabs(value));  // significand × 10^exponent
   const int digits = digitCount(decimal.significand);

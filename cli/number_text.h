@@ -1,6 +1,7 @@
 #pragma once
 // How the batch calculator's output spells numbers, the same in every format.
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 
@@ -11,9 +12,19 @@ inline constexpr std::size_t kMaxNumberLength = 24;
 
 // Each writes a finite number's text at `cursor` (room for kMaxNumberLength bytes) and
 // returns its end.
+
+// writeFloat() for any value but +0.
+char* writeFloatDigits(char* cursor, float value);
 // A record variable: the shortest decimal that reads back to the same 32-bit float, spelled
-// as std::to_chars spells it ("0.139", "1500", "5e-04", "-0").
-char* writeFloat(char* cursor, float value);
+// as std::to_chars spells it ("0.139", "1500", "5e-04", "-0"). Zero, the commonest value in
+// a record, is written without a call.
+inline char* writeFloat(char* cursor, float value) {
+  if (value == 0.0f && !std::signbit(value)) {
+    *cursor = '0';
+    return cursor + 1;
+  }
+  return writeFloatDigits(cursor, value);
+}
 // A computed figure to 6 significant digits (plenty for any engineering figure, and free
 // of the noise of float-to-double widening): "67.4185", "0.00600004", "1e-07".
 char* writeFigure(char* cursor, double value);

@@ -245,6 +245,7 @@ const std::vector<OutputField>& outputFields() { return table().fields; }
 const std::vector<OutputObject>& outputObjects() { return table().objects; }
 
 void writeField(const OutputField& field, const LineResult& line, FieldSink& sink) {
+  if (lineLacks(field, line)) return;
   const SessionResult& session = line.session;
   switch (field.source) {
     case Source::Screen: return sink.text(screenName(session.screen));
@@ -252,22 +253,12 @@ void writeField(const OutputField& field, const LineResult& line, FieldSink& sin
     case Source::RecordFloat: return sink.number(session.record.*field.recordFloat);
     case Source::RecordAnswer: return sink.integer(session.record.Answer);
     case Source::RecordText: return sink.text(session.record.*field.recordText);
-    case Source::Sheet: {
-      if (session.outcome != SessionOutcome::Results) return;
-      const int index = field.sheetIndex[session.glandType == GlandKind::RodGroove ? 0 : 1];
-      if (index >= 0) sink.text(sheetCaption(session, static_cast<std::size_t>(index)));
-      return;
-    }
-    case Source::Review:
-      if (session.review) field.review(*session.review, sink);
-      return;
+    case Source::Sheet: return sink.text(sheetCaption(session, static_cast<std::size_t>(labelIndex(field, session))));
+    case Source::Review: return field.review(*session.review, sink);
     case Source::Report:
-      if (!line.report) return;
       if (line.report->error.empty()) return sink.text(line.report->path);
       return sink.null();
-    case Source::ReportError:
-      if (line.report && !line.report->error.empty()) sink.text(line.report->error);
-      return;
+    case Source::ReportError: return sink.text(line.report->error);
   }
 }
 
