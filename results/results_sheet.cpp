@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLocale>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
@@ -249,6 +250,15 @@ constexpr int kFirstFrictionLine = 11;
 
 QFont textFont(bool bold) { return timesFont(kTextPoints, bold); }
 
+// `image` drawn on white, without transparency.
+QImage onWhite(const QImage& image) {
+  QImage opaque(image.size(), QImage::Format_RGB32);
+  opaque.setDevicePixelRatio(image.devicePixelRatio());
+  opaque.fill(Qt::white);
+  QPainter(&opaque).drawImage(0, 0, image);
+  return opaque;
+}
+
 // A bold caption; word-wrapped when its rectangle is taller than one line.
 void addCaption(QWidget* parent, const char* name, const char* text, const TwipRect& box,
                 Qt::Alignment alignment = kTopLeft) {
@@ -330,7 +340,9 @@ void ResultsSheet::buildTitleBlock() {
   const SheetLayout& layout = sheetLayout(side_);
   auto* logo = new QLabel(page_);
   logo->setObjectName(QStringLiteral("Image1"));
-  logo->setPixmap(QPixmap::fromImage(logoImage()));
+  // Opaque on the white page: a print system that meets transparency on a page may send the
+  // whole page to the printer as one picture, without its text.
+  logo->setPixmap(QPixmap::fromImage(onWhite(logoImage())));
   placeTwips(logo, 8160, 30, 2445, 525);
   makeLabel(page_, "lblTitle", QStringLiteral("Glandwise - Results"), timesFont(kTitlePoints, true),
             {3840, 600, 3255, kTitleHeight}, Qt::AlignHCenter | Qt::AlignTop);
