@@ -99,8 +99,8 @@ class PrivateCups {
     if (const QString error = writeSettings(); !error.isEmpty()) return error;
     qputenv("CUPS_SERVER", folder_.filePath("socket").toLocal8Bit());
     if (const QString error = startServer(); !error.isEmpty()) return error;
-    // The queue's PostScript comes from Cairo, which keeps the text as text: Ghostscript would
-    // make the whole page an image because of the sheet's few translucent pixels.
+    // The queue's PostScript comes from Cairo, which keeps the text readable to pdftotext:
+    // through Ghostscript the text reaches the job's PDF without its characters' names.
     const bool added = run("lpadmin", {"-p", kQueue, "-E", "-v", "cups-pdf:/" + instance_, "-P", kPpd, "-o",
                                        "pdftops-renderer-default=pdftocairo"})
                            .has_value();
