@@ -38,6 +38,7 @@ class JsonFields final : public FieldSink {
   void figure(double value) override { key().figure(value); }
   void integer(std::int64_t value) override { key().integer(value); }
   void text(std::string_view value) override { key().string(value); }
+  void plainText(std::string_view value) override { key().plainString(value); }
   void null() override { key().null(); }
   void list(const std::function<void(JsonWriter&)>& write) override { write(key()); }
 

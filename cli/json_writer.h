@@ -29,6 +29,14 @@ class JsonWriter {
   static std::string quotedKey(std::string_view name);
 
   void string(std::string_view text);
+  // A string that needs no escaping, copied as it is.
+  void plainString(std::string_view text) {
+    char* cursor = openRoom(text.size() + 2);
+    *cursor++ = '"';
+    cursor = copyText(cursor, text);
+    *cursor++ = '"';
+    closeRoom(cursor, true);
+  }
   // The numbers as cli/number_text.h spells them; null when not finite, since JSON has no
   // infinities.
   void number(float value) {

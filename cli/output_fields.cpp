@@ -33,14 +33,18 @@ std::string_view messageKindName(MessageKind kind) {
   return {};
 }
 
-// The caption of label `index` of a results line's sheet, made in storage that each thread
-// reuses, since a line has dozens of them.
-std::string_view sheetCaption(const SessionResult& session, std::size_t index) {
-  thread_local std::string caption;
+// Gives `sink` the caption of label `index` of a results line's sheet: one of figures
+// made in place, as plain text, since a line has dozens of them.
+void writeCaption(const SessionResult& session, std::size_t index, FieldSink& sink) {
   const GlandSide& side = glandSide(*session.glandType);
-  caption.clear();
-  appendSheetCaption(caption, session.record, side, sheetFields(side)[index]);
-  return caption;
+  const SheetField& label = sheetFields(side)[index];
+  if (showsFigures(label)) {
+    char caption[kMaxFigureCaptionLength];
+    return sink.plainText({caption, writeFigureCaption(caption, session.record, label)});
+  }
+  std::string caption;
+  appendSheetCaption(caption, session.record, side, label);
+  sink.text(caption);
 }
 
 void writeMessages(JsonWriter& json, const std::vector<SessionMessage>& messages) {
@@ -253,7 +257,7 @@ void writeField(const OutputField& field, const LineResult& line, FieldSink& sin
     case Source::RecordFloat: return sink.number(session.record.*field.recordFloat);
     case Source::RecordAnswer: return sink.integer(session.record.Answer);
     case Source::RecordText: return sink.text(session.record.*field.recordText);
-    case Source::Sheet: return sink.text(sheetCaption(session, static_cast<std::size_t>(labelIndex(field, session))));
+    case Source::Sheet: return writeCaption(session, static_cast<std::size_t>(labelIndex(field, session)), sink);
     case Source::Review: return field.review(*session.review, sink);
     case Source::Report:
       if (line.report->error.empty()) return sink.text(line.report->path);

@@ -38,6 +38,8 @@ class FieldSink {
   virtual void figure(double value) = 0;  // a computed figure of the review
   virtual void integer(std::int64_t value) = 0;
   virtual void text(std::string_view value) = 0;
+  // A text that needs no escaping or quoting in any format (a sheet caption of figures).
+  virtual void plainText(std::string_view value) { text(value); }
   virtual void null() = 0;  // known to be unknown: an unknown tolerance, an unwritten report
   // A list (the messages, a histogram), which `write` writes as one JSON array.
   virtual void list(const std::function<void(JsonWriter&)>& write) = 0;

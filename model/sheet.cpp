@@ -117,17 +117,20 @@ void appendSheetCaption(std::string& text, const GlandRecord& r, const GlandSide
     case SheetField::Kind::Value:
       break;
   }
-  // Put together in place: a caption is made for every label of every sheet.
-  char caption[2 * kMaxNumberTextLength + kMaxSuffixLength + sizeof " Inch"];
-  char* end = writeNumberText(caption, r.*label.value);
+  char caption[kMaxFigureCaptionLength];
+  text.append(caption, writeFigureCaption(caption, r, label));
+}
+
+// Put together in place: a caption is made for every label of every sheet.
+char* writeFigureCaption(char* cursor, const GlandRecord& r, const SheetField& label) {
+  static_assert(kMaxFigureCaptionLength >= 2 * kMaxNumberTextLength + kMaxSuffixLength + sizeof " Inch");
+  cursor = writeNumberText(cursor, r.*label.value);
   if (label.kind == SheetField::Kind::Toleranced) {
-    end = std::copy_n(kInch, std::strlen(kInch), end);
-    end = std::copy_n(label.suffix, std::strlen(label.suffix), end);
-    end = writeNumberText(end, r.*label.tolerance);
-  } else {
-    end = std::copy_n(label.suffix, std::strlen(label.suffix), end);
+    cursor = std::copy_n(kInch, std::strlen(kInch), cursor);
+    cursor = std::copy(label.suffix.begin(), label.suffix.end(), cursor);
+    return writeNumberText(cursor, r.*label.tolerance);
   }
-  text.append(caption, end);
+  return std::copy(label.suffix.begin(), label.suffix.end(), cursor);
 }
 
 }  // namespace glandwise

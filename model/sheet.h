@@ -3,9 +3,11 @@
 // how, and where it stands on the sheet.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/gland_side.h"
+#include "model/numbers.h"
 #include "model/record.h"
 
 namespace glandwise {
@@ -34,7 +36,7 @@ struct SheetField {
   Kind kind = Kind::Value;
   float GlandRecord::*value = nullptr;
   float GlandRecord::*tolerance = nullptr;
-  const char* suffix = "";
+  std::string_view suffix = "";
   int decimals = -1;  // decimal places of the displayed (and stored back) value; -1: unrounded
   SheetPlace place;
 };
@@ -61,6 +63,17 @@ void roundSheetValues(GlandRecord& record, const GlandSide& side);
 // from `record`, whose values roundSheetValues has already rounded: for a caption now and
 // then without the whole sheet's.
 void appendSheetCaption(std::string& text, const GlandRecord& record, const GlandSide& side, const SheetField& label);
+
+// Whether the caption of `label` is made of figures (a Value or Toleranced label): NumberText
+// and constant words, which need no escaping or quoting in JSON or CSV.
+inline bool showsFigures(const SheetField& label) {
+  return label.kind == SheetField::Kind::Value || label.kind == SheetField::Kind::Toleranced;
+}
+// The longest caption of figures: two numbers, " Inch" and the longest suffix.
+inline constexpr std::size_t kMaxFigureCaptionLength = 2 * kMaxNumberTextLength + 32;
+// Writes the caption of a label that showsFigures() at `cursor`, which has room for
+// kMaxFigureCaptionLength bytes, as appendSheetCaption does, and returns its end.
+char* writeFigureCaption(char* cursor, const GlandRecord& record, const SheetField& label);
 
 // The date label's caption for an already formatted short date.
 inline std::string sheetDateCaption(const std::string& shortDate) { return "Date: " + shortDate; }
