@@ -1,8 +1,8 @@
 #include "cli/number_text.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <fmt/format.h>
 
 namespace glandwise::calc {
@@ -34,11 +34,11 @@ char* writeExponentForm(char* cursor, std::uint32_t significand, int digits, int
 // The plain form of significand × 10^exponent for exponent < 0: "0.0035", "12.5".
 char* writeFraction(char* cursor, std::uint32_t significand, int digits, int exponent) {
   const int point = digits + exponent;  // digits before the point
-  if (point <= 0) return writeDigits(std::fill_n(std::copy_n("0.", 2, cursor), -point, '0'), significand, digits);
-  char* end = writeDigits(cursor + 1, significand, digits);  // one place to the right, then
-  std::copy_n(cursor + 1, point, cursor);                    // the integer part moved back
-  cursor[point] = '.';
-  return end;
+  if (point > 0) return fmt::detail::write_significand(cursor, significand, digits, point, '.');
+  // "0." and the zeros after the point: at most three, since with more the exponent form
+  // would be shorter.
+  std::memcpy(cursor, "0.000", 5);
+  return writeDigits(cursor + 2 - point, significand, digits);
 }
 
 }  // namespace
@@ -53,7 +53,7 @@ char* writeFloatDigits(char* cursor, float value) {
   const int point = digits + decimal.exponent;  // digits before the decimal point in plain form
   const int exponent = point - 1;               // of the first digit, in exponent form
   const int plainLength = decimal.exponent >= 0 ? point : point > 0 ? digits + 1 : 2 - decimal.exponent;
-  const int exponentLength = digits + (digits > 1) + 2 + std::max(2, digitCount(std::abs(exponent)));
+  const int exponentLength = digits + (digits > 1) + 4;  // "e", the sign and two digits
   if (exponentLength < plainLength) return writeExponentForm(cursor, decimal.significand, digits, exponent);
   // A whole number, short enough for 64 bits: its exact digits, as long as the shortest
   // ones with zeros appended but nearer (for 33871888, not 33871890).
