@@ -19,7 +19,7 @@ namespace {
 // Lines that a thread takes at a time; large enough that handing them over costs nothing,
 // small enough that the chunks in flight hold little. A chunk also ends once its lines
 // hold kChunkBytes, and whenever no further input is waiting.
-constexpr std::size_t kChunkLines = 32;
+constexpr std::size_t kChunkLines = 128;
 constexpr std::size_t kChunkBytes = 256 << 10;
 // Chunks in flight per worker thread: enough that the workers never wait for the reading
 // thread to write, few enough to keep the memory low whatever the input's length.
@@ -182,16 +182,20 @@ class ChunkPipeline {
   }
   // A worker's loop: takes the oldest submitted chunk nobody has taken and works it.
   void work() {
-    std::unique_lock lock(mutex_);
     for (;;) {
-      submitted_cv_.wait(lock, [&] { return stopping_ || taken_ < submitted_; });
-      if (stopping_) return;
-      const std::size_t slot = taken_++ % ring_.size();
-      lock.unlock();
+      std::size_t slot = 0;
+      {
+        std::unique_lock lock(mutex_);
+        submitted_cv_.wait(lock, [&] { return stopping_ || taken_ < submitted_; });
+        if (stopping_) return;
+        slot = taken_++ % ring_.size();
+      }
       calculateChunk(ring_[slot], options_);
-      lock.lock();
-      done_[slot] = true;
-      done_cv_.notify_one();
+      {
+        const std::lock_guard lock(mutex_);
+        done_[slot] = true;
+      }
+      done_cv_.notify_one();  // after unlocking, so that the reading thread need not wait for the lock
     }
   }
 
