@@ -1,5 +1,6 @@
 #include "platform/gland_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
