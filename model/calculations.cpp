@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cmath>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "model/cross_sections.h"
 #include "model/numbers.h"
@@ -66,12 +68,20 @@ const CheckTexts& checkTexts(const GlandSide& side) {
   return side.kind == GlandKind::RodGroove ? kRodGrooveTexts : kHousingGrooveTexts;
 }
 
-std::string question(const char* statement, const char* questionText) {
-  return std::string(statement) + "\n\n" + questionText;
+// The statement's parts, two line feeds and the question, put together in one string.
+std::string question(std::initializer_list<std::string_view> statement, std::string_view questionText) {
+  std::size_t size = 2 + questionText.size();
+  for (const std::string_view part : statement) size += part.size();
+  std::string text;
+  text.reserve(size);
+  for (const std::string_view part : statement) text += part;
+  text.append("\n\n").append(questionText);
+  return text;
 }
 
 std::string figureQuestion(const char* start, float figure, const char* end, const char* questionText) {
-  return question((start + NumberText(figure) + end).c_str(), questionText);
+  char number[kMaxNumberTextLength];
+  return question({start, std::string_view(number, writeNumberText(number, figure)), end}, questionText);
 }
 
 // Asks a question with a beep and records the answer; true when the user wants to edit.
@@ -106,7 +116,7 @@ CheckOutcome checkStretchAndSqueeze(GlandRecord& r, const GlandSide& s, Ask ask,
   const double w = r.W;
 
   if (static_cast<float>(double(r.*s.bore.nominal) - r.*s.rod.nominal) < 0.0f &&
-      ask([&] { return question(t.q1Statement, t.q1Question); }))
+      ask([&] { return question({t.q1Statement}, t.q1Question); }))
     return CheckOutcome::Stay;
 
   float& stretch = r.*s.PS;
