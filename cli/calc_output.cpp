@@ -34,7 +34,10 @@ class JsonFields final : public FieldSink {
   // Closes the objects left open within the line's own.
   void finish() { moveTo(0); }
 
-  void number(float value) override { key().number(value); }
+  void number(float value) override {
+    enterObject();
+    json_.numberMember(field_->quotedKey, value);
+  }
   void figure(double value) override { key().figure(value); }
   void integer(std::int64_t value) override { key().integer(value); }
   void text(std::string_view value) override { key().string(value); }
@@ -43,10 +46,13 @@ class JsonFields final : public FieldSink {
   void list(const std::function<void(JsonWriter&)>& write) override { write(key()); }
 
  private:
-  // Writes the field's key in its object, and returns the writer for the value. Inlined
-  // into each value's writing: it is run for every field of every line.
-  [[gnu::always_inline]] JsonWriter& key() {
+  // Opens and closes objects so that the field's own is the one open.
+  void enterObject() {
     if (field_->object != open_) moveTo(field_->object);
+  }
+  // Writes the field's key in its object, and returns the writer for the value.
+  JsonWriter& key() {
+    enterObject();
     json_.preparedKey(field_->quotedKey);
     return json_;
   }

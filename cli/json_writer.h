@@ -42,6 +42,11 @@ class JsonWriter {
   void number(float value) {
     finiteOrNull(value, [](char* cursor, float finite) { return writeFloat(cursor, finite); });
   }
+  // preparedKey(quotedKey) and number(value) in one room: the bulk of a line.
+  void numberMember(std::string_view quotedKey, float value) {
+    char* cursor = copyText(openRoom(quotedKey.size() + kMaxNumberLength), quotedKey);
+    closeRoom(std::isfinite(value) ? writeFloat(cursor, value) : copyText(cursor, "null"), true);
+  }
   void figure(double value);
   void integer(std::int64_t value);
   void boolean(bool value);
