@@ -6,7 +6,7 @@
 # The figures of the README, on two threads:
 #   RUNS=5 bench/calc_throughput.sh build/default/cli/glandwise-calc 100000 -j 2
 #   RUNS=5 bench/calc_throughput.sh build/default/cli/glandwise-calc 100000 -j 2 --format csv \
-#     --fields ID,PSM,PCM,PCMMax,PCMMin,EGM,EGMMaxE,GHM,F70M,lblPCM
+#     --fields ID,PSM,PCM,PCMMax,PCMMin,EGM,EGMMaxE,GHM,F70M,F70F
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
