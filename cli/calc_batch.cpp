@@ -24,8 +24,8 @@ constexpr std::size_t kChunkBytes = 256 << 10;
 // Chunks in flight per worker thread: enough that the workers never wait for the reading
 // thread to write, few enough to keep the memory low whatever the input's length.
 constexpr std::size_t kChunksPerWorker = 4;
-// A line kept longer than this gives its storage back once worked, so that one long line
-// does not hold memory for the rest of the run.
+// A chunk's line whose storage grew beyond this gives it back before the next line is read
+// into its place, so that one long line does not hold memory for the rest of the run.
 constexpr std::size_t kKeptLineCapacity = 64 << 10;
 
 // A run of consecutive input lines and the output made of them: what the reading thread
