@@ -1,5 +1,6 @@
 #include "cli/calc_batch.h"
 
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <istream>
@@ -22,8 +23,10 @@ namespace {
 constexpr std::size_t kChunkLines = 128;
 constexpr std::size_t kChunkBytes = 256 << 10;
 // Chunks in flight per worker thread: enough that the workers never wait for the reading
-// thread to write, few enough to keep the memory low whatever the input's length.
+// thread to write, few enough to keep the memory low whatever the input's length; and at
+// most kMaxChunksInFlight (2,048 lines) however many workers there are.
 constexpr std::size_t kChunksPerWorker = 4;
+constexpr std::size_t kMaxChunksInFlight = 16;
 // A chunk's line whose storage grew beyond this gives it back before the next line is read
 // into its place, so that one long line does not hold memory for the rest of the run.
 constexpr std::size_t kKeptLineCapacity = 64 << 10;
@@ -121,7 +124,9 @@ ReadEnd readChunk(std::istream& in, Chunk& chunk) {
 class ChunkPipeline {
  public:
   ChunkPipeline(unsigned workers, const BatchOptions& options)
-      : options_(options), ring_(workers == 0 ? 1 : workers * kChunksPerWorker), done_(ring_.size()) {
+      : options_(options),
+        ring_(workers == 0 ? 1 : std::min<std::size_t>(workers * kChunksPerWorker, kMaxChunksInFlight)),
+        done_(ring_.size()) {
     for (unsigned t = 0; t < workers; ++t) workers_.emplace_back([this] { work(); });
   }
   ~ChunkPipeline() {
