@@ -114,8 +114,6 @@ OkResult SelectionScreen::replay(const GlandInput& input) {
   if (result.outcome == OkOutcome::Refused) return result;
   entries_ = {};
   enterSelection(record_, entries_, input, as568Table());
-  findChild<QRadioButton*>(toQString(kCrossSections[std::size_t(*entries_.crossSection)].optionName))->setChecked(true);
-  findChild<QRadioButton*>(QString::fromLatin1(glandTypeOption(*entries_.glandType).name))->setChecked(true);
   showEntries();
   pressOk();
   return result;
@@ -243,7 +241,6 @@ void SelectionScreen::chooseAs568() {
     emit refused(result.beep);
     return;
   }
-  findChild<QRadioButton*>(toQString(kCrossSections[std::size_t(*entries_.crossSection)].optionName))->setChecked(true);
   showEntries();
 }
 
@@ -263,8 +260,12 @@ void SelectionScreen::readBoxes() {
   entries_.pressure = pressure_.box->text().toStdString();
 }
 
-// Shows the entries in the boxes; each gland type enables the one diameter it needs.
+// Shows the entries in the options and boxes; each gland type enables the one diameter it needs.
 void SelectionScreen::showEntries() {
+  if (entries_.crossSection)
+    findChild<QRadioButton*>(toQString(kCrossSections[std::size_t(*entries_.crossSection)].optionName))->setChecked(true);
+  if (entries_.glandType)
+    findChild<QRadioButton*>(QString::fromLatin1(glandTypeOption(*entries_.glandType).name))->setChecked(true);
   showText(sealInsideDia_.box, entries_.sealInsideDia);
   showText(rodDia_.box, entries_.rodDia);
   showText(housingDia_.box, entries_.housingDia);
