@@ -39,20 +39,13 @@ constexpr double kClearanceLimits[3][4] = {
     {0.028, 0.024, 0.020, 0.016},
 };
 
-// Fill above these (%) leaves little room for swell and heat, then none.
-constexpr double kFillCaution = 85;
-constexpr double kFillFail = 90;
-// Stretch above this (%) shortens a seal's life.
-constexpr double kStretchCaution = 5;
 // Clearance above this share of the limit is close to extruding.
 constexpr double kExtrusionMargin = 0.9;
 // Shares of assemblies outside the squeeze limits (%): beyond a 3-sigma process, and far beyond.
 constexpr double kOutsideCaution = 0.27;
 constexpr double kOutsideFail = 5;
 
-std::string text(double value, int decimals) {
-  return NumberText(RoundDecimals(static_cast<float>(value), decimals));
-}
+std::string text(double value, int decimals) { return FigureText(value, decimals); }
 
 Verdict worse(Verdict a, Verdict b) { return std::max(a, b); }
 
@@ -64,8 +57,8 @@ void merge(Finding& into, const Finding& finding) {
 
 Finding fillFinding(double fillPercent, const std::string& where) {
   const std::string figure = "fill " + text(fillPercent, 1) + " % " + where;
-  if (!(fillPercent <= kFillFail)) return {Verdict::Fail, figure + " is above 90 %: the seal has no room in the groove"};
-  if (fillPercent > kFillCaution)
+  if (!(fillPercent <= kFillFailLimit)) return {Verdict::Fail, figure + " is above 90 %: the seal has no room in the groove"};
+  if (fillPercent > kFillPassLimit)
     return {Verdict::Caution, figure + " is above 85 %: little room for swell and heat"};
   return {Verdict::Pass, figure + " is at most 85 %"};
 }
@@ -157,7 +150,7 @@ StretchReview reviewStretch(const GlandRecord& r, const GlandSide& s, const Revi
   st.finding = {Verdict::Pass, range + " with the seal ID tolerance ±" + NumberText(st.sealIdTolerance)};
   if (s.kind == GlandKind::RodGroove && st.smallestPercent < 0)
     merge(st.finding, {Verdict::Caution, range + ": below 0 % the seal can sit loose in the groove"});
-  if (st.largestPercent > kStretchCaution)
+  if (st.largestPercent > kStretchCautionLimit)
     merge(st.finding, {Verdict::Caution, range + ": above 5 % shortens the seal's life"});
   return st;
 }
@@ -241,12 +234,47 @@ class SqueezeModel {
     return squeezePercent(effective, (d.*outer_ - d.*inner_) / 2 + d.eccentric);
   }
 
+  // The least and most squeeze (%) of any assembly whose dimensions lie between `low` and
+  // `high`; nothing when the range is too wide to tell (a seal or diameter that may reach 0).
+  // Interval arithmetic over each step of operator(), each dimension free on its own: the
+  // range holds every squeeze the assemblies can have, and a little more.
+  std::optional<std::array<double, 2>> range(const Dimensions& low, const Dimensions& high) const {
+    if (!(low.w > 0 && low.id > 0 && low.*seat_ > 0)) return std::nullopt;
+    const auto stretch = [](double seat, double id) { return (seat - id) / id * 100; };
+    const std::array<double, 2> share = thinning(stretch(low.*seat_, high.id), stretch(high.*seat_, low.id));
+    const double leastEffective = low.w * share[0], mostEffective = high.w * share[1];
+    const double leastHeight = (low.*outer_ - high.*inner_) / 2 + low.eccentric;
+    const double mostHeight = (high.*outer_ - low.*inner_) / 2 + high.eccentric;
+    if (!(leastEffective > 0 && std::isfinite(mostEffective) && std::isfinite(leastHeight + mostHeight)))
+      return std::nullopt;
+    // squeeze = (1 − height / effective) × 100 with effective > 0.
+    const double leastRatio = std::min(leastHeight / leastEffective, leastHeight / mostEffective);
+    const double mostRatio = std::max(mostHeight / leastEffective, mostHeight / mostEffective);
+    constexpr double kRounding = 1e-9;  // % : far beyond the rounding of the steps above
+    return std::array<double, 2>{(1 - mostRatio) * 100 - kRounding, (1 - leastRatio) * 100 + kRounding};
+  }
+
  private:
   // Which of the sampled diameters plays a role of the side.
   static double Dimensions::*role(const GlandSide& side, const Diameter& diameter) {
     if (diameter.nominal == side.bore.nominal) return &Dimensions::bore;
     if (diameter.nominal == side.rod.nominal) return &Dimensions::rod;
     return &Dimensions::groove;
+  }
+
+  // The least and most share of the cross-section that a stretch between `low` and `high`
+  // (%) leaves. Each piece of the thinning rule thins more as the stretch grows, so the
+  // extremes lie at the ends of the range and on either side of the borders between pieces.
+  std::array<double, 2> thinning(double low, double high) const {
+    const auto share = [this](double stretch) { return effectiveCrossSection(1.0, stretch, side_); };
+    const double atLow = share(low), atHigh = share(high);
+    std::array<double, 2> range{std::min(atLow, atHigh), std::max(atLow, atHigh)};
+    for (const double border : {0.0, 3.0, 26.0}) {
+      if (!(low < border && border < high)) continue;
+      for (const double stretch : {std::nextafter(border, -HUGE_VAL), border, std::nextafter(border, HUGE_VAL)})
+        range = {std::min(range[0], share(stretch)), std::max(range[1], share(stretch))};
+    }
+    return range;
   }
 
   const GlandSide& side_;
@@ -270,8 +298,18 @@ double rankedValue(const std::vector<double>& values, std::size_t rank, Order be
   return first.front();
 }
 
+void judgeOutside(StatisticsReview& st, const ReviewInputs& in) {
+  const double outside = st.belowPercent + st.abovePercent;
+  const std::string figure = text(outside, 2) + " % of assemblies outside the squeeze limits " +
+                             NumberText(float(in.squeezeMinPercent)) + " to " +
+                             NumberText(float(in.squeezeMaxPercent)) + " %";
+  if (outside > kOutsideFail) st.finding = {Verdict::Fail, figure + ": more than 5 %"};
+  else if (outside > kOutsideCaution) st.finding = {Verdict::Caution, figure + ": more than a 3-sigma process's 0.27 %"};
+  else st.finding = {Verdict::Pass, figure};
+}
+
 StatisticsReview reviewStatistics(const GlandRecord& r, const GlandSide& s, const ReviewInputs& in,
-                                  const StretchReview& stretch) {
+                                  const StretchReview& stretch, ReviewDepth depth) {
   StatisticsReview st{};
   const SqueezeModel squeeze(s);
   const Dimensions nominal{r.W, r.ID, r.*s.bore.nominal, r.*s.rod.nominal, r.*s.groove.nominal, 0};
@@ -308,15 +346,39 @@ StatisticsReview reviewStatistics(const GlandRecord& r, const GlandSide& s, cons
                                         &Dimensions::groove})
     if (sigma.*dimension > 0) varying.push_back(dimension);
 
-  Xoshiro256 random(kMonteCarloSeed);
-  StandardNormal normal(random);
+  const SampleDraws& draws = SampleDraws::shared(kMonteCarloSeed, kMonteCarloSamples, varying.size(), 1);
+  // A screened review samples only when the squeeze of every assembly may not lie on one
+  // side of the limits: between the largest deviates drawn and the eccentric's extremes.
+  if (depth == ReviewDepth::Screened) {
+    Dimensions low = nominal, high = nominal;
+    for (std::size_t i = 0; i < varying.size(); ++i) {
+      low.*varying[i] -= draws.largestDeviate(i) * sigma.*varying[i];
+      high.*varying[i] += draws.largestDeviate(i) * sigma.*varying[i];
+    }
+    low.eccentric = -r.ECC / 2.0;
+    high.eccentric = r.ECC / 2.0;
+    if (const auto range = squeeze.range(low, high)) {
+      const auto [least, most] = *range;
+      const bool inside = least >= in.squeezeMinPercent && most <= in.squeezeMaxPercent;
+      if (inside || most < in.squeezeMinPercent || least > in.squeezeMaxPercent) {
+        st.sampled = false;
+        st.belowPercent = most < in.squeezeMinPercent ? 100 : 0;
+        st.abovePercent = least > in.squeezeMaxPercent ? 100 : 0;
+        judgeOutside(st, in);
+        return st;
+      }
+    }
+  }
+
   std::vector<double> samples(kMonteCarloSamples);
   double sum = 0, sumOfSquares = 0;
   int below = 0, above = 0;
-  for (double& sample : samples) {
+  for (std::size_t i = 0; i < samples.size(); ++i) {
+    double& sample = samples[i];
     Dimensions d = nominal;
-    for (double Dimensions::*dimension : varying) d.*dimension += sigma.*dimension * normal();
-    d.eccentric = r.ECC * (random.uniform() - 0.5);
+    const double* deviate = draws.normal(i);
+    for (double Dimensions::*dimension : varying) d.*dimension += sigma.*dimension * *deviate++;
+    d.eccentric = r.ECC * (*draws.uniform(i) - 0.5);
     sample = squeeze(d);
     sum += sample;
     sumOfSquares += sample * sample;
@@ -342,13 +404,7 @@ StatisticsReview reviewStatistics(const GlandRecord& r, const GlandSide& s, cons
     ++st.histogram[std::min<std::size_t>(static_cast<std::size_t>(bin), st.histogram.size() - 1)];
   }
 
-  const double outside = st.belowPercent + st.abovePercent;
-  const std::string figure = text(outside, 2) + " % of assemblies outside the squeeze limits " +
-                             NumberText(float(in.squeezeMinPercent)) + " to " +
-                             NumberText(float(in.squeezeMaxPercent)) + " %";
-  if (outside > kOutsideFail) st.finding = {Verdict::Fail, figure + ": more than 5 %"};
-  else if (outside > kOutsideCaution) st.finding = {Verdict::Caution, figure + ": more than a 3-sigma process's 0.27 %"};
-  else st.finding = {Verdict::Pass, figure};
+  judgeOutside(st, in);
   return st;
 }
 
@@ -405,7 +461,7 @@ double extrusionClearanceLimit(int hardness, double pressure) {
 }
 
 Review reviewGland(const GlandRecord& record, const GlandSide& side, const ReviewInputs& inputs,
-                   const As568Table* table) {
+                   const As568Table* table, ReviewDepth depth) {
   Review review;
   const As568Size* size = table ? table->match(record.W, record.ID) : nullptr;
   if (size) review.as568Dash = size->dash;
@@ -414,7 +470,7 @@ Review reviewGland(const GlandRecord& record, const GlandSide& side, const Revie
   review.stretch = reviewStretch(record, side, inputs, size);
   review.temperature = reviewTemperature(record, side, inputs, review.fill);
   review.swell = reviewSwell(record, side, inputs, review.fill);
-  review.statistics = reviewStatistics(record, side, inputs, review.stretch);
+  review.statistics = reviewStatistics(record, side, inputs, review.stretch, depth);
   for (const Finding* finding : {&review.fill.finding, &review.extrusion.finding, &review.stretch.finding,
                                  &review.temperature.finding, &review.swell.finding, &review.statistics.finding})
     review.overall = worse(review.overall, finding->verdict);

@@ -46,6 +46,13 @@ double metalExpansion(Metal metal);               // 1/°F; 0 for Custom
 // The compound's usual service range, °F; nothing for Custom.
 std::optional<std::array<double, 2>> compoundServiceRange(Compound compound);
 
+// The limits of the fill and stretch checks (see review.cpp for their sources): fill above
+// the pass limit leaves little room for swell and heat, above the fail limit none; stretch
+// above its caution limit shortens a seal's life. Percent.
+inline constexpr double kFillPassLimit = 85;
+inline constexpr double kFillFailLimit = 90;
+inline constexpr double kStretchCautionLimit = 5;
+
 // The largest safe diametral clearance without back-up rings for a hardness (70, 80 or 90
 // Shore A) at a pressure (psi), inch; a pressure on a band edge takes the higher band.
 double extrusionClearanceLimit(int hardness, double pressure);
@@ -107,6 +114,10 @@ struct StatisticsReview {
   double belowPercent, abovePercent;  // share of assemblies below / above the limits, %
   double histogramStart, binWidth;    // squeeze % at the histogram's left edge, and per bin
   std::array<int, 40> histogram{};    // assemblies per bin
+  // Whether the assemblies were sampled: a screened review leaves the sample figures (mean
+  // to histogram) at 0 when every assembly's squeeze is known to lie inside the limits, or
+  // outside them, without sampling; the shares below and above are those sampling gives.
+  bool sampled = true;
   Finding finding;
 };
 
@@ -125,9 +136,17 @@ struct Review {
 inline constexpr int kMonteCarloSamples = 100000;
 inline constexpr std::uint64_t kMonteCarloSeed = 0x6c616e6477697365;  // "landwise"
 
+// How much of the statistics a review computes.
+enum class ReviewDepth {
+  Full,      // every assembly sampled, every figure computed
+  Screened,  // sampled only when the squeeze of some assembly may lie inside a limit and of
+             // another outside it: the verdicts and shares are those of Full, the sample
+             // figures may be left out (StatisticsReview::sampled)
+};
+
 // Reviews the analysed gland of `side` in `record` (after the editor's OK and the sheet).
 // `table` supplies the seal ID tolerance when none is typed and the seal is an AS568 size.
 Review reviewGland(const GlandRecord& record, const GlandSide& side, const ReviewInputs& inputs,
-                   const As568Table* table);
+                   const As568Table* table, ReviewDepth depth = ReviewDepth::Full);
 
 }  // namespace glandwise

@@ -1,0 +1,44 @@
+// Find a seal: ranking every AS568 size for one hardware diameter with full reviews, on one
+// and on two threads, screened (assemblies sampled only where that decides something) and
+// every candidate sampled; and the tolerance allocation of one candidate.
+
+#include <benchmark/benchmark.h>
+
+#include "model/find_seal.h"
+
+using namespace glandwise;
+
+namespace {
+
+const As568Table& table() {
+  static const As568Table loaded = *As568Table::load(GLANDWISE_AS568_TABLE).table;
+  return loaded;
+}
+
+// The worked example: a 2.000 inch bore (or rod) at 1000 psi, -20 to 180 °F.
+FindRequest example(GlandKind glandType) {
+  FindRequest request;
+  request.glandType = glandType;
+  request.hardwareDia = "2.000";
+  request.pressure = "1000";
+  request.review.tempMinF = -20;
+  request.review.tempMaxF = 180;
+  return request;
+}
+
+void rank(benchmark::State& state, GlandKind glandType, bool sampleEvery) {
+  const FindOptions options{.threads = static_cast<unsigned>(state.range(0)), .sampleEveryCandidate = sampleEvery};
+  std::size_t candidates = 0;
+  for (auto _ : state) candidates = findSeals(example(glandType), table(), options).candidates.size();
+  state.counters["candidates"] = double(candidates);
+}
+
+void FindRodGroove(benchmark::State& state) { rank(state, GlandKind::RodGroove, false); }
+void FindHousingGroove(benchmark::State& state) { rank(state, GlandKind::HousingGroove, false); }
+void FindRodGrooveEverySampled(benchmark::State& state) { rank(state, GlandKind::RodGroove, true); }
+
+}  // namespace
+
+BENCHMARK(FindRodGroove)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(FindHousingGroove)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(FindRodGrooveEverySampled)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
