@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "model/find_seal.h"
+#include "model/tolerance_allocation.h"
 
 using namespace glandwise;
 
@@ -37,8 +38,17 @@ void FindRodGroove(benchmark::State& state) { rank(state, GlandKind::RodGroove, 
 void FindHousingGroove(benchmark::State& state) { rank(state, GlandKind::HousingGroove, false); }
 void FindRodGrooveEverySampled(benchmark::State& state) { rank(state, GlandKind::RodGroove, true); }
 
+// The allocation for the first-ranked size of the worked example.
+void AllocateTolerances(benchmark::State& state) {
+  const FindResult found = findSeals(example(GlandKind::RodGroove), table());
+  int reviewed = 0;
+  for (auto _ : state) reviewed = allocateTolerances(found.candidates.front().input, &table()).reviewed;
+  state.counters["pairs_reviewed"] = reviewed;
+}
+
 }  // namespace
 
 BENCHMARK(FindRodGroove)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(FindHousingGroove)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(FindRodGrooveEverySampled)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(AllocateTolerances)->Unit(benchmark::kMillisecond)->UseRealTime();

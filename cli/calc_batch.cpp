@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "model/find_input.h"
 #include "model/gland_input.h"
 #include "cli/calc_session.h"
 
@@ -222,6 +223,7 @@ class ChunkPipeline {
 
 bool calculateLine(std::string_view line, std::size_t lineNumber, LineWriter& out, ReportWriter* reports,
                    const SessionOptions& session) {
+  if (isFindLine(line)) return calculateFindLine(line, lineNumber, out, session.as568);
   const ParsedInput parsed = parseInputLine(line);
   if (!parsed.problem.empty()) {
     out.writeError(lineNumber, parsed.problem);

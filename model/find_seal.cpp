@@ -115,7 +115,10 @@ std::string noCandidateReason(const FindRequest& request, const std::vector<cons
     return "no AS568 size fits " + hardware + " within the groove width and radial space given";
   const auto refusedAlike = [&](const Outcome& o) { return o.refusal == outcomes.front().refusal; };
   if (std::ranges::all_of(outcomes, refusedAlike)) return "the screens refuse every size: " + outcomes.front().refusal;
-  const auto smallest = std::ranges::min_element(examined, {}, &As568Size::insideDiameter);
+  // The seal figure that the fit check compares with the rod.
+  const bool addsCrossSection = glandSide(request.glandType).sealFitAddsCrossSection;
+  const auto fitFigure = [&](const As568Size* s) { return s->insideDiameter + (addsCrossSection ? s->crossSection : 0); };
+  const auto smallest = std::ranges::min_element(examined, {}, fitFigure);
   return "no AS568 size of the allowed cross-sections fits " + hardware + "; the smallest, -" + (*smallest)->dash +
          ", is refused: " + outcomes[static_cast<std::size_t>(smallest - examined.begin())].refusal;
 }
