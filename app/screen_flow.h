@@ -11,6 +11,7 @@
 
 #include "app/dialogs.h"
 #include "editors/gland_editor.h"
+#include "finder/find_window.h"
 #include "model/gland_side.h"
 #include "app/handbook.h"
 #include "platform/platform.h"
@@ -60,6 +61,7 @@ class ScreenFlow : public QObject {
   InfoDialog* eccentricityInfo() const { return eccentricityInfo_.get(); }
   InfoDialog* frictionInfo() const { return frictionInfo_.get(); }
   ReviewWindow* reviewWindow() const { return review_.get(); }
+  FindWindow* findWindow() const { return find_.get(); }
 
   // Where the AS568 table is read from, once, when first needed; by default the table
   // shipped beside the running program.
@@ -76,6 +78,13 @@ class ScreenFlow : public QObject {
   // with that gland.
   void openReview();
   void endProgram();
+  // FIND A SEAL…: opens the Find a seal window, started from the selection screen's entries,
+  // or raises the one already loaded as the user left it.
+  void openFinder();
+  // A gland chosen in the Find a seal window: entered on the selection screen as a person
+  // would and OK'd, its editor boxes typed; the screens on view make way for it. A gland the
+  // screens refuse is told in a notice.
+  void openFoundGland(const GlandInput& gland);
 
   // Ctrl+S on an editor or a results sheet: asks where, then saves the gland as entered,
   // with the review window's inputs when it is open. A failure is told in a notice.
@@ -115,6 +124,7 @@ class ScreenFlow : public QObject {
   ScreenSlot<InfoDialog> eccentricityInfo_;  // frmEccInfo
   ScreenSlot<InfoDialog> frictionInfo_;      // frmFrictionInfo
   ScreenSlot<ReviewWindow> review_;          // frmReview
+  ScreenSlot<FindWindow> find_;              // frmFind: loaded once, then only hidden
   std::filesystem::path as568Path_;           // the AS568 table's file
   std::optional<As568Load> as568_;            // the table, once read
   std::string startFile_;                     // a saved gland to open on the selection screen

@@ -204,6 +204,13 @@ void SelectionScreen::buildAs568Box() {
   as568Box_->setCompleter(completer);
   connect(as568Box_, &QLineEdit::editingFinished, this, &SelectionScreen::chooseAs568);
   connect(completer, qOverload<const QString&>(&QCompleter::activated), this, &SelectionScreen::chooseAs568);
+  // Beside the size box, the way from the hardware to a size.
+  QPushButton* find = makeButton(this, "cmdFind", QStringLiteral("FIND A SEAL\u2026"),
+                                 {kRightColumn, kTop + 390, kRightWidth, 420}, shellButtonFont());
+  connect(find, &QPushButton::clicked, this, [this] {
+    readBoxes();
+    emit findRequested();
+  });
 }
 
 void SelectionScreen::setFocusOrder() {
@@ -215,6 +222,7 @@ void SelectionScreen::setFocusOrder() {
   for (const GlandTypeOption& option : kGlandTypeOptions)
     order.append(findChild<QWidget*>(QString::fromLatin1(option.name)));
   order.append(handbookPath_);
+  order.append(findChild<QWidget*>(QStringLiteral("cmdFind")));
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 

@@ -100,13 +100,18 @@ PrintOutcome printReport(QWidget& sheet, PrintDialog& dialog, MessageBoxes& mess
   return reportFailure(failure, messageBoxes);
 }
 
-PrintOutcome printReviewPage(const ReviewPage& page, QWidget& window, PrintDialog& dialog, MessageBoxes& messageBoxes) {
+PrintOutcome printPage(QWidget& window, PrintDialog& dialog, MessageBoxes& messageBoxes, const PagePainter& draw) {
   QPrinter printer(QPrinter::HighResolution);
   if (!dialog.choosePrinter(printer, &window)) return PrintOutcome::Cancelled;
   const int resolution = printer.resolution();
-  const Painted painted =
-      paintPage(printer, [&](QPainter& painter) { drawReviewPage(painter, printer, resolution, page); });
+  const Painted painted = paintPage(printer, [&](QPainter& painter) { draw(painter, printer, resolution); });
   return reportFailure(printFailure(painted, printer), messageBoxes);
+}
+
+PrintOutcome printReviewPage(const ReviewPage& page, QWidget& window, PrintDialog& dialog, MessageBoxes& messageBoxes) {
+  return printPage(window, dialog, messageBoxes, [&](QPainter& painter, QPagedPaintDevice& device, int resolution) {
+    drawReviewPage(painter, device, resolution, page);
+  });
 }
 
 QByteArray reportPdf(QWidget& sheet, const ReviewPage* review) {

@@ -2,6 +2,8 @@
 // The printed report: a results sheet's client area, without its buttons, on one page, and
 // the printed design review.
 
+#include <functional>
+
 #include <QByteArray>
 #include <QString>
 
@@ -9,6 +11,8 @@
 #include "platform/print_dialog.h"
 #include "results/review_page.h"
 
+class QPagedPaintDevice;
+class QPainter;
 class QPrinter;
 class QWidget;
 
@@ -45,6 +49,13 @@ enum class PrintOutcome { Printed, Cancelled, Failed };
 // sheet as one page, show the buttons again. Cancel prints nothing; a failure is told in a
 // notice. The record is not touched.
 PrintOutcome printReport(QWidget& sheet, PrintDialog& dialog, MessageBoxes& messageBoxes);
+
+// Paints one page: with an active painter onto a device of some dots per inch.
+using PagePainter = std::function<void(QPainter& painter, QPagedPaintDevice& device, int resolution)>;
+
+// Lets the user choose a printer (the dialog over `window`) and prints one page that `draw`
+// paints. Cancel prints nothing; a failure is told in a notice.
+PrintOutcome printPage(QWidget& window, PrintDialog& dialog, MessageBoxes& messageBoxes, const PagePainter& draw);
 
 // The review window's PRINT: lets the user choose a printer and prints the review as one
 // page. Cancel prints nothing; a failure is told in a notice.

@@ -14,8 +14,6 @@
 namespace glandwise {
 namespace {
 
-// The page is laid out in units of 1/96 inch, as the screen's pixels.
-constexpr double kUnitsPerInch = 96;
 constexpr int kTextSize = 11;   // units
 constexpr double kPictureHeight = 330;  // units
 
@@ -55,18 +53,14 @@ double drawChecks(QPainter& p, const QRectF& area, const Review& review, const Q
 
 QString todayText() { return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat); }
 
-void drawReviewPage(QPainter& p, QPagedPaintDevice& device, int resolution, const ReviewPage& page) {
-  p.save();
-  const QRect printable = device.pageLayout().paintRectPixels(resolution);
-  const double scale = resolution / kUnitsPerInch;
-  p.scale(scale, scale);
-  const QRectF area(0, 0, printable.width() / scale, printable.height() / scale);
+double drawReviewContent(QPainter& p, const QRectF& area, const ReviewPage& page) {
   const QFont text = pageFont(p.font(), kTextSize, false), bold = pageFont(p.font(), kTextSize, true);
 
   p.setFont(pageFont(p.font(), 20, true));
-  double y = drawParagraph(p, area, QStringLiteral("Glandwise - Design Review"), Qt::AlignHCenter) + 6;
+  double y = area.top();
+  y += drawParagraph(p, area, QStringLiteral("Glandwise - Design Review"), Qt::AlignHCenter) + 6;
   p.setFont(text);
-  y += drawParagraph(p, area.adjusted(0, y, 0, 0),
+  y += drawParagraph(p, area.adjusted(0, y - area.top(), 0, 0),
                      glandIdentity(page.record, page.side, page.review) + QStringLiteral("    Date: ") + page.date) + 10;
 
   const VerdictLook look = verdictLook(page.review.overall);
@@ -78,7 +72,7 @@ void drawReviewPage(QPainter& p, QPagedPaintDevice& device, int resolution, cons
   p.setPen(Qt::black);
   y += badge.height() + 10;
 
-  y += drawChecks(p, area.adjusted(0, y, 0, 0), page.review, text, bold) + 10;
+  y += drawChecks(p, QRectF(area.left(), y, area.width(), area.bottom() - y), page.review, text, bold) + 10;
 
   p.setFont(pageFont(p.font(), 10, false));
   const GlandSection section = glandSection(page.record, page.side, page.review, page.inputs.grooveRadius);
@@ -89,9 +83,19 @@ void drawReviewPage(QPainter& p, QPagedPaintDevice& device, int resolution, cons
   y += kPictureHeight + 10;
 
   p.setFont(bold);
-  y += drawParagraph(p, area.adjusted(0, y, 0, 0), QStringLiteral("Inputs")) + 2;
+  y += drawParagraph(p, QRectF(area.left(), y, area.width(), 1000), QStringLiteral("Inputs")) + 2;
   p.setFont(text);
-  drawParagraph(p, area.adjusted(0, y, 0, 0), toQString(reviewInputsText(page.inputs, page.review.stretch)));
+  y += drawParagraph(p, QRectF(area.left(), y, area.width(), 1000),
+                     toQString(reviewInputsText(page.inputs, page.review.stretch)));
+  return y - area.top();
+}
+
+void drawReviewPage(QPainter& p, QPagedPaintDevice& device, int resolution, const ReviewPage& page) {
+  p.save();
+  const QRect printable = device.pageLayout().paintRectPixels(resolution);
+  const double scale = resolution / kPageUnitsPerInch;
+  p.scale(scale, scale);
+  drawReviewContent(p, QRectF(0, 0, printable.width() / scale, printable.height() / scale), page);
   p.restore();
 }
 

@@ -10,6 +10,7 @@
 
 class QPainter;
 class QPagedPaintDevice;
+class QRectF;
 
 namespace glandwise {
 
@@ -24,6 +25,13 @@ struct ReviewPage {
 
 // Today's date in the user's short form, as the results sheet shows it.
 QString todayText();
+
+// The page's units: 1/96 inch, as the screen's pixels.
+inline constexpr double kPageUnitsPerInch = 96;
+
+// Draws what the page shows, from its heading to its inputs, into `area` of `painter`, whose
+// units are kPageUnitsPerInch to the inch; returns the height it took.
+double drawReviewContent(QPainter& painter, const QRectF& area, const ReviewPage& page);
 
 // Draws the page onto the current page of `device` (of `resolution` dots per inch) with an
 // active `painter`, within the page margins.

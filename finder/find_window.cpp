@@ -1,0 +1,414 @@
+#include "finder/find_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "finder/find_columns.h"
+#include "finder/tolerance_dialog.h"
+#include "model/review_rows.h"
+#include "results/review_window.h"
+#include "widgets/controls.h"
+#include "widgets/screen.h"
+
+namespace glandwise {
+namespace {
+
+// The boxes of the hardware and the constraints: objectName, caption, by FindBox.
+struct BoxShown {
+  const char* name;
+  const char* caption;
+};
+
+constexpr std::array<BoxShown, kFindBoxCount> kBoxes{{
+    {"txtHardware", "Housing &bore (inch)"},
+    {"txtHardwareTol", "±"},
+    {"txtPressure", "&Pressure (psi)"},
+    {"txtLargestGrooveWidth", "Largest groove &width (inch)"},
+    {"txtLargestRadialSpace", "Largest radial &space (inch)"},
+    {"txtSmallestSealId", "Seal &ID from (inch)"},
+    {"txtLargestSealId", "to"},
+}};
+
+// The review's boxes, by ReviewBox, named as in the review window.
+constexpr std::array<BoxShown, kReviewBoxCount> kReviewBoxes{{
+    {"txtSealIdTol", "Seal ID tolerance ± (inch)"},
+    {"txtTempMin", "Lowest (°F)"},
+    {"txtTempMax", "Highest (°F)"},
+    {"txtAlphaSeal", "Seal expansion (per °F)"},
+    {"txtAlphaMetal", "Metal expansion (per °F)"},
+    {"txtSwell", "Swell (%)"},
+    {"txtGrooveRadius", "Groove bottom radius (inch)"},
+    {"txtSqueezeMin", "Squeeze limits (%)"},
+    {"txtSqueezeMax", "to"},
+}};
+
+constexpr std::array<int, 3> kHardnesses{70, 80, 90};
+
+const QColor kProblemBox(0xff, 0xd6, 0xd6);
+
+QComboBox* makeCombo(const char* name, const QStringList& items) {
+  auto* combo = new QComboBox;
+  combo->setObjectName(QString::fromLatin1(name));
+  combo->addItems(items);
+  return combo;
+}
+
+// A caption for `buddy`, whose & marks its Alt key.
+QLabel* caption(const char* text, QWidget* buddy) {
+  auto* label = new QLabel(QString::fromUtf8(text));
+  label->setBuddy(buddy);
+  return label;
+}
+
+void markBox(QLineEdit* box, const std::string& problem) {
+  QPalette palette = box->palette();
+  palette.setColor(QPalette::Base, problem.empty() ? QPalette().color(QPalette::Base) : kProblemBox);
+  box->setPalette(palette);
+  box->setToolTip(toQString(problem));
+}
+
+QString hardwareName(GlandKind glandType) {
+  return glandType == GlandKind::RodGroove ? QStringLiteral("housing bore") : QStringLiteral("rod");
+}
+
+// The request in one line, for the printed page.
+QString questionText(const FindRequest& r) {
+  const ReviewInputs& in = r.review;
+  QString text = QStringLiteral("%1, %2 %3 inch")
+                     .arg(r.glandType == GlandKind::RodGroove ? QStringLiteral("Groove in Rod")
+                                                                : QStringLiteral("Groove in Housing"),
+                          hardwareName(r.glandType), toQString(r.hardwareDia));
+  if (!r.hardwareTolerance.empty()) text += QStringLiteral(" ±%1").arg(toQString(r.hardwareTolerance));
+  return text + QStringLiteral(", %1 psi; %2 Shore A %3, %4; %5 to %6 °F, swell %7 %")
+                    .arg(toQString(r.pressure))
+                    .arg(in.hardness)
+                    .arg(toQString(compoundName(in.compound)), toQString(metalName(in.metal)),
+                         toQString(NumberText(float(in.tempMinF))), toQString(NumberText(float(in.tempMaxF))),
+                         toQString(NumberText(float(in.swellPercent))));
+}
+
+}  // namespace
+
+FindWindow::FindWindow(const As568Table* table)
+    : QWidget(nullptr, Qt::Window), table_(table), shown_(std::make_shared<const FindResult>()) {
+  setObjectName(QStringLiteral("frmFind"));
+  setWindowTitle(QStringLiteral("%1 - Find a Seal").arg(QString::fromUtf8(kWindowCaption)));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(buildInputs());
+  status_ = new QLabel;
+  status_->setObjectName(QStringLiteral("lblStatus"));
+  status_->setWordWrap(true);
+  layout->addWidget(status_);
+  layout->addWidget(buildTable(), 1);
+  why_ = new QLabel;
+  why_->setObjectName(QStringLiteral("lblWhy"));
+  why_->setWordWrap(true);
+  why_->setTextFormat(Qt::PlainText);
+  layout->addWidget(why_);
+  layout->addLayout(buildButtons());
+  giveMnemonics(*this);
+  inputsChanged();
+  boxes_[std::size_t(FindBox::Hardware)]->setFocus();
+}
+
+FindWindow::~FindWindow() = default;  // the worker finishes its ranking first
+
+QWidget* FindWindow::buildInputs() {
+  auto* tabs = new QTabWidget;
+  tabs->setObjectName(QStringLiteral("tabInputs"));
+  tabs->addTab(buildHardware(), QStringLiteral("&Hardware and service"));
+  tabs->addTab(buildConstraints(), QStringLiteral("Co&nstraints"));
+  tabs->addTab(buildReviewLimits(), QStringLiteral("Review &limits"));
+  return tabs;
+}
+
+QLineEdit* FindWindow::addBox(const char* name, const QString& text) {
+  auto* box = new SelectAllLineEdit(text);
+  box->setObjectName(QString::fromLatin1(name));
+  connect(box, &QLineEdit::textChanged, this, &FindWindow::inputsChanged);
+  // Return leaves the inputs for the ranking, where Return opens the chosen row.
+  connect(box, &QLineEdit::returnPressed, this, [this] {
+    rows_->setFocus();
+    if (rows_->currentRow() < 0 && rows_->rowCount() > 0) rows_->selectRow(0);
+  });
+  return box;
+}
+
+QWidget* FindWindow::buildHardware() {
+  const FindForm defaults;
+  auto* page = new QWidget;
+  auto* grid = new QGridLayout(page);
+  glandType_ = makeCombo("cboGlandType", {QStringLiteral("Groove in Rod"), QStringLiteral("Groove in Housing")});
+  for (std::size_t i = 0; i <= std::size_t(FindBox::Pressure); ++i)
+    boxes_[i] = addBox(kBoxes[i].name, toQString(defaults.texts[i]));
+  boxes_[std::size_t(FindBox::HardwareTolerance)]->setPlaceholderText(QStringLiteral("standard"));
+  hardwareCaption_ = caption(kBoxes[0].caption, boxes_[0]);
+  grid->addWidget(caption("&Gland type", glandType_), 0, 0);
+  grid->addWidget(glandType_, 0, 1);
+  grid->addWidget(hardwareCaption_, 0, 2);
+  grid->addWidget(boxes_[0], 0, 3);
+  grid->addWidget(caption(kBoxes[1].caption, boxes_[1]), 0, 4);
+  grid->addWidget(boxes_[1], 0, 5);
+  grid->addWidget(caption(kBoxes[2].caption, boxes_[2]), 0, 6);
+  grid->addWidget(boxes_[2], 0, 7);
+  connect(glandType_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    hardwareCaption_->setText(index == 0 ? QStringLiteral("Housing &bore (inch)") : QStringLiteral("Rod &diameter (inch)"));
+    inputsChanged();
+  });
+
+  QStringList hardnesses, compounds, metals;
+  for (int hardness : kHardnesses) hardnesses << QString::number(hardness);
+  for (int c = 0; c <= int(Compound::Custom); ++c) compounds << toQString(compoundName(Compound(c)));
+  for (int m = 0; m <= int(Metal::Custom); ++m) metals << toQString(metalName(Metal(m)));
+  hardness_ = makeCombo("cboHardness", hardnesses);
+  compound_ = makeCombo("cboCompound", compounds);
+  metal_ = makeCombo("cboMetal", metals);
+  const std::pair<const char*, QComboBox*> combos[] = {
+      {"Hard&ness (Shore A)", hardness_}, {"C&ompound", compound_}, {"&Metal", metal_}};
+  for (int i = 0; i < 3; ++i) {
+    grid->addWidget(caption(combos[i].first, combos[i].second), 1, 2 * i);
+    grid->addWidget(combos[i].second, 1, 2 * i + 1);
+    connect(combos[i].second, &QComboBox::currentIndexChanged, this, &FindWindow::inputsChanged);
+  }
+  int column = 0;
+  for (const ReviewBox box : {ReviewBox::TempMin, ReviewBox::TempMax, ReviewBox::Swell}) {
+    const std::size_t i = std::size_t(box);
+    reviewBoxes_[i] = addBox(kReviewBoxes[i].name, toQString(defaults.review.texts[i]));
+    grid->addWidget(caption(kReviewBoxes[i].caption, reviewBoxes_[i]), 2, column);
+    grid->addWidget(reviewBoxes_[i], 2, column + 1);
+    column += 2;
+  }
+  return page;
+}
+
+QWidget* FindWindow::buildConstraints() {
+  auto* page = new QWidget;
+  auto* grid = new QGridLayout(page);
+  auto* sections = new QHBoxLayout;
+  sections->addWidget(new QLabel(QStringLiteral("Cross-sections:")));
+  for (std::size_t i = 0; i < kCrossSections.size(); ++i) {
+    crossSections_[i] = new QCheckBox(toQString(kCrossSections[i].text));
+    crossSections_[i]->setObjectName(QStringLiteral("chk") + toQString(kCrossSections[i].optionName).mid(3));
+    crossSections_[i]->setChecked(true);
+    connect(crossSections_[i], &QCheckBox::toggled, this, &FindWindow::inputsChanged);
+    sections->addWidget(crossSections_[i]);
+  }
+  sections->addStretch(1);
+  grid->addLayout(sections, 0, 0, 1, 4);
+  for (std::size_t i = std::size_t(FindBox::LargestGrooveWidth); i < kFindBoxCount; ++i) {
+    boxes_[i] = addBox(kBoxes[i].name, {});
+    boxes_[i]->setPlaceholderText(QStringLiteral("any"));
+    const int place = int(i - std::size_t(FindBox::LargestGrooveWidth));
+    grid->addWidget(caption(kBoxes[i].caption, boxes_[i]), 1 + place / 2, (place % 2) * 2);
+    grid->addWidget(boxes_[i], 1 + place / 2, (place % 2) * 2 + 1);
+  }
+  return page;
+}
+
+QWidget* FindWindow::buildReviewLimits() {
+  const ReviewForm defaults;
+  auto* page = new QWidget;
+  auto* grid = new QGridLayout(page);
+  int place = 0;
+  for (const ReviewBox box : {ReviewBox::SealIdTolerance, ReviewBox::GrooveRadius, ReviewBox::AlphaSeal,
+                              ReviewBox::AlphaMetal, ReviewBox::SqueezeMin, ReviewBox::SqueezeMax}) {
+    const std::size_t i = std::size_t(box);
+    reviewBoxes_[i] = addBox(kReviewBoxes[i].name, toQString(defaults.texts[i]));
+    grid->addWidget(caption(kReviewBoxes[i].caption, reviewBoxes_[i]), place / 2, (place % 2) * 2);
+    grid->addWidget(reviewBoxes_[i], place / 2, (place % 2) * 2 + 1);
+    ++place;
+  }
+  reviewBoxes_[std::size_t(ReviewBox::SealIdTolerance)]->setPlaceholderText(QStringLiteral("the AS568 size's"));
+  return page;
+}
+
+QWidget* FindWindow::buildTable() {
+  rows_ = new QTableWidget(0, int(findColumns().size()));
+  rows_->setObjectName(QStringLiteral("tblCandidates"));
+  QStringList headings;
+  for (const FindColumn& column : findColumns()) headings << QString::fromLatin1(column.heading);
+  rows_->setHorizontalHeaderLabels(headings);
+  rows_->verticalHeader()->hide();
+  rows_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  rows_->setSelectionMode(QAbstractItemView::SingleSelection);
+  rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  rows_->setTabKeyNavigation(false);
+  rows_->setWordWrap(false);  // one line a row: a long figure is elided, whole in the line below
+  rows_->verticalHeader()->setDefaultSectionSize(rows_->fontMetrics().height() + 6);
+  rows_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  rows_->horizontalHeader()->setSectionResizeMode(kVerdictColumn - 1, QHeaderView::Stretch);
+  connect(rows_, &QTableWidget::activated, this, &FindWindow::openChosen);
+  connect(rows_, &QTableWidget::itemSelectionChanged, this, &FindWindow::showChosen);
+  return rows_;
+}
+
+QLayout* FindWindow::buildButtons() {
+  auto* buttons = new QHBoxLayout;
+  const auto add = [&](const char* name, const QString& text) {
+    auto* button = new QPushButton(text);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(true);  // Return presses the focused button
+    buttons->addWidget(button);
+    return button;
+  };
+  connect(add("cmdOpen", QStringLiteral("&OPEN")), &QPushButton::clicked, this, &FindWindow::openChosen);
+  connect(add("cmdTolerances", QStringLiteral("&TOLERANCES…")), &QPushButton::clicked, this,
+          &FindWindow::allocateChosen);
+  buttons->addStretch(1);
+  connect(add("cmdPrint", QStringLiteral("PRINT")), &QPushButton::clicked, this, &FindWindow::printRequested);
+  connect(add("cmdClose", QStringLiteral("CLOSE")), &QPushButton::clicked, this, &QWidget::close);
+  return buttons;
+}
+
+void FindWindow::startFrom(const SelectionEntries& entries) {
+  const bool housing = entries.glandType == GlandKind::HousingGroove;
+  glandType_->setCurrentIndex(housing ? 1 : 0);
+  const std::string& diameter = housing ? entries.rodDia : entries.housingDia;
+  if (entries.glandType && parseNumber(diameter).value > 0) boxes_[std::size_t(FindBox::Hardware)]->setText(toQString(diameter));
+  if (entries.pressure != SelectionEntries().pressure)
+    boxes_[std::size_t(FindBox::Pressure)]->setText(toQString(entries.pressure));
+}
+
+FindForm FindWindow::form() const {
+  FindForm form;
+  form.glandType = glandType_->currentIndex() == 1 ? GlandKind::HousingGroove : GlandKind::RodGroove;
+  for (std::size_t i = 0; i < kFindBoxCount; ++i) form.texts[i] = boxes_[i]->text().toStdString();
+  for (std::size_t i = 0; i < kCrossSections.size(); ++i) form.crossSections[i] = crossSections_[i]->isChecked();
+  form.review.hardness = kHardnesses[std::size_t(std::max(0, hardness_->currentIndex()))];
+  form.review.compound = static_cast<Compound>(std::max(0, compound_->currentIndex()));
+  form.review.metal = static_cast<Metal>(std::max(0, metal_->currentIndex()));
+  for (std::size_t i = 0; i < kReviewBoxCount; ++i) form.review.texts[i] = reviewBoxes_[i]->text().toStdString();
+  return form;
+}
+
+void FindWindow::inputsChanged() {
+  if (!rows_) return;  // still being built
+  reviewBoxes_[std::size_t(ReviewBox::AlphaSeal)]->setEnabled(compound_->currentIndex() == int(Compound::Custom));
+  reviewBoxes_[std::size_t(ReviewBox::AlphaMetal)]->setEnabled(metal_->currentIndex() == int(Metal::Custom));
+  const FindFormRead read = readFindForm(form());
+  showProblems(read);
+  if (!read.request || !table_) {
+    waiting_.reset();
+    showRanking(std::make_shared<const FindResult>(), {});
+    return;
+  }
+  waiting_ = *read.request;
+  status_->setText(QStringLiteral("Ranking…"));
+  if (!busy_) rankNext();
+}
+
+void FindWindow::showProblems(const FindFormRead& read) {
+  QString first;
+  const auto mark = [&](QLineEdit* box, const std::string& problem) {
+    markBox(box, problem);
+    if (first.isEmpty() && !problem.empty())
+      first = QStringLiteral("%1: %2").arg(box->objectName().mid(3), toQString(problem));
+  };
+  for (std::size_t i = 0; i < kFindBoxCount; ++i) mark(boxes_[i], read.problems[i]);
+  for (std::size_t i = 0; i < kReviewBoxCount; ++i) mark(reviewBoxes_[i], read.review.problems[i]);
+  if (!table_) first = QStringLiteral("The AS568 size table is not available.");
+  if (!first.isEmpty()) status_->setText(first);
+}
+
+void FindWindow::rankNext() {
+  busy_ = true;
+  const FindRequest request = *std::exchange(waiting_, std::nullopt);
+  if (worker_.joinable()) worker_.join();
+  worker_ = std::jthread([this, request] {
+    auto result = std::make_shared<const FindResult>(findSeals(request, *table_, {.threads = 2}));
+    const QString question = questionText(request);
+    QMetaObject::invokeMethod(this, [this, result, question] { showRanking(result, question); }, Qt::QueuedConnection);
+  });
+}
+
+void FindWindow::showRanking(std::shared_ptr<const FindResult> result, const QString& question) {
+  busy_ = false;
+  if (waiting_) return rankNext();  // the inputs changed meanwhile: their ranking replaces this one
+  shown_ = std::move(result);
+  question_ = question;
+  rows_->setRowCount(int(shown_->candidates.size()));
+  QFont bold = rows_->font();
+  bold.setBold(true);
+  for (std::size_t r = 0; r < shown_->candidates.size(); ++r) {
+    const Candidate& candidate = shown_->candidates[r];
+    for (std::size_t c = 0; c < findColumns().size(); ++c) {
+      auto* item = new QTableWidgetItem(findColumns()[c].text(candidate));
+      item->setToolTip(toQString(candidate.judgement.why));
+      if (int(c) == kVerdictColumn) {
+        const VerdictLook look = verdictLook(candidate.judgement.verdict);
+        item->setBackground(look.background);
+        item->setForeground(look.text);
+        item->setFont(bold);
+        item->setTextAlignment(Qt::AlignCenter);
+      }
+      rows_->setItem(int(r), int(c), item);
+    }
+  }
+  if (!shown_->candidates.empty()) {
+    rows_->selectRow(0);
+    status_->setText(QStringLiteral("%1 sizes ranked, best first.").arg(shown_->candidates.size()));
+  } else if (!shown_->reason.empty()) {
+    status_->setText(toQString(shown_->reason));
+  }
+  showChosen();
+  emit rankingShown();
+}
+
+std::optional<std::size_t> FindWindow::chosenRow() const {
+  const int row = rows_->currentRow();
+  if (row < 0 || std::size_t(row) >= shown_->candidates.size()) return std::nullopt;
+  return std::size_t(row);
+}
+
+void FindWindow::showChosen() {
+  const std::optional<std::size_t> row = chosenRow();
+  if (!row) return why_->clear();
+  const Candidate& candidate = shown_->candidates[*row];
+  QString text = QStringLiteral("-%1: %2").arg(toQString(candidate.size->dash), toQString(candidate.judgement.why));
+  if (!candidate.cautions.empty())
+    text += QStringLiteral(". The editor will ask: %1").arg(toQString(candidate.cautions.front()));
+  why_->setText(text);
+}
+
+void FindWindow::openChosen() {
+  if (const std::optional<std::size_t> row = chosenRow()) emit openRequested(shown_->candidates[*row].input);
+}
+
+void FindWindow::allocateChosen() {
+  const std::optional<std::size_t> row = chosenRow();
+  if (!row) return;
+  const Candidate& candidate = shown_->candidates[*row];
+  auto* dialog = new ToleranceDialog(candidate.input, glandIdentity(candidate.record, glandSide(*candidate.input.glandType), candidate.review), table_, this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  connect(dialog, &QDialog::accepted, this, [this, dialog] {
+    if (const std::optional<GlandInput> gland = dialog->chosenGland()) emit openRequested(*gland);
+  });
+  dialog->show();
+}
+
+std::optional<FindPage> FindWindow::page() {
+  if (shown_->candidates.empty()) return std::nullopt;
+  const std::size_t chosen = chosenRow().value_or(0);
+  const Candidate& candidate = shown_->candidates[chosen];
+  const GlandSide& side = glandSide(*candidate.input.glandType);
+  const ReviewInputs& inputs = *candidate.input.review;
+  printedReview_ = reviewForFinding(candidate.record, side, inputs, table_, false);
+  return FindPage{question_, *shown_, chosen, {candidate.record, side, printedReview_, inputs, todayText()}};
+}
+
+void FindWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) close();
+  else QWidget::keyPressEvent(event);
+}
+
+}  // namespace glandwise
