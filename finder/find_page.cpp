@@ -17,7 +17,7 @@ constexpr double kTextSize = 9;        // units of 1/96 inch
 constexpr double kRowHeight = 13;
 constexpr std::size_t kMostRows = 12;  // rows of the table, at most
 // The share of each column in the table's width, by findColumns().
-constexpr double kColumnShares[] = {5, 5, 5, 9, 9, 9, 5, 7, 6, 30, 8};
+constexpr double kColumnShares[] = {5, 6, 6, 10, 11, 10, 5, 7, 6, 26, 8};
 
 QFont pageFont(const QFont& base, double size, bool bold) {
   QFont font = base;
