@@ -16,27 +16,30 @@ const As568Table& table() {
   return loaded;
 }
 
-// The worked example: a 2.000 inch bore (or rod) at 1000 psi, -20 to 180 °F.
-FindRequest example(GlandKind glandType) {
+// The worked example: a 2.000 inch bore (or rod) at 1000 psi, -20 to 180 °F; or another
+// diameter.
+FindRequest example(GlandKind glandType, const char* diameter = "2.000") {
   FindRequest request;
   request.glandType = glandType;
-  request.hardwareDia = "2.000";
+  request.hardwareDia = diameter;
   request.pressure = "1000";
   request.review.tempMinF = -20;
   request.review.tempMaxF = 180;
   return request;
 }
 
-void rank(benchmark::State& state, GlandKind glandType, bool sampleEvery) {
+void rank(benchmark::State& state, GlandKind glandType, bool sampleEvery, const char* diameter = "2.000") {
   const FindOptions options{.threads = static_cast<unsigned>(state.range(0)), .sampleEveryCandidate = sampleEvery};
   std::size_t candidates = 0;
-  for (auto _ : state) candidates = findSeals(example(glandType), table(), options).candidates.size();
+  for (auto _ : state) candidates = findSeals(example(glandType, diameter), table(), options).candidates.size();
   state.counters["candidates"] = double(candidates);
 }
 
 void FindRodGroove(benchmark::State& state) { rank(state, GlandKind::RodGroove, false); }
 void FindHousingGroove(benchmark::State& state) { rank(state, GlandKind::HousingGroove, false); }
 void FindRodGrooveEverySampled(benchmark::State& state) { rank(state, GlandKind::RodGroove, true); }
+// A 12 inch bore: nearly every size of the table fits it.
+void FindLargeBore(benchmark::State& state) { rank(state, GlandKind::RodGroove, false, "12.000"); }
 
 // The allocation for the first-ranked size of the worked example.
 void AllocateTolerances(benchmark::State& state) {
@@ -50,5 +53,6 @@ void AllocateTolerances(benchmark::State& state) {
 
 BENCHMARK(FindRodGroove)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(FindHousingGroove)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(FindLargeBore)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(FindRodGrooveEverySampled)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(AllocateTolerances)->Unit(benchmark::kMillisecond)->UseRealTime();
