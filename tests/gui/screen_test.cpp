@@ -649,16 +649,20 @@ void ScreenTest::sectionIsToScaleAndLimitLinesWhereTheyBelong() {
   QVERIFY(lines.front() < axis.xOf(20) && lines.back() > axis.xOf(20));
 }
 
-// Types a dash number into the AS568 box and enters it.
+// Types a dash number into the AS568 box, with the focus in it and its suggestion list
+// opening and closing as the keys come, and enters it.
 void chooseAs568(QWidget* selection, const QString& dash) {
+  selection->activateWindow();
+  QTRY_COMPARE(QApplication::activeWindow(), selection);
+  child(selection, "txtAS568")->setFocus();
   QVERIFY(Program::act(selection, {"txtAS568=" + dash}));
-  QTest::keyClick(child(selection, "txtAS568"), Qt::Key_Return);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   Program::settle();
 }
 
-// Catches a size that does not click its option or type its ID, a size that changes the
-// OK sequence or is lost to the review, and a bad size or an unreadable table that crashes
-// or passes silently.
+// Catches a size that does not click its option, type its ID or show its dimensions, a size
+// that changes the OK sequence or is lost to the review, and a bad size or an unreadable
+// table that crashes, passes silently, chooses another size or changes the typed text.
 void ScreenTest::as568BoxChoosesTheOptionAndTypesTheId() {
   {
     Program program;
@@ -666,6 +670,7 @@ void ScreenTest::as568BoxChoosesTheOptionAndTypesTheId() {
     chooseAs568(selection, "2-214");
     QVERIFY(child<QRadioButton>(selection, "opt139")->isChecked());
     QCOMPARE(child<QLineEdit>(selection, "txtID")->text(), QStringLiteral("0.984"));
+    QCOMPARE(labelText(selection, "lblAS568Size"), QStringLiteral("0.984 \u00b1 0.01 \u00d7 0.139 \u00b1 0.004"));
     QWidget* sheet = program.walk({{"optRod", "txtBDM=1.25", "txtPR=600", "cmdOk"}, {"cmdOk"}, {"cmdReview"}});
     QVERIFY(sheet && program.flow().reviewWindow());
     QVERIFY(labelText(program.flow().reviewWindow(), "lblGland").endsWith("AS568 -214"));
@@ -673,7 +678,8 @@ void ScreenTest::as568BoxChoosesTheOptionAndTypesTheId() {
              QStringLiteral("0.01 (AS568 -214)"));
     QCOMPARE(program.fake.log, QStringList());
   }
-  for (const auto& [table, dash, says] : {std::tuple{GLANDWISE_AS568_TABLE, "999", "not an AS568 size"},
+  for (const auto& [table, dash, says] : {std::tuple{GLANDWISE_AS568_TABLE, "999", "\"999\" is not an AS568 size"},
+                                          {GLANDWISE_AS568_TABLE, "2-14", "\"2-14\" is not an AS568 size"},
                                           {GLANDWISE_AS568_TABLE, "901", "not one of the five"},
                                           {"/no/such/as568.csv", "214", "not available"}}) {
     Program other;
@@ -682,7 +688,9 @@ void ScreenTest::as568BoxChoosesTheOptionAndTypesTheId() {
     chooseAs568(selection, dash);
     QVERIFY2(other.message().contains(says), qPrintable(other.message()));
     QCOMPARE(other.fake.log, QStringList{"beep"});
+    QCOMPARE(child<QLineEdit>(selection, "txtAS568")->text(), QString(dash));
     QCOMPARE(child<QLineEdit>(selection, "txtID")->text(), QStringLiteral("0"));
+    QCOMPARE(labelText(selection, "lblAS568Size"), QString());
   }
 }
 
@@ -766,8 +774,9 @@ void ScreenTest::screensOpenInPlaceAndTheSheetScrollsOnASmallScreen() {
   QVERIFY2(std::abs((topInk + bottomInk) / 2.0 - page.height() / 2.0) < 3, "centred");
 }
 
-// Catches Return ignored on a focused button of the editors and sheets, a results sheet
-// that opens without a visible focus, and Alt mnemonics missing or not matching captions.
+// Catches Return ignored on a focused button of the editors and sheets or in a box or on an
+// option of the selection screen, a results sheet that opens without a visible focus, and
+// Alt mnemonics missing or not matching captions.
 void ScreenTest::keyboardPressesFocusedButtonsAndMnemonics() {
   Program program;
   QWidget* editor = program.walk({{"cmdOk"}, kRodRun.selection});
@@ -789,6 +798,12 @@ void ScreenTest::keyboardPressesFocusedButtonsAndMnemonics() {
   Program::settle();
   QWidget* selection = program.shown();
   QCOMPARE(selection->objectName(), QStringLiteral("frmFirst"));
+  for (const char* control : {"opt139", "txtPR"}) {  // Return in a box or on an option presses OK
+    QTest::keyClick(child(selection, control), Qt::Key_Return);
+    Program::settle();
+    QVERIFY2(program.flow().editor() && program.flow().editor()->isVisible(), control);
+    QVERIFY(Program::act(program.shown(), {"cmdBack"}));
+  }
   selection->activateWindow();
   QTRY_COMPARE(QApplication::activeWindow(), selection);
   QTest::keyClick(selection, Qt::Key_O, Qt::AltModifier);  // OK, pressed visibly for a moment
