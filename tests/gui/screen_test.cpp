@@ -5,6 +5,7 @@
 // only that the screens carry them.
 
 #include <clocale>
+#include <sys/stat.h>
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -895,8 +896,9 @@ void ScreenTest::savedGlandReopensOnItsEditorAndGivesTheSameSheet() {
   QCOMPARE(sheetValues(sheet), values);
 }
 
-// Catches a broken, ambiguous or refused file that changes the screen or goes unreported,
-// a message that does not name the file, and a dropped file that is ignored.
+// Catches a broken, ambiguous, refused or foreign file or a FIFO that changes the screen,
+// goes unreported or is told as something else, a message that does not name the file or
+// stretches across the screen with a long path, and a dropped file that is ignored.
 void ScreenTest::unusableGlandFileIsToldAndChangesNothing() {
   QTemporaryDir folder;
   const auto write = [&](const char* name, const QByteArray& text) {
@@ -905,12 +907,17 @@ void ScreenTest::unusableGlandFileIsToldAndChangesNothing() {
     file.write(text);
     return file.fileName();
   };
+  const QString fifo = folder.filePath("fifo.gland.json");
+  QCOMPARE(::mkfifo(qPrintable(fifo), 0600), 0);
   const QList<std::pair<QString, QString>> files{
       {write("broken.gland.json", R"({"gland": "rod")"), "Its gland cannot be read: not valid JSON"},
       {write("two.gland.json", "{}\n{}\n"), "It holds more than one gland: line 2 is another."},
       {write("refused.gland.json", R"({"cross_section": "0.139", "seal_id": "1"})"),
        "The selection screen refuses it: Select gland type."},
-      {folder.filePath("missing.gland.json"), "It cannot be read: "}};
+      {folder.filePath("missing.gland.json"), "It cannot be read: "},
+      {write("picture.png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\n", 18)), "It is not a gland file: "},
+      {fifo, "It is not a regular file."},
+      {folder.filePath(QString(3000, 'x') + ".gland.json"), "It cannot be read: "}};
   Program program;
   QWidget* selection = program.walk({{"cmdOk"}, {"opt103", "txtID=2"}});
   QVERIFY(selection);
@@ -920,8 +927,10 @@ void ScreenTest::unusableGlandFileIsToldAndChangesNothing() {
     program.fake.files = {path.toStdString()};
     QTest::keySequence(selection, QKeySequence::Open);
     QCOMPARE(program.fake.log.size(), 2);
-    QVERIFY2(program.fake.log[1].startsWith("notice: The gland file " + path + " could not be opened.\n\n" + problem),
+    const QString shown = QString::fromStdString(shortenedPath(path.toStdString()));
+    QVERIFY2(program.fake.log[1].startsWith("notice: The gland file " + shown + " could not be opened.\n\n" + problem),
              qPrintable(program.fake.log[1]));
+    QVERIFY(program.fake.log[1].size() < 300);
     QCOMPARE(program.shown(), selection);
     QCOMPARE(boxes(selection), before);
   }
