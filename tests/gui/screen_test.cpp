@@ -812,7 +812,8 @@ void ScreenTest::keyboardPressesFocusedButtonsAndMnemonics() {
 }
 
 // Catches a clipboard text that differs from what the sheet shows, lines out of the sheet's
-// order, and a grid that would not paste into a spreadsheet's cells.
+// order, and a grid or a header line that would not paste into a spreadsheet's cells, its
+// figures as numbers.
 void ScreenTest::copyResultsPutsTheSheetOnTheClipboard() {
   Program program;
   QWidget* sheet = toSheet(program, kRodRun);
@@ -822,23 +823,24 @@ void ScreenTest::copyResultsPutsTheSheetOnTheClipboard() {
   const QString expected =
       "Glandwise - Results\nGroove In Rod\n" + labelText(sheet, "lblDate") +
       "\n\n"
-      "Cross Section Dia. = 0.139 Inch   Tolerance =  +/-  0.004\n"
-      "Effective Cross Section Dia. = 0.1366 Inch\n"
-      "Gland Type = Groove in Rod.\n"
-      "Seal Inside Dia. = 1 Inch\n"
-      "Rod Dia.  = 1.24 Inch   Tolerance =  +/-  0.0005\n"
-      "Housing Dia. = 1.25 Inch   Tolerance =  +/-  0.001\n"
-      "Groove Dia. = 1.02 Inch   Tolerance = +/-  0.001\n"
-      "Groove Width = 0.187 to 0.192 Inch  (With No Back up Rings)\n"
-      "Machining Eccentricity, FIM = 0.003 Inch\n"
-      "Operating Pressure = 1000 PSI\n"
-      "% Nominal Stretch = 2 %\n"
-      "Assumptions for friction calculations: Room temperature axial running friction of AN6227 O-Rings on a 15 "
+      "\tValue\tUnit\tTolerance +/-\n"
+      "Cross Section Dia.\t0.139\tInch\t0.004\n"
+      "Effective Cross Section Dia.\t0.1366\tInch\n"
+      "Gland Type\tGroove in Rod.\n"
+      "Seal Inside Dia.\t1\tInch\n"
+      "Rod Dia.\t1.24\tInch\t0.0005\n"
+      "Housing Dia.\t1.25\tInch\t0.001\n"
+      "Groove Dia.\t1.02\tInch\t0.001\n"
+      "Groove Width\t0.187 to 0.192\tInch\t\t(With No Back up Rings)\n"
+      "Machining Eccentricity, FIM\t0.003\tInch\n"
+      "Operating Pressure\t1000\tPSI\n"
+      "% Nominal Stretch\t2\t%\n"
+      "Assumptions for friction calculations:\tRoom temperature axial running friction of AN6227 O-Rings on a 15 "
       "micro-inch chromed running surface lubricated with MIL-H-5606 hydraulic oil, at a speed greater than one foot "
       "per minute. (Static friction is estimated to be 3 to 5 times higher.)\n"
-      "Estimated Running Friction, 70 Duro, Lbs. = 19.5 Lbs\n"
-      "Estimated Running Friction, 80 Duro, Lbs. = 22.8 Lbs\n"
-      "Estimated Running Friction, 90 Duro, Lbs. = 25.2 Lbs\n"
+      "Estimated Running Friction, 70 Duro, Lbs.\t19.5\tLbs\n"
+      "Estimated Running Friction, 80 Duro, Lbs.\t22.8\tLbs\n"
+      "Estimated Running Friction, 90 Duro, Lbs.\t25.2\tLbs\n"
       "\n"
       "\tRadial Squeeze (Inch)\tRadial Squeeze Percent (%)\tRadial Extrusion Gap (Inch)\tRadial Gland Height (Inch)\n"
       "Worst Case MMC Eccentric, Loaded Side\t0.03285\t23.36\t0\t0.10775\n"
