@@ -864,9 +864,9 @@ QStringList sheetValues(QWidget* sheet) {
 
 }  // namespace
 
-// Catches a saved file that lacks a text or an edit, one written through a planted link,
-// a reopened gland that does not stop on its editor with the saved texts, and one that
-// gives another sheet after OK.
+// Catches a saved file that lacks a text or an edit, one written through a planted link, a
+// failed save told with a path that stretches the notice, a reopened gland that does not
+// stop on its editor with the saved texts, and one that gives another sheet after OK.
 void ScreenTest::savedGlandReopensOnItsEditorAndGivesTheSameSheet() {
   QTemporaryDir folder;
   const QString path = folder.filePath("seal.gland.json"), target = folder.filePath("elsewhere");
@@ -880,6 +880,11 @@ void ScreenTest::savedGlandReopensOnItsEditorAndGivesTheSameSheet() {
     QVERIFY(sheet);
     values = sheetValues(sheet);
     editorTexts = boxes(program.flow().editor());
+    program.fake.files = {folder.filePath(QString(3000, 'x') + "/seal").toStdString()};  // no such folder
+    QTest::keySequence(sheet, QKeySequence::Save);
+    QVERIFY(program.fake.log.last().startsWith("notice: The gland could not be saved.") &&
+            program.fake.log.last().size() < 300);
+    program.fake.log.clear();
     program.fake.files = {folder.filePath("seal").toStdString()};  // the suffix is added
     QTest::keySequence(sheet, QKeySequence::Save);
     QCOMPARE(program.fake.log, QStringList{"save dialog: Save gland"});
