@@ -68,10 +68,6 @@ void showText(QLineEdit* box, const std::string& value) {
   if (box->text() != text(value)) box->setText(text(value));
 }
 
-}  // namespace
-
-namespace {
-
 bool isEnterKey(const QEvent* event) {
   if (event->type() != QEvent::KeyPress) return false;
   const int key = static_cast<const QKeyEvent*>(event)->key();

@@ -278,6 +278,15 @@ void addGridLine(QWidget* parent, int number, int left, int top, int right, int 
   line->setGeometry(twips(left), twips(top), std::max(1, twips(right - left)), std::max(1, twips(bottom - top)));
 }
 
+// The cells joined by tabs, without empty cells at the end.
+QString tabSeparated(const SheetCells& cells) {
+  QStringList row;
+  for (const std::string* cell : {&cells.value, &cells.unit, &cells.tolerance, &cells.note})
+    row << QString::fromStdString(*cell);
+  while (!row.isEmpty() && row.back().isEmpty()) row.removeLast();
+  return row.join('\t');
+}
+
 }  // namespace
 
 ResultsSheet::ResultsSheet(GlandRecord& record, const GlandSide& side, QWidget* parent)
@@ -457,17 +466,10 @@ void ResultsSheet::copyResults() const { QGuiApplication::clipboard()->setText(p
 void ResultsSheet::load(GlandRecord& record) {
   const std::vector<SheetLabel> labels = fillSheet(record, side_);
   for (std::size_t i = 0; i < labels.size(); ++i) values_[i]->setText(QString::fromStdString(labels[i].caption));
-  const std::vector<SheetField>& fields = sheetFields(side_);
   headerCells_ = QStringList(headerLines(sheetLayout(side_)).size());
-  for (const SheetField& field : fields) {
-    if (field.place.area != SheetPlace::Area::Header) continue;
-    const SheetCells cells = sheetCells(record, side_, field);
-    QStringList row;
-    for (const std::string* cell : {&cells.value, &cells.unit, &cells.tolerance, &cells.note})
-      row << QString::fromStdString(*cell);
-    while (!row.isEmpty() && row.back().isEmpty()) row.removeLast();
-    headerCells_[field.place.row] = row.join('\t');
-  }
+  for (const SheetField& field : sheetFields(side_))
+    if (field.place.area == SheetPlace::Area::Header)
+      headerCells_[field.place.row] = tabSeparated(sheetCells(record, side_, field));
   date_->setText(QString::fromStdString(sheetDateCaption(todayText().toStdString())));
 }
 
