@@ -20,10 +20,12 @@ ParsedInput problem(std::string text) { return {{}, std::move(text)}; }
 
 std::string systemReason(int error) { return std::string(std::strerror(error)) + "."; }
 
-// Closes a file descriptor when it goes.
+// Closes a file descriptor, if one was opened, when it goes.
 struct OpenFile {
-  int descriptor;
-  ~OpenFile() { ::close(descriptor); }
+  int descriptor;  // -1 when the file could not be opened
+  ~OpenFile() {
+    if (descriptor >= 0) ::close(descriptor);
+  }
 };
 
 // The bytes of the regular file `path`, at most kMaxFileBytes, into `text`; otherwise why not.
