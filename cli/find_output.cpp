@@ -6,7 +6,7 @@
 #include <string>
 
 #include "cli/calc_output.h"
-#include "cli/number_text.h"
+#include "model/number_text.h"
 #include "cli/output_fields.h"
 #include "model/find_input.h"
 
