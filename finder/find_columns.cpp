@@ -41,4 +41,29 @@ const std::vector<FindColumn>& findColumns() {
   return columns;
 }
 
+QString copiedTable(const FindResult& result) {
+  QString text = QStringLiteral("Size\tSection\tSeal ID\tGroove dia.\tGroove tol. ±\tGroove width\tSqueeze min %\t"
+                                "Squeeze max %\tFill %\tClearance\tYield %\tMargin %\tLimited by\tVerdict\tWhy\n");
+  for (const Candidate& c : result.candidates) {
+    const GlandSide& side = sideOf(c);
+    const QStringList cells{QStringLiteral("-%1").arg(toQString(c.size->dash)),
+                            toQString(standardCrossSection(c.record.W)->text),
+                            number(c.record.ID),
+                            number(c.record.*side.groove.nominal),
+                            number(c.record.*side.groove.tolerance),
+                            grooveWidth(c),
+                            number(c.record.*side.PCMinE),
+                            number(c.record.*side.PCMaxE),
+                            figure(c.review.fill.mmc.fillPercent, 1),
+                            figure(c.review.extrusion.diametralClearance, 4),
+                            figure(c.judgement.yieldPercent, 3),
+                            figure(c.judgement.margin * 100, 1),
+                            toQString(c.judgement.limiting),
+                            QString::fromLatin1(verdictLook(c.judgement.verdict).words),
+                            toQString(c.judgement.why)};
+    text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+  }
+  return text;
+}
+
 }  // namespace glandwise

@@ -21,4 +21,9 @@ const std::vector<FindColumn>& findColumns();
 // The index of the verdict column, which is shown as a badge.
 inline constexpr int kVerdictColumn = 10;
 
+// The ranking as tab-separated lines for a spreadsheet: a heading line, then a line per
+// candidate, every figure a cell of its own that pastes as a number (the groove diameter
+// apart from its tolerance, the squeeze range as its two ends).
+QString copiedTable(const FindResult& result);
+
 }  // namespace glandwise

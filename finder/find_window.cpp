@@ -1,6 +1,9 @@
 #include "finder/find_window.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -248,6 +251,14 @@ QWidget* FindWindow::buildTable() {
   rows_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   rows_->horizontalHeader()->setSectionResizeMode(kVerdictColumn - 1, QHeaderView::Stretch);
   connect(rows_, &QTableWidget::activated, this, &FindWindow::openChosen);
+  auto* copy = new QAction(QStringLiteral("Copy table"), rows_);
+  copy->setObjectName(QStringLiteral("actCopy"));
+  copy->setShortcut(QKeySequence::Copy);
+  copy->setShortcutContext(Qt::WidgetShortcut);
+  rows_->addAction(copy);
+  rows_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  connect(copy, &QAction::triggered, this,
+          [this] { QGuiApplication::clipboard()->setText(copiedTable(*shown_)); });
   connect(rows_, &QTableWidget::itemSelectionChanged, this, &FindWindow::showChosen);
   return rows_;
 }

@@ -1,6 +1,7 @@
 // The Find a seal window driven from the keyboard as a user would: a bore typed, the ranked
 // table, a row opened on the editor, the tolerances carried into the editor, PRINT.
 
+#include <QClipboard>
 #include <QListWidget>
 #include <QProcess>
 #include <QSignalSpy>
@@ -80,6 +81,18 @@ void FindWindowTest::typedBoreRanksAndReturnOpensTheFirstRowOnItsEditor() {
                              R"(", "housing": "2", "pressure": "1000", "edits": {"txtBDTM": "0.002"}})";
 
   QTest::keyClick(child<QLineEdit>(window, "txtHardware"), Qt::Key_Return);  // to the table
+  QVERIFY(rows->hasFocus());
+  // Ctrl+C there: cells that paste as numbers, the first row's seal ID the size's.
+  QTest::keyClick(rows, Qt::Key_C, Qt::ControlModifier);
+  const QStringList lines = QGuiApplication::clipboard()->text().split('\n');
+  QVERIFY(lines.size() > 2);
+  const QStringList copied = lines.at(1).split('\t');
+  QCOMPARE(copied.at(2).toFloat(), first.record.ID);
+  for (int figure : {3, 4, 6, 7, 8, 9, 10, 11}) {
+    bool number = false;
+    copied.at(figure).toDouble(&number);
+    QVERIFY2(number, qPrintable(copied.at(figure)));
+  }
   QTest::keyClick(rows, Qt::Key_Return);
   Program::settle();
   auto* editor = qobject_cast<GlandEditor*>(program.shown());
