@@ -103,7 +103,8 @@ QString questionText(const FindRequest& r) {
 }  // namespace
 
 FindWindow::FindWindow(const As568Table* table)
-    : QWidget(nullptr, Qt::Window), table_(table), shown_(std::make_shared<const FindResult>()) {
+    : QWidget(nullptr, Qt::Window), shown_(std::make_shared<const FindResult>()) {
+  if (table) table_ = *table;
   setObjectName(QStringLiteral("frmFind"));
   setWindowTitle(QStringLiteral("%1 - Find a Seal").arg(QString::fromUtf8(kWindowCaption)));
   auto* layout = new QVBoxLayout(this);
@@ -399,7 +400,7 @@ void FindWindow::allocateChosen() {
   const std::optional<std::size_t> row = chosenRow();
   if (!row) return;
   const Candidate& candidate = shown_->candidates[*row];
-  auto* dialog = new ToleranceDialog(candidate.input, glandIdentity(candidate.record, glandSide(*candidate.input.glandType), candidate.review), table_, this);
+  auto* dialog = new ToleranceDialog(candidate.input, glandIdentity(candidate.record, glandSide(*candidate.input.glandType), candidate.review), &*table_, this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   connect(dialog, &QDialog::accepted, this, [this, dialog] {
     if (const std::optional<GlandInput> gland = dialog->chosenGland()) emit openRequested(*gland);
@@ -413,7 +414,7 @@ std::optional<FindPage> FindWindow::page() {
   const Candidate& candidate = shown_->candidates[chosen];
   const GlandSide& side = glandSide(*candidate.input.glandType);
   const ReviewInputs& inputs = *candidate.input.review;
-  printedReview_ = reviewForFinding(candidate.record, side, inputs, table_, false);
+  printedReview_ = reviewForFinding(candidate.record, side, inputs, &*table_, false);
   return FindPage{question_, *shown_, chosen, {candidate.record, side, printedReview_, inputs, todayText()}};
 }
 

@@ -35,6 +35,7 @@ namespace glandwise {
 class FindWindow : public QWidget {
   Q_OBJECT
  public:
+  // `table` is copied; nullptr: no table could be read, and nothing is ranked.
   explicit FindWindow(const As568Table* table);
   ~FindWindow() override;
 
@@ -77,7 +78,9 @@ class FindWindow : public QWidget {
   void openChosen();
   void allocateChosen();
 
-  const As568Table* table_;
+  // The AS568 sizes, the window's own copy: the candidates point into it, and a ranking
+  // still being made when the window closes reads it to the end.
+  std::optional<As568Table> table_;
   std::shared_ptr<const FindResult> shown_;  // the ranking on view
   std::optional<FindRequest> waiting_;       // inputs newer than the ranking being made
   bool busy_ = false;                        // a ranking is being made on worker_

@@ -71,6 +71,10 @@ struct FindOptions {
   bool sampleEveryCandidate = false;
 };
 
+// The radial glands' candidates come from candidateInput and workGland, the screens' own
+// steps; a gland of another kind (a face seal) would bring its own standard gland and review
+// and be judged and ranked by the same judge() and ranksBefore().
+//
 // Every AS568 size with one of the five cross-sections, allowed by the constraints, whose
 // standard gland the selection screen's OK and the editor's OK accept for the hardware
 // (its questions answered No and kept as cautions), reviewed and ranked: no fail first,
