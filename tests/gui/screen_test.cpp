@@ -421,7 +421,7 @@ void ScreenTest::noTextClippedAndNoControlsOverlap() {
   for (const GlandRun& run : {kRodRun, kHousingRun}) {
     QWidget* editor = program.walk({run.selection});
     QVERIFY(editor);
-    faults << layoutFaults(editor);
+    faults << layoutFaults(child(editor, "canvas"));
     QWidget* sheet = program.walk({run.edits});
     QVERIFY(sheet);
     faults << layoutFaults(child(sheet, "sheet"));  // the whole sheet, of which the window may show a part
@@ -565,15 +565,16 @@ void ScreenTest::reviewButtonOpensOneWindowOnBothSheets() {
 }
 
 // Catches an input that does not review again, a bad input that crashes, blanks or changes
-// the last good review, a box not marked, and inputs (or the seal's tolerance) wrongly kept
-// across runs.
+// the last good review, a box not marked, a verdict, PRINT or Save left as if the inputs
+// were complete, a number beyond a float called "not a number", a stray Escape that closes
+// the window or clears a box, and inputs (or the seal's tolerance) wrongly kept across runs.
 void ScreenTest::reviewInputUpdatesAtOnceAndBadInputIsMarked() {
   TemporarySettings shared;
   {
     Program first(false);
     QWidget* sheet = toSheet(first, kRodRun);
     QVERIFY(sheet && Program::act(sheet, {"cmdReview"}));
-    QWidget* review = first.flow().reviewWindow();
+    QPointer<QWidget> review = first.flow().reviewWindow();
     QCOMPARE(labelText(review, "lblStatisticsVerdict"), QStringLiteral("PASS"));
     const QString figure = labelText(review, "lblStatisticsFigure");
     QVERIFY(Program::act(review, {"txtSealIdTol=0.01", "txtSqueezeMin=16"}));
@@ -581,13 +582,25 @@ void ScreenTest::reviewInputUpdatesAtOnceAndBadInputIsMarked() {
     QCOMPARE(labelText(review, "lblStatisticsVerdict"), QStringLiteral("FAIL"));
     QCOMPARE(labelText(review, "lblOverall"), QStringLiteral("FAIL"));
     const QString lastGood = labelText(review, "lblStatisticsFigure") + labelText(review, "lblSwellFigure");
-    QVERIFY(Program::act(review, {"txtSwell=abc"}));
-    QCOMPARE(labelText(review, "lblProblem5"), QStringLiteral("not a number"));
-    QCOMPARE(labelText(review, "lblStatisticsFigure") + labelText(review, "lblSwellFigure"), lastGood);
-    QVERIFY(child(review, "txtSwell")->palette().base() != child(review, "txtTempMin")->palette().base());
-    QCOMPARE(labelText(review, "lblOverall"), QStringLiteral("FAIL"));
+    // No keystroke of "abc" parses; "1e39" passes through 1000 %, its last complete input.
+    for (const auto& [typed, problem] : {std::pair{"abc", "not a number"}, {"1e39", "out of range: "}}) {
+      QVERIFY(Program::act(review, {QStringLiteral("txtSwell=") + typed}));
+      QVERIFY2(labelText(review, "lblProblem5").startsWith(problem), typed);
+      if (typed == QLatin1String("abc"))
+        QCOMPARE(labelText(review, "lblStatisticsFigure") + labelText(review, "lblSwellFigure"), lastGood);
+      QVERIFY(child(review, "txtSwell")->palette().base() != child(review, "txtTempMin")->palette().base());
+      QCOMPARE(labelText(review, "lblOverall"), QStringLiteral("INPUTS INCOMPLETE"));
+      QVERIFY(!child(review, "cmdPrint")->isEnabled());
+      QTest::keySequence(review, QKeySequence::Save);
+      QCOMPARE(first.fake.log, QStringList());  // Save is disabled: no dialog
+    }
+    QTest::keyClick(child(review, "txtSwell"), Qt::Key_Escape);
+    Program::settle();
+    QVERIFY(review && review->isVisible());
+    QCOMPARE(child<QLineEdit>(review, "txtSwell")->text(), QStringLiteral("1e39"));
     QVERIFY(Program::act(review, {"txtSwell=5"}));
     QCOMPARE(labelText(review, "lblProblem5"), QString());
+    QVERIFY(child(review, "cmdPrint")->isEnabled() && labelText(review, "lblOverall") == "FAIL");
   }
   Program second(false);
   QWidget* sheet = toSheet(second, kRodRun);
@@ -846,9 +859,10 @@ QStringList sheetValues(QWidget* sheet) {
 
 }  // namespace
 
-// Catches a saved file that lacks a text or an edit, one written through a planted link,
-// a reopened gland that does not stop on its editor with the saved texts, and one that
-// gives another sheet after OK.
+// Catches a saved file that lacks a text, an edit or the review inputs, one written
+// through a planted link, a reopened gland that does not stop on its editor with the saved
+// texts, one that gives another sheet after OK, and review inputs of the file that the
+// review window does not show.
 void ScreenTest::savedGlandReopensOnItsEditorAndGivesTheSameSheet() {
   QTemporaryDir folder;
   const QString path = folder.filePath("seal.gland.json"), target = folder.filePath("elsewhere");
@@ -862,9 +876,11 @@ void ScreenTest::savedGlandReopensOnItsEditorAndGivesTheSameSheet() {
     QVERIFY(sheet);
     values = sheetValues(sheet);
     editorTexts = boxes(program.flow().editor());
+    QVERIFY(Program::act(sheet, {"cmdReview"}) && Program::act(program.flow().reviewWindow(), {"txtSwell=20"}));
     program.fake.files = {folder.filePath("seal").toStdString()};  // the suffix is added
-    QTest::keySequence(sheet, QKeySequence::Save);
+    QTest::keySequence(program.flow().reviewWindow(), QKeySequence::Save);
     QCOMPARE(program.fake.log, QStringList{"save dialog: Save gland"});
+    QVERIFY(Program::act(program.flow().reviewWindow(), {"txtSwell=7"}));  // remembered, not saved
   }
   QVERIFY(!QFileInfo(path).isSymLink() && QFileInfo(target).size() == 0);
   Program program(false);
@@ -875,9 +891,10 @@ void ScreenTest::savedGlandReopensOnItsEditorAndGivesTheSameSheet() {
   QWidget* editor = expect(program, "frmGrooveInFemale");
   QVERIFY(editor);
   QCOMPARE(boxes(editor), editorTexts);
-  QWidget* sheet = program.walk({{"cmdOk"}});
+  QWidget* sheet = program.walk({{"cmdOk"}, {"cmdReview"}});
   QVERIFY(sheet);
   QCOMPARE(sheetValues(sheet), values);
+  QCOMPARE(child<QLineEdit>(program.flow().reviewWindow(), "txtSwell")->text(), QStringLiteral("20"));
 }
 
 // Catches a broken, ambiguous or refused file that changes the screen or goes unreported,
