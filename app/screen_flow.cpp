@@ -214,7 +214,6 @@ void ScreenFlow::saveGland() {
   const GlandEditor* editor = editor_.get();
   if (!editor) return;
   const ReviewWindow* review = review_.get();
-  if (review && !review->complete()) return;  // the review inputs shown cannot be saved
   GlandInput input = enteredGland(selection_.get()->entries(), editor->texts());
   input.review = review ? std::optional(review->inputs()) : glandReview_;
   const std::optional<std::string> chosen = platform_.fileDialog.saveFile(
