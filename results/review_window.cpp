@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -234,6 +235,7 @@ QWidget* ReviewWindow::buildInputs() {
     boxes_[i] = new SelectAllLineEdit(inputs);
     boxes_[i]->setObjectName(QString::fromLatin1(kBoxes[i].name));
     boxes_[i]->setMinimumWidth(boxes_[i]->fontMetrics().horizontalAdvance(QLatin1Char('0')) * kBoxChars);
+    boxes_[i]->installEventFilter(this);
     problems_[i] = new QLabel(inputs);
     problems_[i]->setObjectName(QStringLiteral("lblProblem%1").arg(i));
     problems_[i]->setWordWrap(true);  // a long problem takes two lines rather than a wider window
@@ -449,6 +451,12 @@ void ReviewWindow::arrange(int width) {
 void ReviewWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   arrange(width());
+}
+
+bool ReviewWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy))
+    if (auto* box = qobject_cast<QLineEdit*>(watched); box && !box->hasSelectedText()) return true;
+  return QWidget::eventFilter(watched, event);
 }
 
 void ReviewWindow::closeEvent(QCloseEvent* event) {

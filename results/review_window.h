@@ -76,6 +76,8 @@ class ReviewWindow : public QWidget {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  // A box with nothing selected leaves Ctrl+C to the window, which copies the review.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QLayout* buildHeading();  // the gland's identity and PRINT

@@ -190,6 +190,7 @@ class ScreenTest : public QObject {
   void sectionIsToScaleAndLimitLinesWhereTheyBelong();
   void as568BoxChoosesTheOptionAndTypesTheId();
   void reviewPrintsOnePageCancelPrintsNothing();
+  void reviewCopiesItsFiguresAsCells();
   void screensOpenInPlaceAndTheSheetScrollsOnASmallScreen();
   void keyboardPressesFocusedButtonsAndMnemonics();
   void copyResultsPutsTheSheetOnTheClipboard();
@@ -565,7 +566,8 @@ void ScreenTest::reviewButtonOpensOneWindowOnBothSheets() {
 }
 
 // Catches an input that does not review again, a bad input that crashes, blanks or changes
-// the last good review, a box not marked, a verdict, PRINT or Save left as if the inputs
+// the last good review, a box not marked, a named compound's coefficient shown as 0, a
+// verdict, PRINT or Save left as if the inputs
 // were complete, a number beyond a float called "not a number", a stray Escape that closes
 // the window or clears a box, and inputs (or the seal's tolerance) wrongly kept across runs.
 void ScreenTest::reviewInputUpdatesAtOnceAndBadInputIsMarked() {
@@ -575,6 +577,8 @@ void ScreenTest::reviewInputUpdatesAtOnceAndBadInputIsMarked() {
     QWidget* sheet = toSheet(first, kRodRun);
     QVERIFY(sheet && Program::act(sheet, {"cmdReview"}));
     QPointer<QWidget> review = first.flow().reviewWindow();
+    auto* alphaSeal = child<QLineEdit>(review, "txtAlphaSeal");  // NBR: its own coefficient, not typed
+    QVERIFY(!alphaSeal->isEnabled() && alphaSeal->text().toFloat() == float(compoundExpansion(Compound::Nbr)));
     QCOMPARE(labelText(review, "lblStatisticsVerdict"), QStringLiteral("PASS"));
     const QString figure = labelText(review, "lblStatisticsFigure");
     QVERIFY(Program::act(review, {"txtSealIdTol=0.01", "txtSqueezeMin=16"}));
@@ -700,7 +704,8 @@ void ScreenTest::as568BoxChoosesTheOptionAndTypesTheId() {
 }
 
 // Catches a review PRINT that prints more or less than the one page, leaves out the
-// gland's identity, verdicts or inputs, prints on Cancel or fails silently.
+// gland's identity, verdicts, inputs or the expansion coefficients in use, prints on Cancel,
+// fails silently or ignores Return.
 void ScreenTest::reviewPrintsOnePageCancelPrintsNothing() {
   REQUIRE_ENVIRONMENT(!QStandardPaths::findExecutable("pdfinfo").isEmpty() &&
                           !QStandardPaths::findExecutable("pdftotext").isEmpty(),
@@ -713,7 +718,8 @@ void ScreenTest::reviewPrintsOnePageCancelPrintsNothing() {
   QTemporaryDir folder;
   program.fake.printTo = folder.filePath("review.pdf");
   program.fake.cancelPrinting = true;
-  QVERIFY(Program::act(review, {"cmdPrint"}));
+  child(review, "cmdPrint")->setFocus();
+  QTest::keyClick(child(review, "cmdPrint"), Qt::Key_Return);  // as Space or a click
   QVERIFY(!QFile::exists(program.fake.printTo));
 
   program.fake.cancelPrinting = false;
@@ -723,10 +729,40 @@ void ScreenTest::reviewPrintsOnePageCancelPrintsNothing() {
   for (const char* shown : {"Design Review", "Groove in Rod, cross-section 0.139 inch, seal ID 0.984 inch, AS568 -214",
                             "Date:", "Overall: CAUTION", "Squeeze statistics", "Hardness 70 Shore A"})
     QVERIFY2(text.contains(shown), shown);
+  // The expansion coefficients in use, although no box holds them (NBR in carbon steel).
+  for (const double inUse : {compoundExpansion(Compound::Nbr), metalExpansion(Metal::CarbonSteel)})
+    QVERIFY2(text.contains(QString::number(inUse) + " per °F"), qPrintable(text));
 
   program.fake.printTo = folder.filePath("no such folder/review.pdf");
   QVERIFY(Program::act(review, {"cmdPrint"}));
   QCOMPARE(kinds(program.fake.log), (QStringList{"print dialog", "print dialog", "print dialog", "notice"}));
+}
+
+// Catches a figure or limit with its unit in its cell (it would paste as text), cells run
+// together or missing, a figure off what the review computed, and Ctrl+C in a box that
+// copies nothing.
+void ScreenTest::reviewCopiesItsFiguresAsCells() {
+  Program program;
+  QWidget* sheet = toSheet(program, kRodRun);
+  QVERIFY(sheet && Program::act(sheet, {"cmdReview"}));
+  QWidget* review = program.flow().reviewWindow();
+  QVERIFY(Program::act(review, {"txtSealIdTol=0.01"}));
+  QApplication::clipboard()->clear();
+  QTest::keySequence(child(review, "txtSealIdTol"), QKeySequence::Copy);  // nothing selected in the box
+  const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+  QCOMPARE(lines.value(0), QStringLiteral("Row\tFigure\tLimit\tVerdict\tReason"));
+  QCOMPARE(lines.value(1), "Overall\t\t\t" + labelText(review, "lblOverall") + '\t');
+  QCOMPARE(lines.size(), 9);
+  for (const QString& line : lines.mid(2)) {
+    const QStringList cells = line.split('\t');
+    bool figure = false, limit = false;
+    cells.value(1).toDouble(&figure);
+    cells.value(2).toDouble(&limit);
+    QVERIFY2(cells.size() == 5 && figure && limit && !cells[4].isEmpty(), qPrintable(line));
+  }
+  // The rod 1.24 - 0.0005 in the bore 1.25 + 0.001.
+  QVERIFY(lines[3].startsWith("Extrusion, diametral clearance (inch)\t0.0115\t"));
+  QCOMPARE(lines[3].section('\t', 3, 3), labelText(review, "lblExtrusionVerdict"));
 }
 
 QTEST_MAIN(ScreenTest)
@@ -745,6 +781,8 @@ void ScreenTest::screensOpenInPlaceAndTheSheetScrollsOnASmallScreen() {
   QWidget* editor = program.walk({kRodRun.selection});
   QVERIFY(editor);
   QCOMPARE(editor->pos(), QPoint(screen.left(), 30));  // wider than the selection: moved as far as needed
+  QVERIFY(screen.contains(editor->frameGeometry()));   // and narrowed to the screen: it scrolls
+  QVERIFY(child<QScrollArea>(editor, "scroller")->horizontalScrollBar()->isVisible());
   QVERIFY(Program::act(editor, {"txtPDM=x", "cmdOk"}));
   const QRect message = program.flow().messageDialog()->frameGeometry();
   QCOMPARE(message.center().x(), editor->frameGeometry().center().x());
@@ -777,6 +815,22 @@ void ScreenTest::screensOpenInPlaceAndTheSheetScrollsOnASmallScreen() {
   const double inkInches = (bottomInk - topInk) / 20.0, expectedInches = (12360 - 30) / 1440.0;
   QVERIFY2(std::abs(inkInches - expectedInches) < 0.1, qPrintable(QString::number(inkInches)));
   QVERIFY2(std::abs((topInk + bottomInk) / 2.0 - page.height() / 2.0) < 3, "centred");
+
+  // The review window opens on the screen beside the sheet's buttons, and scrolls to the
+  // whole histogram, axis included.
+  scroller->verticalScrollBar()->setValue(0);
+  QVERIFY(Program::act(sheet, {"cmdReview"}));
+  QWidget* review = program.flow().reviewWindow();
+  QVERIFY(screen.contains(review->frameGeometry()));
+  for (const char* name : {"cmdEdit", "cmdReview"}) {
+    const QWidget* button = child(sheet, name);
+    QVERIFY2(!review->frameGeometry().intersects({button->mapToGlobal(QPoint()), button->size()}), name);
+  }
+  auto* reviewScroller = child<QScrollArea>(review, "scroller");
+  reviewScroller->verticalScrollBar()->setValue(reviewScroller->verticalScrollBar()->maximum());
+  const QWidget* histogram = child(review, "squeezeHistogram");
+  QVERIFY(reviewScroller->viewport()->rect().contains(
+      QRect(histogram->mapTo(reviewScroller->viewport(), QPoint()), histogram->size())));
 }
 
 // Catches Return ignored on a focused button of the editors and sheets, a results sheet
