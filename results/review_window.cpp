@@ -132,20 +132,11 @@ ReviewWindow::ReviewWindow(const GlandRecord& record, const GlandSide& side, con
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(buildHeading());
   layout->addWidget(buildBadge());
-  auto* content = new QWidget;
-  content->setObjectName(QStringLiteral("content"));
-  auto* contentLayout = new QVBoxLayout(content);
-  contentLayout->setContentsMargins(0, 0, 0, 0);
-  contentLayout->addWidget(buildInputs());
-  contentLayout->addWidget(buildChecks());
-  contentLayout->addWidget(buildPictures(), 1);
-  scroller_ = new QScrollArea;
-  scroller_->setObjectName(QStringLiteral("scroller"));
-  scroller_->setFrameShape(QFrame::NoFrame);
-  scroller_->setWidgetResizable(true);
-  scroller_->setWidget(content);
-  layout->addWidget(scroller_, 1);
-
+  layout->addWidget(buildScroller(), 1);
+  connect(addWindowAction(*this, QStringLiteral("Copy review"), QKeySequence::Copy), &QAction::triggered, this,
+          &ReviewWindow::copyReview);
+  connect(addWindowAction(*this, QStringLiteral("Save gland\u2026"), QKeySequence::Save), &QAction::triggered, this,
+          &ReviewWindow::saveRequested);
   fill(loadedForm());
   connectInputs();
   reviewAgain();
@@ -153,14 +144,25 @@ ReviewWindow::ReviewWindow(const GlandRecord& record, const GlandSide& side, con
   arrange(QWIDGETSIZE_MAX);
   const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
   const QMargins margins = layout->contentsMargins();
-  twoColumnWidth_ = content->minimumSizeHint().width() + margins.left() + margins.right() + bar;
+  twoColumnWidth_ = scroller_->widget()->minimumSizeHint().width() + margins.left() + margins.right() + bar;
   setMinimumSize(kMinimumSize);
   resize(sizeHint());
   giveMnemonics(*this);
-  connect(addWindowAction(*this, QStringLiteral("Copy review"), QKeySequence::Copy), &QAction::triggered, this,
-          &ReviewWindow::copyReview);
-  connect(addWindowAction(*this, QStringLiteral("Save gland\u2026"), QKeySequence::Save), &QAction::triggered, this,
-          &ReviewWindow::saveRequested);
+}
+
+QScrollArea* ReviewWindow::buildScroller() {
+  auto* content = new QWidget;
+  auto* layout = new QVBoxLayout(content);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(buildInputs());
+  layout->addWidget(buildChecks());
+  layout->addWidget(buildPictures(), 1);
+  scroller_ = new QScrollArea;
+  scroller_->setObjectName(QStringLiteral("scroller"));
+  scroller_->setFrameShape(QFrame::NoFrame);
+  scroller_->setWidgetResizable(true);
+  scroller_->setWidget(content);
+  return scroller_;
 }
 
 QSize ReviewWindow::sizeHint() const {
@@ -371,7 +373,6 @@ void ReviewWindow::reviewAgain() {
   if (complete_) {
     inputs_ = *read.inputs;
     review_ = reviewGland(record_, *side_, inputs_, table_);
-    reviewed_ = true;
     showReview();
   }
   showBadge();
@@ -389,9 +390,10 @@ void ReviewWindow::showProblems(const ReviewFormRead& read) {
 void ReviewWindow::showBadge() {
   // The figures of the last complete inputs stay, greyed, while the inputs shown are not.
   print_->setEnabled(complete_);
+  enableWindowActions(*this, QKeySequence::Copy, complete_);
   checks_->setEnabled(complete_);
   pictures_->setEnabled(complete_);
-  if (!complete_ || !reviewed_) {
+  if (!complete_) {
     badge_->setText(QString::fromLatin1(kIncomplete));
     setColour(badge_, QPalette::Window, kIncompleteBadge);
     setColour(badge_, QPalette::WindowText, Qt::white);
@@ -424,7 +426,7 @@ void ReviewWindow::showReview() {
 }
 
 void ReviewWindow::copyReview() const {
-  if (reviewed_) QGuiApplication::clipboard()->setText(toQString(reviewCells(review_, inputs_)));
+  QGuiApplication::clipboard()->setText(toQString(reviewCells(review_, inputs_)));
 }
 
 void ReviewWindow::arrange(int width) {

@@ -35,8 +35,8 @@ inline constexpr int kReviewComboCount = 3;  // the review inputs chosen from li
 // window, one under the other on a narrow one). Every change of an input reads the form
 // through the core and, when every box is usable, reviews the gland again at once. A box
 // that cannot be used is marked and says why beside it; until every box is usable the last
-// complete review stays shown, greyed, under the badge "INPUTS INCOMPLETE", and PRINT is
-// disabled. The inputs but the seal's ID tolerance are kept in the settings between runs.
+// complete review stays shown, greyed, under the badge "INPUTS INCOMPLETE", and PRINT and
+// Copy are disabled. The inputs but the seal's ID tolerance are kept in the settings between runs.
 // The window works on its own copy of the gland, so that editing the gland meanwhile changes
 // nothing here until showGland. Ctrl+C copies the review as spreadsheet cells, Ctrl+S saves
 // the gland as the editor and the sheet do; Escape closes nothing.
@@ -82,6 +82,8 @@ class ReviewWindow : public QWidget {
  private:
   QLayout* buildHeading();  // the gland's identity and PRINT
   QWidget* buildBadge();
+  // The inputs, checks and pictures in the scroll area.
+  QScrollArea* buildScroller();
   QWidget* buildInputs();
   QWidget* buildChecks();
   QWidget* buildPictures();
@@ -110,7 +112,6 @@ class ReviewWindow : public QWidget {
   SettingsStore& settings_;
   ReviewInputs inputs_;          // the inputs of the review shown
   Review review_;                // the review shown
-  bool reviewed_ = false;        // whether review_ holds a review yet
   bool complete_ = false;        // every box usable
   bool filling_ = false;         // the controls are being set together: review once, after
   QComboBox* hardness_;          // Shore A
