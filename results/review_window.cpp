@@ -160,6 +160,7 @@ QScrollArea* ReviewWindow::buildScroller() {
   scroller_ = new QScrollArea;
   scroller_->setObjectName(QStringLiteral("scroller"));
   scroller_->setFrameShape(QFrame::NoFrame);
+  scroller_->setFocusPolicy(Qt::NoFocus);  // Tab goes from control to control, scrolling to each
   scroller_->setWidgetResizable(true);
   scroller_->setWidget(content);
   return scroller_;
