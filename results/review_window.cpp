@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -59,7 +58,7 @@ constexpr int kPictureHeight = 240;  // the pictures' least height, px: room for
 
 constexpr const char* kCheckNames[] = {"Fill", "Extrusion", "Stretch", "Temperature", "Swell", "Statistics"};
 
-// The expansion coefficient boxes, and the value each shows for a material that is not Custom.
+// The expansion coefficient boxes: typed for a Custom material, else showing the material's own.
 constexpr std::array<ReviewBox, 2> kExpansionBoxes{ReviewBox::AlphaSeal, ReviewBox::AlphaMetal};
 bool isExpansion(std::size_t box) { return std::ranges::find(kExpansionBoxes, ReviewBox(box)) != kExpansionBoxes.end(); }
 
@@ -100,6 +99,7 @@ QLabel* addWrappedLabel(QGridLayout* grid, const QString& name, int row, int col
   return label;
 }
 
+// The coefficient of the named material of expansion box `box`, as the box shows it.
 QString expansionText(ReviewBox box, const ReviewForm& form) {
   const double inUse = box == ReviewBox::AlphaSeal ? compoundExpansion(form.compound) : metalExpansion(form.metal);
   return toQString(reviewBoxText(float(inUse)));
@@ -241,6 +241,7 @@ QWidget* ReviewWindow::buildInputs() {
     boxes_[i]->installEventFilter(this);
     problems_[i] = new QLabel(inputs);
     problems_[i]->setObjectName(QStringLiteral("lblProblem%1").arg(i));
+    problems_[i]->setTextFormat(Qt::PlainText);
     problems_[i]->setWordWrap(true);  // a long problem takes two lines rather than a wider window
     problems_[i]->setMinimumWidth(problemWidth);
     setColour(problems_[i], QPalette::WindowText, kProblemText);
