@@ -41,9 +41,6 @@ constexpr double kClearanceLimits[3][4] = {
 
 // Clearance above this share of the limit is close to extruding.
 constexpr double kExtrusionMargin = 0.9;
-// Shares of assemblies outside the squeeze limits (%): beyond a 3-sigma process, and far beyond.
-constexpr double kOutsideCaution = 0.27;
-constexpr double kOutsideFail = 5;
 
 std::string text(double value, int decimals) { return FigureText(value, decimals); }
 
