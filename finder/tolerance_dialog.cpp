@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "model/numbers.h"
@@ -39,6 +40,7 @@ ToleranceDialog::ToleranceDialog(const GlandInput& input, const QString& identit
   layout->addLayout(form);
   choices_ = new QListWidget;
   choices_->setObjectName(QStringLiteral("lstChoices"));
+  choices_->setMinimumHeight(5 * choices_->fontMetrics().height());
   layout->addWidget(choices_, 1);
   outcome_ = new QLabel;
   outcome_->setObjectName(QStringLiteral("lblOutcome"));
@@ -66,6 +68,9 @@ void ToleranceDialog::allocate() {
   allocation_ = allocateTolerances(input_, table_, target.value);
   for (const ToleranceChoice& choice : allocation_.choices) choices_->addItem(choiceText(choice));
   choices_->setCurrentRow(0);
+  // Every pair whole on one line, however few or many.
+  choices_->setMinimumWidth(choices_->sizeHintForColumn(0) + 2 * choices_->frameWidth() +
+                            choices_->verticalScrollBar()->sizeHint().width());
   outcome_->setText(allocation_.choices.empty()
                         ? QStringLiteral("No pair of the ladder reaches the target: the narrowest, %1.")
                               .arg(choiceText(allocation_.narrowest))
