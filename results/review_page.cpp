@@ -81,7 +81,7 @@ void drawReviewPage(QPainter& p, QPagedPaintDevice& device, int resolution, cons
   y += drawChecks(p, area.adjusted(0, y, 0, 0), page.review, text, bold) + 10;
 
   p.setFont(pageFont(p.font(), 10, false));
-  const GlandSection section = glandSection(page.record, page.side, page.review, page.inputs.grooveRadius);
+  const GlandSection section = glandSection(page.record, page.side, page.review.fill, page.inputs.grooveRadius);
   paintGlandSection(p, QRectF(area.left(), y, area.width() / 2, kPictureHeight), section);
   paintSqueezeHistogram(p, QRectF(area.center().x(), y, area.width() / 2, kPictureHeight),
                         {page.review.statistics, page.inputs.squeezeMinPercent, page.inputs.squeezeMaxPercent,

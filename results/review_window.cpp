@@ -283,7 +283,7 @@ void ReviewWindow::showReview() {
   badge_->setText(QString::fromLatin1(look.words));
   setColour(badge_, QPalette::Window, look.background);
   setColour(badge_, QPalette::WindowText, look.text);
-  const GlandSection section = glandSection(record_, *side_, review_, inputs_.grooveRadius);
+  const GlandSection section = glandSection(record_, *side_, review_.fill, inputs_.grooveRadius);
   drawing_->setSection(section);
   histogram_->setPlot({review_.statistics, inputs_.squeezeMinPercent, inputs_.squeezeMaxPercent,
                        section.worstMmcSqueeze, section.worstLmcSqueeze});
