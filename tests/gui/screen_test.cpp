@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 
+#include "drawing/gland_drawing.h"
 #include "model/gland_section.h"
 #include "model/sheet.h"
 #include "results/report.h"
@@ -620,14 +621,12 @@ void ScreenTest::sectionIsToScaleAndLimitLinesWhereTheyBelong() {
   QWidget* sheet = toSheet(program, kRodRun);
   QVERIFY(sheet && Program::act(sheet, {"cmdReview"}));
   ReviewWindow* review = program.flow().reviewWindow();
-  const GlandSection section = glandSection(review->gland(), review->side(), review->review(), 0.010);
+  const GlandSection section = glandSection(review->gland(), review->side(), review->review().fill, 0.010);
   auto* drawing = child(review, "glandDrawing");
   QList<double> diameters;
   for (const QSize size : {QSize(400, 300), QSize(800, 600)}) {
-    QImage image = rendered(drawing, size), canvas = image;
-    QPainter painter(&canvas);
-    painter.setFont(drawing->font());
-    const double scale = sectionLayout(painter, QRectF(QPoint(), size), section).scale;
+    const QImage image = rendered(drawing, size);
+    const double scale = drawingPlacement(QRectF(QPoint(), size), drawing::glandDrawing(section).extent).m11();
     int left = image.width(), right = -1;
     for (int y = 0; y < image.height(); ++y)
       if (const QList<int> seal = columnsIn(image, y, kNominalSealColour); !seal.isEmpty())
