@@ -125,6 +125,12 @@ QLayout* ReviewWindow::buildHeading() {
   print->setObjectName(QStringLiteral("cmdPrint"));
   connect(print, &QPushButton::clicked, this, &ReviewWindow::printRequested);
   heading->addWidget(print);
+  auto* exportDrawing = new QPushButton(QStringLiteral("EXPORT DRAWING…"));
+  exportDrawing->setObjectName(QStringLiteral("cmdExportDrawing"));
+  exportDrawing->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+  exportDrawing->setToolTip(exportDrawing->shortcut().toString(QKeySequence::NativeText));
+  connect(exportDrawing, &QPushButton::clicked, this, &ReviewWindow::exportDrawingRequested);
+  heading->addWidget(exportDrawing);
   return heading;
 }
 

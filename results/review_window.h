@@ -24,7 +24,7 @@ class QLineEdit;
 
 namespace glandwise {
 
-// The live design review of the analysed gland: its identity and PRINT, the review inputs, the overall
+// The live design review of the analysed gland: its identity, PRINT and EXPORT DRAWING…, the review inputs, the overall
 // verdict as a badge in words and colour, one row per check with its figure, verdict and
 // rule, and below them the gland's section to scale and the histogram of its squeeze. Every change of an input reads the form through the core and, when it is
 // usable, reviews the gland again at once; a box that cannot be used is marked and says
@@ -47,18 +47,21 @@ class ReviewWindow : public QWidget {
   const GlandSide& side() const { return *side_; }
   // The review shown as its printed page, dated today.
   ReviewPage page() const { return {record_, *side_, review_, inputs_, todayText()}; }
+  // The section drawing shown.
+  const drawing::Drawing& drawing() const { return drawing_->drawing(); }
 
  signals:
   // The window frame's close or Escape: the window asks to be unloaded.
   void dismissed();
   void printRequested();  // PRINT
+  void exportDrawingRequested();  // EXPORT DRAWING… or Ctrl+E
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  QLayout* buildHeading();  // the gland's identity and PRINT
+  QLayout* buildHeading();  // the gland's identity, PRINT and EXPORT DRAWING…
   QWidget* buildInputs();
   void addCombos(QWidget* inputs, QGridLayout* grid);
   void addBoxes(QWidget* inputs, QGridLayout* grid);
