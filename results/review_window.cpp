@@ -127,7 +127,7 @@ QLayout* ReviewWindow::buildHeading() {
   heading->addWidget(print);
   auto* exportDrawing = new QPushButton(QStringLiteral("EXPORT DRAWING…"));
   exportDrawing->setObjectName(QStringLiteral("cmdExportDrawing"));
-  exportDrawing->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+  exportDrawing->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));  // as Save As: another form of the gland
   exportDrawing->setToolTip(exportDrawing->shortcut().toString(QKeySequence::NativeText));
   connect(exportDrawing, &QPushButton::clicked, this, &ReviewWindow::exportDrawingRequested);
   heading->addWidget(exportDrawing);

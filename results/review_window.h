@@ -54,7 +54,7 @@ class ReviewWindow : public QWidget {
   // The window frame's close or Escape: the window asks to be unloaded.
   void dismissed();
   void printRequested();  // PRINT
-  void exportDrawingRequested();  // EXPORT DRAWING… or Ctrl+E
+  void exportDrawingRequested();  // EXPORT DRAWING… or Ctrl+Shift+S
 
  protected:
   void closeEvent(QCloseEvent* event) override;
