@@ -121,6 +121,13 @@ void take(Box& box, Point p) {
 }
 
 Drawing Sketch::finish() && {
+  // A corner radius as large as the groove allows leaves lines of no length, which some
+  // readers take for points.
+  for (Outline& outline : drawing_.outlines)
+    std::erase_if(outline.segments, [](const auto& segment) {
+      const Line* line = std::get_if<Line>(&segment);
+      return line && line->from.x == line->to.x && line->from.y == line->to.y;
+    });
   Box box{HUGE_VAL, HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
   for (const Outline& outline : drawing_.outlines)
     for (const auto& segment : outline.segments)
@@ -148,111 +155,135 @@ Outline polygon(std::initializer_list<Point> corners) {
   return outline;
 }
 
-}  // namespace
+// Where the parts lie across the gland (v, from the groove bottom towards the gap) and
+// along it (x, from the middle of the groove), inch.
+struct Layout {
+  double w;             // groove width
+  double r;             // bottom radius, as large as the groove allows
+  double depth;         // the grooved part's surface: the groove's depth in its part
+  double across;        // the opposite surface: the gland height of the diameters
+  double body;          // the grooved part beyond the groove bottom
+  double oppositeBody;  // the opposite part beyond its surface, with room for the seal at MMC
+  double left, right;   // the parts' ends
+  double widthLine;     // the groove width's dimension line, beyond the grooved part
+};
 
-std::string_view layerName(Layer layer) {
-  switch (layer) {
-    case Layer::Part: return "PART";
-    case Layer::Ring: return "RING";
-    case Layer::RingMmc: return "RING_MMC";
-    case Layer::RingLmc: return "RING_LMC";
-    case Layer::Dimensions: return "DIMENSIONS";
-    case Layer::Text: break;
-  }
-  return "TEXT";
+Layout layoutOf(const GlandSection& s) {
+  const double toward = s.grooveInRod ? 1 : -1, h = s.glandHeight, w = s.grooveWidth;
+  const double depth = toward * (s.surfaceDiameter - s.grooveDiameter) / 2;
+  const double radius = std::isfinite(s.grooveRadius) ? s.grooveRadius : 0.0;
+  const double body = kBody * h, T = kTextHeight * s.sealNominal;
+  return {.w = w,
+          .r = std::clamp(radius, 0.0, std::max(0.0, std::min(w / 2, depth))),
+          .depth = depth,
+          .across = toward * (s.oppositeDiameter - s.grooveDiameter) / 2,
+          .body = body,
+          .oppositeBody = kBody * h + std::max(0.0, s.sealMmc - h),
+          .left = -(w / 2 + kLand * w),
+          .right = w / 2 + kLand * w,
+          .widthLine = -body - kDimensionGap * T};
 }
 
-double estimatedWidth(std::string_view text, double height) {
-  const auto letters = std::ranges::count_if(text, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
-  return 0.9 * height * double(letters);
-}
-
-Drawing glandDrawing(const GlandSection& s) {
-  const double h = s.glandHeight, w = s.grooveWidth;
-  if (!(std::isfinite(s.grooveDiameter) && std::isfinite(s.surfaceDiameter) && std::isfinite(s.oppositeDiameter) &&
-        w > 0 && h > 0 && s.sealNominal > 0 && std::isfinite(w + h + s.sealNominal + s.sealMmc + s.sealLmc)))
-    return {};
-  Sketch sketch(s.grooveDiameter / 2, s.grooveInRod, kTextHeight * s.sealNominal);
-  const double toward = s.grooveInRod ? 1 : -1;
-  const double T = sketch.textHeight(), gap = kDimensionGap * T, offset = kExtensionGap * T, over = kOvershoot * T;
-  const double depth = toward * (s.surfaceDiameter - s.grooveDiameter) / 2;    // of the groove in its part
-  const double across = toward * (s.oppositeDiameter - s.grooveDiameter) / 2;  // groove bottom to the opposite surface
-  const double body = kBody * h, oppositeBody = kBody * h + std::max(0.0, s.sealMmc - h);
-  const double right = w / 2 + kLand * w, left = -right;
-  const double r = std::clamp(std::isfinite(s.grooveRadius) ? s.grooveRadius : 0.0, 0.0, std::max(0.0, std::min(w / 2, depth)));
+// The grooved part round its groove, the part across the gap, and the seal at nominal, MMC
+// and LMC resting on the groove bottom in the middle of the groove.
+void drawParts(Sketch& sketch, const Layout& l, const GlandSection& s) {
   const auto at = [&](double x, double v) { return sketch.at(x, v); };
-
-  // The grooved part, round its groove, and the part across the gap.
-  Outline grooved = polygon({at(left, depth), at(left, -body), at(right, -body), at(right, depth), at(w / 2, depth), at(w / 2, r)});
+  const double w = l.w, r = l.r;
+  Outline grooved = polygon({at(l.left, l.depth), at(l.left, -l.body), at(l.right, -l.body), at(l.right, l.depth),
+                             at(w / 2, l.depth), at(w / 2, r)});
   grooved.segments.pop_back();  // the closing line: the groove's bottom follows
   if (r > 0) grooved.segments.push_back(sketch.arc(w / 2 - r, r, r, 270, 360));
   grooved.segments.push_back(Line{at(w / 2 - r, 0), at(-w / 2 + r, 0)});
   if (r > 0) grooved.segments.push_back(sketch.arc(-w / 2 + r, r, r, 180, 270));
-  grooved.segments.push_back(Line{at(-w / 2, r), at(-w / 2, depth)});
-  grooved.segments.push_back(Line{at(-w / 2, depth), at(left, depth)});
+  grooved.segments.push_back(Line{at(-w / 2, r), at(-w / 2, l.depth)});
+  grooved.segments.push_back(Line{at(-w / 2, l.depth), at(l.left, l.depth)});
   sketch.outline(std::move(grooved));
-  sketch.outline(polygon({at(left, across), at(right, across), at(right, across + oppositeBody), at(left, across + oppositeBody)}));
-
-  // The seal on the groove bottom in the middle of the groove.
+  const double far = l.across + l.oppositeBody;
+  sketch.outline(polygon({at(l.left, l.across), at(l.right, l.across), at(l.right, far), at(l.left, far)}));
   for (const auto& [layer, d] : {std::pair{Layer::Ring, s.sealNominal}, {Layer::RingMmc, s.sealMmc}, {Layer::RingLmc, s.sealLmc}})
     sketch.circle(layer, at(0, d / 2), d / 2);
+}
 
-  // The groove width beyond the grooved part.
-  const double widthLine = -body - gap;
-  for (const double x : {-w / 2, w / 2}) sketch.stroke(at(x, -offset), at(x, widthLine - over));
-  sketch.dimension(at(-w / 2, widthLine), at(w / 2, widthLine));
-  sketch.text(Layer::Dimensions, at(0, widthLine - kTextGap * T), HorizontalAlign::Centre, sketch.hanging(true),
+// The groove width beyond the grooved part, and the bottom radius by a leader from the
+// middle of the left corner out to the width's line.
+void dimensionGroove(Sketch& sketch, const Layout& l, const GlandSection& s) {
+  const auto at = [&](double x, double v) { return sketch.at(x, v); };
+  const double T = sketch.textHeight(), w = l.w;
+  for (const double x : {-w / 2, w / 2}) sketch.stroke(at(x, -kExtensionGap * T), at(x, l.widthLine - kOvershoot * T));
+  sketch.dimension(at(-w / 2, l.widthLine), at(w / 2, l.widthLine));
+  sketch.text(Layer::Dimensions, at(0, l.widthLine - kTextGap * T), HorizontalAlign::Centre, sketch.hanging(true),
               toleranced(w, s.grooveWidthTolerance));
+  if (l.r <= 0) return;
+  const double inward = l.r * (1 - std::numbers::sqrt2 / 2);
+  const Point corner = at(-w / 2 + inward, inward), elbow = at(-w / 2 + l.widthLine, l.widthLine);
+  sketch.stroke(corner, elbow);
+  sketch.arrow(corner, {corner.x - elbow.x, corner.y - elbow.y});
+  sketch.stroke(elbow, {elbow.x - T, elbow.y});
+  sketch.text(Layer::Dimensions, {elbow.x - T - kTextGap * T, elbow.y}, HorizontalAlign::Right, VerticalAlign::Middle,
+              "R" + inchText(l.r));
+}
 
-  // The gland depth right of the parts, and beyond it the groove diameter towards the axis.
-  const double depthLine = right + gap;
-  const std::string depthText = inchText(h);
+// The gland depth right of the parts and beyond it the groove diameter, towards the axis;
+// the clearance left of the parts.
+void dimensionAcross(Sketch& sketch, const Layout& l, const GlandSection& s) {
+  const auto at = [&](double x, double v) { return sketch.at(x, v); };
+  const double T = sketch.textHeight(), gap = kDimensionGap * T, offset = kExtensionGap * T, over = kOvershoot * T;
+  const double depthLine = l.right + gap;
+  const std::string depthText = inchText(s.glandHeight);
   const double diameterLine = depthLine + kTextGap * T + estimatedWidth(depthText, T) + gap;
-  sketch.stroke(at(w / 2 + offset, 0), at(diameterLine + over, 0));
-  sketch.stroke(at(right + offset, across), at(depthLine + over, across));
-  sketch.dimension(at(depthLine, 0), at(depthLine, across));
-  sketch.text(Layer::Dimensions, at(depthLine + kTextGap * T, across / 2), HorizontalAlign::Left, VerticalAlign::Middle, depthText);
-  const double axisEnd = s.grooveInRod ? widthLine : across + oppositeBody + gap;
-  sketch.stroke(at(diameterLine, 0), at(diameterLine, axisEnd));
-  sketch.arrow(at(diameterLine, 0), {0, -toward * axisEnd});
-  sketch.text(Layer::Dimensions, at(diameterLine + kTextGap * T, axisEnd), HorizontalAlign::Left, VerticalAlign::Middle,
+  sketch.stroke(at(l.w / 2 + offset, 0), at(diameterLine + over, 0));
+  sketch.stroke(at(l.right + offset, l.across), at(depthLine + over, l.across));
+  sketch.dimension(at(depthLine, 0), at(depthLine, l.across));
+  sketch.text(Layer::Dimensions, at(depthLine + kTextGap * T, l.across / 2), HorizontalAlign::Left, VerticalAlign::Middle,
+              depthText);
+  const double axisEnd = s.grooveInRod ? l.widthLine : l.across + l.oppositeBody + gap;
+  const Point bottom = at(diameterLine, 0), end = at(diameterLine, axisEnd);
+  sketch.stroke(bottom, end);
+  sketch.arrow(bottom, {bottom.x - end.x, bottom.y - end.y});
+  sketch.text(Layer::Dimensions, {end.x + kTextGap * T, end.y}, HorizontalAlign::Left, VerticalAlign::Middle,
               "Ø" + toleranced(s.grooveDiameter, s.grooveTolerance));
 
-  // The clearance left of the parts.
-  const double clearanceLine = left - gap;
-  for (const double v : {depth, across}) sketch.stroke(at(left - offset, v), at(clearanceLine - over, v));
-  sketch.dimension(at(clearanceLine, depth), at(clearanceLine, across));
-  sketch.text(Layer::Dimensions, at(clearanceLine - kTextGap * T, (depth + across) / 2), HorizontalAlign::Right,
+  const double clearanceLine = l.left - gap;
+  for (const double v : {l.depth, l.across}) sketch.stroke(at(l.left - offset, v), at(clearanceLine - over, v));
+  sketch.dimension(at(clearanceLine, l.depth), at(clearanceLine, l.across));
+  sketch.text(Layer::Dimensions, at(clearanceLine - kTextGap * T, (l.depth + l.across) / 2), HorizontalAlign::Right,
               VerticalAlign::Middle, inchText(s.gap));
+}
 
-  // The bottom radius: a leader from the middle of the left corner out to the width's line.
-  if (r > 0) {
-    const double inward = r * (1 - std::numbers::sqrt2 / 2);
-    const Point corner = at(-w / 2 + inward, inward), elbow = at(-w / 2 + widthLine, widthLine);
-    sketch.stroke(corner, elbow);
-    sketch.arrow(corner, {corner.x - elbow.x, corner.y - elbow.y});
-    sketch.stroke(elbow, {elbow.x - T, elbow.y});
-    sketch.text(Layer::Dimensions, {elbow.x - T - kTextGap * T, elbow.y}, HorizontalAlign::Right, VerticalAlign::Middle,
-                "R" + inchText(r));
-  }
-
-  // The parts' names, and the rings and the unit beyond the part across the gap.
+// The parts' names in them, and beyond the part across the gap the seal's three diameters
+// (each on its ring's layer) and the unit, read from the top down whichever side they stand.
+void writeNotes(Sketch& sketch, const Layout& l, const GlandSection& s) {
+  const double T = sketch.textHeight(), inset = l.left + kTextGap * T;
   const std::string rod = "rod", housing = "housing";
-  sketch.text(Layer::Text, at(left + kTextGap * T, depth / 2), HorizontalAlign::Left, VerticalAlign::Middle,
+  sketch.text(Layer::Text, sketch.at(inset, l.depth / 2), HorizontalAlign::Left, VerticalAlign::Middle,
               s.grooveInRod ? rod : housing);
-  sketch.text(Layer::Text, at(left + kTextGap * T, across + oppositeBody / 2), HorizontalAlign::Left, VerticalAlign::Middle,
+  sketch.text(Layer::Text, sketch.at(inset, l.across + l.oppositeBody / 2), HorizontalAlign::Left, VerticalAlign::Middle,
               s.grooveInRod ? housing : rod);
   const std::pair<Layer, std::string> notes[] = {{Layer::Ring, "ring Ø" + inchText(s.sealNominal) + " at nominal"},
                                                  {Layer::RingMmc, "Ø" + inchText(s.sealMmc) + " at MMC"},
                                                  {Layer::RingLmc, "Ø" + inchText(s.sealLmc) + " at LMC"},
                                                  {Layer::Text, "dimensions in inch"}};
-  // The notes read from the top down, whichever side of the parts they stand.
-  const double nearest = across + oppositeBody + T, count = std::size(notes);
+  const double nearest = l.across + l.oppositeBody + T, last = double(std::size(notes) - 1);
   for (std::size_t i = 0; i < std::size(notes); ++i) {
-    const double line = s.grooveInRod ? count - 1 - double(i) : double(i);
-    sketch.text(notes[i].first, at(left, nearest + kLineSpacing * T * line), HorizontalAlign::Left,
+    const double line = s.grooveInRod ? last - double(i) : double(i);
+    sketch.text(notes[i].first, sketch.at(l.left, nearest + kLineSpacing * T * line), HorizontalAlign::Left,
                 sketch.hanging(false), notes[i].second);
   }
+}
+
+}  // namespace
+
+Drawing glandDrawing(const GlandSection& s) {
+  if (!(std::isfinite(s.grooveDiameter) && std::isfinite(s.surfaceDiameter) && std::isfinite(s.oppositeDiameter) &&
+        s.grooveWidth > 0 && s.glandHeight > 0 && s.sealNominal > 0 &&
+        std::isfinite(s.grooveWidth + s.glandHeight + s.sealNominal + s.sealMmc + s.sealLmc)))
+    return {};
+  Sketch sketch(s.grooveDiameter / 2, s.grooveInRod, kTextHeight * s.sealNominal);
+  const Layout layout = layoutOf(s);
+  drawParts(sketch, layout, s);
+  dimensionGroove(sketch, layout, s);
+  dimensionAcross(sketch, layout, s);
+  writeNotes(sketch, layout, s);
   return std::move(sketch).finish();
 }
 
