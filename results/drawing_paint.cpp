@@ -50,14 +50,15 @@ double degreesBetween(double start, double end) {
   return sweep <= 0 ? sweep + 360 : sweep;
 }
 
+QPointF pointOn(const Arc& arc, double degrees) {
+  const double radians = degrees * std::numbers::pi / 180;
+  return {arc.centre.x + arc.radius * std::cos(radians), arc.centre.y + arc.radius * std::sin(radians)};
+}
+
 // Continues `path` along `arc`, from whichever end the path stands at. The path is in
 // inch with y up; QPainterPath measures its angles with y down.
 void addArc(QPainterPath& path, const Arc& arc) {
-  const auto pointAt = [&](double degrees) {
-    const double radians = degrees * std::numbers::pi / 180;
-    return QPointF(arc.centre.x + arc.radius * std::cos(radians), arc.centre.y + arc.radius * std::sin(radians));
-  };
-  const QPointF here = path.currentPosition(), start = pointAt(arc.startDegrees), end = pointAt(arc.endDegrees);
+  const QPointF here = path.currentPosition(), start = pointOn(arc, arc.startDegrees), end = pointOn(arc, arc.endDegrees);
   const bool forward = QLineF(here, start).length() <= QLineF(here, end).length();
   const double sweep = degreesBetween(arc.startDegrees, arc.endDegrees);
   const QRectF box(arc.centre.x - arc.radius, arc.centre.y - arc.radius, 2 * arc.radius, 2 * arc.radius);
@@ -73,9 +74,7 @@ QPainterPath pathOf(const Outline& outline) {
       path.lineTo(qt(line->to));
     } else {
       const Arc& arc = std::get<Arc>(segment);
-      if (path.elementCount() == 0)
-        path.moveTo(arc.centre.x + arc.radius * std::cos(arc.startDegrees * std::numbers::pi / 180),
-                    arc.centre.y + arc.radius * std::sin(arc.startDegrees * std::numbers::pi / 180));
+      if (path.elementCount() == 0) path.moveTo(pointOn(arc, arc.startDegrees));
       addArc(path, arc);
     }
   }
