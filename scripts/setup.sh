@@ -12,7 +12,8 @@ PACKAGES=(
   locales
   # the real readers that the tests hand every drawing: ezdxf for DXF, librsvg for SVG
   python3-ezdxf librsvg2-bin
-  # CUPS: its library for the program, and a print server with a PDF printer for the tests
+  # CUPS: its headers for the program (the library comes with Qt's print plugin), and a
+  # print server with a PDF printer for the tests
   libcups2-dev cups-daemon cups-client printer-driver-cups-pdf
 )
 
