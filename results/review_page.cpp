@@ -15,7 +15,8 @@ namespace glandwise {
 namespace {
 
 constexpr int kTextSize = 11;   // units
-constexpr double kPictureHeight = 330;  // units
+constexpr double kSectionHeight = 250;    // units: the section drawing across the page
+constexpr double kHistogramHeight = 250;  // units
 
 QFont pageFont(const QFont& base, int size, bool bold) {
   QFont font = base;
@@ -75,12 +76,13 @@ double drawReviewContent(QPainter& p, const QRectF& area, const ReviewPage& page
   y += drawChecks(p, QRectF(area.left(), y, area.width(), area.bottom() - y), page.review, text, bold) + 10;
 
   p.setFont(pageFont(p.font(), 10, false));
-  const GlandSection section = glandSection(page.record, page.side, page.review, page.inputs.grooveRadius);
-  paintGlandSection(p, QRectF(area.left(), y, area.width() / 2, kPictureHeight), section);
-  paintSqueezeHistogram(p, QRectF(area.center().x(), y, area.width() / 2, kPictureHeight),
+  const GlandSection section = glandSection(page.record, page.side, page.review.fill, page.inputs.grooveRadius);
+  paintGlandSection(p, QRectF(area.left(), y, area.width(), kSectionHeight), section);
+  y += kSectionHeight + 10;
+  paintSqueezeHistogram(p, QRectF(area.left(), y, area.width(), kHistogramHeight),
                         {page.review.statistics, page.inputs.squeezeMinPercent, page.inputs.squeezeMaxPercent,
                          section.worstMmcSqueeze, section.worstLmcSqueeze});
-  y += kPictureHeight + 10;
+  y += kHistogramHeight + 10;
 
   p.setFont(bold);
   y += drawParagraph(p, QRectF(area.left(), y, area.width(), 1000), QStringLiteral("Inputs")) + 2;

@@ -31,7 +31,7 @@ FindRequest requestFor(GlandKind glandType, const char* hardware, const char* pr
 // The JSON object that the batch calculator writes for `line`.
 Json outputOf(const std::string& line, bool csv = false) {
   const auto out = calc::makeLineWriter(csv ? calc::OutputFormat::Csv : calc::OutputFormat::JsonLines,
-                                        calc::FieldSelection::all(false));
+                                        calc::FieldSelection::all(false, false));
   calc::SessionOptions options;
   options.as568 = &table();
   calc::calculateLine(line, 1, *out, nullptr, options);
