@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "model/cross_sections.h"
+#include "model/utf8.h"
 
 namespace glandwise {
 namespace {
@@ -50,9 +51,7 @@ constexpr std::size_t kMaxQuoted = 60;
 // `text` in quotes, cut (at a character boundary) to kMaxQuoted bytes with "…".
 std::string quote(std::string_view text) {
   if (text.size() <= kMaxQuoted) return "\"" + std::string(text) + "\"";
-  std::size_t cut = kMaxQuoted;
-  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // not inside a character
-  return "\"" + std::string(text.substr(0, cut)) + "\u2026\"";
+  return "\"" + std::string(utf8Prefix(text, kMaxQuoted)) + "\u2026\"";
 }
 
 // "a", "b" or "c": the accepted values, for a problem description.
