@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 #include <random>
 
+#include "calc_output_lines.h"
 #include "cli/calc_batch.h"
 #include "model/as568.h"
 #include "model/numbers.h"
@@ -152,7 +153,7 @@ TEST(Batch, GivesTheObjectOfEachLineInInputOrderOnTwoThreads) {
     std::ostringstream out;
     calc::BatchOptions options;
     options.threads = threads;
-    const calc::BatchSummary summary = calc::runBatch(in, out, options);
+    const calc::BatchSummary summary = calc_test::runBatchOrStop(in, out, options);
     EXPECT_EQ(out.str(), expected->text()) << threads << " threads";
     EXPECT_EQ(std::tie(summary.processedLines, summary.errorLines), std::tie(processed, errors));
   }
