@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -12,12 +13,13 @@
 #include <optional>
 #include <string>
 #include <thread>
-#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "cli/calc_batch.h"
 #include "cli/descriptor_output.h"
 #include "cli/progress_line.h"
+#include "cli/standard_descriptors.h"
 #include "model/as568.h"
 #include "model/utf8.h"
 
@@ -167,12 +169,36 @@ std::filesystem::path as568File(const std::string& given, const char* programNam
   return given.empty() ? glandwise::shippedAs568Path(programFile(programName)) : std::filesystem::path(given);
 }
 
-// The AS568 table of `file`. Nothing (and a message on standard error) when it cannot be read.
-std::optional<glandwise::As568Table> loadAs568Table(const std::filesystem::path& file, bool given) {
-  glandwise::As568Load load = glandwise::As568Table::load(file);
+// The AS568 table of `file`, and its text in `text`. Nothing (and a message on standard
+// error) when it cannot be read.
+std::optional<glandwise::As568Table> loadAs568Table(const std::filesystem::path& file, bool given, std::string& text) {
+  std::string error;
+  std::optional<std::string> read = glandwise::readAs568File(file, error);
+  glandwise::As568Load load = read ? glandwise::As568Table::parse(*read, file.filename().string())
+                                   : glandwise::As568Load{std::nullopt, std::move(error)};
   if (!load.table)
     std::cerr << "glandwise-calc: " << load.error << (given ? "" : " (or give one with --as568-table)") << '\n';
+  if (read) text = std::move(*read);
   return std::move(load.table);
+}
+
+// Whether standard output is the file that the run reads, which it would read its own
+// output back from without end (`glandwise-calc f >> f`).
+bool outputIsInput(const std::string& inputPath) {
+  struct stat output, input;
+  if (::fstat(STDOUT_FILENO, &output) != 0 || !S_ISREG(output.st_mode)) return false;
+  const int read = inputPath == "-" ? ::fstat(STDIN_FILENO, &input) : ::stat(inputPath.c_str(), &input);
+  return read == 0 && input.st_dev == output.st_dev && input.st_ino == output.st_ino;
+}
+
+// The input file opened into `file`; false (and a message on standard error) when it cannot be.
+bool openInput(const std::string& inputPath, std::ifstream& file) {
+  std::error_code error;
+  const bool folder = std::filesystem::is_directory(inputPath, error);
+  if (!folder) file.open(inputPath, std::ios::binary);
+  if (!folder && file) return true;
+  std::cerr << "glandwise-calc: cannot read " << inputPath << ": " << std::strerror(folder ? EISDIR : errno) << '\n';
+  return false;
 }
 
 // The batch run, with a progress line on standard error when that is a terminal.
@@ -187,12 +213,16 @@ glandwise::calc::BatchSummary runWithProgress(std::istream& in, std::ostream& ou
 
 #ifdef GLANDWISE_WITH_REPORTS
 // What --report-dir needs while the batch runs: the folder made and the report writer
-// glandwise-report started from beside this program (with `reviewTable`, the AS568 table
-// the run reads, the reports of reviewed glands get the review page too).
+// glandwise-report started from beside this program (with `reviewTable`, the text of the
+// AS568 table the run reads, the reports of reviewed glands get the review page too).
 class ReportSetup {
  public:
   // Returns false (and says why) when the folder cannot be made or the writer not started.
-  bool start(const std::string& directory, const std::string& reviewTable, const char* programName) {
+  bool start(const std::string& directory, std::string_view reviewTable, const char* programName) {
+    if (directory.empty()) {
+      std::cerr << "glandwise-calc: --report-dir: the folder's name is empty\n";
+      return false;
+    }
     if (!glandwise::isValidUtf8(directory)) {
       std::cerr << "glandwise-calc: the report folder's name is not valid UTF-8 text, which the output "
                    "could not name: choose another folder\n";
@@ -223,7 +253,17 @@ class ReportSetup {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const glandwise::calc::ClosedDescriptors closed = glandwise::calc::reopenClosedStandardDescriptors();
+  // A reader that goes away makes a write fail, which is said and ends the run with its status.
+  std::signal(SIGPIPE, SIG_IGN);
   std::ios::sync_with_stdio(false);
+  glandwise::calc::DescriptorBuffer standardOutput(STDOUT_FILENO);
+  std::ostream out(&standardOutput);
+  const auto outputFailed = [&] {
+    std::cerr << "glandwise-calc: cannot write the output: "
+              << std::strerror(closed.output ? EBADF : standardOutput.error()) << '\n';
+    return kExitOutputFailed;
+  };
   CLI::App app{kDescription, "glandwise-calc"};
   std::string inputPath = "-";
   std::string fieldList;
@@ -235,7 +275,7 @@ int main(int argc, char** argv) {
       ->capture_default_str();
 #ifdef GLANDWISE_WITH_REPORTS
   std::string reportDirectory;
-  app.add_option("--report-dir", reportDirectory,
+  const CLI::Option* reportOption = app.add_option("--report-dir", reportDirectory,
                  "write a one-page PDF report of every results line into this folder (made if missing; "
                  "with --review the review page is its second page), "
                  "named line-N.pdf, and add its path to the line's object as \"report\"; an existing "
@@ -261,12 +301,13 @@ int main(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
-    return app.exit(error) == 0 ? kExitAllProcessed : kExitUnusableArguments;
+    if (app.exit(error, out, std::cerr) != 0) return kExitUnusableArguments;
+    return closed.output || !out.flush() ? outputFailed() : kExitAllProcessed;  // --help written
   }
   options.format = format == "csv" ? glandwise::calc::OutputFormat::Csv : glandwise::calc::OutputFormat::JsonLines;
   bool writesReports = false;
 #ifdef GLANDWISE_WITH_REPORTS
-  writesReports = !reportDirectory.empty();
+  writesReports = reportOption->count() > 0;
 #endif
   if (fieldsOption->count() == 0) {
     // JSON has the report's fields only where a report was written; CSV has their columns
@@ -279,39 +320,34 @@ int main(int argc, char** argv) {
     return kExitUnusableArguments;
   }
 
-  // A closed standard output could otherwise be taken over by the next file opened.
-  if (::fcntl(STDOUT_FILENO, F_GETFD) == -1) {
-    std::cerr << "glandwise-calc: cannot write the output: " << std::strerror(errno) << '\n';
-    return kExitOutputFailed;
+  if (closed.output) return outputFailed();
+  if (closed.input && inputPath == "-") {
+    std::cerr << "glandwise-calc: cannot read standard input: " << std::strerror(EBADF) << '\n';
+    return kExitUnusableArguments;
+  }
+  if (outputIsInput(inputPath)) {
+    std::cerr << "glandwise-calc: " << (inputPath == "-" ? "standard input" : inputPath)
+              << " is also the output file: the run would read back its own output\n";
+    return kExitUnusableArguments;
   }
   std::ifstream file;
-  if (inputPath != "-") {
-    file.open(inputPath, std::ios::binary);
-    if (!file) {
-      std::cerr << "glandwise-calc: cannot open " << inputPath << ": " << std::strerror(errno) << '\n';
-      return kExitUnusableArguments;
-    }
-  }
+  if (inputPath != "-" && !openInput(inputPath, file)) return kExitUnusableArguments;
   std::istream& in = inputPath == "-" ? std::cin : file;
   const std::filesystem::path as568Table = as568File(as568Path, argv[0]);
-  const std::optional<glandwise::As568Table> as568 = loadAs568Table(as568Table, !as568Path.empty());
+  std::string as568Text;
+  const std::optional<glandwise::As568Table> as568 = loadAs568Table(as568Table, !as568Path.empty(), as568Text);
   if (!as568) return kExitUnusableArguments;
   options.session.as568 = &*as568;
 #ifdef GLANDWISE_WITH_REPORTS
   ReportSetup reports;
-  if (!reportDirectory.empty()) {
-    if (!reports.start(reportDirectory, options.session.review ? as568Table.string() : std::string(), argv[0]))
+  if (writesReports) {
+    if (!reports.start(reportDirectory, options.session.review ? as568Text : std::string_view(), argv[0]))
       return kExitUnusableArguments;
     options.reports = reports.writer();
   }
 #endif
-  glandwise::calc::DescriptorBuffer standardOutput(STDOUT_FILENO);
-  std::ostream out(&standardOutput);
   const glandwise::calc::BatchSummary summary = runWithProgress(in, out, options, inputPath);
-  if (summary.writeFailed) {
-    std::cerr << "glandwise-calc: cannot write the output: " << std::strerror(standardOutput.error()) << '\n';
-    return kExitOutputFailed;
-  }
+  if (summary.writeFailed) return outputFailed();
   if (summary.readFailed) {
     std::cerr << "glandwise-calc: cannot read " << (inputPath == "-" ? "standard input" : inputPath) << '\n';
     return kExitUnusableArguments;

@@ -1,39 +1,43 @@
 // glandwise-report: the report writer that glandwise-calc starts for --report-dir. It draws
 // each report with the results sheet's widget, offscreen, and puts it in the folder given
-// as its first argument; after "--review TABLE" the report of a gland sent with its review
-// inputs gets the review page second, reviewed with that AS568 table as glandwise-calc
-// reviews it. It takes requests on its standard input and replies on its standard output
-// (one socket, see cli/report_channel.h) until glandwise-calc ends the conversation.
+// as its argument. It converses on its standard input and output (one socket, see
+// cli/report_channel.h): it takes the AS568 table's text first (when not empty, the report
+// of a gland sent with its review inputs gets the review page second, reviewed with that
+// table as glandwise-calc reviews it) and greets, then answers requests until glandwise-calc
+// ends the conversation.
 
 #include <QApplication>
 #include <optional>
-#include <string_view>
 #include <unistd.h>
 
 #include "cli/pdf_reports.h"
 #include "cli/report_channel.h"
+#include "cli/standard_descriptors.h"
 #include "model/as568.h"
 #include "model/review.h"
 #include "platform/runtime_dir.h"
 
 int main(int argc, char** argv) {
-  const bool reviewPages = argc == 4 && std::string_view(argv[2]) == "--review";
-  if (argc != 2 && !reviewPages) return 2;
-  std::optional<glandwise::As568Table> as568;
-  if (reviewPages) {
-    glandwise::As568Load load = glandwise::As568Table::load(argv[3]);
-    if (!load.table) return 2;
-    as568 = std::move(load.table);
-  }
+  glandwise::calc::reopenClosedStandardDescriptors();
+  if (argc != 2) return 2;
   // The conversation keeps a descriptor of its own; anything printed goes to standard error.
   const int socket = ::dup(STDOUT_FILENO);
   ::dup2(STDERR_FILENO, STDOUT_FILENO);
+  const std::optional<std::string> table = glandwise::calc::receiveText(socket, glandwise::kMaxAs568TableBytes);
+  if (!table) return 1;
+  std::optional<glandwise::As568Table> as568;
+  if (!table->empty()) {
+    glandwise::As568Load load = glandwise::As568Table::parse(*table, "the AS568 table");
+    if (!load.table) return glandwise::calc::sendText(socket, load.error) ? 2 : 1;
+    as568 = std::move(load.table);
+  }
   // The sheets are never shown: draw them without a display.
   qputenv("QT_QPA_PLATFORM", "offscreen");
   glandwise::provideRuntimeDirectory();
   int qtArgc = 1;
   QApplication application(qtArgc, argv);
-  glandwise::calc::PdfReportWriter writer(argv[1], reviewPages);
+  glandwise::calc::PdfReportWriter writer(argv[1], as568.has_value());
+  if (!glandwise::calc::sendText(socket, "")) return 1;
   while (const std::optional<glandwise::calc::ReportRequest> request = glandwise::calc::receiveRequest(socket)) {
     glandwise::calc::SessionResult result;
     result.glandType = request->glandType;

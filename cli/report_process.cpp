@@ -1,20 +1,47 @@
 #include "cli/report_process.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <filesystem>
 #include <spawn.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "cli/report_channel.h"
+#include "model/utf8.h"
 
 extern char** environ;
 
 namespace glandwise::calc {
+namespace {
+
+// The name of line `lineNumber`'s report in its folder.
+std::string reportName(std::size_t lineNumber) { return "line-" + std::to_string(lineNumber) + ".pdf"; }
+
+// Removes the temporary files that a writer stopped while writing line `lineNumber`'s report
+// may have left: ".line-N.pdf.XXXXXX", as platform/replace_file.h makes them.
+void removeTemporaries(const std::string& directory, std::size_t lineNumber) {
+  const std::string prefix = "." + reportName(lineNumber) + ".";
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(directory, error)) {
+    const std::string name = entry.path().filename().string();
+    if (name.size() == prefix.size() + 6 && name.starts_with(prefix)) std::filesystem::remove(entry.path(), error);
+  }
+}
+
+// What a status from waitpid() says of how the process ended.
+std::string endOf(int status) {
+  if (WIFSIGNALED(status))
+    return "was killed by signal " + std::to_string(WTERMSIG(status)) + " (" + strsignal(WTERMSIG(status)) + ")";
+  return "exited with status " + std::to_string(WEXITSTATUS(status));
+}
+
+}  // namespace
 
 std::unique_ptr<ReportProcess> ReportProcess::start(const std::string& program, const std::string& directory,
-                                                    const std::string& reviewTable, std::string& error) {
+                                                    std::string_view reviewTable, std::string& error) {
   int ends[2];
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
     error = std::strerror(errno);
@@ -25,9 +52,7 @@ std::unique_ptr<ReportProcess> ReportProcess::start(const std::string& program, 
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, ends[1], STDIN_FILENO);
   posix_spawn_file_actions_adddup2(&actions, ends[1], STDOUT_FILENO);
-  char review[] = "--review";
-  char* argv[] = {const_cast<char*>(program.c_str()), const_cast<char*>(directory.c_str()),
-                  reviewTable.empty() ? nullptr : review, const_cast<char*>(reviewTable.c_str()), nullptr};
+  char* argv[] = {const_cast<char*>(program.c_str()), const_cast<char*>(directory.c_str()), nullptr};
   pid_t pid = 0;
   const int spawnError = ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ);
   posix_spawn_file_actions_destroy(&actions);
@@ -37,22 +62,56 @@ std::unique_ptr<ReportProcess> ReportProcess::start(const std::string& program, 
     error = std::strerror(spawnError);
     return nullptr;
   }
-  return std::unique_ptr<ReportProcess>(new ReportProcess(ends[0], pid, !reviewTable.empty()));
+  std::unique_ptr<ReportProcess> writer(new ReportProcess(ends[0], pid, directory, !reviewTable.empty()));
+  std::optional<std::string> greeting;
+  if (sendText(ends[0], reviewTable)) greeting = receiveText(ends[0], kMaxMessageText);
+  if (greeting && greeting->empty()) return writer;
+  error = greeting && isValidUtf8(*greeting) ? *greeting : "it " + writer->stop();
+  return nullptr;
 }
 
 ReportProcess::~ReportProcess() {
-  ::close(socket_);
-  while (::waitpid(pid_, nullptr, 0) < 0 && errno == EINTR) {
+  if (socket_ >= 0) ::close(socket_);
+  while (pid_ > 0 && ::waitpid(pid_, nullptr, 0) < 0 && errno == EINTR) {
   }
 }
 
+bool ReportProcess::isReply(const ReportFile& reply, std::size_t lineNumber) const {
+  if (reply.error.empty()) return reply.path == directory_ + "/" + reportName(lineNumber);
+  return reply.path.empty() && isValidUtf8(reply.error);
+}
+
+std::string ReportProcess::stop() {
+  ::close(socket_);
+  socket_ = -1;
+  ::kill(pid_, SIGKILL);  // if it has not ended already
+  int status = 0;
+  while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+  }
+  pid_ = -1;
+  return endOf(status);
+}
+
 ReportFile ReportProcess::write(std::size_t lineNumber, const SessionResult& result) {
-  std::optional<ReportFile> reply;
-  const std::optional<ReviewInputs> review = reviewPages_ && result.review ? result.reviewInputs : std::nullopt;
-  if (sendRequest(socket_, {lineNumber, *result.glandType, result.record, review})) reply = receiveReply(socket_);
-  if (!reply) reply = ReportFile{{}, "the report writer glandwise-report stopped before writing it"};
-  if (!reply->error.empty()) ++failures_;
-  return std::move(*reply);
+  if (stopped_.empty()) {
+    const std::optional<ReviewInputs> review = reviewPages_ && result.review ? result.reviewInputs : std::nullopt;
+    std::optional<ReportFile> reply;
+    bool malformed = false;
+    if (sendRequest(socket_, {lineNumber, *result.glandType, result.record, review}))
+      reply = receiveReply(socket_, malformed);
+    if (reply && isReply(*reply, lineNumber)) {
+      if (!reply->error.empty()) ++failures_;
+      return std::move(*reply);
+    }
+    const std::string end = stop();
+    removeTemporaries(directory_, lineNumber);
+    stopped_ = "the report writer glandwise-report " +
+               (reply || malformed ? "gave an answer that is no reply at line " + std::to_string(lineNumber) +
+                                         ", and was stopped"
+                                   : "stopped at line " + std::to_string(lineNumber) + ": it " + end);
+  }
+  ++failures_;
+  return {{}, stopped_};
 }
 
 }  // namespace glandwise::calc
