@@ -123,8 +123,10 @@ PROGRESS
 
 EXIT STATUS
   0  every line was processed      1  some line was unusable, or some report not written
-  2  unusable arguments (unknown option, unreadable file or AS568 table, report folder that
-     cannot be made, report writer glandwise-report that cannot be started)
+  2  unusable arguments (unknown option, an input that cannot be read: a folder, a closed
+     standard input, the output file itself; an AS568 table that cannot be read or is over
+     1 MiB, a report folder that cannot be made, a report writer glandwise-report that
+     cannot be started)
   3  the output could not be written (a full disk, a closed standard output, a reader that
      went away): the run stops at once with one line on standard error saying why
 
