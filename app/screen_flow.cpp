@@ -10,6 +10,7 @@
 #include "platform/gland_file.h"
 #include "platform/window_placement.h"
 #include "results/report.h"
+#include "widgets/controls.h"
 
 namespace glandwise {
 namespace {
@@ -27,12 +28,30 @@ constexpr const char* kFolderKey = "Folder";
 constexpr const char* kGlandFileFilter = "Gland files (*.gland.json);;All files (*)";
 
 // The file name proposed for a gland: its kind and seal ID, e.g. "rod-groove-1.75.gland.json".
+// The column of a results sheet's main buttons, on the screen: what a window opened beside
+// the sheet leaves in view.
+QRect buttonColumn(const ResultsSheet& sheet) {
+  QRect column;
+  for (const char* name : {"cmdHandbook", "cmdPrint", "cmdEdit", "cmdExit", "cmdReview"})
+    if (const auto* button = sheet.findChild<QWidget*>(QLatin1String(name)))
+      column |= QRect(button->mapToGlobal(QPoint()), button->size());
+  return column;
+}
+
 std::string suggestedName(const GlandInput& input) {
   std::string name = input.glandType == GlandKind::HousingGroove ? "housing-groove" : "rod-groove";
   if (input.sealInsideDia && !input.sealInsideDia->empty() &&
       input.sealInsideDia->find_first_of("/\\") == std::string::npos)
     name += "-" + *input.sealInsideDia;
   return name + kGlandFileSuffix;
+}
+
+// `failure`, which names `path` or its folder, with that name shortened as notices show paths.
+std::string withShortenedPath(std::string failure, const std::string& path) {
+  for (const std::string& named : {path, std::filesystem::path(path).parent_path().string()})
+    if (const std::size_t at = failure.find(named); !named.empty() && at != std::string::npos)
+      return failure.replace(at, named.size(), shortenedPath(named));
+  return failure;
 }
 
 }  // namespace
@@ -78,6 +97,8 @@ void ScreenFlow::openEditor(GlandKind kind) {
           [this] { handbook_.pressOnOtherScreen(editorHandbookDialog_); });
   connect(&editor, &GlandEditor::saveRequested, this, &ScreenFlow::saveGland);
   connect(&editor, &MainScreen::exitRequested, this, &ScreenFlow::endProgram);
+  glandReview_.reset();  // a new gland: the review window keeps the inputs it shows
+  allowSave();
   present(editor, selection_.get());
 }
 
@@ -100,6 +121,7 @@ void ScreenFlow::openResultsSheet() {
           [this] { handbook_.pressOnOtherScreen(sheetHandbookDialog_); });
   connect(&sheet, &ResultsSheet::saveRequested, this, &ScreenFlow::saveGland);
   connect(&sheet, &MainScreen::exitRequested, this, &ScreenFlow::endProgram);
+  allowSave();
   // A review window left open, as the help dialogs are, follows the gland on the new sheet.
   if (ReviewWindow* review = review_.get()) review->showGland(record_, editor.side());
   present(sheet, &editor);
@@ -158,12 +180,27 @@ void ScreenFlow::openReview() {
   } else {
     ReviewWindow& window = review_.load(record_, sheet.side(), table.table ? &*table.table : nullptr,
                                         platform_.settings);
-    connect(&window, &ReviewWindow::dismissed, this, [this] { review_.unload(); });
+    if (glandReview_) window.setInputs(*glandReview_);
+    connect(&window, &ReviewWindow::dismissed, this, [this, &window] {
+      if (window.complete()) glandReview_ = window.inputs();
+      review_.unload();
+      allowSave();
+    });
     connect(&window, &ReviewWindow::printRequested, this, [this, &window] {
       printReviewPage(window.page(), window, platform_.printDialog, platform_.messageBoxes);
     });
+    connect(&window, &ReviewWindow::completeChanged, this, &ScreenFlow::allowSave);
+    connect(&window, &ReviewWindow::saveRequested, this, &ScreenFlow::saveGland);
+    allowSave();
+    placeBeside(window, sheet, buttonColumn(sheet));
   }
   bringToFront(*review_.get());
+}
+
+void ScreenFlow::allowSave() {
+  const bool allowed = !review_.get() || review_.get()->complete();
+  for (QWidget* screen : std::initializer_list<QWidget*>{editor_.get(), sheet_.get(), review_.get()})
+    if (screen) enableWindowActions(*screen, QKeySequence::Save, allowed);
 }
 
 const As568Load& ScreenFlow::as568Table() {
@@ -184,8 +221,9 @@ std::string ScreenFlow::glandFolder() {
 void ScreenFlow::saveGland() {
   const GlandEditor* editor = editor_.get();
   if (!editor) return;
+  const ReviewWindow* review = review_.get();
   GlandInput input = enteredGland(selection_.get()->entries(), editor->texts());
-  if (const ReviewWindow* review = review_.get()) input.review = review->inputs();
+  input.review = review ? std::optional(review->inputs()) : glandReview_;
   const std::optional<std::string> chosen = platform_.fileDialog.saveFile(
       "Save gland", kGlandFileFilter, (std::filesystem::path(glandFolder()) / suggestedName(input)).string());
   if (!chosen) return;
@@ -193,7 +231,7 @@ void ScreenFlow::saveGland() {
   platform_.settings.save(kSettingsApplication, kGlandFilesSection, kFolderKey,
                           std::filesystem::path(path).parent_path().string());
   if (const std::string failure = writeGlandFile(path, input); !failure.empty())
-    platform_.messageBoxes.notify("The gland could not be saved.\n\n" + failure);
+    platform_.messageBoxes.notify("The gland could not be saved.\n\n" + withShortenedPath(failure, path));
 }
 
 void ScreenFlow::chooseGlandFile() {
@@ -208,13 +246,15 @@ void ScreenFlow::openGlandFile(const std::string& path) {
   SelectionScreen* selection = selection_.get();
   if (!selection || !selection->isVisible()) return;
   const auto unopened = [&](const std::string& problem) {
-    platform_.messageBoxes.notify("The gland file " + path + " could not be opened.\n\n" + problem);
+    platform_.messageBoxes.notify("The gland file " + shortenedPath(path) + " could not be opened.\n\n" + problem);
   };
   const ParsedInput read = readGlandFile(path);
   if (!read.problem.empty()) return unopened(read.problem);
   const OkResult entered = selection->replay(read.input);
   if (entered.outcome == OkOutcome::Refused) return unopened("The selection screen refuses it: " + entered.message);
   editor_.get()->typeEdits(read.input.edits);
+  glandReview_ = read.input.review;
+  if (ReviewWindow* review = review_.get(); review && glandReview_) review->setInputs(*glandReview_);
 }
 
 }  // namespace glandwise

@@ -39,16 +39,8 @@ constexpr double kClearanceLimits[3][4] = {
     {0.028, 0.024, 0.020, 0.016},
 };
 
-// Fill above these (%) leaves little room for swell and heat, then none.
-constexpr double kFillCaution = 85;
-constexpr double kFillFail = 90;
-// Stretch above this (%) shortens a seal's life.
-constexpr double kStretchCaution = 5;
 // Clearance above this share of the limit is close to extruding.
 constexpr double kExtrusionMargin = 0.9;
-// Shares of assemblies outside the squeeze limits (%): beyond a 3-sigma process, and far beyond.
-constexpr double kOutsideCaution = 0.27;
-constexpr double kOutsideFail = 5;
 
 std::string text(double value, int decimals) {
   return NumberText(RoundDecimals(static_cast<float>(value), decimals));

@@ -10,9 +10,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QStyle>
-#include <QVBoxLayout>
 #include <vector>
 
 #include "model/sheet.h"
@@ -278,27 +275,25 @@ void addGridLine(QWidget* parent, int number, int left, int top, int right, int 
   line->setGeometry(twips(left), twips(top), std::max(1, twips(right - left)), std::max(1, twips(bottom - top)));
 }
 
+// The cells joined by tabs, without empty cells at the end.
+QString tabSeparated(const SheetCells& cells) {
+  QStringList row;
+  for (const std::string* cell : {&cells.value, &cells.unit, &cells.tolerance, &cells.note})
+    row << QString::fromStdString(*cell);
+  while (!row.isEmpty() && row.back().isEmpty()) row.removeLast();
+  return row.join('\t');
+}
+
 }  // namespace
 
 ResultsSheet::ResultsSheet(GlandRecord& record, const GlandSide& side, QWidget* parent)
-    : MainScreen(parent),
+    : ScrollingScreen(QSize(twips(kClientWidth), twips(sheetLayout(side).clientHeight)), parent),
       side_(side),
-      canvas_(new QWidget),
+      canvas_(canvas()),
       page_(new QWidget(canvas_)),
       values_(sheetFields(side).size()) {
-  const SheetLayout& layout = sheetLayout(side);
-  setObjectName(QString::fromUtf8(layout.screenName));
-  const QSize natural(twips(kClientWidth), twips(layout.clientHeight));
+  setObjectName(QString::fromUtf8(sheetLayout(side).screenName));
   canvas_->setObjectName(QStringLiteral("sheet"));
-  canvas_->setFixedSize(natural);
-  auto* scroller = new QScrollArea;
-  scroller->setObjectName(QStringLiteral("scroller"));
-  scroller->setFrameShape(QFrame::NoFrame);
-  scroller->setWidget(canvas_);
-  auto* layoutBox = new QVBoxLayout(this);
-  layoutBox->setContentsMargins(0, 0, 0, 0);
-  layoutBox->addWidget(scroller);
-  fitTo(natural);
   page_->setObjectName(QStringLiteral("page"));
   page_->setGeometry(canvas_->rect());
   page_->setAutoFillBackground(true);
@@ -323,17 +318,6 @@ const GlandSide& ResultsSheet::side() const { return side_; }
 void ResultsSheet::showEvent(QShowEvent* event) {
   MainScreen::showEvent(event);
   setAttribute(Qt::WA_KeyboardFocusChange);  // the focus frame shows before any key is pressed
-}
-
-void ResultsSheet::fitTo(QSize available) {
-  const QSize natural = canvas_->size();
-  const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-  QSize size = natural.boundedTo(available);
-  // A scroll bar for one direction takes room from the other: make room for it.
-  if (size.height() < natural.height()) size.setWidth(std::min(natural.width() + bar, available.width()));
-  if (size.width() < natural.width()) size.setHeight(std::min(natural.height() + bar, available.height()));
-  setMaximumSize(natural + QSize(bar, bar));
-  resize(size);
 }
 
 void ResultsSheet::buildTitleBlock() {
@@ -429,17 +413,17 @@ void ResultsSheet::buildButtons() {
 QString ResultsSheet::plainText() const {
   const SheetLayout& layout = sheetLayout(side_);
   QStringList lines{QStringLiteral("Glandwise - Results"), QString::fromUtf8(layout.subtitle), date_->text(), {}};
-  const std::vector<SheetField>& fields = sheetFields(side_);
   const std::array<HeaderLine, 14> header = headerLines(layout);
-  std::array<QString, header.size()> headerValues;
-  for (std::size_t i = 0; i < fields.size(); ++i)
-    if (fields[i].place.area == SheetPlace::Area::Header)
-      headerValues[static_cast<std::size_t>(fields[i].place.row)] = values_[i]->text();
+  lines << QStringLiteral("\tValue\tUnit\tTolerance +/-");
   for (std::size_t row = 0; row < header.size(); ++row) {
-    if (row == kFirstFrictionLine) lines << QStringLiteral("%1 %2").arg(kAssumptionsCaption, kAssumptions);
-    lines << QString::fromUtf8(header[row].caption) + ' ' + headerValues[row];
+    if (row == kFirstFrictionLine) lines << QStringLiteral("%1\t%2").arg(kAssumptionsCaption, kAssumptions);
+    // The caption without its " =": the value has its own cell.
+    QString caption = QString::fromUtf8(header[row].caption);
+    if (caption.endsWith('=')) caption = caption.chopped(1).trimmed();
+    lines << caption + '\t' + headerCells_[qsizetype(row)];
   }
   lines << QString();
+  const std::vector<SheetField>& fields = sheetFields(side_);
   QStringList headings{QString()};
   for (const char* heading : kColumnHeadings) headings << QString::fromUtf8(heading);
   lines << headings.join('\t');
@@ -457,6 +441,10 @@ void ResultsSheet::copyResults() const { QGuiApplication::clipboard()->setText(p
 void ResultsSheet::load(GlandRecord& record) {
   const std::vector<SheetLabel> labels = fillSheet(record, side_);
   for (std::size_t i = 0; i < labels.size(); ++i) values_[i]->setText(QString::fromStdString(labels[i].caption));
+  headerCells_ = QStringList(headerLines(sheetLayout(side_)).size());
+  for (const SheetField& field : sheetFields(side_))
+    if (field.place.area == SheetPlace::Area::Header)
+      headerCells_[field.place.row] = tabSeparated(sheetCells(record, side_, field));
   date_->setText(QString::fromStdString(sheetDateCaption(todayText().toStdString())));
 }
 
