@@ -82,6 +82,9 @@ class ScreenFlow : public QObject {
   // with or last reviewed with. Not while a review box cannot be used (Save is disabled
   // then). A failure is told in a notice.
   void saveGland();
+  // EXPORT DRAWING… on the review window: asks where, then writes the section drawing shown
+  // there as SVG, or as DXF when the file's name ends in ".dxf". A failure is told in a notice.
+  void exportDrawing();
   // Ctrl+O on the selection screen: asks which file, then opens it.
   void chooseGlandFile();
   // Replays the saved gland `path` on the selection screen and stops on its editor with
@@ -105,8 +108,10 @@ class ScreenFlow : public QObject {
   void present(QWidget& next, const QWidget* previous);
   // The main screen on view, or nullptr.
   QWidget* currentScreen() const;
-  // The folder of the gland file dialogs: the one used last.
-  std::string glandFolder();
+  // The folder of the file dialogs of the settings' `section`: the one used last.
+  std::string lastFolder(const char* section);
+  // Keeps the folder of `path` as the one used last in the settings' `section`.
+  void rememberFolder(const char* section, const std::string& path);
 
   GlandRecord record_;
   Platform platform_;

@@ -1,25 +1,40 @@
-// glandwise-report: the report writer that glandwise-calc starts for --report-dir. It draws
-// each report with the results sheet's widget, offscreen, and puts it in the folder given
-// as its argument. It converses on its standard input and output (one socket, see
-// cli/report_channel.h): it takes the AS568 table's text first (when not empty, the report
-// of a gland sent with its review inputs gets the review page second, reviewed with that
-// table as glandwise-calc reviews it) and greets, then answers requests until glandwise-calc
-// ends the conversation.
+// glandwise-report: the report writer that glandwise-calc starts for --report-dir (and for
+// SVG drawings). It draws each report with the results sheet's widget, offscreen, and puts
+// it in the folder given as its first argument; with "--svg-drawings" after it, it writes
+// the gland's section drawing as SVG instead. It converses on its standard input and output
+// (one socket, see cli/report_channel.h): it takes the AS568 table's text first (when not
+// empty, the report of a gland sent with its review inputs gets the review page second,
+// reviewed with that table as glandwise-calc reviews it) and greets, then answers requests
+// until glandwise-calc ends the conversation.
 
 #include <QApplication>
+#include <memory>
 #include <optional>
+#include <string_view>
 #include <unistd.h>
 
+#include "cli/drawing_files.h"
 #include "cli/pdf_reports.h"
 #include "cli/report_channel.h"
 #include "cli/standard_descriptors.h"
 #include "model/as568.h"
 #include "model/review.h"
 #include "platform/runtime_dir.h"
+#include "results/drawing_paint.h"
+
+namespace {
+
+std::string svgBytes(const glandwise::drawing::Drawing& drawing) {
+  const QByteArray svg = glandwise::drawingSvg(drawing);
+  return {svg.constData(), std::size_t(svg.size())};
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   glandwise::calc::reopenClosedStandardDescriptors();
-  if (argc != 2) return 2;
+  const bool svgDrawings = argc == 3 && std::string_view(argv[2]) == "--svg-drawings";
+  if (argc != 2 && !svgDrawings) return 2;
   // The conversation keeps a descriptor of its own; anything printed goes to standard error.
   const int socket = ::dup(STDOUT_FILENO);
   ::dup2(STDERR_FILENO, STDOUT_FILENO);
@@ -36,18 +51,20 @@ int main(int argc, char** argv) {
   glandwise::provideRuntimeDirectory();
   int qtArgc = 1;
   QApplication application(qtArgc, argv);
-  glandwise::calc::PdfReportWriter writer(argv[1], as568.has_value());
+  std::unique_ptr<glandwise::calc::ReportWriter> writer;
+  if (svgDrawings) writer = std::make_unique<glandwise::calc::DrawingFileWriter>(argv[1], ".svg", svgBytes);
+  else writer = std::make_unique<glandwise::calc::PdfReportWriter>(argv[1], as568.has_value());
   if (!glandwise::calc::sendText(socket, "")) return 1;
   while (const std::optional<glandwise::calc::ReportRequest> request = glandwise::calc::receiveRequest(socket)) {
     glandwise::calc::SessionResult result;
     result.glandType = request->glandType;
     result.record = request->record;
-    if (request->review) {
-      result.reviewInputs = request->review;
+    result.reviewInputs = request->review;
+    if (request->review && as568) {
       result.review = glandwise::reviewGland(result.record, glandwise::glandSide(request->glandType),
-                                             *request->review, as568 ? &*as568 : nullptr);
+                                             *request->review, &*as568);
     }
-    if (!glandwise::calc::sendReply(socket, writer.write(request->lineNumber, result))) return 1;
+    if (!glandwise::calc::sendReply(socket, writer->write(request->lineNumber, result))) return 1;
   }
   return 0;
 }

@@ -17,20 +17,6 @@ extern char** environ;
 namespace glandwise::calc {
 namespace {
 
-// The name of line `lineNumber`'s report in its folder.
-std::string reportName(std::size_t lineNumber) { return "line-" + std::to_string(lineNumber) + ".pdf"; }
-
-// Removes the temporary files that a writer stopped while writing line `lineNumber`'s report
-// may have left: ".line-N.pdf.XXXXXX", as platform/replace_file.h makes them.
-void removeTemporaries(const std::string& directory, std::size_t lineNumber) {
-  const std::string prefix = "." + reportName(lineNumber) + ".";
-  std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(directory, error)) {
-    const std::string name = entry.path().filename().string();
-    if (name.size() == prefix.size() + 6 && name.starts_with(prefix)) std::filesystem::remove(entry.path(), error);
-  }
-}
-
 // What a status from waitpid() says of how the process ended.
 std::string endOf(int status) {
   if (WIFSIGNALED(status))
@@ -42,6 +28,17 @@ std::string endOf(int status) {
 
 std::unique_ptr<ReportProcess> ReportProcess::start(const std::string& program, const std::string& directory,
                                                     std::string_view reviewTable, std::string& error) {
+  return spawn(program, {directory}, reviewTable, ".pdf", !reviewTable.empty(), error);
+}
+
+std::unique_ptr<ReportProcess> ReportProcess::startSvgDrawings(const std::string& program,
+                                                               const std::string& directory, std::string& error) {
+  return spawn(program, {directory, "--svg-drawings"}, {}, ".svg", true, error);
+}
+
+std::unique_ptr<ReportProcess> ReportProcess::spawn(const std::string& program, std::vector<std::string> arguments,
+                                                    std::string_view table, std::string suffix, bool sendsReviews,
+                                                    std::string& error) {
   int ends[2];
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
     error = std::strerror(errno);
@@ -52,9 +49,13 @@ std::unique_ptr<ReportProcess> ReportProcess::start(const std::string& program, 
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, ends[1], STDIN_FILENO);
   posix_spawn_file_actions_adddup2(&actions, ends[1], STDOUT_FILENO);
-  char* argv[] = {const_cast<char*>(program.c_str()), const_cast<char*>(directory.c_str()), nullptr};
+  const std::string directory = arguments.front();
+  arguments.insert(arguments.begin(), program);
+  std::vector<char*> argv;
+  for (std::string& argument : arguments) argv.push_back(argument.data());
+  argv.push_back(nullptr);
   pid_t pid = 0;
-  const int spawnError = ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ);
+  const int spawnError = ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   ::close(ends[1]);
   if (spawnError != 0) {
@@ -62,9 +63,9 @@ std::unique_ptr<ReportProcess> ReportProcess::start(const std::string& program, 
     error = std::strerror(spawnError);
     return nullptr;
   }
-  std::unique_ptr<ReportProcess> writer(new ReportProcess(ends[0], pid, directory, !reviewTable.empty()));
+  std::unique_ptr<ReportProcess> writer(new ReportProcess(ends[0], pid, directory, std::move(suffix), sendsReviews));
   std::optional<std::string> greeting;
-  if (sendText(ends[0], reviewTable)) greeting = receiveText(ends[0], kMaxMessageText);
+  if (sendText(ends[0], table)) greeting = receiveText(ends[0], kMaxMessageText);
   if (greeting && greeting->empty()) return writer;
   error = greeting && isValidUtf8(*greeting) ? *greeting : "it " + writer->stop();
   return nullptr;
@@ -77,7 +78,7 @@ ReportProcess::~ReportProcess() {
 }
 
 bool ReportProcess::isReply(const ReportFile& reply, std::size_t lineNumber) const {
-  if (reply.error.empty()) return reply.path == directory_ + "/" + reportName(lineNumber);
+  if (reply.error.empty()) return reply.path == directory_ + "/" + fileName(lineNumber);
   return reply.path.empty() && isValidUtf8(reply.error);
 }
 
@@ -92,9 +93,18 @@ std::string ReportProcess::stop() {
   return endOf(status);
 }
 
+void ReportProcess::removeTemporaries(std::size_t lineNumber) const {
+  const std::string prefix = "." + fileName(lineNumber) + ".";
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(directory_, error)) {
+    const std::string name = entry.path().filename().string();
+    if (name.size() == prefix.size() + 6 && name.starts_with(prefix)) std::filesystem::remove(entry.path(), error);
+  }
+}
+
 ReportFile ReportProcess::write(std::size_t lineNumber, const SessionResult& result) {
   if (stopped_.empty()) {
-    const std::optional<ReviewInputs> review = reviewPages_ && result.review ? result.reviewInputs : std::nullopt;
+    const std::optional<ReviewInputs> review = sendsReviews_ && result.review ? result.reviewInputs : std::nullopt;
     std::optional<ReportFile> reply;
     bool malformed = false;
     if (sendRequest(socket_, {lineNumber, *result.glandType, result.record, review}))
@@ -104,8 +114,8 @@ ReportFile ReportProcess::write(std::size_t lineNumber, const SessionResult& res
       return std::move(*reply);
     }
     const std::string end = stop();
-    removeTemporaries(directory_, lineNumber);
-    stopped_ = "the report writer glandwise-report " +
+    removeTemporaries(lineNumber);
+    stopped_ = std::string(suffix_ == ".pdf" ? "the report writer" : "the drawing writer") + " glandwise-report " +
                (reply || malformed ? "gave an answer that is no reply at line " + std::to_string(lineNumber) +
                                          ", and was stopped"
                                    : "stopped at line " + std::to_string(lineNumber) + ": it " + end);

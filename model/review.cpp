@@ -82,6 +82,8 @@ double fillPercent(double effective, double height, double width, double radius)
 
 double squeezePercent(double effective, double height) { return (effective - height) / effective * 100; }
 
+}  // namespace
+
 FillReview reviewFill(const GlandRecord& r, const GlandSide& s, const ReviewInputs& in) {
   FillReview fill{};
   const std::optional<std::array<double, 2>> widths = grooveWidths(r.GW);
@@ -103,6 +105,8 @@ FillReview reviewFill(const GlandRecord& r, const GlandSide& s, const ReviewInpu
     if (c->finding.verdict != Verdict::Pass) merge(fill.finding, c->finding);
   return fill;
 }
+
+namespace {
 
 ExtrusionReview reviewExtrusion(const GlandRecord& r, const GlandSide& s, const ReviewInputs& in) {
   ExtrusionReview e{};

@@ -135,6 +135,10 @@ struct Review {
 inline constexpr int kMonteCarloSamples = 100000;
 inline constexpr std::uint64_t kMonteCarloSeed = 0x6c616e6477697365;  // "landwise"
 
+// The gland's fill at its four conditions, the first part of the review (and all that its
+// section drawing needs of it).
+FillReview reviewFill(const GlandRecord& record, const GlandSide& side, const ReviewInputs& inputs);
+
 // Reviews the analysed gland of `side` in `record` (after the editor's OK and the sheet).
 // `table` supplies the seal ID tolerance when none is typed and the seal is an AS568 size.
 Review reviewGland(const GlandRecord& record, const GlandSide& side, const ReviewInputs& inputs,

@@ -181,6 +181,15 @@ QLayout* ReviewWindow::buildHeading() {
   gland_->setObjectName(QStringLiteral("lblGland"));
   gland_->setWordWrap(true);
   heading->addWidget(gland_, 1);
+  // EXPORT DRAWING… before PRINT, so that PRINT stays last in the heading and in the tab order.
+  auto* exportDrawing = new QPushButton(QStringLiteral("EXPORT DRAWING…"));
+  exportDrawing->setObjectName(QStringLiteral("cmdExportDrawing"));
+  exportDrawing->setAutoDefault(true);
+  exportDrawing->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));  // as Save As: another form of the gland
+  exportDrawing->setToolTip(exportDrawing->shortcut().toString(QKeySequence::NativeText));
+  connect(exportDrawing, &QPushButton::clicked, this, &ReviewWindow::exportDrawingRequested);
+  heading->addWidget(exportDrawing, 0, Qt::AlignTop);
+  exportDrawing_ = exportDrawing;
   auto* print = new QPushButton(QStringLiteral("PRINT"));
   print->setObjectName(QStringLiteral("cmdPrint"));
   print->setAutoDefault(true);  // Return on the focused button prints, as Space does
@@ -392,6 +401,7 @@ void ReviewWindow::showProblems(const ReviewFormRead& read) {
 void ReviewWindow::showBadge() {
   // The figures of the last complete inputs stay, greyed, while the inputs shown are not.
   print_->setEnabled(complete_);
+  exportDrawing_->setEnabled(complete_);
   enableWindowActions(*this, QKeySequence::Copy, complete_);
   checks_->setEnabled(complete_);
   pictures_->setEnabled(complete_);
@@ -414,7 +424,7 @@ void ReviewWindow::showReview() {
   boxes_[std::size_t(ReviewBox::SealIdTolerance)]->setPlaceholderText(
       stretch.known ? QStringLiteral("%1 (%2)").arg(stretch.sealIdTolerance).arg(toQString(stretch.toleranceSource))
                     : QString());
-  const GlandSection section = glandSection(record_, *side_, review_, inputs_.grooveRadius);
+  const GlandSection section = glandSection(record_, *side_, review_.fill, inputs_.grooveRadius);
   drawing_->setSection(section);
   histogram_->setPlot({review_.statistics, inputs_.squeezeMinPercent, inputs_.squeezeMaxPercent,
                        section.worstMmcSqueeze, section.worstLmcSqueeze});

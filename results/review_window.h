@@ -28,14 +28,14 @@ namespace glandwise {
 
 inline constexpr int kReviewComboCount = 3;  // the review inputs chosen from lists: hardness, compound, metal
 
-// The live design review of the analysed gland: its identity and PRINT, the overall verdict
+// The live design review of the analysed gland: its identity, PRINT and EXPORT DRAWING…, the overall verdict
 // as a badge in words and colour, then, scrolling where the screen is too small, the review
 // inputs, one row per check with its figure, verdict and rule, and the gland's section to
 // scale beside the histogram of its squeeze (inputs and pictures in two columns on a wide
 // window, one under the other on a narrow one). Every change of an input reads the form
 // through the core and, when every box is usable, reviews the gland again at once. A box
 // that cannot be used is marked and says why beside it; until every box is usable the last
-// complete review stays shown, greyed, under the badge "INPUTS INCOMPLETE", and PRINT and
+// complete review stays shown, greyed, under the badge "INPUTS INCOMPLETE", and PRINT, EXPORT DRAWING… and
 // Copy are disabled. The inputs but the seal's ID tolerance are kept in the settings between runs.
 // The window works on its own copy of the gland, so that editing the gland meanwhile changes
 // nothing here until showGland. Ctrl+C copies the review as spreadsheet cells, Ctrl+S saves
@@ -61,6 +61,8 @@ class ReviewWindow : public QWidget {
   const GlandSide& side() const { return *side_; }
   // The review shown as its printed page, dated today.
   ReviewPage page() const { return {record_, *side_, review_, inputs_, todayText()}; }
+  // The section drawing shown.
+  const drawing::Drawing& drawing() const { return drawing_->drawing(); }
 
   // The size that shows everything in two columns, without scrolling.
   QSize sizeHint() const override;
@@ -72,6 +74,7 @@ class ReviewWindow : public QWidget {
   void saveRequested();   // Ctrl+S or "Save gland…": the gland with these inputs
   // The inputs became complete or incomplete.
   void completeChanged(bool complete);
+  void exportDrawingRequested();  // EXPORT DRAWING… or Ctrl+Shift+S
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -80,7 +83,7 @@ class ReviewWindow : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QLayout* buildHeading();  // the gland's identity and PRINT
+  QLayout* buildHeading();  // the gland's identity, PRINT and EXPORT DRAWING…
   QWidget* buildBadge();
   // The inputs, checks and pictures in the scroll area.
   QScrollArea* buildScroller();
@@ -122,6 +125,7 @@ class ReviewWindow : public QWidget {
   std::array<std::string, kReviewBoxCount> customTexts_;  // of the expansion boxes: typed for Custom
   QLabel* gland_ = nullptr;      // the gland's identity
   QWidget* print_ = nullptr;     // PRINT
+  QWidget* exportDrawing_ = nullptr;  // EXPORT DRAWING…
   QLabel* badge_ = nullptr;      // the overall verdict
   QScrollArea* scroller_ = nullptr;  // the inputs, checks and pictures
   QWidget* checks_ = nullptr;

@@ -109,7 +109,7 @@ TEST(CsvAndFields, CellsHoldTheValuesOfTheJsonOutput) {
 // many readers end the row there.
 TEST(CsvAndFields, ACarriageReturnIsQuoted) {
   const auto csv = glandwise::calc::makeLineWriter(glandwise::calc::OutputFormat::Csv,
-                                                   glandwise::calc::FieldSelection::all(false));
+                                                   glandwise::calc::FieldSelection::all(false, false));
   csv->writeError(7, "C:\\dir\rfile");
   EXPECT_TRUE(csv->text().starts_with("7,error,\"line 7: C:\\dir\rfile\",")) << csv->text();
 }

@@ -20,9 +20,11 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 
+#include "drawing/gland_drawing.h"
 #include "model/gland_section.h"
 #include "model/sheet.h"
 #include "results/report.h"
+#include "tests/drawing/drawing_readers.h"
 #include "tests/gui/program_fixture.h"
 
 using namespace glandwise;
@@ -189,6 +191,7 @@ class ScreenTest : public QObject {
   void reviewButtonOpensOneWindowOnBothSheets();
   void reviewInputUpdatesAtOnceAndBadInputIsMarked();
   void sectionIsToScaleAndLimitLinesWhereTheyBelong();
+  void exportDrawingWritesTheSectionShown();
   void as568BoxChoosesTheOptionAndTypesTheId();
   void reviewPrintsOnePageCancelPrintsNothing();
   void reviewCopiesItsFiguresAsCells();
@@ -638,14 +641,12 @@ void ScreenTest::sectionIsToScaleAndLimitLinesWhereTheyBelong() {
   QWidget* sheet = toSheet(program, kRodRun);
   QVERIFY(sheet && Program::act(sheet, {"cmdReview"}));
   ReviewWindow* review = program.flow().reviewWindow();
-  const GlandSection section = glandSection(review->gland(), review->side(), review->review(), 0.010);
+  const GlandSection section = glandSection(review->gland(), review->side(), review->review().fill, 0.010);
   auto* drawing = child(review, "glandDrawing");
   QList<double> diameters;
   for (const QSize size : {QSize(400, 300), QSize(800, 600)}) {
-    QImage image = rendered(drawing, size), canvas = image;
-    QPainter painter(&canvas);
-    painter.setFont(drawing->font());
-    const double scale = sectionLayout(painter, QRectF(QPoint(), size), section).scale;
+    const QImage image = rendered(drawing, size);
+    const double scale = drawingPlacement(QRectF(QPoint(), size), drawing::glandDrawing(section).extent).m11();
     int left = image.width(), right = -1;
     for (int y = 0; y < image.height(); ++y)
       if (const QList<int> seal = columnsIn(image, y, kNominalSealColour); !seal.isEmpty())
@@ -665,6 +666,33 @@ void ScreenTest::sectionIsToScaleAndLimitLinesWhereTheyBelong() {
   QVERIFY2(!lines.isEmpty(), "no limit line");
   for (int x : lines) QVERIFY(std::abs(x - axis.xOf(10)) <= 1.5 || std::abs(x - axis.xOf(30)) <= 1.5);
   QVERIFY(lines.front() < axis.xOf(20) && lines.back() > axis.xOf(20));
+}
+
+// Catches an export that writes another drawing than the one shown, that ignores the file
+// type (DXF for a .dxf name, else SVG with .svg added), writes on Cancel or fails silently,
+// and a Ctrl+Shift+S that does not export.
+void ScreenTest::exportDrawingWritesTheSectionShown() {
+  REQUIRE_ENVIRONMENT(drawing_test::readersPresent(), "python3-ezdxf or librsvg2-bin");
+  Program program;
+  QWidget* sheet = toSheet(program, kRodRun);
+  QVERIFY(sheet && Program::act(sheet, {"cmdReview"}));
+  ReviewWindow* review = program.flow().reviewWindow();
+  QTemporaryDir folder;
+  const std::string svg = folder.filePath("section").toStdString(), dxf = folder.filePath("section.DXF").toStdString();
+  program.fake.files = {svg, dxf, folder.filePath("no such folder/section.svg").toStdString()};
+  QVERIFY(Program::act(review, {"cmdExportDrawing"}));
+  review->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(review));
+  QTest::keyClick(review, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);  // presses the button for a moment
+  QTRY_COMPARE(program.fake.log.size(), 2);
+  QVERIFY(Program::act(review, {"cmdExportDrawing", "cmdExportDrawing"}));
+  QCOMPARE(kinds(program.fake.log), (QStringList{"save dialog", "save dialog", "save dialog", "notice", "save dialog"}));
+  QCOMPARE(QDir(folder.path()).entryList(QDir::Files), (QStringList{"section.DXF", "section.svg"}));
+  const drawing::Box e = review->drawing().extent;
+  QCOMPARE(drawing_test::svgProblem(svg + ".svg", QRectF(e.left, -e.top, e.width(), e.height())), std::string());
+  const nlohmann::json read = drawing_test::readDxf(dxf);
+  QVERIFY2(read.value("problems", nlohmann::json()) == nlohmann::json::array(), read.dump().c_str());
+  QVERIFY(std::abs(read["ring_diameter"].get<double>() - review->review().fill.nominal.effectiveCrossSection) < 1e-6);
 }
 
 // Types a dash number into the AS568 box, with the focus in it and its suggestion list
