@@ -19,6 +19,7 @@
 #include "cli/descriptor_output.h"
 #include "cli/progress_line.h"
 #include "model/as568.h"
+#include "model/text.h"
 
 #ifdef GLANDWISE_WITH_REPORTS
 #include "cli/report_process.h"
@@ -185,21 +186,6 @@ glandwise::calc::BatchSummary runWithProgress(std::istream& in, std::ostream& ou
 }
 
 #ifdef GLANDWISE_WITH_REPORTS
-// Whether `text` is well-formed UTF-8.
-bool validUtf8(std::string_view text) {
-  for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
-                               : lead >= 0xF0 && lead < 0xF5                ? 4
-                                                                              : 0;
-    if (length == 0 || i + length > text.size()) return false;
-    for (std::size_t k = 1; k < length; ++k)
-      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-    i += length;
-  }
-  return true;
-}
-
 // What --report-dir needs while the batch runs: the folder made and the report writer
 // glandwise-report started from beside this program (with `reviewTable`, the AS568 table
 // the run reads, the reports of reviewed glands get the review page too).
@@ -207,7 +193,7 @@ class ReportSetup {
  public:
   // Returns false (and says why) when the folder cannot be made or the writer not started.
   bool start(const std::string& directory, const std::string& reviewTable, const char* programName) {
-    if (!validUtf8(directory)) {
+    if (!glandwise::validUtf8(directory)) {
       std::cerr << "glandwise-calc: the report folder's name is not valid UTF-8 text, which the output "
                    "could not name: choose another folder\n";
       return false;
