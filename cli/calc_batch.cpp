@@ -228,6 +228,10 @@ bool calculateLine(std::string_view line, std::size_t lineNumber, LineWriter& ou
     return false;
   }
   const SessionResult result = runSession(parsed.input, session);
+  if (!result.reviewProblem.empty()) {
+    out.writeError(lineNumber, result.reviewProblem);
+    return false;
+  }
   std::optional<ReportFile> report;
   if (reports && result.outcome == SessionOutcome::Results) report = reports->write(lineNumber, result);
   out.writeResult(lineNumber, result, report ? &*report : nullptr);

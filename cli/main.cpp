@@ -19,6 +19,7 @@
 #include "cli/descriptor_output.h"
 #include "cli/progress_line.h"
 #include "model/as568.h"
+#include "model/review_rules.h"
 #include "model/text.h"
 
 #ifdef GLANDWISE_WITH_REPORTS
@@ -35,7 +36,7 @@ constexpr int kExitOutputFailed = 3;
 constexpr const char* kDescription =
     "glandwise-calc: analyses static o-ring glands in bulk, as a person would on the Glandwise screens.";
 
-constexpr const char* kFooter = R"(INPUT
+constexpr const char* kFooter = R"help(INPUT
   JSON Lines: one JSON object per line. Every field is optional:
     "cross_section"  "0.070", "0.103", "0.139", "0.210" or "0.275"  (omitted: no option selected)
     "gland"          "rod" (groove in the rod) or "housing" (groove in the housing)  (omitted: none)
@@ -53,14 +54,26 @@ constexpr const char* kFooter = R"(INPUT
                      and "seal_id": its cross-section option is chosen and its inside diameter
                      typed; a size whose cross-section is not one of the five is refused
     "review"         the design review's inputs (all optional; JSON numbers unless noted):
-                       "hardness" 70, 80 or 90 (Shore A, default 70)
+                       "hardness" Shore A with extrusion limits in the rules (default 70)
                        "seal_id_tolerance" inch (default: the AS568 size's, else unknown)
-                       "temp_min_f", "temp_max_f" (default 70 and 70)
-                       "compound" "nbr" (default), "fkm", "epdm", "silicone" or "custom"
-                       with "alpha_seal_per_f"; "metal" "carbon_steel" (default),
-                       "stainless_steel", "aluminium" or "custom" with "alpha_metal_per_f"
-                       "swell_percent" (default 0), "groove_radius" inch (default 0.010)
-                       "squeeze_limits_percent" [low, high] (default [10, 30])
+                       "temp_min_f", "temp_max_f" both or neither (default: none, and
+                       the temperature check is not evaluated)
+                       "compound" a compound id of the rules: "nbr" (default), "fkm",
+                       "epdm", "silicone", "fluorosilicone", "neoprene", or "custom" with
+                       "alpha_seal_per_f"
+                       "metal" sets both parts' metal: a metal id of the rules,
+                       "carbon_steel" (default), "alloy_steel", "stainless_steel",
+                       "stainless_steel_316", "aluminium", "aluminium_7075", "brass",
+                       "titanium", or "custom" with "alpha_metal_per_f"; or each part's:
+                       "metal_groove" (the grooved part) and "metal_mating" (the part
+                       across the gap), "custom" with "alpha_groove_per_f" and
+                       "alpha_mating_per_f"
+                       "swell_percent" (default: none, and the swell check is not evaluated)
+                       "groove_radius" inch (default 0.010), at most half the groove width
+                       and the groove depth; "groove_width" [narrowest, widest] inch
+                       (default the standard range), not narrower than the seal
+                       "squeeze_limits_percent" [low, high] (default: the rules' for the
+                       cross-section)
                      A line with "review" gets the review, as every line does with --review.
   Each line starts from a fresh record: select, type, OK; load the editor, retype, OK; fill
   the results sheet. Blank lines are skipped without output but counted in line numbers.
@@ -79,15 +92,19 @@ OUTPUT
                 (integer), "GW", "GlandType", "ErrorText", "SelectedFile" (strings)
     "sheet"     only for "results": each value label's objectName -> its caption (no date)
     "review"    only for "results" with --review or a "review" field: "overall" verdict,
-                the "as568" size the seal matches (or null), and "fill", "extrusion",
-                "stretch", "temperature", "swell", "statistics", each with its figures, a
-                "verdict" ("pass", "caution" or "fail") and the "reason" that decided it
+                its "headline" in words, the "rules" judged by ("name", "file"), the
+                "as568" size the seal matches (or null), and "fill", "squeeze",
+                "extrusion", "stretch", "temperature", "swell", "statistics", each with
+                its figures, a "verdict" ("pass", "caution", "fail" or "not evaluated":
+                not asked for, its figures null), the "reason" that decided it (figure,
+                condition, limit and the rule's source) and the "remedy" (null on a pass)
     "report"    only with --report-dir and "results": the PDF written, or null together
                 with "report_error" saying why it could not be written
   An unusable line (not JSON, anything but blanks after the object, not an object, an unknown
   field, a field given twice, a field of the wrong kind, an unknown option value, edits
   naming a box that the chosen editor lacks, an answer other than "yes" or "no", a review
-  input out of its range, a line over 1 MiB) gives
+  input out of its range or not in the rules or not fitting the groove, a line over 1 MiB)
+  gives
     {"outcome": "error", "line": N, "message": "line N: <the problem>"}
   and the run goes on.
   --format csv writes CSV (RFC 4180) instead, for a spreadsheet: a header row of column
@@ -113,6 +130,19 @@ FIELDS
   columns only with --report-dir).
   e.g. --format csv --fields ID,PSM,PCM,PCMMax,PCMMin,lblGWV,review.overall
 
+DESIGN RULES
+  The review judges by a rule file: every limit, coefficient and service range with its
+  public source. By default the one installed with the program, share/glandwise/
+  review-rules.csv, "Glandwise defaults (public tables)": extrusion clearance by hardness
+  and pressure band (a band holds its upper pressure; halved for silicone), fill at MMC
+  (pass to 85 %, caution to 95 %), fill with heat and swell (pass to 95 %, caution to 100 %),
+  squeeze 10 to 30 % (36 % for 0.070), stretch to 5 %, the compounds' and metals'
+  coefficients and service ranges. --rules FILE judges by a company's own file of the same
+  columns:
+    gland,rule,cross_section_in,hardness_shore_a,pressure_above_psi,pressure_up_to_psi,
+    material,name,value,unit,source
+  A file that cannot be used is refused (exit 2) with its line, column and the reason.
+
 PROGRESS
   When standard error is a terminal and the run lasts more than a second, one line there
   keeps telling the input lines done, the rate and, for an input file, the total and the
@@ -121,7 +151,7 @@ PROGRESS
 
 EXIT STATUS
   0  every line was processed      1  some line was unusable, or some report not written
-  2  unusable arguments (unknown option, unreadable file or AS568 table, report folder that
+  2  unusable arguments (unknown option, unreadable file, AS568 table or rule file, report folder that
      cannot be made, report writer glandwise-report that cannot be started)
   3  the output could not be written (a full disk, a closed standard output, a reader that
      went away): the run stops at once with one line on standard error saying why
@@ -130,7 +160,7 @@ EXAMPLE
   echo '{"cross_section": "0.139", "gland": "rod", "seal_id": "1.75", "housing": "2", "pressure": "1000"}' | glandwise-calc
   {"outcome":"results","line":1,"screen":"results","messages":[],"record":{"W":0.139,...,
    "PDM":1.9955,...,"GDM":1.776,...},"sheet":{"lblWV":"0.139 Inch   Tolerance =  +/-  0.004",...}}
-)";
+)help";
 
 // The fields named in `list`; nothing, and the names there are on standard error, when
 // one is unknown.
@@ -175,6 +205,18 @@ std::optional<glandwise::As568Table> loadAs568Table(const std::filesystem::path&
   return std::move(load.table);
 }
 
+// The rule file: the one given, or the one shipped beside the program.
+std::filesystem::path rulesFile(const std::string& given, const char* programName) {
+  return given.empty() ? glandwise::shippedRulesPath(programFile(programName)) : std::filesystem::path(given);
+}
+
+// The rules of `file`. Nothing (and a message on standard error) when they cannot be read.
+std::optional<glandwise::RuleSet> loadRules(const std::filesystem::path& file, bool given) {
+  glandwise::RuleLoad load = glandwise::RuleSet::load(file);
+  if (!load.rules) std::cerr << "glandwise-calc: " << load.error << (given ? "" : " (or give one with --rules)") << '\n';
+  return std::move(load.rules);
+}
+
 // The batch run, with a progress line on standard error when that is a terminal.
 glandwise::calc::BatchSummary runWithProgress(std::istream& in, std::ostream& out,
                                               glandwise::calc::BatchOptions& options, const std::string& inputPath) {
@@ -192,7 +234,8 @@ glandwise::calc::BatchSummary runWithProgress(std::istream& in, std::ostream& ou
 class ReportSetup {
  public:
   // Returns false (and says why) when the folder cannot be made or the writer not started.
-  bool start(const std::string& directory, const std::string& reviewTable, const char* programName) {
+  bool start(const std::string& directory, const std::string& reviewTable, const std::string& reviewRules,
+             const char* programName) {
     if (!glandwise::validUtf8(directory)) {
       std::cerr << "glandwise-calc: the report folder's name is not valid UTF-8 text, which the output "
                    "could not name: choose another folder\n";
@@ -207,7 +250,7 @@ class ReportSetup {
     }
     const std::string program = (programFile(programName).parent_path() / "glandwise-report").string();
     std::string startError;
-    writer_ = glandwise::calc::ReportProcess::start(program, directory, reviewTable, startError);
+    writer_ = glandwise::calc::ReportProcess::start(program, directory, reviewTable, reviewRules, startError);
     if (!writer_)
       std::cerr << "glandwise-calc: cannot start the report writer " << program << ": " << startError << '\n';
     return writer_ != nullptr;
@@ -249,6 +292,10 @@ int main(int argc, char** argv) {
   app.add_option("--as568-table", as568Path,
                  "AS568 size table to use (CSV: dash,id_in,id_tol_in,cs_in,cs_tol_in); by default the one "
                  "installed with the program");
+  std::string rulesPath;
+  app.add_option("--rules", rulesPath,
+                 "design rule file to review by (CSV, see DESIGN RULES); by default the one installed with the "
+                 "program");
   std::string format = "json";
   app.add_option("--format", format, "json: one JSON object per line (JSON Lines); csv: a header row, then one "
                                      "row per line (see OUTPUT)")
@@ -297,10 +344,15 @@ int main(int argc, char** argv) {
   const std::optional<glandwise::As568Table> as568 = loadAs568Table(as568Table, !as568Path.empty());
   if (!as568) return kExitUnusableArguments;
   options.session.as568 = &*as568;
+  const std::filesystem::path rules = rulesFile(rulesPath, argv[0]);
+  const std::optional<glandwise::RuleSet> ruleSet = loadRules(rules, !rulesPath.empty());
+  if (!ruleSet) return kExitUnusableArguments;
+  options.session.rules = &*ruleSet;
 #ifdef GLANDWISE_WITH_REPORTS
   ReportSetup reports;
   if (!reportDirectory.empty()) {
-    if (!reports.start(reportDirectory, options.session.review ? as568Table.string() : std::string(), argv[0]))
+    if (!reports.start(reportDirectory, options.session.review ? as568Table.string() : std::string(), rules.string(),
+                       argv[0]))
       return kExitUnusableArguments;
     options.reports = reports.writer();
   }

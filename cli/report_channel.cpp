@@ -7,6 +7,8 @@
 #include <type_traits>
 #include <unistd.h>
 
+#include "model/gland_input.h"
+
 namespace glandwise::calc {
 namespace {
 
@@ -82,7 +84,11 @@ bool sendRequest(int socket, const ReportRequest& request) {
   message.put(request.record.Answer);
   for (const auto text : kRecordTexts) message.text(request.record.*text);
   message.put(request.review.has_value());
-  if (request.review) message.put(*request.review);  // the same program build reads it back
+  if (request.review) {  // as the review object of an input line, which reads back to the same inputs
+    GlandInput input;
+    input.review = request.review;
+    message.text(inputLine(input));
+  }
   return message.send(socket);
 }
 
@@ -97,7 +103,12 @@ std::optional<ReportRequest> receiveRequest(int socket) {
   for (const auto text : kRecordTexts) whole = whole && message.text(request.record.*text);
   bool reviewed = false;
   whole = whole && message.get(reviewed);
-  if (whole && reviewed) whole = message.get(request.review.emplace());
+  std::string review;
+  if (whole && reviewed && (whole = message.text(review))) {
+    ParsedInput parsed = parseInputLine(review);
+    whole = parsed.problem.empty() && parsed.input.review;
+    request.review = std::move(parsed.input.review);
+  }
   if (!whole) return std::nullopt;
   request.lineNumber = lineNumber;
   request.glandType = static_cast<GlandKind>(glandType);

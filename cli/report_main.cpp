@@ -1,8 +1,8 @@
 // glandwise-report: the report writer that glandwise-calc starts for --report-dir. It draws
 // each report with the results sheet's widget, offscreen, and puts it in the folder given
-// as its first argument; after "--review TABLE" the report of a gland sent with its review
-// inputs gets the review page second, reviewed with that AS568 table as glandwise-calc
-// reviews it. It takes requests on its standard input and replies on its standard output
+// as its first argument; after "--review TABLE RULES" the report of a gland sent with its
+// review inputs gets the review page second, reviewed with that AS568 table and rule file as
+// glandwise-calc reviews it. It takes requests on its standard input and replies on its standard output
 // (one socket, see cli/report_channel.h) until glandwise-calc ends the conversation.
 
 #include <QApplication>
@@ -14,16 +14,20 @@
 #include "cli/report_channel.h"
 #include "model/as568.h"
 #include "model/review.h"
+#include "model/review_rules.h"
 #include "platform/runtime_dir.h"
 
 int main(int argc, char** argv) {
-  const bool reviewPages = argc == 4 && std::string_view(argv[2]) == "--review";
+  const bool reviewPages = argc == 5 && std::string_view(argv[2]) == "--review";
   if (argc != 2 && !reviewPages) return 2;
   std::optional<glandwise::As568Table> as568;
+  std::optional<glandwise::RuleSet> rules;
   if (reviewPages) {
     glandwise::As568Load load = glandwise::As568Table::load(argv[3]);
-    if (!load.table) return 2;
+    glandwise::RuleLoad ruleLoad = glandwise::RuleSet::load(argv[4]);
+    if (!load.table || !ruleLoad.rules) return 2;
     as568 = std::move(load.table);
+    rules = std::move(ruleLoad.rules);
   }
   // The conversation keeps a descriptor of its own; anything printed goes to standard error.
   const int socket = ::dup(STDOUT_FILENO);
@@ -38,10 +42,10 @@ int main(int argc, char** argv) {
     glandwise::calc::SessionResult result;
     result.glandType = request->glandType;
     result.record = request->record;
-    if (request->review) {
+    if (request->review && rules) {
       result.reviewInputs = request->review;
       result.review = glandwise::reviewGland(result.record, glandwise::glandSide(request->glandType),
-                                             *request->review, as568 ? &*as568 : nullptr);
+                                             *request->review, *rules, as568 ? &*as568 : nullptr);
     }
     if (!glandwise::calc::sendReply(socket, writer.write(request->lineNumber, result))) return 1;
   }

@@ -14,7 +14,8 @@ extern char** environ;
 namespace glandwise::calc {
 
 std::unique_ptr<ReportProcess> ReportProcess::start(const std::string& program, const std::string& directory,
-                                                    const std::string& reviewTable, std::string& error) {
+                                                    const std::string& reviewTable, const std::string& reviewRules,
+                                                    std::string& error) {
   int ends[2];
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
     error = std::strerror(errno);
@@ -27,7 +28,8 @@ std::unique_ptr<ReportProcess> ReportProcess::start(const std::string& program, 
   posix_spawn_file_actions_adddup2(&actions, ends[1], STDOUT_FILENO);
   char review[] = "--review";
   char* argv[] = {const_cast<char*>(program.c_str()), const_cast<char*>(directory.c_str()),
-                  reviewTable.empty() ? nullptr : review, const_cast<char*>(reviewTable.c_str()), nullptr};
+                  reviewTable.empty() ? nullptr : review, const_cast<char*>(reviewTable.c_str()),
+                  const_cast<char*>(reviewRules.c_str()), nullptr};
   pid_t pid = 0;
   const int spawnError = ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ);
   posix_spawn_file_actions_destroy(&actions);

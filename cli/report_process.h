@@ -18,10 +18,11 @@ namespace glandwise::calc {
 class ReportProcess final : public ReportWriter {
  public:
   // Starts `program` writing into `directory` (which exists); with `reviewTable` (the AS568
-  // table's file) the reports of reviewed glands get the review page second. Nothing, with
-  // the reason in `error`, when it cannot be started.
+  // table's file) and `reviewRules` (the rule file's) the reports of reviewed glands get the
+  // review page second. Nothing, with the reason in `error`, when it cannot be started.
   static std::unique_ptr<ReportProcess> start(const std::string& program, const std::string& directory,
-                                              const std::string& reviewTable, std::string& error);
+                                              const std::string& reviewTable, const std::string& reviewRules,
+                                              std::string& error);
   // Ends the conversation and waits for the process to finish.
   ~ReportProcess() override;
   ReportProcess(const ReportProcess&) = delete;
