@@ -84,14 +84,14 @@ void drawReviewPage(QPainter& p, QPagedPaintDevice& device, int resolution, cons
   const GlandSection section = glandSection(page.record, page.side, page.review, page.inputs.grooveRadius);
   paintGlandSection(p, QRectF(area.left(), y, area.width() / 2, kPictureHeight), section);
   paintSqueezeHistogram(p, QRectF(area.center().x(), y, area.width() / 2, kPictureHeight),
-                        {page.review.statistics, page.inputs.squeezeMinPercent, page.inputs.squeezeMaxPercent,
+                        {page.review.statistics, page.review.squeeze.lowerLimit, page.review.squeeze.upperLimit,
                          section.worstMmcSqueeze, section.worstLmcSqueeze});
   y += kPictureHeight + 10;
 
   p.setFont(bold);
   y += drawParagraph(p, area.adjusted(0, y, 0, 0), QStringLiteral("Inputs")) + 2;
   p.setFont(text);
-  drawParagraph(p, area.adjusted(0, y, 0, 0), toQString(reviewInputsText(page.inputs, page.review.stretch)));
+  drawParagraph(p, area.adjusted(0, y, 0, 0), toQString(reviewInputsText(page.inputs, page.review)));
   p.restore();
 }
 

@@ -13,7 +13,6 @@
 #include <QVBoxLayout>
 
 #include "model/numbers.h"
-#include "model/review_rows.h"
 #include "widgets/controls.h"
 #include "widgets/screen.h"
 
@@ -37,20 +36,23 @@ constexpr std::array<BoxShown, kReviewBoxCount> kBoxes{{
     {"txtTempMin", "Lowest temperature", "°F", "TempMin"},
     {"txtTempMax", "Highest temperature", "°F", "TempMax"},
     {"txtAlphaSeal", "Seal expansion", "per °F", "AlphaSeal"},
-    {"txtAlphaMetal", "Metal expansion", "per °F", "AlphaMetal"},
+    {"txtAlphaMetal", "Grooved part expansion", "per °F", "AlphaMetal"},
     {"txtSwell", "Fluid swell", "%", "Swell"},
     {"txtGrooveRadius", "Groove bottom radius", "inch", "GrooveRadius"},
     {"txtSqueezeMin", "Lower squeeze limit", "%", "SqueezeMin"},
     {"txtSqueezeMax", "Upper squeeze limit", "%", "SqueezeMax"},
+    {"txtGrooveWidthMin", "Narrowest groove", "inch", nullptr},
+    {"txtGrooveWidthMax", "Widest groove", "inch", nullptr},
+    {"txtAlphaMating", "Mating part expansion", "per °F", "AlphaMating"},
 }};
 
 constexpr std::array<int, 3> kHardnesses{70, 80, 90};
 constexpr int kComboCount = 3;  // hardness, compound, metal: the inputs before the boxes
 
-// The inputs stand in two columns of six; each takes a caption, its control, its unit and
+// The inputs stand in two columns of eight; each takes a caption, its control, its unit and
 // its problem. The grid row and first grid column of input `input`.
-std::pair<int, int> inputCell(int input) { return {input % 6, input / 6 * 4}; }
-constexpr const char* kCheckNames[] = {"Fill", "Extrusion", "Stretch", "Temperature", "Swell", "Statistics"};
+std::pair<int, int> inputCell(int input) { return {input % 8, input / 8 * 4}; }
+constexpr const char* kCheckNames[] = {"Fill", "Squeeze", "Extrusion", "Stretch", "Temperature", "Swell", "Statistics"};
 
 // The colour of problems and of the box they are about.
 const QColor kProblemText(0xc6, 0x28, 0x28);
@@ -69,6 +71,17 @@ QComboBox* makeCombo(QWidget* parent, const char* name, const QStringList& items
   return combo;
 }
 
+// The materials of a kind in the rules, each with its id as its data, and "Custom".
+QComboBox* materialCombo(QWidget* parent, const char* name, const RuleSet& rules, RuleKind kind) {
+  auto* combo = makeCombo(parent, name, {});
+  for (const Rule* material : rules.materials(kind))
+    combo->addItem(toQString(material->name), toQString(material->material));
+  combo->addItem(QStringLiteral("Custom"), toQString(std::string(kCustomMaterial)));
+  return combo;
+}
+
+std::string materialId(const QComboBox* combo) { return combo->currentData().toString().toStdString(); }
+
 QLabel* addLabel(QGridLayout* grid, const QString& name, const QString& text, int row, int column) {
   auto* label = new QLabel(text);
   label->setObjectName(name);
@@ -83,6 +96,7 @@ VerdictLook verdictLook(Verdict verdict) {
   switch (verdict) {
     case Verdict::Pass: return {"PASS", QColor(0x2e, 0x7d, 0x32), Qt::white};
     case Verdict::Caution: return {"CAUTION", QColor(0xf9, 0xa8, 0x25), Qt::black};
+    case Verdict::NotEvaluated: return {"NOT EVALUATED", QColor(0xbd, 0xbd, 0xbd), Qt::black};
     case Verdict::Fail: break;
   }
   return {"FAIL", QColor(0xc6, 0x28, 0x28), Qt::white};
@@ -97,8 +111,8 @@ QString glandIdentity(const GlandRecord& record, const GlandSide& side, const Re
 }
 
 ReviewWindow::ReviewWindow(const GlandRecord& record, const GlandSide& side, const As568Table* table,
-                           SettingsStore& settings)
-    : QWidget(nullptr, Qt::Window), record_(record), side_(&side), table_(table), settings_(settings) {
+                           const RuleSet& rules, SettingsStore& settings)
+    : QWidget(nullptr, Qt::Window), record_(record), side_(&side), table_(table), rules_(rules), settings_(settings) {
   setObjectName(QStringLiteral("frmReview"));
   setWindowTitle(QStringLiteral("%1 - Design Review").arg(QString::fromUtf8(kWindowCaption)));
   auto* layout = new QVBoxLayout(this);
@@ -164,11 +178,8 @@ void ReviewWindow::addCombos(QWidget* inputs, QGridLayout* grid) {
   QStringList hardnesses;
   for (int hardness : kHardnesses) hardnesses << QString::number(hardness);
   hardness_ = makeCombo(inputs, "cboHardness", hardnesses);
-  QStringList compounds, metals;
-  for (int c = 0; c <= int(Compound::Custom); ++c) compounds << toQString(compoundName(Compound(c)));
-  for (int m = 0; m <= int(Metal::Custom); ++m) metals << toQString(metalName(Metal(m)));
-  compound_ = makeCombo(inputs, "cboCompound", compounds);
-  metal_ = makeCombo(inputs, "cboMetal", metals);
+  compound_ = materialCombo(inputs, "cboCompound", rules_, RuleKind::Compound);
+  metal_ = materialCombo(inputs, "cboMetal", rules_, RuleKind::Metal);
   struct ComboShown {
     const char* caption;
     QComboBox* combo;
@@ -182,7 +193,9 @@ void ReviewWindow::addCombos(QWidget* inputs, QGridLayout* grid) {
     addLabel(grid, {}, QString::fromUtf8(combos[i].caption), row, column);
     grid->addWidget(combos[i].combo, row, column + 1);
     connect(combos[i].combo, &QComboBox::currentIndexChanged, this,
-            [this, key = combos[i].settingsKey](int index) { save(key, QString::number(index)); });
+            [this, combo = combos[i].combo, key = combos[i].settingsKey](int index) {
+              save(key, combo == hardness_ ? QString::number(index) : combo->currentData().toString());
+            });
     connect(combos[i].combo, &QComboBox::currentIndexChanged, this, &ReviewWindow::reviewAgain);
   }
 }
@@ -227,8 +240,9 @@ void ReviewWindow::loadSettings() {
   };
   const auto hardness = std::ranges::find(kHardnesses, defaults.hardness) - kHardnesses.begin();
   hardness_->setCurrentIndex(stored("Hardness", std::to_string(hardness)).toInt());
-  compound_->setCurrentIndex(stored("Compound", std::to_string(int(defaults.compound))).toInt());
-  metal_->setCurrentIndex(stored("Metal", std::to_string(int(defaults.metal))).toInt());
+  for (const auto& [combo, key, id] : {std::tuple{compound_, "Compound", defaults.compound},
+                                      {metal_, "Metal", defaults.metalGroove}})
+    combo->setCurrentIndex(std::max(0, combo->findData(stored(key, id))));
   for (std::size_t i = 0; i < kBoxes.size(); ++i)
     boxes_[i]->setText(kBoxes[i].settingsKey ? stored(kBoxes[i].settingsKey, defaults.texts[i]) : QString());
 }
@@ -240,8 +254,8 @@ void ReviewWindow::save(const char* key, const QString& value) {
 ReviewForm ReviewWindow::form() const {
   ReviewForm form;
   form.hardness = kHardnesses[std::size_t(std::max(0, hardness_->currentIndex()))];
-  form.compound = static_cast<Compound>(std::max(0, compound_->currentIndex()));
-  form.metal = static_cast<Metal>(std::max(0, metal_->currentIndex()));
+  form.compound = materialId(compound_);
+  form.metalGroove = form.metalMating = materialId(metal_);
   for (std::size_t i = 0; i < kBoxes.size(); ++i) form.texts[i] = boxes_[i]->text().toStdString();
   return form;
 }
@@ -254,13 +268,14 @@ void ReviewWindow::showGland(const GlandRecord& record, const GlandSide& side) {
 
 void ReviewWindow::reviewAgain() {
   if (!badge_) return;  // still being built
-  boxes_[std::size_t(ReviewBox::AlphaSeal)]->setEnabled(compound_->currentIndex() == int(Compound::Custom));
-  boxes_[std::size_t(ReviewBox::AlphaMetal)]->setEnabled(metal_->currentIndex() == int(Metal::Custom));
-  const ReviewFormRead read = readReviewForm(form());
+  boxes_[std::size_t(ReviewBox::AlphaSeal)]->setEnabled(materialId(compound_) == kCustomMaterial);
+  for (ReviewBox box : {ReviewBox::AlphaGroove, ReviewBox::AlphaMating})
+    boxes_[std::size_t(box)]->setEnabled(materialId(metal_) == kCustomMaterial);
+  const ReviewFormRead read = readReviewForm(form(), grooveFit(record_, *side_));
   showProblems(read);
   if (!read.inputs) return;
   inputs_ = *read.inputs;
-  review_ = reviewGland(record_, *side_, inputs_, table_);
+  review_ = reviewGland(record_, *side_, inputs_, rules_, table_);
   showReview();
 }
 
@@ -285,7 +300,7 @@ void ReviewWindow::showReview() {
   setColour(badge_, QPalette::WindowText, look.text);
   const GlandSection section = glandSection(record_, *side_, review_, inputs_.grooveRadius);
   drawing_->setSection(section);
-  histogram_->setPlot({review_.statistics, inputs_.squeezeMinPercent, inputs_.squeezeMaxPercent,
+  histogram_->setPlot({review_.statistics, review_.squeeze.lowerLimit, review_.squeeze.upperLimit,
                        section.worstMmcSqueeze, section.worstLmcSqueeze});
   const std::vector<ReviewRow> rows = reviewRows(review_);
   for (std::size_t r = 0; r < rows.size(); ++r) {

@@ -12,6 +12,8 @@
 #include "model/record.h"
 #include "model/review.h"
 #include "model/review_form.h"
+#include "model/review_rows.h"
+#include "model/review_rules.h"
 #include "platform/platform.h"
 #include "results/review_page.h"
 #include "results/review_plots.h"
@@ -34,7 +36,8 @@ namespace glandwise {
 class ReviewWindow : public QWidget {
   Q_OBJECT
  public:
-  ReviewWindow(const GlandRecord& record, const GlandSide& side, const As568Table* table, SettingsStore& settings);
+  ReviewWindow(const GlandRecord& record, const GlandSide& side, const As568Table* table, const RuleSet& rules,
+               SettingsStore& settings);
 
   // Reviews another analysed gland (or the same one edited) with the inputs as they are.
   void showGland(const GlandRecord& record, const GlandSide& side);
@@ -77,17 +80,18 @@ class ReviewWindow : public QWidget {
   GlandRecord record_;           // the analysed gland under review (a copy)
   const GlandSide* side_;        // its gland kind
   const As568Table* table_;      // the AS568 sizes, or nullptr when they could not be read
+  const RuleSet& rules_;         // the rules the review judges by
   SettingsStore& settings_;
   ReviewInputs inputs_;          // the inputs of the review shown
   Review review_;                // the review shown
   QComboBox* hardness_;          // Shore A
   QComboBox* compound_;
-  QComboBox* metal_;
+  QComboBox* metal_;             // both parts' metal
   std::array<QLineEdit*, kReviewBoxCount> boxes_{};      // by ReviewBox
   std::array<QLabel*, kReviewBoxCount> problems_{};      // why each box cannot be used
   QLabel* gland_ = nullptr;      // the gland's identity
   QLabel* badge_ = nullptr;      // the overall verdict
-  std::array<std::array<QLabel*, 4>, 6> rows_{};  // per check: name, figure, verdict, reason
+  std::array<std::array<QLabel*, 4>, kReviewRowCount> rows_{};  // per check: name, figure, verdict, reason
   GlandDrawing* drawing_ = nullptr;
   SqueezeHistogram* histogram_ = nullptr;
 };
@@ -95,7 +99,7 @@ class ReviewWindow : public QWidget {
 // How a verdict is shown: in words, so that it reads in grey print and without colour
 // vision, on its colour.
 struct VerdictLook {
-  const char* words;  // "PASS", "CAUTION", "FAIL"
+  const char* words;  // "PASS", "CAUTION", "FAIL", "NOT EVALUATED"
   QColor background;
   QColor text;        // of the words on the background
 };
