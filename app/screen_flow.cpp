@@ -35,6 +35,14 @@ std::string suggestedName(const GlandInput& input) {
   return name + kGlandFileSuffix;
 }
 
+// `failure`, which names `path` or its folder, with that name shortened as notices show paths.
+std::string withShortenedPath(std::string failure, const std::string& path) {
+  for (const std::string& named : {path, std::filesystem::path(path).parent_path().string()})
+    if (const std::size_t at = failure.find(named); !named.empty() && at != std::string::npos)
+      return failure.replace(at, named.size(), shortenedPath(named));
+  return failure;
+}
+
 }  // namespace
 
 void ScreenFlow::endApplication() { QCoreApplication::exit(0); }
@@ -201,7 +209,7 @@ void ScreenFlow::saveGland() {
   platform_.settings.save(kSettingsApplication, kGlandFilesSection, kFolderKey,
                           std::filesystem::path(path).parent_path().string());
   if (const std::string failure = writeGlandFile(path, input); !failure.empty())
-    platform_.messageBoxes.notify("The gland could not be saved.\n\n" + failure);
+    platform_.messageBoxes.notify("The gland could not be saved.\n\n" + withShortenedPath(failure, path));
 }
 
 void ScreenFlow::chooseGlandFile() {
@@ -216,7 +224,7 @@ void ScreenFlow::openGlandFile(const std::string& path) {
   SelectionScreen* selection = selection_.get();
   if (!selection || !selection->isVisible()) return;
   const auto unopened = [&](const std::string& problem) {
-    platform_.messageBoxes.notify("The gland file " + path + " could not be opened.\n\n" + problem);
+    platform_.messageBoxes.notify("The gland file " + shortenedPath(path) + " could not be opened.\n\n" + problem);
   };
   const ParsedInput read = readGlandFile(path);
   if (!read.problem.empty()) return unopened(read.problem);

@@ -7,8 +7,6 @@
 #include <type_traits>
 #include <unistd.h>
 
-#include "model/gland_input.h"
-
 namespace glandwise::calc {
 namespace {
 
@@ -27,6 +25,13 @@ class Packer {
   void text(const std::string& text) {
     put(static_cast<std::uint32_t>(text.size()));
     bytes_ += text;
+  }
+  // One part of a message that Unpacker::part reads back: a text, or a value's bytes.
+  template <class T>
+  bool part(const T& value) {
+    if constexpr (std::is_same_v<T, std::string>) text(value);
+    else put(value);
+    return true;
   }
   // Sends the message whole; false when the other end has gone away.
   bool send(int socket) const {
@@ -58,6 +63,11 @@ class Unpacker {
     text.resize(length);
     return read(text.data(), length);
   }
+  template <class T>
+  bool part(T& value) {
+    if constexpr (std::is_same_v<T, std::string>) return text(value);
+    else return get(value);
+  }
 
  private:
   bool read(char* into, std::size_t count) {
@@ -74,6 +84,16 @@ class Unpacker {
   bool ok_ = true;  // every part so far was read whole
 };
 
+// Puts or reads the review inputs' parts, every bit of them, in one order for both ends.
+template <class Message, class Inputs>
+bool reviewParts(Message& message, Inputs& in) {
+  return message.part(in.hardness) && message.part(in.sealIdTolerance) && message.part(in.tempMinF) &&
+         message.part(in.tempMaxF) && message.part(in.compound) && message.part(in.alphaSealPerF) &&
+         message.part(in.metalGroove) && message.part(in.metalMating) && message.part(in.alphaGroovePerF) &&
+         message.part(in.alphaMatingPerF) && message.part(in.swellPercent) && message.part(in.grooveRadius) &&
+         message.part(in.grooveWidth) && message.part(in.squeezeLimits);
+}
+
 }  // namespace
 
 bool sendRequest(int socket, const ReportRequest& request) {
@@ -84,11 +104,7 @@ bool sendRequest(int socket, const ReportRequest& request) {
   message.put(request.record.Answer);
   for (const auto text : kRecordTexts) message.text(request.record.*text);
   message.put(request.review.has_value());
-  if (request.review) {  // as the review object of an input line, which reads back to the same inputs
-    GlandInput input;
-    input.review = request.review;
-    message.text(inputLine(input));
-  }
+  if (request.review) reviewParts(message, *request.review);
   return message.send(socket);
 }
 
@@ -103,12 +119,7 @@ std::optional<ReportRequest> receiveRequest(int socket) {
   for (const auto text : kRecordTexts) whole = whole && message.text(request.record.*text);
   bool reviewed = false;
   whole = whole && message.get(reviewed);
-  std::string review;
-  if (whole && reviewed && (whole = message.text(review))) {
-    ParsedInput parsed = parseInputLine(review);
-    whole = parsed.problem.empty() && parsed.input.review;
-    request.review = std::move(parsed.input.review);
-  }
+  if (whole && reviewed) whole = reviewParts(message, request.review.emplace());
   if (!whole) return std::nullopt;
   request.lineNumber = lineNumber;
   request.glandType = static_cast<GlandKind>(glandType);

@@ -16,8 +16,9 @@ inline constexpr const char* kGlandFileSuffix = ".gland.json";
 std::string writeGlandFile(const std::string& path, const GlandInput& input);
 
 // Reads the gland of the file `path`: its one non-blank line. The problem says why the file
-// cannot be used (it cannot be read, is too large, holds more than one gland, or its line
-// is not a usable input); empty when the input is usable.
+// cannot be used (it cannot be read, is not a regular file, is too large, is not a gland
+// file at all, holds more than one gland, or its line is not a usable input); empty when the
+// input is usable.
 ParsedInput readGlandFile(const std::string& path);
 
 // `path`, ending in kGlandFileSuffix unless it ends in ".json" already.
