@@ -394,8 +394,10 @@ RuleLoad RuleSet::parse(std::string_view text, const std::string& file) {
 RuleLoad RuleSet::load(const std::filesystem::path& file) {
   constexpr std::uintmax_t kMaxBytes = 1 << 20;
   std::error_code error;
-  if (!std::filesystem::is_regular_file(file, error))
-    return {std::nullopt, "cannot read the rule file " + file.string() + ": not a regular file"};
+  const std::filesystem::file_status status = std::filesystem::status(file, error);
+  if (!std::filesystem::is_regular_file(status))
+    return {std::nullopt, "cannot read the rule file " + file.string() + ": " +
+                              (std::filesystem::exists(status) ? "not a regular file" : "no such file")};
   if (std::filesystem::file_size(file, error) > kMaxBytes)
     return {std::nullopt, "the rule file " + file.string() + " is larger than 1 MiB"};
   std::ifstream in(file, std::ios::binary);
