@@ -61,6 +61,11 @@ std::optional<std::array<double, 2>> widthRange(const std::string& range) {
   return std::array<double, 2>{low.value, high.value};
 }
 
+// The groove's narrowest and widest width: typed, else the standard gland's.
+std::optional<std::array<double, 2>> grooveWidths(const ReviewInputs& in, const GlandRecord& r) {
+  return in.grooveWidth ? in.grooveWidth : widthRange(r.GW);
+}
+
 // A material of the review: its coefficient and name, from the rules or typed.
 struct Material {
   double alpha = 0;  // 1/°F
@@ -69,9 +74,41 @@ struct Material {
 };
 
 Material material(const RuleSet& rules, RuleKind kind, const std::string& id, double typed) {
-  if (id == kCustomMaterial) return {typed, "Custom (" + plain(typed) + " per °F)", nullptr};
+  if (id == kCustomMaterial) return {typed, "Custom", nullptr};
   const Rule* rule = rules.material(kind, id);
   return rule ? Material{rule->value, rule->name, rule} : Material{0, id + " (not in the rule set)", nullptr};
+}
+
+// The seal at MMC (largest section, smallest stretch) and at LMC (smallest section, largest
+// stretch), with the seal ID tolerance `idTolerance`.
+Ring mmcRing(const GlandRecord& r, float idTolerance) { return {double(r.W) + r.WT, double(r.ID) + idTolerance}; }
+Ring lmcRing(const GlandRecord& r, float idTolerance) { return {double(r.W) - r.WT, double(r.ID) - idTolerance}; }
+
+// The seal ID tolerance a review uses: the typed one, else the AS568 size's, else none.
+float sealIdTolerance(const ReviewInputs& in, const As568Size* size) {
+  return in.sealIdTolerance ? *in.sealIdTolerance : size ? size->insideDiameterTolerance : 0.0f;
+}
+
+FillCondition fillCondition(const GlandSide& s, double radius, const Ring& ring, double seat, double height,
+                            double width, const Thermal& t, double swell) {
+  const RingFit fit = fitRing(ring, seat, s, t, swell);
+  return {fit.radial, fit.area, height, width, fillPercent(fit.area, height, width, radius)};
+}
+
+// The seal's fill at its four conditions at room temperature without swell, in a groove
+// `widths` wide (narrowest, widest) with a bottom radius `radius`; the finding is the caller's.
+FillReview fillConditions(const GlandRecord& r, const GlandSide& s, float idTolerance,
+                          const std::array<double, 2>& widths, double radius) {
+  const auto [narrow, wide] = widths;
+  const Thermal room;
+  const GlandHeights h = glandHeights(r, s, room);
+  const auto& seat = s.stretchedOnto;
+  FillReview fill{};
+  fill.nominal = fillCondition(s, radius, {r.W, r.ID}, r.*seat.nominal, h.nominal, (narrow + wide) / 2, room, 0);
+  fill.mmc = fillCondition(s, radius, mmcRing(r, idTolerance), r.*seat.min, h.mmc, narrow, room, 0);
+  fill.lmc = fillCondition(s, radius, lmcRing(r, idTolerance), r.*seat.max, h.lmc, wide, room, 0);
+  fill.worstEccentric = fillCondition(s, radius, mmcRing(r, idTolerance), r.*seat.min, h.loaded, narrow, room, 0);
+  return fill;
 }
 
 // The rules and inputs of one review, looked up once.
@@ -95,10 +132,9 @@ struct Context {
     t.dT = temperatureF - roomF;
     return t;
   }
-  // The seal at MMC (largest section, smallest stretch), nominal and LMC (smallest, largest stretch).
-  Ring mmcRing() const { return {double(r.W) + r.WT, double(r.ID) + idTolerance}; }
+  Ring mmcRing() const { return glandwise::mmcRing(r, idTolerance); }
   Ring nominalRing() const { return {r.W, r.ID}; }
-  Ring lmcRing() const { return {double(r.W) - r.WT, double(r.ID) - idTolerance}; }
+  Ring lmcRing() const { return glandwise::lmcRing(r, idTolerance); }
 };
 
 // The least and most squeezed points of a gland.
@@ -202,8 +238,7 @@ Finding squeezeFinding(const Context& c, Extremes e, const SqueezeCase& sc) {
 
 FillCondition fillCondition(const Context& c, const Ring& ring, double seat, double height, double width,
                             const Thermal& t, double swell) {
-  const RingFit fit = fitRing(ring, seat, c.s, t, swell);
-  return {fit.radial, fit.area, height, width, fillPercent(fit.area, height, width, c.in.grooveRadius)};
+  return fillCondition(c.s, c.in.grooveRadius, ring, seat, height, width, t, swell);
 }
 
 // The narrowest groove (to 0.001 inch) whose fill of the condition is within `limit` %.
@@ -232,19 +267,15 @@ Finding fillFinding(const Context& c, const FillCondition& fill, const std::stri
   return f;
 }
 
+std::string unknownWidth(const GlandRecord& r) { return "the groove width \"" + r.GW + "\" is unknown: type it"; }
+
 FillReview reviewFill(const Context& c) {
-  FillReview fill{};
   if (!c.widths) {
-    fill.finding = notEvaluated("the groove width \"" + c.r.GW + "\" is unknown: type it");
+    FillReview fill{};
+    fill.finding = notEvaluated(unknownWidth(c.r));
     return fill;
   }
-  const auto [narrow, wide] = *c.widths;
-  const GlandHeights h = glandHeights(c.r, c.s, c.room);
-  const auto& seat = c.s.stretchedOnto;
-  fill.nominal = fillCondition(c, c.nominalRing(), c.r.*seat.nominal, h.nominal, (narrow + wide) / 2, c.room, 0);
-  fill.mmc = fillCondition(c, c.mmcRing(), c.r.*seat.min, h.mmc, narrow, c.room, 0);
-  fill.lmc = fillCondition(c, c.lmcRing(), c.r.*seat.max, h.lmc, wide, c.room, 0);
-  fill.worstEccentric = fillCondition(c, c.mmcRing(), c.r.*seat.min, h.loaded, narrow, c.room, 0);
+  FillReview fill = fillConditions(c.r, c.s, c.idTolerance, *c.widths, c.in.grooveRadius);
   fill.finding = fillFinding(c, fill.mmc, "(concentric, room temperature, no swell)", c.rule(RuleKind::FillPass),
                              c.rule(RuleKind::FillCaution), &c.rule(RuleKind::FillGuidance));
   return fill;
@@ -524,6 +555,20 @@ std::string reviewInputsProblem(const ReviewInputs& in, const RuleSet& rules, co
   return {};
 }
 
+FillReview reviewFill(const GlandRecord& record, const GlandSide& side, const ReviewInputs& inputs,
+                      const As568Table* table) {
+  const As568Size* size = table ? table->match(record.W, record.ID) : nullptr;
+  const std::optional<std::array<double, 2>> widths = grooveWidths(inputs, record);
+  if (!widths) {
+    FillReview fill{};
+    fill.finding = notEvaluated(unknownWidth(record));
+    return fill;
+  }
+  FillReview fill = fillConditions(record, side, sealIdTolerance(inputs, size), *widths, inputs.grooveRadius);
+  fill.finding = notEvaluated("the fill's figures alone are not judged");
+  return fill;
+}
+
 Review reviewGland(const GlandRecord& record, const GlandSide& side, const ReviewInputs& inputs, const RuleSet& rules,
                    const As568Table* table, int samples) {
   const As568Size* size = table ? table->match(record.W, record.ID) : nullptr;
@@ -531,10 +576,10 @@ Review reviewGland(const GlandRecord& record, const GlandSide& side, const Revie
             material(rules, RuleKind::Compound, inputs.compound, inputs.alphaSealPerF),
             material(rules, RuleKind::Metal, inputs.metalGroove, inputs.alphaGroovePerF),
             material(rules, RuleKind::Metal, inputs.metalMating, inputs.alphaMatingPerF),
-            {}, 0, inputs.grooveWidth ? inputs.grooveWidth : widthRange(record.GW), 0, 0, 0, {}, {}};
+            {}, 0, grooveWidths(inputs, record), 0, 0, 0, {}, {}};
   c.room = {0, c.compound.alpha, c.grooveMetal.alpha, c.matingMetal.alpha};
   c.roomF = c.rule(RuleKind::RoomTemperature).value;
-  c.idTolerance = inputs.sealIdTolerance ? *inputs.sealIdTolerance : size ? size->insideDiameterTolerance : 0.0f;
+  c.idTolerance = sealIdTolerance(inputs, size);
   if (inputs.squeezeLimits) {
     c.lower = (*inputs.squeezeLimits)[0];
     c.upper = (*inputs.squeezeLimits)[1];
@@ -553,6 +598,13 @@ Review reviewGland(const GlandRecord& record, const GlandSide& side, const Revie
   review.compoundName = c.compound.name;
   review.grooveMetalName = c.grooveMetal.name;
   review.matingMetalName = c.matingMetal.name;
+  review.limits = {c.rule(RuleKind::FillPass).value,        c.rule(RuleKind::FillCaution).value,
+                   c.rule(RuleKind::ServiceFillPass).value, c.rule(RuleKind::ServiceFillCaution).value,
+                   c.rule(RuleKind::StretchMax).value,      c.rule(RuleKind::OutsideCaution).value,
+                   c.rule(RuleKind::OutsideFail).value};
+  review.alphaSealPerF = c.compound.alpha;
+  review.alphaGroovePerF = c.grooveMetal.alpha;
+  review.alphaMatingPerF = c.matingMetal.alpha;
   review.fill = reviewFill(c);
   review.squeeze = reviewSqueeze(c);
   review.extrusion = reviewExtrusion(c);

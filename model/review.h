@@ -121,11 +121,21 @@ struct StatisticsReview {
   Finding finding;
 };
 
+// The limits of the rule set that a review's figures were judged against, %.
+struct ReviewLimits {
+  double fillPass = 0, fillCaution = 0;                // fill at MMC, room temperature, no swell
+  double serviceFillPass = 0, serviceFillCaution = 0;  // fill at MMC with heat and swell
+  double stretchMax = 0;                               // installed stretch
+  double outsideCaution = 0, outsideFail = 0;          // share of assemblies outside the squeeze limits
+};
+
 struct Review {
   Verdict overall = Verdict::Pass;  // the worst evaluated check
+  ReviewLimits limits;
   std::string rulesName, rulesFile;  // the rule set judged by
   std::optional<std::string> as568Dash;  // the AS568 size the seal matches, e.g. "214"
   std::string compoundName, grooveMetalName, matingMetalName;  // as people read them
+  double alphaSealPerF = 0, alphaGroovePerF = 0, alphaMatingPerF = 0;  // their coefficients in use, 1/°F
   FillReview fill;
   SqueezeReview squeeze;
   ExtrusionReview extrusion;
@@ -138,6 +148,11 @@ struct Review {
 // Assemblies in the Monte Carlo, and its seed for the xoshiro256** generator.
 inline constexpr int kMonteCarloSamples = 100000;
 inline constexpr std::uint64_t kMonteCarloSeed = 0x6c616e6477697365;  // "landwise"
+
+// The gland's fill at its four conditions at room temperature without swell, as the review
+// has it, unjudged: all that its section drawing needs. `table` as for reviewGland.
+FillReview reviewFill(const GlandRecord& record, const GlandSide& side, const ReviewInputs& inputs,
+                      const As568Table* table = nullptr);
 
 // Reviews the analysed gland of `side` in `record` (after the editor's OK and the sheet)
 // by `rules`. `table` supplies the seal ID tolerance when none is typed and the seal is an

@@ -1,5 +1,7 @@
 #include "model/review_form.h"
 
+#include <charconv>
+
 #include "model/numbers.h"
 
 namespace glandwise {
@@ -34,15 +36,16 @@ bool within(const BoxRule& rule, double value) {
   return aboveLowest && belowHighest;
 }
 
-// The value of `text` when it is a number within `rule`; otherwise the problem is set.
+// The value of `text` when it is a number within `rule`; otherwise the problem is set. A
+// number too large for a float is out of range like any other.
 std::optional<double> readBox(const std::string& text, const BoxRule& rule, std::string& problem) {
   const ParsedNumber parsed = parseNumber(text);
-  if (parsed.status != NumberStatus::Number) {
+  if (parsed.status == NumberStatus::NotNumber) {
     problem = "not a number";
     return std::nullopt;
   }
-  if (!within(rule, parsed.value)) {
-    problem = std::string("must be ") + rule.reason;
+  if (parsed.status == NumberStatus::TooLarge || !within(rule, parsed.value)) {
+    problem = std::string("out of range: ") + rule.reason;
     return std::nullopt;
   }
   return parsed.value;
@@ -122,6 +125,37 @@ ReviewFormRead readReviewForm(const ReviewForm& form, const GrooveFit& fit) {
   in.grooveWidth = width;
   in.squeezeLimits = limits;
   return read;
+}
+
+std::string reviewBoxText(float value) {
+  char text[32];
+  return {text, std::to_chars(text, text + sizeof text, value).ptr};
+}
+
+ReviewForm reviewFormOf(const ReviewInputs& in) {
+  ReviewForm form;
+  form.hardness = in.hardness;
+  form.compound = in.compound;
+  form.metalGroove = in.metalGroove;
+  form.metalMating = in.metalMating;
+  // An optional value's text, empty for none.
+  const auto text = [](std::optional<double> value) { return value ? reviewBoxText(float(*value)) : std::string(); };
+  form.text(ReviewBox::SealIdTolerance) = text(in.sealIdTolerance);
+  form.text(ReviewBox::TempMin) = text(in.tempMinF);
+  form.text(ReviewBox::TempMax) = text(in.tempMaxF);
+  form.text(ReviewBox::AlphaSeal) = reviewBoxText(float(in.alphaSealPerF));
+  form.text(ReviewBox::AlphaGroove) = reviewBoxText(float(in.alphaGroovePerF));
+  form.text(ReviewBox::AlphaMating) = reviewBoxText(float(in.alphaMatingPerF));
+  form.text(ReviewBox::Swell) = text(in.swellPercent);
+  form.text(ReviewBox::GrooveRadius) = reviewBoxText(float(in.grooveRadius));
+  const auto pair = [](const std::optional<std::array<double, 2>>& values, std::size_t i) {
+    return values ? reviewBoxText(float((*values)[i])) : std::string();
+  };
+  form.text(ReviewBox::SqueezeMin) = pair(in.squeezeLimits, 0);
+  form.text(ReviewBox::SqueezeMax) = pair(in.squeezeLimits, 1);
+  form.text(ReviewBox::GrooveWidthMin) = pair(in.grooveWidth, 0);
+  form.text(ReviewBox::GrooveWidthMax) = pair(in.grooveWidth, 1);
+  return form;
 }
 
 }  // namespace glandwise

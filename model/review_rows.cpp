@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "model/numbers.h"
+#include "model/review_form.h"
 
 namespace glandwise {
 namespace {
@@ -92,10 +93,15 @@ std::string statisticsAssumptions(const Review& r) {
 }
 
 std::string reviewInputsText(const ReviewInputs& in, const Review& review) {
-  std::string text = "Hardness " + std::to_string(in.hardness) + " Shore A; compound " + review.compoundName;
-  text += review.grooveMetalName == review.matingMetalName
-              ? "; metal " + review.grooveMetalName
-              : "; grooved part " + review.grooveMetalName + ", mating part " + review.matingMetalName;
+  // Each material with the coefficient in use: the one typed for a custom one, else its own.
+  const auto material = [](const std::string& name, double alpha) {
+    return name + " (" + reviewBoxText(float(alpha)) + " per °F)";  // as its box shows it
+  };
+  const std::string groove = material(review.grooveMetalName, review.alphaGroovePerF);
+  const std::string mating = material(review.matingMetalName, review.alphaMatingPerF);
+  std::string text = "Hardness " + std::to_string(in.hardness) + " Shore A; compound " +
+                     material(review.compoundName, review.alphaSealPerF);
+  text += groove == mating ? "; metal " + groove : "; grooved part " + groove + ", mating part " + mating;
   text += in.tempMinF && in.tempMaxF ? "; temperature " + plain(*in.tempMinF) + " to " + plain(*in.tempMaxF) + " °F"
                                      : "; no service temperatures";
   text += in.swellPercent ? "; fluid swell " + plain(*in.swellPercent) + " %" : "; no fluid swell";

@@ -38,8 +38,8 @@ std::vector<SqueezeMark> squeezeMarks(const Review& review);
 // What the statistics assume, in words.
 std::string statisticsAssumptions(const Review& review);
 
-// The review's inputs in one paragraph, with the seal ID tolerance the stretch used and,
-// last, the rule set.
+// The review's inputs in one paragraph, with the expansion coefficients in use, the seal ID
+// tolerance the stretch used and, last, the rule set.
 std::string reviewInputsText(const ReviewInputs& inputs, const Review& review);
 
 }  // namespace glandwise

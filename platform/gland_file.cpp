@@ -66,9 +66,7 @@ bool looksLikeGlandFile(std::string_view text) {
 }  // namespace
 
 std::string writeGlandFile(const std::string& path, const GlandInput& input) {
-  const std::filesystem::path file(path);
-  const std::string folder = file.has_parent_path() ? file.parent_path().string() : ".";
-  return replaceFile(folder, file.filename().string(), inputLine(input) + '\n');
+  return replaceFileAt(path, inputLine(input) + '\n');
 }
 
 ParsedInput readGlandFile(const std::string& path) {

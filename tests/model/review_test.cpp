@@ -266,9 +266,9 @@ TEST(ReviewRulesTest, ABadFileIsRefusedWithItsLineAndColumn) {
 }  // namespace
 
 // Catches a form whose defaults differ from the core's, a box read though its material is
-// not custom, a pair half typed, and a groove the gland cannot hold: a bottom radius above
-// half the width (0.2 inch gave fill 352 %) or above the groove's depth, a width narrower
-// than the seal.
+// not custom, a pair half typed, a number beyond a float, and a groove the gland cannot
+// hold: a bottom radius above half the width (0.2 inch gave fill 352 %) or above the
+// groove's depth, a width narrower than the seal.
 TEST(ReviewFormTest, ReadsEveryBoxAndRefusesAGrooveTheGlandCannotHold) {
   const GrooveFit fit{0.139, 0.111, std::array<double, 2>{0.187, 0.192}};
   ReviewForm form;
@@ -290,6 +290,7 @@ TEST(ReviewFormTest, ReadsEveryBoxAndRefusesAGrooveTheGlandCannotHold) {
       {ReviewBox::GrooveRadius, "0.2", ReviewBox::GrooveRadius, "must not be above half the groove width, 0.0935 inch"},
       {ReviewBox::TempMin, "-40", ReviewBox::TempMax, "give both temperatures or neither"},
       {ReviewBox::GrooveWidthMin, "0.13", ReviewBox::GrooveWidthMax, "give both widths or neither"},
+      {ReviewBox::Swell, "1e39", ReviewBox::Swell, "out of range: above -100 and at most 1000 %"},
   };
   for (const auto& c : cases) {
     ReviewForm bad;
@@ -305,4 +306,6 @@ TEST(ReviewFormTest, ReadsEveryBoxAndRefusesAGrooveTheGlandCannotHold) {
   form.text(ReviewBox::GrooveWidthMin) = "0.25";
   form.text(ReviewBox::GrooveRadius) = "0.12";
   EXPECT_EQ(readReviewForm(form, fit).problem(ReviewBox::GrooveRadius), "must not be above the groove depth, 0.1110 inch");
+  form.compound = kCustomMaterial;  // now its coefficient box is read
+  EXPECT_EQ(readReviewForm(form, fit).problem(ReviewBox::AlphaSeal), "not a number");
 }
