@@ -26,6 +26,13 @@ class Packer {
     put(static_cast<std::uint32_t>(text.size()));
     bytes_ += text;
   }
+  // One part of a message that Unpacker::part reads back: a text, or a value's bytes.
+  template <class T>
+  bool part(const T& value) {
+    if constexpr (std::is_same_v<T, std::string>) text(value);
+    else put(value);
+    return true;
+  }
   // Sends the message whole; false when the other end has gone away.
   bool send(int socket) const {
     for (std::size_t sent = 0; sent < bytes_.size();) {
@@ -60,6 +67,11 @@ class Unpacker {
   }
   // Whether a text was longer than the reader takes.
   bool tooLong() const { return tooLong_; }
+  template <class T>
+  bool part(T& value) {
+    if constexpr (std::is_same_v<T, std::string>) return text(value);
+    else return get(value);
+  }
 
  private:
   bool read(char* into, std::size_t count) {
@@ -77,6 +89,16 @@ class Unpacker {
   bool ok_ = true;       // every part so far was read whole
   bool tooLong_ = false;  // a text's length was beyond its limit
 };
+
+// Puts or reads the review inputs' parts, every bit of them, in one order for both ends.
+template <class Message, class Inputs>
+bool reviewParts(Message& message, Inputs& in) {
+  return message.part(in.hardness) && message.part(in.sealIdTolerance) && message.part(in.tempMinF) &&
+         message.part(in.tempMaxF) && message.part(in.compound) && message.part(in.alphaSealPerF) &&
+         message.part(in.metalGroove) && message.part(in.metalMating) && message.part(in.alphaGroovePerF) &&
+         message.part(in.alphaMatingPerF) && message.part(in.swellPercent) && message.part(in.grooveRadius) &&
+         message.part(in.grooveWidth) && message.part(in.squeezeLimits);
+}
 
 }  // namespace
 
@@ -101,7 +123,7 @@ bool sendRequest(int socket, const ReportRequest& request) {
   message.put(request.record.Answer);
   for (const auto text : kRecordTexts) message.text(request.record.*text);
   message.put(request.review.has_value());
-  if (request.review) message.put(*request.review);  // the same program build reads it back
+  if (request.review) reviewParts(message, *request.review);
   return message.send(socket);
 }
 
@@ -116,7 +138,7 @@ std::optional<ReportRequest> receiveRequest(int socket) {
   for (const auto text : kRecordTexts) whole = whole && message.text(request.record.*text);
   bool reviewed = false;
   whole = whole && message.get(reviewed);
-  if (whole && reviewed) whole = message.get(request.review.emplace());
+  if (whole && reviewed) whole = reviewParts(message, request.review.emplace());
   if (!whole || glandType > static_cast<std::uint8_t>(GlandKind::HousingGroove)) return std::nullopt;
   request.lineNumber = lineNumber;
   request.glandType = static_cast<GlandKind>(glandType);

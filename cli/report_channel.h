@@ -30,6 +30,15 @@ struct ReportRequest {
 // (so that no length read from the other end makes the reader hold gigabytes).
 inline constexpr std::size_t kMaxMessageText = 64 << 10;
 
+// What the report writer reviews glands by: the texts of the AS568 table and the rule file
+// that the run read, and the rule file's name. Without the AS568 table's text, no review
+// pages are drawn and nothing more is sent.
+struct ReviewSources {
+  std::string_view as568Text;
+  std::string_view rulesText;
+  std::string rulesFile;
+};
+
 // Each sends one message whole and returns false when the other end cannot take it (it
 // has gone away): never raises SIGPIPE.
 bool sendText(int socket, std::string_view text);
