@@ -81,7 +81,8 @@ ScreenFlow::ScreenFlow(const Platform& platform, EndProgram endProgram)
     : platform_(platform),
       handbook_(record_, platform_),
       endProgram_(std::move(endProgram)),
-      as568Path_(shippedAs568Path(QCoreApplication::applicationFilePath().toStdString())) {}
+      as568Path_(shippedAs568Path(QCoreApplication::applicationFilePath().toStdString())),
+      rulesPath_(shippedRulesPath(QCoreApplication::applicationFilePath().toStdString())) {}
 
 ScreenFlow::~ScreenFlow() = default;
 
@@ -198,7 +199,9 @@ void ScreenFlow::openReview() {
   if (ReviewWindow* open = review_.get()) {
     open->showGland(record_, sheet.side());
   } else {
-    ReviewWindow& window = review_.load(record_, sheet.side(), table.table ? &*table.table : nullptr,
+    const RuleLoad& loaded = rules();
+    if (!loaded.rules) return platform_.messageBoxes.notify("The design rules could not be read.\n\n" + loaded.error);
+    ReviewWindow& window = review_.load(record_, sheet.side(), table.table ? &*table.table : nullptr, *loaded.rules,
                                         platform_.settings);
     if (glandReview_) window.setInputs(*glandReview_);
     connect(&window, &ReviewWindow::dismissed, this, [this, &window] {
@@ -229,6 +232,11 @@ const As568Load& ScreenFlow::as568Table() {
   return *as568_;
 }
 
+const RuleLoad& ScreenFlow::rules() {
+  if (!rules_) rules_ = RuleSet::load(rulesPath_);
+  return *rules_;
+}
+
 void ScreenFlow::printSheet() {
   printReport(sheet_.get()->sheetArea(), platform_.printDialog, platform_.messageBoxes);
 }
@@ -238,7 +246,9 @@ void ScreenFlow::endProgram() { endProgram_(); }
 void ScreenFlow::openFinder() {
   if (!find_.get()) {
     const As568Load& table = as568Table();
-    FindWindow& window = find_.load(table.table ? &*table.table : nullptr);
+    const RuleLoad& loaded = rules();
+    if (!loaded.rules) return platform_.messageBoxes.notify("The design rules could not be read.\n\n" + loaded.error);
+    FindWindow& window = find_.load(table.table ? &*table.table : nullptr, *loaded.rules);
     connect(&window, &FindWindow::openRequested, this, &ScreenFlow::openFoundGland);
     connect(&window, &FindWindow::printRequested, this, [this, &window] {
       if (const std::optional<FindPage> page = window.page())

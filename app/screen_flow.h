@@ -68,6 +68,11 @@ class ScreenFlow : public QObject {
   void setAs568TablePath(std::filesystem::path path) { as568Path_ = std::move(path); }
   // The AS568 table, or why it could not be read.
   const As568Load& as568Table();
+  // Where the design review's rules are read from, once, when first needed; by default the
+  // rule file shipped beside the running program.
+  void setRulesPath(std::filesystem::path path) { rulesPath_ = std::move(path); }
+  // The rules, or why they could not be read.
+  const RuleLoad& rules();
 
   // A refusal, whose message the core has left in ErrorText: beeps when asked and shows
   // frmError. An open frmError takes the newer message and comes to the front.
@@ -138,6 +143,8 @@ class ScreenFlow : public QObject {
   ScreenSlot<FindWindow> find_;              // frmFind: loaded once, then only hidden
   std::filesystem::path as568Path_;           // the AS568 table's file
   std::optional<As568Load> as568_;            // the table, once read
+  std::filesystem::path rulesPath_;           // the design review's rule file
+  std::optional<RuleLoad> rules_;             // the rules, once read
   std::string startFile_;                     // a saved gland to open on the selection screen
   // The gland's review inputs while no review window shows them: a saved gland's, or those
   // the window was closed with; none for a new gland.

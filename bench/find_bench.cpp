@@ -16,6 +16,11 @@ const As568Table& table() {
   return loaded;
 }
 
+const RuleSet& rules() {
+  static const RuleSet loaded = *RuleSet::load(GLANDWISE_REVIEW_RULES).rules;
+  return loaded;
+}
+
 // The worked example: a 2.000 inch bore (or rod) at 1000 psi, -20 to 180 °F; or another
 // diameter.
 FindRequest example(GlandKind glandType, const char* diameter = "2.000") {
@@ -31,7 +36,7 @@ FindRequest example(GlandKind glandType, const char* diameter = "2.000") {
 void rank(benchmark::State& state, GlandKind glandType, bool sampleEvery, const char* diameter = "2.000") {
   const FindOptions options{.threads = static_cast<unsigned>(state.range(0)), .sampleEveryCandidate = sampleEvery};
   std::size_t candidates = 0;
-  for (auto _ : state) candidates = findSeals(example(glandType, diameter), table(), options).candidates.size();
+  for (auto _ : state) candidates = findSeals(example(glandType, diameter), table(), rules(), options).candidates.size();
   state.counters["candidates"] = double(candidates);
 }
 
@@ -43,9 +48,9 @@ void FindLargeBore(benchmark::State& state) { rank(state, GlandKind::RodGroove, 
 
 // The allocation for the first-ranked size of the worked example.
 void AllocateTolerances(benchmark::State& state) {
-  const FindResult found = findSeals(example(GlandKind::RodGroove), table());
+  const FindResult found = findSeals(example(GlandKind::RodGroove), table(), rules());
   int reviewed = 0;
-  for (auto _ : state) reviewed = allocateTolerances(found.candidates.front().input, &table()).reviewed;
+  for (auto _ : state) reviewed = allocateTolerances(found.candidates.front().input, &table(), rules()).reviewed;
   state.counters["pairs_reviewed"] = reviewed;
 }
 

@@ -64,8 +64,13 @@ SessionResult runSession(const GlandInput& input, const SessionOptions& options)
 
   roundSheetValues(record, side);
   if (options.review || input.review) {
-    result.reviewInputs = input.review.value_or(ReviewInputs{});
-    result.review = reviewGland(record, side, *result.reviewInputs, options.as568);
+    const ReviewInputs inputs = input.review.value_or(ReviewInputs{});
+    result.reviewProblem = options.rules ? reviewInputsProblem(inputs, *options.rules, record, side)
+                                         : "no design rules to review the gland by";
+    if (result.reviewProblem.empty()) {
+      result.reviewInputs = inputs;
+      result.review = reviewGland(record, side, inputs, *options.rules, options.as568);
+    }
   }
   result.outcome = SessionOutcome::Results;
   result.screen = Screen::Results;

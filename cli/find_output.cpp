@@ -206,21 +206,22 @@ void writeFoundCsv(TextBuffer& out, std::size_t lineNumber, const FoundLine& fou
   }
 }
 
-bool calculateFindLine(std::string_view line, std::size_t lineNumber, LineWriter& out, const As568Table* table) {
+bool calculateFindLine(std::string_view line, std::size_t lineNumber, LineWriter& out, const SessionOptions& session) {
   const ParsedFind parsed = parseFindLine(line);
   if (!parsed.problem.empty()) {
     out.writeError(lineNumber, parsed.problem);
     return false;
   }
-  if (!table) {
-    out.writeError(lineNumber, "Find a seal needs the AS568 size table");
+  if (!session.as568 || !session.rules) {
+    out.writeError(lineNumber, "Find a seal needs the AS568 size table and the design rules");
     return false;
   }
-  const FindResult result = findSeals(parsed.find.request, *table);
+  const FindResult result = findSeals(parsed.find.request, *session.as568, *session.rules);
   FoundLine found{parsed.find, result, {}};
   if (parsed.find.tolerances)
     for (std::size_t i = 0; i < writtenCount(found); ++i)
-      found.allocations.push_back(allocateTolerances(result.candidates[i].input, table, parsed.find.targetYieldPercent));
+      found.allocations.push_back(
+          allocateTolerances(result.candidates[i].input, session.as568, *session.rules, parsed.find.targetYieldPercent));
   out.writeFound(lineNumber, found);
   return true;
 }

@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/calc_session.h"
 #include "cli/json_writer.h"
 #include "cli/text_buffer.h"
 #include "model/find_input.h"
@@ -40,6 +41,6 @@ void writeFoundCsv(TextBuffer& out, std::size_t lineNumber, const FoundLine& fou
 
 // Works a find line (numbered from 1) and writes it to `out`; an unusable one gives an
 // "error" line. Returns false for an unusable line.
-bool calculateFindLine(std::string_view line, std::size_t lineNumber, LineWriter& out, const As568Table* table);
+bool calculateFindLine(std::string_view line, std::size_t lineNumber, LineWriter& out, const SessionOptions& session);
 
 }  // namespace glandwise::calc

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -12,7 +13,7 @@
 #include <optional>
 #include <string>
 #include <thread>
-#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "cli/calc_batch.h"
@@ -20,8 +21,12 @@
 #include "cli/drawing_files.h"
 #include "cli/find_help.h"
 #include "cli/progress_line.h"
+#include "cli/standard_descriptors.h"
 #include "drawing/dxf.h"
 #include "model/as568.h"
+#include "model/review_rules.h"
+#include "model/table_file.h"
+#include "model/utf8.h"
 
 #ifdef GLANDWISE_WITH_REPORTS
 #include "cli/report_process.h"
@@ -37,7 +42,7 @@ constexpr int kExitOutputFailed = 3;
 constexpr const char* kDescription =
     "glandwise-calc: analyses static o-ring glands in bulk, as a person would on the Glandwise screens.";
 
-constexpr const char* kFooter = R"(INPUT
+constexpr const char* kFooter = R"help(INPUT
   JSON Lines: one JSON object per line. Every field is optional:
     "cross_section"  "0.070", "0.103", "0.139", "0.210" or "0.275"  (omitted: no option selected)
     "gland"          "rod" (groove in the rod) or "housing" (groove in the housing)  (omitted: none)
@@ -55,14 +60,26 @@ constexpr const char* kFooter = R"(INPUT
                      and "seal_id": its cross-section option is chosen and its inside diameter
                      typed; a size whose cross-section is not one of the five is refused
     "review"         the design review's inputs (all optional; JSON numbers unless noted):
-                       "hardness" 70, 80 or 90 (Shore A, default 70)
+                       "hardness" Shore A with extrusion limits in the rules (default 70)
                        "seal_id_tolerance" inch (default: the AS568 size's, else unknown)
-                       "temp_min_f", "temp_max_f" (default 70 and 70)
-                       "compound" "nbr" (default), "fkm", "epdm", "silicone" or "custom"
-                       with "alpha_seal_per_f"; "metal" "carbon_steel" (default),
-                       "stainless_steel", "aluminium" or "custom" with "alpha_metal_per_f"
-                       "swell_percent" (default 0), "groove_radius" inch (default 0.010)
-                       "squeeze_limits_percent" [low, high] (default [10, 30])
+                       "temp_min_f", "temp_max_f" both or neither (default: none, and
+                       the temperature check is not evaluated)
+                       "compound" a compound id of the rules: "nbr" (default), "fkm",
+                       "epdm", "silicone", "fluorosilicone", "neoprene", or "custom" with
+                       "alpha_seal_per_f"
+                       "metal" sets both parts' metal: a metal id of the rules,
+                       "carbon_steel" (default), "alloy_steel", "stainless_steel",
+                       "stainless_steel_316", "aluminium", "aluminium_7075", "brass",
+                       "titanium", or "custom" with "alpha_metal_per_f"; or each part's:
+                       "metal_groove" (the grooved part) and "metal_mating" (the part
+                       across the gap), "custom" with "alpha_groove_per_f" and
+                       "alpha_mating_per_f"
+                       "swell_percent" (default: none, and the swell check is not evaluated)
+                       "groove_radius" inch (default 0.010), at most half the groove width
+                       and the groove depth; "groove_width" [narrowest, widest] inch
+                       (default the standard range), not narrower than the seal
+                       "squeeze_limits_percent" [low, high] (default: the rules' for the
+                       cross-section)
                      A line with "review" gets the review, as every line does with --review.
   Each line starts from a fresh record: select, type, OK; load the editor, retype, OK; fill
   the results sheet. Blank lines are skipped without output but counted in line numbers.
@@ -81,9 +98,12 @@ OUTPUT
                 (integer), "GW", "GlandType", "ErrorText", "SelectedFile" (strings)
     "sheet"     only for "results": each value label's objectName -> its caption (no date)
     "review"    only for "results" with --review or a "review" field: "overall" verdict,
-                the "as568" size the seal matches (or null), and "fill", "extrusion",
-                "stretch", "temperature", "swell", "statistics", each with its figures, a
-                "verdict" ("pass", "caution" or "fail") and the "reason" that decided it
+                its "headline" in words, the "rules" judged by ("name", "file"), the
+                "as568" size the seal matches (or null), and "fill", "squeeze",
+                "extrusion", "stretch", "temperature", "swell", "statistics", each with
+                its figures, a "verdict" ("pass", "caution", "fail" or "not evaluated":
+                not asked for, its figures null), the "reason" that decided it (figure,
+                condition, limit and the rule's source) and the "remedy" (null on a pass)
     "report"    only with --report-dir and "results": the PDF written, or null together
                 with "report_error" saying why it could not be written
     "drawing"   only with --drawing-dir and "results": the drawing written, or null
@@ -91,7 +111,8 @@ OUTPUT
   An unusable line (not JSON, anything but blanks after the object, not an object, an unknown
   field, a field given twice, a field of the wrong kind, an unknown option value, edits
   naming a box that the chosen editor lacks, an answer other than "yes" or "no", a review
-  input out of its range, a line over 1 MiB) gives
+  input out of its range or not in the rules or not fitting the groove, a line over 1 MiB)
+  gives
     {"outcome": "error", "line": N, "message": "line N: <the problem>"}
   and the run goes on.
   --format csv writes CSV (RFC 4180) instead, for a spreadsheet: a header row of column
@@ -118,6 +139,19 @@ FIELDS
   columns only with --report-dir, the drawing's only with --drawing-dir).
   e.g. --format csv --fields ID,PSM,PCM,PCMMax,PCMMin,lblGWV,review.overall
 
+DESIGN RULES
+  The review judges by a rule file: every limit, coefficient and service range with its
+  public source. By default the one installed with the program, share/glandwise/
+  review-rules.csv, "Glandwise defaults (public tables)": extrusion clearance by hardness
+  and pressure band (a band holds its upper pressure; halved for silicone), fill at MMC
+  (pass to 85 %, caution to 95 %), fill with heat and swell (pass to 95 %, caution to 100 %),
+  squeeze 10 to 30 % (36 % for 0.070), stretch to 5 %, the compounds' and metals'
+  coefficients and service ranges. --rules FILE judges by a company's own file of the same
+  columns:
+    gland,rule,cross_section_in,hardness_shore_a,pressure_above_psi,pressure_up_to_psi,
+    material,name,value,unit,source
+  A file that cannot be used is refused (exit 2) with its line, column and the reason.
+
 PROGRESS
   When standard error is a terminal and the run lasts more than a second, one line there
   keeps telling the input lines done, the rate and, for an input file, the total and the
@@ -127,8 +161,10 @@ PROGRESS
 EXIT STATUS
   0  every line was processed      1  some line was unusable, or some report or drawing
                                       not written
-  2  unusable arguments (unknown option, unreadable file or AS568 table, report or drawing
-     folder that cannot be made, report writer glandwise-report that cannot be started)
+  2  unusable arguments (unknown option, an input that cannot be read: a folder, a closed
+     standard input, the output file itself; an AS568 table or rule file that cannot be read
+     or is over 1 MiB, a report or drawing folder that cannot be made, a report writer
+     glandwise-report that cannot be started)
   3  the output could not be written (a full disk, a closed standard output, a reader that
      went away): the run stops at once with one line on standard error saying why
 
@@ -136,7 +172,7 @@ EXAMPLE
   echo '{"cross_section": "0.139", "gland": "rod", "seal_id": "1.75", "housing": "2", "pressure": "1000"}' | glandwise-calc
   {"outcome":"results","line":1,"screen":"results","messages":[],"record":{"W":0.139,...,
    "PDM":1.9955,...,"GDM":1.776,...},"sheet":{"lblWV":"0.139 Inch   Tolerance =  +/-  0.004",...}}
-)";
+)help";
 
 // The fields named in `list`; nothing, and the names there are on standard error, when
 // one is unknown.
@@ -173,12 +209,46 @@ std::filesystem::path as568File(const std::string& given, const char* programNam
   return given.empty() ? glandwise::shippedAs568Path(programFile(programName)) : std::filesystem::path(given);
 }
 
-// The AS568 table of `file`. Nothing (and a message on standard error) when it cannot be read.
-std::optional<glandwise::As568Table> loadAs568Table(const std::filesystem::path& file, bool given) {
-  glandwise::As568Load load = glandwise::As568Table::load(file);
-  if (!load.table)
-    std::cerr << "glandwise-calc: " << load.error << (given ? "" : " (or give one with --as568-table)") << '\n';
-  return std::move(load.table);
+// The table file `file` ("the AS568 table", "the rule file") read by `parse` into its load
+// (As568Load, RuleLoad), and its text into `text`. When it cannot be used the load says
+// why, and so does standard error, naming the `option` that gives another file.
+template <class Parse>
+auto loadTable(const std::filesystem::path& file, const char* what, const char* option, bool given,
+               std::string& text, Parse parse) {
+  std::string error;
+  std::optional<std::string> read = glandwise::readTableFile(file, what, error);
+  decltype(parse(std::string_view())) load{};
+  if (read) load = parse(*read);
+  else load.error = std::move(error);
+  if (!load.error.empty())
+    std::cerr << "glandwise-calc: " << load.error << (given ? "" : std::string(" (or give one with ") + option + ")")
+              << '\n';
+  if (read) text = std::move(*read);
+  return load;
+}
+
+// Whether standard output is the file that the run reads, which it would read its own
+// output back from without end (`glandwise-calc f >> f`).
+bool outputIsInput(const std::string& inputPath) {
+  struct stat output, input;
+  if (::fstat(STDOUT_FILENO, &output) != 0 || !S_ISREG(output.st_mode)) return false;
+  const int read = inputPath == "-" ? ::fstat(STDIN_FILENO, &input) : ::stat(inputPath.c_str(), &input);
+  return read == 0 && input.st_dev == output.st_dev && input.st_ino == output.st_ino;
+}
+
+// The input file opened into `file`; false (and a message on standard error) when it cannot be.
+bool openInput(const std::string& inputPath, std::ifstream& file) {
+  std::error_code error;
+  const bool folder = std::filesystem::is_directory(inputPath, error);
+  if (!folder) file.open(inputPath, std::ios::binary);
+  if (!folder && file) return true;
+  std::cerr << "glandwise-calc: cannot read " << inputPath << ": " << std::strerror(folder ? EISDIR : errno) << '\n';
+  return false;
+}
+
+// The rule file: the one given, or the one shipped beside the program.
+std::filesystem::path rulesFile(const std::string& given, const char* programName) {
+  return given.empty() ? glandwise::shippedRulesPath(programFile(programName)) : std::filesystem::path(given);
 }
 
 // The batch run, with a progress line on standard error when that is a terminal.
@@ -191,25 +261,14 @@ glandwise::calc::BatchSummary runWithProgress(std::istream& in, std::ostream& ou
   return glandwise::calc::runBatch(in, out, options);
 }
 
-// Whether `text` is well-formed UTF-8.
-bool validUtf8(std::string_view text) {
-  for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
-                               : lead >= 0xF0 && lead < 0xF5                ? 4
-                                                                              : 0;
-    if (length == 0 || i + length > text.size()) return false;
-    for (std::size_t k = 1; k < length; ++k)
-      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-    i += length;
-  }
-  return true;
-}
-
 // Makes the folder `directory` of the run's `what` ("report", "drawing"); false, and says
-// why, when it cannot be made or its name could not be written in the output.
+// why, when it has no name, cannot be made, or its name could not be written in the output.
 bool makeFolder(const std::string& directory, const char* what) {
-  if (!validUtf8(directory)) {
+  if (directory.empty()) {
+    std::cerr << "glandwise-calc: the " << what << " folder's name is empty\n";
+    return false;
+  }
+  if (!glandwise::isValidUtf8(directory)) {
     std::cerr << "glandwise-calc: the " << what << " folder's name is not valid UTF-8 text, which the output "
                  "could not name: choose another folder\n";
     return false;
@@ -265,16 +324,16 @@ class DrawingSetup {
 
 #ifdef GLANDWISE_WITH_REPORTS
 // What --report-dir needs while the batch runs: the folder made and the report writer
-// glandwise-report started from beside this program (with `reviewTable`, the AS568 table
-// the run reads, the reports of reviewed glands get the review page too).
+// glandwise-report started from beside this program (with the texts of the AS568 table and
+// the rule file the run reads, the reports of reviewed glands get the review page too).
 class ReportSetup {
  public:
   // Returns false (and says why) when the folder cannot be made or the writer not started.
-  bool start(const std::string& directory, const std::string& reviewTable, const char* programName) {
+  bool start(const std::string& directory, const glandwise::calc::ReviewSources& review, const char* programName) {
     if (!makeFolder(directory, "report")) return false;
     const std::string program = reportProgram(programName);
     std::string startError;
-    writer_ = glandwise::calc::ReportProcess::start(program, directory, reviewTable, startError);
+    writer_ = glandwise::calc::ReportProcess::start(program, directory, review, startError);
     if (!writer_)
       std::cerr << "glandwise-calc: cannot start the report writer " << program << ": " << startError << '\n';
     return writer_ != nullptr;
@@ -290,7 +349,17 @@ class ReportSetup {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const glandwise::calc::ClosedDescriptors closed = glandwise::calc::reopenClosedStandardDescriptors();
+  // A reader that goes away makes a write fail, which is said and ends the run with its status.
+  std::signal(SIGPIPE, SIG_IGN);
   std::ios::sync_with_stdio(false);
+  glandwise::calc::DescriptorBuffer standardOutput(STDOUT_FILENO);
+  std::ostream out(&standardOutput);
+  const auto outputFailed = [&] {
+    std::cerr << "glandwise-calc: cannot write the output: "
+              << std::strerror(closed.output ? EBADF : standardOutput.error()) << '\n';
+    return kExitOutputFailed;
+  };
   CLI::App app{kDescription, "glandwise-calc"};
   std::string inputPath = "-";
   std::string fieldList;
@@ -302,7 +371,7 @@ int main(int argc, char** argv) {
       ->capture_default_str();
 #ifdef GLANDWISE_WITH_REPORTS
   std::string reportDirectory;
-  app.add_option("--report-dir", reportDirectory,
+  const CLI::Option* reportOption = app.add_option("--report-dir", reportDirectory,
                  "write a one-page PDF report of every results line into this folder (made if missing; "
                  "with --review the review page is its second page), "
                  "named line-N.pdf, and add its path to the line's object as \"report\"; an existing "
@@ -310,7 +379,7 @@ int main(int argc, char** argv) {
                  "report that cannot be written whole leaves no file behind");
 #endif
   std::string drawingDirectory;
-  app.add_option("--drawing-dir", drawingDirectory,
+  const CLI::Option* drawingOption = app.add_option("--drawing-dir", drawingDirectory,
                  "write the to-scale, dimensioned section drawing of every results line into this folder "
                  "(made if missing), named line-N.dxf or line-N.svg, and add its path to the line's object as "
                  "\"drawing\"; an existing drawing of the same name (a file or a link) is replaced, never "
@@ -328,6 +397,10 @@ int main(int argc, char** argv) {
   app.add_option("--as568-table", as568Path,
                  "AS568 size table to use (CSV: dash,id_in,id_tol_in,cs_in,cs_tol_in); by default the one "
                  "installed with the program");
+  std::string rulesPath;
+  app.add_option("--rules", rulesPath,
+                 "design rule file to review by (CSV, see DESIGN RULES); by default the one installed with the "
+                 "program");
   std::string format = "json";
   app.add_option("--format", format, "json: one JSON object per line (JSON Lines); csv: a header row, then one "
                                      "row per line (see OUTPUT)")
@@ -340,62 +413,68 @@ int main(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
-    return app.exit(error) == 0 ? kExitAllProcessed : kExitUnusableArguments;
+    if (app.exit(error, out, std::cerr) != 0) return kExitUnusableArguments;
+    return closed.output || !out.flush() ? outputFailed() : kExitAllProcessed;  // --help written
   }
   options.format = format == "csv" ? glandwise::calc::OutputFormat::Csv : glandwise::calc::OutputFormat::JsonLines;
   bool writesReports = false;
 #ifdef GLANDWISE_WITH_REPORTS
-  writesReports = !reportDirectory.empty();
+  writesReports = reportOption->count() > 0;
 #endif
   if (fieldsOption->count() == 0) {
     // JSON has the report's and the drawing's fields only where one was written; CSV has
     // their columns only when they are written at all.
     const bool json = options.format == glandwise::calc::OutputFormat::JsonLines;
-    options.fields = glandwise::calc::FieldSelection::all(writesReports || json, !drawingDirectory.empty() || json);
+    options.fields = glandwise::calc::FieldSelection::all(writesReports || json, drawingOption->count() > 0 || json);
   } else if (std::optional<glandwise::calc::FieldSelection> chosen = chooseFields(fieldList)) {
     options.fields = std::move(*chosen);
   } else {
     return kExitUnusableArguments;
   }
 
-  // A closed standard output could otherwise be taken over by the next file opened.
-  if (::fcntl(STDOUT_FILENO, F_GETFD) == -1) {
-    std::cerr << "glandwise-calc: cannot write the output: " << std::strerror(errno) << '\n';
-    return kExitOutputFailed;
+  if (closed.output) return outputFailed();
+  if (closed.input && inputPath == "-") {
+    std::cerr << "glandwise-calc: cannot read standard input: " << std::strerror(EBADF) << '\n';
+    return kExitUnusableArguments;
+  }
+  if (outputIsInput(inputPath)) {
+    std::cerr << "glandwise-calc: " << (inputPath == "-" ? "standard input" : inputPath)
+              << " is also the output file: the run would read back its own output\n";
+    return kExitUnusableArguments;
   }
   std::ifstream file;
-  if (inputPath != "-") {
-    file.open(inputPath, std::ios::binary);
-    if (!file) {
-      std::cerr << "glandwise-calc: cannot open " << inputPath << ": " << std::strerror(errno) << '\n';
-      return kExitUnusableArguments;
-    }
-  }
+  if (inputPath != "-" && !openInput(inputPath, file)) return kExitUnusableArguments;
   std::istream& in = inputPath == "-" ? std::cin : file;
   const std::filesystem::path as568Table = as568File(as568Path, argv[0]);
-  const std::optional<glandwise::As568Table> as568 = loadAs568Table(as568Table, !as568Path.empty());
-  if (!as568) return kExitUnusableArguments;
-  options.session.as568 = &*as568;
+  std::string as568Text;
+  const glandwise::As568Load as568 =
+      loadTable(as568Table, "the AS568 table", "--as568-table", !as568Path.empty(), as568Text,
+                [&](std::string_view text) { return glandwise::As568Table::parse(text, as568Table.filename().string()); });
+  if (!as568.table) return kExitUnusableArguments;
+  options.session.as568 = &*as568.table;
+  const std::filesystem::path rules = rulesFile(rulesPath, argv[0]);
+  std::string rulesText;
+  const glandwise::RuleLoad ruleSet = loadTable(rules, "the rule file", "--rules", !rulesPath.empty(), rulesText,
+                                                [&](std::string_view text) { return glandwise::RuleSet::parse(text, rules.string()); });
+  if (!ruleSet.rules) return kExitUnusableArguments;
+  options.session.rules = &*ruleSet.rules;
 #ifdef GLANDWISE_WITH_REPORTS
   ReportSetup reports;
-  if (!reportDirectory.empty()) {
-    if (!reports.start(reportDirectory, options.session.review ? as568Table.string() : std::string(), argv[0]))
+  if (writesReports) {
+    const glandwise::calc::ReviewSources review{options.session.review ? as568Text : std::string_view(), rulesText,
+                                                rules.string()};
+    if (!reports.start(reportDirectory, review, argv[0]))
       return kExitUnusableArguments;
     options.reports = reports.writer();
   }
 #endif
   DrawingSetup drawings;
-  if (!drawingDirectory.empty()) {
+  if (drawingOption->count() > 0) {
     if (!drawings.start(drawingDirectory, drawingFormat, argv[0])) return kExitUnusableArguments;
     options.drawings = drawings.writer();
   }
-  glandwise::calc::DescriptorBuffer standardOutput(STDOUT_FILENO);
-  std::ostream out(&standardOutput);
   const glandwise::calc::BatchSummary summary = runWithProgress(in, out, options, inputPath);
-  if (summary.writeFailed) {
-    std::cerr << "glandwise-calc: cannot write the output: " << std::strerror(standardOutput.error()) << '\n';
-    return kExitOutputFailed;
-  }
+  if (summary.writeFailed) return outputFailed();
   if (summary.readFailed) {
     std::cerr << "glandwise-calc: cannot read " << (inputPath == "-" ? "standard input" : inputPath) << '\n';
     return kExitUnusableArguments;

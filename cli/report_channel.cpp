@@ -22,9 +22,16 @@ class Packer {
     static_assert(std::is_trivially_copyable_v<T>);
     bytes_.append(reinterpret_cast<const char*>(&value), sizeof value);
   }
-  void text(const std::string& text) {
+  void text(std::string_view text) {
     put(static_cast<std::uint32_t>(text.size()));
     bytes_ += text;
+  }
+  // One part of a message that Unpacker::part reads back: a text, or a value's bytes.
+  template <class T>
+  bool part(const T& value) {
+    if constexpr (std::is_same_v<T, std::string>) text(value);
+    else put(value);
+    return true;
   }
   // Sends the message whole; false when the other end has gone away.
   bool send(int socket) const {
@@ -42,7 +49,7 @@ class Packer {
 };
 
 // Reads the parts of one message in the order Packer put them; fails for good once the
-// conversation ends early.
+// conversation ends early or a text is longer than its limit.
 class Unpacker {
  public:
   explicit Unpacker(int socket) : socket_(socket) {}
@@ -50,11 +57,20 @@ class Unpacker {
   bool get(T& value) {
     return read(reinterpret_cast<char*>(&value), sizeof value);
   }
-  bool text(std::string& text) {
+  bool text(std::string& text, std::size_t maxBytes = kMaxMessageText) {
     std::uint32_t length = 0;
     if (!get(length)) return false;
-    text.resize(length);
-    return read(text.data(), length);
+    tooLong_ = length > maxBytes;
+    ok_ = !tooLong_;
+    text.resize(ok_ ? length : 0);
+    return read(text.data(), text.size());
+  }
+  // Whether a text was longer than the reader takes.
+  bool tooLong() const { return tooLong_; }
+  template <class T>
+  bool part(T& value) {
+    if constexpr (std::is_same_v<T, std::string>) return text(value);
+    else return get(value);
   }
 
  private:
@@ -68,11 +84,36 @@ class Unpacker {
     }
     return ok_;
   }
-  int socket_;      // where the message comes from
-  bool ok_ = true;  // every part so far was read whole
+
+  int socket_;           // where the message comes from
+  bool ok_ = true;       // every part so far was read whole
+  bool tooLong_ = false;  // a text's length was beyond its limit
 };
 
+// Puts or reads the review inputs' parts, every bit of them, in one order for both ends.
+template <class Message, class Inputs>
+bool reviewParts(Message& message, Inputs& in) {
+  return message.part(in.hardness) && message.part(in.sealIdTolerance) && message.part(in.tempMinF) &&
+         message.part(in.tempMaxF) && message.part(in.compound) && message.part(in.alphaSealPerF) &&
+         message.part(in.metalGroove) && message.part(in.metalMating) && message.part(in.alphaGroovePerF) &&
+         message.part(in.alphaMatingPerF) && message.part(in.swellPercent) && message.part(in.grooveRadius) &&
+         message.part(in.grooveWidth) && message.part(in.squeezeLimits);
+}
+
 }  // namespace
+
+bool sendText(int socket, std::string_view text) {
+  Packer message;
+  message.text(text);
+  return message.send(socket);
+}
+
+std::optional<std::string> receiveText(int socket, std::size_t maxBytes) {
+  Unpacker message(socket);
+  std::string text;
+  if (!message.text(text, maxBytes)) return std::nullopt;
+  return text;
+}
 
 bool sendRequest(int socket, const ReportRequest& request) {
   Packer message;
@@ -82,7 +123,7 @@ bool sendRequest(int socket, const ReportRequest& request) {
   message.put(request.record.Answer);
   for (const auto text : kRecordTexts) message.text(request.record.*text);
   message.put(request.review.has_value());
-  if (request.review) message.put(*request.review);  // the same program build reads it back
+  if (request.review) reviewParts(message, *request.review);
   return message.send(socket);
 }
 
@@ -97,8 +138,8 @@ std::optional<ReportRequest> receiveRequest(int socket) {
   for (const auto text : kRecordTexts) whole = whole && message.text(request.record.*text);
   bool reviewed = false;
   whole = whole && message.get(reviewed);
-  if (whole && reviewed) whole = message.get(request.review.emplace());
-  if (!whole) return std::nullopt;
+  if (whole && reviewed) whole = reviewParts(message, request.review.emplace());
+  if (!whole || glandType > static_cast<std::uint8_t>(GlandKind::HousingGroove)) return std::nullopt;
   request.lineNumber = lineNumber;
   request.glandType = static_cast<GlandKind>(glandType);
   return request;
@@ -111,10 +152,12 @@ bool sendReply(int socket, const ReportFile& reply) {
   return message.send(socket);
 }
 
-std::optional<ReportFile> receiveReply(int socket) {
+std::optional<ReportFile> receiveReply(int socket, bool& malformed) {
   Unpacker message(socket);
   ReportFile reply;
-  if (!message.text(reply.path) || !message.text(reply.error)) return std::nullopt;
+  const bool whole = message.text(reply.path) && message.text(reply.error);
+  malformed = message.tooLong();
+  if (!whole) return std::nullopt;
   return reply;
 }
 

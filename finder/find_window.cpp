@@ -42,17 +42,21 @@ constexpr std::array<BoxShown, kFindBoxCount> kBoxes{{
     {"txtLargestSealId", "to"},
 }};
 
-// The review's boxes, by ReviewBox, named as in the review window.
+// The review's boxes, by ReviewBox, named as in the review window; the groove width is each
+// candidate's own and has none.
 constexpr std::array<BoxShown, kReviewBoxCount> kReviewBoxes{{
     {"txtSealIdTol", "Seal ID tolerance ± (inch)"},
     {"txtTempMin", "Lowest (°F)"},
     {"txtTempMax", "Highest (°F)"},
     {"txtAlphaSeal", "Seal expansion (per °F)"},
-    {"txtAlphaMetal", "Metal expansion (per °F)"},
+    {"txtAlphaGroove", "Grooved part's expansion (per °F)"},
     {"txtSwell", "Swell (%)"},
     {"txtGrooveRadius", "Groove bottom radius (inch)"},
     {"txtSqueezeMin", "Squeeze limits (%)"},
     {"txtSqueezeMax", "to"},
+    {nullptr, nullptr},
+    {nullptr, nullptr},
+    {"txtAlphaMating", "Mating part's expansion (per °F)"},
 }};
 
 constexpr std::array<int, 3> kHardnesses{70, 80, 90};
@@ -65,6 +69,16 @@ QComboBox* makeCombo(const char* name, const QStringList& items) {
   combo->addItems(items);
   return combo;
 }
+
+// The materials of a kind in the rules, each with its id as its data, and "Custom".
+QComboBox* materialCombo(const char* name, const RuleSet& rules, RuleKind kind) {
+  auto* combo = makeCombo(name, {});
+  for (const Rule* material : rules.materials(kind)) combo->addItem(toQString(material->name), toQString(material->material));
+  combo->addItem(QStringLiteral("Custom"), toQString(std::string(kCustomMaterial)));
+  return combo;
+}
+
+std::string materialId(const QComboBox* combo) { return combo->currentData().toString().toStdString(); }
 
 // A caption for `buddy`, whose & marks its Alt key.
 QLabel* caption(const char* text, QWidget* buddy) {
@@ -86,24 +100,18 @@ QString hardwareName(GlandKind glandType) {
 
 // The request in one line, for the printed page.
 QString questionText(const FindRequest& r) {
-  const ReviewInputs& in = r.review;
   QString text = QStringLiteral("%1, %2 %3 inch")
                      .arg(r.glandType == GlandKind::RodGroove ? QStringLiteral("Groove in Rod")
                                                                 : QStringLiteral("Groove in Housing"),
                           hardwareName(r.glandType), toQString(r.hardwareDia));
   if (!r.hardwareTolerance.empty()) text += QStringLiteral(" ±%1").arg(toQString(r.hardwareTolerance));
-  return text + QStringLiteral(", %1 psi; %2 Shore A %3, %4; %5 to %6 °F, swell %7 %")
-                    .arg(toQString(r.pressure))
-                    .arg(in.hardness)
-                    .arg(toQString(compoundName(in.compound)), toQString(metalName(in.metal)),
-                         toQString(NumberText(float(in.tempMinF))), toQString(NumberText(float(in.tempMaxF))),
-                         toQString(NumberText(float(in.swellPercent))));
+  return text + QStringLiteral(", %1 psi").arg(toQString(r.pressure));
 }
 
 }  // namespace
 
-FindWindow::FindWindow(const As568Table* table)
-    : QWidget(nullptr, Qt::Window), shown_(std::make_shared<const FindResult>()) {
+FindWindow::FindWindow(const As568Table* table, const RuleSet& rules)
+    : QWidget(nullptr, Qt::Window), rules_(rules), shown_(std::make_shared<const FindResult>()) {
   if (table) table_ = *table;
   setObjectName(QStringLiteral("frmFind"));
   setWindowTitle(QStringLiteral("%1 - Find a Seal").arg(QString::fromUtf8(kWindowCaption)));
@@ -170,16 +178,17 @@ QWidget* FindWindow::buildHardware() {
     inputsChanged();
   });
 
-  QStringList hardnesses, compounds, metals;
+  QStringList hardnesses;
   for (int hardness : kHardnesses) hardnesses << QString::number(hardness);
-  for (int c = 0; c <= int(Compound::Custom); ++c) compounds << toQString(compoundName(Compound(c)));
-  for (int m = 0; m <= int(Metal::Custom); ++m) metals << toQString(metalName(Metal(m)));
   hardness_ = makeCombo("cboHardness", hardnesses);
-  compound_ = makeCombo("cboCompound", compounds);
-  metal_ = makeCombo("cboMetal", metals);
-  const std::pair<const char*, QComboBox*> combos[] = {
-      {"Hard&ness (Shore A)", hardness_}, {"C&ompound", compound_}, {"&Metal", metal_}};
-  for (int i = 0; i < 3; ++i) {
+  compound_ = materialCombo("cboCompound", rules_, RuleKind::Compound);
+  metalGroove_ = materialCombo("cboMetalGroove", rules_, RuleKind::Metal);
+  metalMating_ = materialCombo("cboMetalMating", rules_, RuleKind::Metal);
+  const std::pair<const char*, QComboBox*> combos[] = {{"Hard&ness (Shore A)", hardness_},
+                                                       {"C&ompound", compound_},
+                                                       {"&Metal, grooved part", metalGroove_},
+                                                       {"mating part", metalMating_}};
+  for (int i = 0; i < 4; ++i) {
     grid->addWidget(caption(combos[i].first, combos[i].second), 1, 2 * i);
     grid->addWidget(combos[i].second, 1, 2 * i + 1);
     connect(combos[i].second, &QComboBox::currentIndexChanged, this, &FindWindow::inputsChanged);
@@ -188,6 +197,7 @@ QWidget* FindWindow::buildHardware() {
   for (const ReviewBox box : {ReviewBox::TempMin, ReviewBox::TempMax, ReviewBox::Swell}) {
     const std::size_t i = std::size_t(box);
     reviewBoxes_[i] = addBox(kReviewBoxes[i].name, toQString(defaults.review.texts[i]));
+    reviewBoxes_[i]->setPlaceholderText(QStringLiteral("not evaluated"));
     grid->addWidget(caption(kReviewBoxes[i].caption, reviewBoxes_[i]), 2, column);
     grid->addWidget(reviewBoxes_[i], 2, column + 1);
     column += 2;
@@ -225,7 +235,8 @@ QWidget* FindWindow::buildReviewLimits() {
   auto* grid = new QGridLayout(page);
   int place = 0;
   for (const ReviewBox box : {ReviewBox::SealIdTolerance, ReviewBox::GrooveRadius, ReviewBox::AlphaSeal,
-                              ReviewBox::AlphaMetal, ReviewBox::SqueezeMin, ReviewBox::SqueezeMax}) {
+                              ReviewBox::AlphaGroove, ReviewBox::AlphaMating, ReviewBox::SqueezeMin,
+                              ReviewBox::SqueezeMax}) {
     const std::size_t i = std::size_t(box);
     reviewBoxes_[i] = addBox(kReviewBoxes[i].name, toQString(defaults.texts[i]));
     grid->addWidget(caption(kReviewBoxes[i].caption, reviewBoxes_[i]), place / 2, (place % 2) * 2);
@@ -233,6 +244,8 @@ QWidget* FindWindow::buildReviewLimits() {
     ++place;
   }
   reviewBoxes_[std::size_t(ReviewBox::SealIdTolerance)]->setPlaceholderText(QStringLiteral("the AS568 size's"));
+  reviewBoxes_[std::size_t(ReviewBox::SqueezeMin)]->setPlaceholderText(QStringLiteral("the rules'"));
+  reviewBoxes_[std::size_t(ReviewBox::SqueezeMax)]->setPlaceholderText(QStringLiteral("the rules'"));
   return page;
 }
 
@@ -297,16 +310,20 @@ FindForm FindWindow::form() const {
   for (std::size_t i = 0; i < kFindBoxCount; ++i) form.texts[i] = boxes_[i]->text().toStdString();
   for (std::size_t i = 0; i < kCrossSections.size(); ++i) form.crossSections[i] = crossSections_[i]->isChecked();
   form.review.hardness = kHardnesses[std::size_t(std::max(0, hardness_->currentIndex()))];
-  form.review.compound = static_cast<Compound>(std::max(0, compound_->currentIndex()));
-  form.review.metal = static_cast<Metal>(std::max(0, metal_->currentIndex()));
-  for (std::size_t i = 0; i < kReviewBoxCount; ++i) form.review.texts[i] = reviewBoxes_[i]->text().toStdString();
+  form.review.compound = materialId(compound_);
+  form.review.metalGroove = materialId(metalGroove_);
+  form.review.metalMating = materialId(metalMating_);
+  for (std::size_t i = 0; i < kReviewBoxCount; ++i)
+    if (reviewBoxes_[i]) form.review.texts[i] = reviewBoxes_[i]->text().toStdString();
   return form;
 }
 
 void FindWindow::inputsChanged() {
   if (!rows_) return;  // still being built
-  reviewBoxes_[std::size_t(ReviewBox::AlphaSeal)]->setEnabled(compound_->currentIndex() == int(Compound::Custom));
-  reviewBoxes_[std::size_t(ReviewBox::AlphaMetal)]->setEnabled(metal_->currentIndex() == int(Metal::Custom));
+  // A coefficient box counts only for a custom material.
+  for (const auto& [box, combo] : {std::pair{ReviewBox::AlphaSeal, compound_}, {ReviewBox::AlphaGroove, metalGroove_},
+                                   {ReviewBox::AlphaMating, metalMating_}})
+    reviewBoxes_[std::size_t(box)]->setEnabled(materialId(combo) == kCustomMaterial);
   const FindFormRead read = readFindForm(form());
   showProblems(read);
   if (!read.request || !table_) {
@@ -327,7 +344,8 @@ void FindWindow::showProblems(const FindFormRead& read) {
       first = QStringLiteral("%1: %2").arg(box->objectName().mid(3), toQString(problem));
   };
   for (std::size_t i = 0; i < kFindBoxCount; ++i) mark(boxes_[i], read.problems[i]);
-  for (std::size_t i = 0; i < kReviewBoxCount; ++i) mark(reviewBoxes_[i], read.review.problems[i]);
+  for (std::size_t i = 0; i < kReviewBoxCount; ++i)
+    if (reviewBoxes_[i]) mark(reviewBoxes_[i], read.review.problems[i]);
   if (!table_) first = QStringLiteral("The AS568 size table is not available.");
   if (!first.isEmpty()) status_->setText(first);
 }
@@ -337,7 +355,7 @@ void FindWindow::rankNext() {
   const FindRequest request = *std::exchange(waiting_, std::nullopt);
   if (worker_.joinable()) worker_.join();
   worker_ = std::jthread([this, request] {
-    auto result = std::make_shared<const FindResult>(findSeals(request, *table_, {.threads = 2}));
+    auto result = std::make_shared<const FindResult>(findSeals(request, *table_, rules_, {.threads = 2}));
     const QString question = questionText(request);
     QMetaObject::invokeMethod(this, [this, result, question] { showRanking(result, question); }, Qt::QueuedConnection);
   });
@@ -400,7 +418,9 @@ void FindWindow::allocateChosen() {
   const std::optional<std::size_t> row = chosenRow();
   if (!row) return;
   const Candidate& candidate = shown_->candidates[*row];
-  auto* dialog = new ToleranceDialog(candidate.input, glandIdentity(candidate.record, glandSide(*candidate.input.glandType), candidate.review), &*table_, this);
+  auto* dialog = new ToleranceDialog(candidate.input,
+                                     glandIdentity(candidate.record, glandSide(*candidate.input.glandType), candidate.review),
+                                     &*table_, rules_, this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   connect(dialog, &QDialog::accepted, this, [this, dialog] {
     if (const std::optional<GlandInput> gland = dialog->chosenGland()) emit openRequested(*gland);
@@ -414,7 +434,7 @@ std::optional<FindPage> FindWindow::page() {
   const Candidate& candidate = shown_->candidates[chosen];
   const GlandSide& side = glandSide(*candidate.input.glandType);
   const ReviewInputs& inputs = *candidate.input.review;
-  printedReview_ = reviewForFinding(candidate.record, side, inputs, &*table_, false);
+  printedReview_ = reviewForFinding(candidate.record, side, inputs, rules_, &*table_, false);
   return FindPage{question_, *shown_, chosen, {candidate.record, side, printedReview_, inputs, todayText()}};
 }
 

@@ -15,6 +15,7 @@
 #include "model/find_seal.h"
 #include "model/gland_input.h"
 #include "model/review.h"
+#include "model/review_rules.h"
 #include "model/selection.h"
 
 class QCheckBox;
@@ -35,8 +36,9 @@ namespace glandwise {
 class FindWindow : public QWidget {
   Q_OBJECT
  public:
-  // `table` is copied; nullptr: no table could be read, and nothing is ranked.
-  explicit FindWindow(const As568Table* table);
+  // `table` is copied; nullptr: no table could be read, and nothing is ranked. The glands
+  // are reviewed by `rules`, which outlive the window.
+  FindWindow(const As568Table* table, const RuleSet& rules);
   ~FindWindow() override;
 
   // Takes the gland type, the diameter and the pressure that the selection screen holds.
@@ -81,6 +83,7 @@ class FindWindow : public QWidget {
   // The AS568 sizes, the window's own copy: the candidates point into it, and a ranking
   // still being made when the window closes reads it to the end.
   std::optional<As568Table> table_;
+  const RuleSet& rules_;
   std::shared_ptr<const FindResult> shown_;  // the ranking on view
   std::optional<FindRequest> waiting_;       // inputs newer than the ranking being made
   bool busy_ = false;                        // a ranking is being made on worker_
@@ -94,7 +97,8 @@ class FindWindow : public QWidget {
   std::array<QCheckBox*, kCrossSections.size()> crossSections_{};
   QComboBox* hardness_ = nullptr;
   QComboBox* compound_ = nullptr;
-  QComboBox* metal_ = nullptr;
+  QComboBox* metalGroove_ = nullptr;  // the grooved part's metal
+  QComboBox* metalMating_ = nullptr;  // the mating part's
   std::array<QLineEdit*, kReviewBoxCount> reviewBoxes_{};
   QLabel* status_ = nullptr;      // what the ranking came to, or why there is none
   QTableWidget* rows_ = nullptr;  // the ranking, one candidate a row

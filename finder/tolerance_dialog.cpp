@@ -25,8 +25,8 @@ QString choiceText(const ToleranceChoice& choice) {
 }  // namespace
 
 ToleranceDialog::ToleranceDialog(const GlandInput& input, const QString& identity, const As568Table* table,
-                                 QWidget* parent)
-    : QDialog(parent), input_(input), table_(table) {
+                                 const RuleSet& rules, QWidget* parent)
+    : QDialog(parent), input_(input), table_(table), rules_(rules) {
   setObjectName(QStringLiteral("frmTolerances"));
   setWindowTitle(QStringLiteral("%1 - Tolerances").arg(QString::fromUtf8(kWindowCaption)));
   auto* layout = new QVBoxLayout(this);
@@ -65,7 +65,7 @@ void ToleranceDialog::allocate() {
     outcome_->setText(QStringLiteral("The target yield must be a number above 0 and at most 100."));
     return;
   }
-  allocation_ = allocateTolerances(input_, table_, target.value);
+  allocation_ = allocateTolerances(input_, table_, rules_, target.value);
   for (const ToleranceChoice& choice : allocation_.choices) choices_->addItem(choiceText(choice));
   choices_->setCurrentRow(0);
   // Every pair whole on one line, however few or many.

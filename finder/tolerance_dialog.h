@@ -20,7 +20,8 @@ namespace glandwise {
 class ToleranceDialog : public QDialog {
   Q_OBJECT
  public:
-  ToleranceDialog(const GlandInput& input, const QString& identity, const As568Table* table, QWidget* parent);
+  ToleranceDialog(const GlandInput& input, const QString& identity, const As568Table* table, const RuleSet& rules,
+                  QWidget* parent);
 
   // The gland with the chosen pair typed into the editor's boxes, or nothing when none is.
   std::optional<GlandInput> chosenGland() const;
@@ -31,6 +32,7 @@ class ToleranceDialog : public QDialog {
 
   GlandInput input_;
   const As568Table* table_;
+  const RuleSet& rules_;
   ToleranceAllocation allocation_;
   QLineEdit* target_;     // txtTarget: the target yield, %
   QListWidget* choices_;  // lstChoices: the pairs, widest first

@@ -1,6 +1,7 @@
 #include "model/find_form.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "model/numbers.h"
 
@@ -24,7 +25,8 @@ constexpr std::array<std::optional<double> FindConstraints::*, 4> kConstraints{
 
 FindFormRead readFindForm(const FindForm& form) {
   FindFormRead read;
-  read.review = readReviewForm(form.review);
+  // The groove is each candidate's own: its boxes are checked against every gland later.
+  read.review = readReviewForm(form.review, GrooveFit{0, HUGE_VAL, std::nullopt});
   std::array<std::optional<double>, kFindBoxCount> values;
   for (std::size_t i = 0; i < kFindBoxCount; ++i) {
     if (kRules[i].optional && form.texts[i].empty()) continue;

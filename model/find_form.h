@@ -37,8 +37,9 @@ struct FindFormRead {
 
 // Reads every box with the one number parser: the diameter, its tolerance and the pressure
 // must be numbers (the screens then judge them as they judge typing), the constraints
-// numbers above 0, and the review's inputs as the review window reads them. No
-// cross-section allowed is a problem of the first constraint box's row.
+// numbers above 0, and the review's inputs as the review window reads them (whether the
+// groove can hold the bottom radius is each candidate's question). No cross-section allowed
+// is a problem of the first constraint box's row.
 FindFormRead readFindForm(const FindForm& form);
 
 }  // namespace glandwise

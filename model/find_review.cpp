@@ -15,91 +15,92 @@ struct Margin {
 };
 
 // The margin of a figure with an upper limit only: its band runs from 0 to the limit.
-Margin belowLimit(double figure, double limit, std::string label) {
-  return {(limit - figure) / limit, std::move(label)};
-}
+Margin belowLimit(double figure, double limit, std::string label) { return {(limit - figure) / limit, std::move(label)}; }
 
-// The margin of a figure that must stay at or above `lower` (its band runs to `upper`).
+// The margins of a figure that must stay at or above `lower`, or at or below `upper`.
 Margin aboveLower(double figure, double lower, double upper, std::string label) {
   return {(figure - lower) / (upper - lower), std::move(label)};
 }
-
 Margin underUpper(double figure, double lower, double upper, std::string label) {
   return {(upper - figure) / (upper - lower), std::move(label)};
 }
 
 std::string percent(double value) { return FigureText(value, 1) + " %"; }
-std::string degrees(double value) { return NumberText(static_cast<float>(value)) + " °F"; }
 
-// Every figure that the review judges against a limit, with its margin.
-std::vector<Margin> margins(const Review& review, const GlandSide& side, const ReviewInputs& in) {
+bool evaluated(const Finding& finding) { return finding.verdict != Verdict::NotEvaluated; }
+
+// Every figure that the review judges against a limit, with its margin. The limits are
+// those the review used: its squeeze limits, its extrusion limit and the rules' others.
+std::vector<Margin> margins(const Review& review, const GlandRecord& record, const GlandSide& side,
+                            const RuleSet& rules) {
   std::vector<Margin> all;
+  const ReviewLimits& limits = review.limits;
+  const double low = review.squeeze.lowerLimit, high = review.squeeze.upperLimit;
   const FillReview& fill = review.fill;
-  if (fill.mmc.grooveWidth > 0) {
-    for (const auto& [condition, where] : {std::pair{&fill.nominal, "at nominal"}, std::pair{&fill.mmc, "at MMC"},
-                                           std::pair{&fill.lmc, "at LMC"},
-                                           std::pair{&fill.worstEccentric, "at the loaded side"}})
-      all.push_back(belowLimit(condition->fillPercent, kFillPassLimit, "fill " + percent(condition->fillPercent) + " " + where));
-    all.push_back(belowLimit(review.temperature.hotFillPercent, kFillPassLimit,
-                             "fill " + percent(review.temperature.hotFillPercent) + " at " + degrees(in.tempMaxF)));
-    all.push_back(belowLimit(review.swell.fillPercent, kFillPassLimit,
-                             "fill " + percent(review.swell.fillPercent) + " after " + FigureText(in.swellPercent, 1) +
-                                 " % swell"));
-  }
+  if (evaluated(fill.finding) && fill.mmc.grooveWidth > 0)
+    all.push_back(belowLimit(fill.mmc.fillPercent, limits.fillPass, "fill " + percent(fill.mmc.fillPercent) + " at MMC"));
+  const SqueezeReview& squeeze = review.squeeze;
+  all.push_back(aboveLower(squeeze.leastPercent, low, high, "squeeze " + percent(squeeze.leastPercent) + " at its least"));
+  all.push_back(underUpper(squeeze.mostPercent, low, high, "squeeze " + percent(squeeze.mostPercent) + " at its most"));
   const ExtrusionReview& extrusion = review.extrusion;
-  all.push_back(belowLimit(extrusion.diametralClearance, extrusion.limit,
-                           "extrusion gap " + FigureText(extrusion.diametralClearance, 4) + " inch of " +
-                               FigureText(extrusion.limit, 3) + " inch"));
+  std::string where = extrusion.largestAtF ? " at " + NumberText(float(*extrusion.largestAtF)) + " °F" : "";
+  all.push_back(belowLimit(extrusion.largestClearance, extrusion.limit,
+                           "extrusion gap " + FigureText(extrusion.largestClearance, 4) + " inch of " +
+                               FigureText(extrusion.limit, 4) + " inch" + where));
   const StretchReview& stretch = review.stretch;
-  if (stretch.known) {
-    const std::string range = "stretch " + FigureText(stretch.smallestPercent, 1) + " to " +
-                              FigureText(stretch.largestPercent, 1) + " %";
-    all.push_back(belowLimit(stretch.largestPercent, kStretchCautionLimit, range));
-    if (side.kind == GlandKind::RodGroove)
-      all.push_back(aboveLower(stretch.smallestPercent, 0, kStretchCautionLimit, range));
-  }
-  const double low = in.squeezeMinPercent, high = in.squeezeMaxPercent;
+  const std::string range = "stretch " + FigureText(stretch.smallestPercent, 1) + " to " + percent(stretch.largestPercent);
+  all.push_back(belowLimit(stretch.largestPercent, limits.stretchMax, range));
+  if (const Rule* least = rules.find(side.kind, RuleKind::StretchMin, record.W))
+    all.push_back(aboveLower(stretch.smallestPercent, least->value, limits.stretchMax, range));
   const TemperatureReview& t = review.temperature;
-  all.push_back(aboveLower(t.coldSqueezePercent, low, high,
-                           "squeeze " + percent(t.coldSqueezePercent) + " at " + degrees(in.tempMinF)));
-  all.push_back(underUpper(t.hotSqueezePercent, low, high,
-                           "squeeze " + percent(t.hotSqueezePercent) + " at " + degrees(in.tempMaxF)));
+  if (evaluated(t.finding)) {
+    all.push_back(aboveLower(t.coldSqueezePercent, low, high, "squeeze " + percent(t.coldSqueezePercent) + " cold"));
+    all.push_back(underUpper(t.hotSqueezePercent, low, high, "squeeze " + percent(t.hotSqueezePercent) + " hot"));
+    if (t.hotFillPercent > 0)
+      all.push_back(belowLimit(t.hotFillPercent, limits.serviceFillPass, "fill " + percent(t.hotFillPercent) + " hot"));
+  }
+  const SwellReview& swell = review.swell;
+  if (evaluated(swell.finding)) {
+    all.push_back(aboveLower(swell.squeezePercent, low, high, "squeeze " + percent(swell.squeezePercent) + " after swell"));
+    all.push_back(underUpper(swell.squeezePercent, low, high, "squeeze " + percent(swell.squeezePercent) + " after swell"));
+    if (swell.fillPercent > 0)
+      all.push_back(belowLimit(swell.fillPercent, limits.serviceFillPass, "fill " + percent(swell.fillPercent) + " after swell"));
+  }
   return all;
 }
 
-// The reason of a finding up to its explanation: "fill 92.1 % at MMC is above 90 %".
-std::string figureOf(const Finding& finding) { return finding.reason.substr(0, finding.reason.find(':')); }
-
-// The figures of the worst findings that gave `verdict`.
-std::string findingsOf(const Review& review, Verdict verdict) {
-  for (const Finding* finding : {&review.fill.finding, &review.extrusion.finding, &review.stretch.finding,
-                                 &review.temperature.finding, &review.swell.finding, &review.statistics.finding})
-    if (finding->verdict == verdict) return figureOf(*finding);
+// The reason of the first finding that gave `verdict`, to its first clause.
+std::string findingOf(const Review& review, Verdict verdict) {
+  for (const Finding* finding : {&review.fill.finding, &review.squeeze.finding, &review.extrusion.finding,
+                                 &review.stretch.finding, &review.temperature.finding, &review.swell.finding,
+                                 &review.statistics.finding})
+    if (finding->verdict == verdict) return finding->reason.substr(0, finding->reason.find(';'));
   return {};
 }
 
 }  // namespace
 
 Review reviewForFinding(const GlandRecord& record, const GlandSide& side, const ReviewInputs& inputs,
-                        const As568Table* table, bool screened) {
-  return reviewGland(record, side, inputs, table, screened ? ReviewDepth::Screened : ReviewDepth::Full);
+                        const RuleSet& rules, const As568Table* table, bool screened) {
+  return reviewGland(record, side, inputs, rules, table, kMonteCarloSamples,
+                     screened ? ReviewDepth::Screened : ReviewDepth::Full);
 }
 
-Judgement judge(const Review& review, const GlandSide& side, const ReviewInputs& inputs) {
+Judgement judge(const Review& review, const GlandRecord& record, const GlandSide& side, const RuleSet& rules) {
   Judgement judgement;
   judgement.verdict = review.overall;
   const StatisticsReview& statistics = review.statistics;
   judgement.yieldPercent = 100 - statistics.belowPercent - statistics.abovePercent;
-  const std::vector<Margin> all = margins(review, side, inputs);
+  const std::vector<Margin> all = margins(review, record, side, rules);
   const Margin& smallest = *std::ranges::min_element(all, {}, &Margin::share);
   judgement.margin = smallest.share;
   judgement.limiting = smallest.label;
   if (review.overall == Verdict::Fail)
-    judgement.why = "fails: " + findingsOf(review, Verdict::Fail);
-  else if (statistics.finding.verdict != Verdict::Pass)
-    judgement.why = "yield " + FigureText(judgement.yieldPercent, 2) + " %: " + figureOf(statistics.finding);
+    judgement.why = "fails: " + findingOf(review, Verdict::Fail);
+  else if (statistics.finding.verdict == Verdict::Caution)
+    judgement.why = "yield " + FigureText(judgement.yieldPercent, 2) + " %: " + statistics.finding.reason;
   else if (review.overall == Verdict::Caution)
-    judgement.why = "caution: " + findingsOf(review, Verdict::Caution);
+    judgement.why = "caution: " + findingOf(review, Verdict::Caution);
   else
     judgement.why = "limited by " + smallest.label;
   return judgement;

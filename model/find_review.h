@@ -9,14 +9,16 @@
 #include "model/gland_side.h"
 #include "model/record.h"
 #include "model/review.h"
+#include "model/review_rules.h"
 
 namespace glandwise {
 
 // How a reviewed gland compares with others.
 struct Judgement {
   Verdict verdict = Verdict::Pass;  // the review's overall verdict
-  // Share of the review's Monte Carlo assemblies with every sampled figure inside its
-  // limits, %.
+  // Share of the review's Monte Carlo assemblies with their least and most squeezed points
+  // inside the squeeze limits, %: 100 less the shares below and above (an assembly beyond
+  // both limits at once, were there one, would count twice).
   double yieldPercent = 0;
   // The smallest margin of any judged figure: its distance from its nearest limit as a
   // share of the band between its limits (of 0 and the limit for a figure with one), so
@@ -29,9 +31,9 @@ struct Judgement {
 // The review that Find a seal ranks by: every finding as the full review has it, the
 // assemblies sampled only where that decides something (`screened`), or always.
 Review reviewForFinding(const GlandRecord& record, const GlandSide& side, const ReviewInputs& inputs,
-                        const As568Table* table, bool screened);
+                        const RuleSet& rules, const As568Table* table, bool screened);
 
-// How `review` (of a gland of `side` with `inputs`) compares with others.
-Judgement judge(const Review& review, const GlandSide& side, const ReviewInputs& inputs);
+// How `review` (of the gland `record` of `side`, by `rules`) compares with others.
+Judgement judge(const Review& review, const GlandRecord& record, const GlandSide& side, const RuleSet& rules);
 
 }  // namespace glandwise

@@ -57,8 +57,9 @@ void forEachIndex(std::size_t count, unsigned threads, const Work& work) {
 // What became of one size of the table.
 struct Outcome {
   std::optional<Candidate> candidate;
-  std::string refusal;     // the screens refused its gland
+  std::string refusal;         // the screens refused its gland
   bool tooWideOrDeep = false;  // its gland breaks the groove-width or radial-space limit
+  std::string reviewProblem;   // the review's inputs do not fit its gland
 };
 
 bool allowedBeforeWorking(const As568Size& size, const FindConstraints& c) {
@@ -74,7 +75,8 @@ bool fitsTheSpace(const GlandRecord& r, const GlandSide& s, const FindConstraint
          !(c.largestRadialSpace && depth > *c.largestRadialSpace);
 }
 
-Outcome examine(const FindRequest& request, const As568Size& size, const As568Table& table, bool screened) {
+Outcome examine(const FindRequest& request, const As568Size& size, const As568Table& table, const RuleSet& rules,
+                bool screened) {
   Outcome outcome;
   GlandInput input = candidateInput(request, size);
   WorkedGland worked = workGland(input, &table);
@@ -87,13 +89,15 @@ Outcome examine(const FindRequest& request, const As568Size& size, const As568Ta
     outcome.tooWideOrDeep = true;
     return outcome;
   }
+  outcome.reviewProblem = reviewInputsProblem(request.review, rules, worked.record, side);
+  if (!outcome.reviewProblem.empty()) return outcome;
   Candidate& c = outcome.candidate.emplace();
   c.size = &size;
   c.input = std::move(input);
   c.record = std::move(worked.record);
   c.cautions = std::move(worked.cautions);
-  c.review = reviewForFinding(c.record, side, request.review, &table, screened);
-  c.judgement = judge(c.review, side, request.review);
+  c.review = reviewForFinding(c.record, side, request.review, rules, &table, screened);
+  c.judgement = judge(c.review, c.record, side, rules);
   if (!c.cautions.empty() && c.judgement.verdict != Verdict::Fail)
     c.judgement.why += "; the editor asks: " + c.cautions.front();
   const float hardware = c.record.*editorBoxVariable(side, hardwareBox(request.glandType));
@@ -113,6 +117,9 @@ std::string noCandidateReason(const FindRequest& request, const std::vector<cons
     return "no AS568 size has an allowed cross-section and a seal ID within the limits given";
   if (std::ranges::any_of(outcomes, &Outcome::tooWideOrDeep))
     return "no AS568 size fits " + hardware + " within the groove width and radial space given";
+  if (const auto unfit = std::ranges::find_if(outcomes, [](const Outcome& o) { return !o.reviewProblem.empty(); });
+      unfit != outcomes.end())
+    return "the review's inputs fit no size's gland: " + unfit->reviewProblem;
   const auto refusedAlike = [&](const Outcome& o) { return o.refusal == outcomes.front().refusal; };
   if (std::ranges::all_of(outcomes, refusedAlike)) return "the screens refuse every size: " + outcomes.front().refusal;
   // The seal figure that the fit check compares with the rod.
@@ -177,13 +184,14 @@ bool ranksBefore(const Candidate& a, const Candidate& b) {
   return a.idStep < b.idStep;
 }
 
-FindResult findSeals(const FindRequest& request, const As568Table& table, const FindOptions& options) {
+FindResult findSeals(const FindRequest& request, const As568Table& table, const RuleSet& rules,
+                     const FindOptions& options) {
   std::vector<const As568Size*> examined;
   for (const As568Size& size : table.sizes())
     if (allowedBeforeWorking(size, request.constraints)) examined.push_back(&size);
   std::vector<Outcome> outcomes(examined.size());
   forEachIndex(examined.size(), options.threads, [&](std::size_t i) {
-    outcomes[i] = examine(request, *examined[i], table, !options.sampleEveryCandidate);
+    outcomes[i] = examine(request, *examined[i], table, rules, !options.sampleEveryCandidate);
   });
   FindResult result;
   for (Outcome& outcome : outcomes)

@@ -15,6 +15,7 @@
 #include "model/gland_side.h"
 #include "model/record.h"
 #include "model/review.h"
+#include "model/review_rules.h"
 
 namespace glandwise {
 
@@ -80,7 +81,10 @@ struct FindOptions {
 // (its questions answered No and kept as cautions), reviewed and ranked: no fail first,
 // then by yield, then by margin; ties by the larger cross-section, then by the smaller
 // step from the hardware diameter to the seal ID.
-FindResult findSeals(const FindRequest& request, const As568Table& table, const FindOptions& options = {});
+// Each is reviewed by `rules`; a size whose gland the review's inputs do not fit (a groove
+// radius its groove cannot hold) is left out.
+FindResult findSeals(const FindRequest& request, const As568Table& table, const RuleSet& rules,
+                     const FindOptions& options = {});
 
 // Whether `a` ranks before `b`.
 bool ranksBefore(const Candidate& a, const Candidate& b);

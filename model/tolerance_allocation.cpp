@@ -14,8 +14,8 @@ constexpr int kSteps = static_cast<int>(kToleranceLadder.size());
 // Reviews the gland with each pair of ladder steps once, and tells which reach the target.
 class PairReviews {
  public:
-  PairReviews(const GlandInput& input, const As568Table* table, double target)
-      : input_(input), table_(table), target_(target) {}
+  PairReviews(const GlandInput& input, const As568Table* table, const RuleSet& rules, double target)
+      : input_(input), table_(table), rules_(rules), target_(target) {}
 
   const ToleranceChoice& choice(int groove, int mating) {
     std::optional<ToleranceChoice>& choice = reviewed_[groove][mating];
@@ -40,7 +40,9 @@ class PairReviews {
     if (!worked.refusal.empty() || !gland.glandType) return choice;  // refused: counts as a fail
     const GlandSide& side = glandSide(*gland.glandType);
     const ReviewInputs inputs = gland.review.value_or(ReviewInputs{});
-    const Judgement judgement = judge(reviewForFinding(worked.record, side, inputs, table_, true), side, inputs);
+    if (!reviewInputsProblem(inputs, rules_, worked.record, side).empty()) return choice;  // counts as a fail
+    const Review review = reviewForFinding(worked.record, side, inputs, rules_, table_, true);
+    const Judgement judgement = judge(review, worked.record, side, rules_);
     choice.yieldPercent = judgement.yieldPercent;
     choice.verdict = judgement.verdict;
     return choice;
@@ -48,6 +50,7 @@ class PairReviews {
 
   const GlandInput& input_;
   const As568Table* table_;
+  const RuleSet& rules_;
   double target_;
   std::array<std::array<std::optional<ToleranceChoice>, kSteps>, kSteps> reviewed_;
 };
@@ -66,10 +69,11 @@ GlandInput withTolerances(const GlandInput& input, float groove, float mating) {
   return gland;
 }
 
-ToleranceAllocation allocateTolerances(const GlandInput& input, const As568Table* table, double targetPercent) {
+ToleranceAllocation allocateTolerances(const GlandInput& input, const As568Table* table, const RuleSet& rules,
+                                       double targetPercent) {
   ToleranceAllocation allocation;
   allocation.targetPercent = targetPercent;
-  PairReviews pairs(input, table, targetPercent);
+  PairReviews pairs(input, table, rules, targetPercent);
   // For each groove step, the widest mating step that reaches the target: it never widens
   // as the groove's widens, so the walk goes only right or down.
   std::vector<std::pair<int, int>> edge;

@@ -10,6 +10,7 @@
 #include "model/as568.h"
 #include "model/gland_input.h"
 #include "model/review.h"
+#include "model/review_rules.h"
 
 namespace glandwise {
 
@@ -44,7 +45,8 @@ GlandInput withTolerances(const GlandInput& input, float groove, float mating);
 // `targetPercent`. The yield falls as either tolerance widens, so the search walks the edge
 // between the pairs that reach the target and those that do not, from the narrowest groove
 // tolerance and the widest mating one: at most one review per step of either ladder.
-ToleranceAllocation allocateTolerances(const GlandInput& input, const As568Table* table,
+// Each pair is reviewed by `rules`.
+ToleranceAllocation allocateTolerances(const GlandInput& input, const As568Table* table, const RuleSet& rules,
                                        double targetPercent = kDefaultYieldTarget);
 
 }  // namespace glandwise

@@ -56,12 +56,13 @@ QString todayText() { return QLocale().toString(QDate::currentDate(), QLocale::S
 
 double drawReviewContent(QPainter& p, const QRectF& area, const ReviewPage& page) {
   const QFont text = pageFont(p.font(), kTextSize, false), bold = pageFont(p.font(), kTextSize, true);
+  // The part of `area` below y.
+  const auto below = [&](double y) { return QRectF(area.left(), y, area.width(), area.bottom() - y); };
 
   p.setFont(pageFont(p.font(), 20, true));
-  double y = area.top();
-  y += drawParagraph(p, area, QStringLiteral("Glandwise - Design Review"), Qt::AlignHCenter) + 6;
+  double y = area.top() + drawParagraph(p, area, QStringLiteral("Glandwise - Design Review"), Qt::AlignHCenter) + 6;
   p.setFont(text);
-  y += drawParagraph(p, area.adjusted(0, y - area.top(), 0, 0),
+  y += drawParagraph(p, below(y),
                      glandIdentity(page.record, page.side, page.review) + QStringLiteral("    Date: ") + page.date) + 10;
 
   const VerdictLook look = verdictLook(page.review.overall);
@@ -73,22 +74,21 @@ double drawReviewContent(QPainter& p, const QRectF& area, const ReviewPage& page
   p.setPen(Qt::black);
   y += badge.height() + 10;
 
-  y += drawChecks(p, QRectF(area.left(), y, area.width(), area.bottom() - y), page.review, text, bold) + 10;
+  y += drawChecks(p, below(y), page.review, text, bold) + 10;
 
   p.setFont(pageFont(p.font(), 10, false));
   const GlandSection section = glandSection(page.record, page.side, page.review.fill, page.inputs.grooveRadius);
   paintGlandSection(p, QRectF(area.left(), y, area.width(), kSectionHeight), section);
   y += kSectionHeight + 10;
   paintSqueezeHistogram(p, QRectF(area.left(), y, area.width(), kHistogramHeight),
-                        {page.review.statistics, page.inputs.squeezeMinPercent, page.inputs.squeezeMaxPercent,
+                        {page.review.statistics, page.review.squeeze.lowerLimit, page.review.squeeze.upperLimit,
                          section.worstMmcSqueeze, section.worstLmcSqueeze});
   y += kHistogramHeight + 10;
 
   p.setFont(bold);
-  y += drawParagraph(p, QRectF(area.left(), y, area.width(), 1000), QStringLiteral("Inputs")) + 2;
+  y += drawParagraph(p, below(y), QStringLiteral("Inputs")) + 2;
   p.setFont(text);
-  y += drawParagraph(p, QRectF(area.left(), y, area.width(), 1000),
-                     toQString(reviewInputsText(page.inputs, page.review.stretch)));
+  y += drawParagraph(p, below(y), toQString(reviewInputsText(page.inputs, page.review)));
   return y - area.top();
 }
 

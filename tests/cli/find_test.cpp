@@ -20,6 +20,11 @@ const As568Table& table() {
   return loaded;
 }
 
+const RuleSet& rules() {
+  static const RuleSet loaded = *RuleSet::load(GLANDWISE_REVIEW_RULES).rules;
+  return loaded;
+}
+
 FindRequest requestFor(GlandKind glandType, const char* hardware, const char* pressure) {
   FindRequest request;
   request.glandType = glandType;
@@ -34,6 +39,7 @@ Json outputOf(const std::string& line, bool csv = false) {
                                         calc::FieldSelection::all(false, false));
   calc::SessionOptions options;
   options.as568 = &table();
+  options.rules = &rules();
   calc::calculateLine(line, 1, *out, nullptr, options);
   return csv ? Json(std::string(out->text())) : Json::parse(out->text());
 }
@@ -103,8 +109,8 @@ TEST(FindSeal, ScreenedRankingIsTheExhaustiveOne) {
     FindRequest request = requestFor(c.glandType, c.hardware, c.pressure);
     request.review.tempMinF = c.coldest;
     request.review.tempMaxF = c.hottest;
-    const FindResult screened = findSeals(request, table(), {.threads = 2});
-    const FindResult exhaustive = findSeals(request, table(), {.sampleEveryCandidate = true});
+    const FindResult screened = findSeals(request, table(), rules(), {.threads = 2});
+    const FindResult exhaustive = findSeals(request, table(), rules(), {.sampleEveryCandidate = true});
     ASSERT_EQ(screened.candidates.size(), exhaustive.candidates.size());
     int unsampled = 0;
     for (std::size_t i = 0; i < screened.candidates.size(); ++i) {
@@ -152,12 +158,12 @@ TEST(FindSeal, AllocatedTolerancesReachTheTargetAndOneStepWiderFallsShort) {
     const char* hardware;
     const char* pressure;
     const char* dash;
-  } cases[] = {{GlandKind::RodGroove, "2.000", "1000", "224"}, {GlandKind::HousingGroove, "2.1", "200", "033"}};
+  } cases[] = {{GlandKind::RodGroove, "2.000", "1500", "224"}, {GlandKind::HousingGroove, "2.1", "200", "135"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.dash);
     const FindRequest request = requestFor(c.glandType, c.hardware, c.pressure);
     const GlandInput gland = candidateInput(request, *table().find(c.dash));
-    const ToleranceAllocation allocation = allocateTolerances(gland, &table());
+    const ToleranceAllocation allocation = allocateTolerances(gland, &table(), rules());
     ASSERT_FALSE(allocation.choices.empty());
     EXPECT_LE(allocation.reviewed, 9);
     const auto step = [](float tolerance) { return std::ranges::find(kToleranceLadder, tolerance) - kToleranceLadder.begin(); };
