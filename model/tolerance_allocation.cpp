@@ -74,6 +74,12 @@ ToleranceAllocation allocateTolerances(const GlandInput& input, const As568Table
   ToleranceAllocation allocation;
   allocation.targetPercent = targetPercent;
   PairReviews pairs(input, table, rules, targetPercent);
+  // The widest pair of all, when it reaches the target, is the one answer.
+  if (pairs.reaches(kSteps - 1, kSteps - 1)) {
+    allocation.choices.push_back(pairs.choice(kSteps - 1, kSteps - 1));
+    allocation.reviewed = pairs.count();
+    return allocation;
+  }
   // For each groove step, the widest mating step that reaches the target: it never widens
   // as the groove's widens, so the walk goes only right or down.
   std::vector<std::pair<int, int>> edge;

@@ -42,10 +42,11 @@ struct ToleranceAllocation {
 GlandInput withTolerances(const GlandInput& input, float groove, float mating);
 
 // Searches the ladder for the widest pairs that keep the yield of `input` at or above
-// `targetPercent`. The yield falls as either tolerance widens, so the search walks the edge
-// between the pairs that reach the target and those that do not, from the narrowest groove
-// tolerance and the widest mating one: at most one review per step of either ladder.
-// Each pair is reviewed by `rules`.
+// `targetPercent`. The yield falls as either tolerance widens, so the search tries the
+// widest pair, and when that falls short walks the edge between the pairs that reach the
+// target and those that do not, from the narrowest groove tolerance and the widest mating
+// one: at most one review per step of either ladder, 10 of the 25 pairs. Each pair is
+// reviewed by `rules`.
 ToleranceAllocation allocateTolerances(const GlandInput& input, const As568Table* table, const RuleSet& rules,
                                        double targetPercent = kDefaultYieldTarget);
 
