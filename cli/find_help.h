@@ -23,10 +23,12 @@ FIND A SEAL
                      "target_yield_percent" (default 99.73), widest first
   Every AS568 size with one of the five cross-sections whose standard gland the selection
   screen and the editor accept for the hardware (the editor's questions answered No, and
-  listed) is reviewed and ranked: no fail first, then by yield (the share of the review's
-  Monte Carlo assemblies inside the squeeze limits), then by margin (the smallest distance
-  of a judged figure from its limit, as a share of the band between its limits); ties by
-  the larger cross-section, then the smaller step from the hardware diameter to the seal ID.
+  listed) is reviewed by the rules (--rules) and ranked: no fail first, then by yield (the
+  share of the review's Monte Carlo assemblies inside the squeeze limits), then by margin
+  (the smallest distance of a judged figure from its limit, as a share of the band between
+  its limits); ties by the larger cross-section, then the smaller step from the hardware
+  diameter to the seal ID. A size whose groove cannot hold the review's inputs (a groove
+  radius too large for it) is left out.
   A find line gives one object:
     {"outcome": "found", "line": N, "gland", "bore" or "rod", "candidates": [{"rank",
      "as568", "cross_section", "seal_id", "groove_diameter", "groove_tolerance",
@@ -40,8 +42,8 @@ FIND A SEAL
   e.g. echo '{"find": {"gland": "rod", "bore": "2.000", "pressure": "1000", "temp_min_f": -20, "temp_max_f": 180, "top": 3}}' | glandwise-calc
   {"outcome":"found","line":1,"gland":"rod","bore":"2.000","candidates":[{"rank":1,
    "as568":"-133","cross_section":0.103,"seal_id":1.799,"groove_diameter":1.836,...,
-   "yield_percent":100,"margin_percent":4.50575,"limiting":"squeeze 10.9 % at -20 °F",
-   "verdict":"pass",...},...]}
+   "yield_percent":100,"margin_percent":-0.511122,"limiting":"squeeze 9.9 % cold",
+   "verdict":"caution",...},...]}
 )";
 
 }  // namespace glandwise::calc
