@@ -160,23 +160,32 @@ QWidget* FindWindow::buildHardware() {
   const FindForm defaults;
   auto* page = new QWidget;
   auto* grid = new QGridLayout(page);
+  // Three captioned inputs a row, so that the window fits a small screen.
+  int placed = 0;
+  const auto place = [&](QLabel* label, QWidget* input) {
+    grid->addWidget(label, placed / 3, placed % 3 * 2);
+    grid->addWidget(input, placed / 3, placed % 3 * 2 + 1);
+    ++placed;
+  };
   glandType_ = makeCombo("cboGlandType", {QStringLiteral("Groove in Rod"), QStringLiteral("Groove in Housing")});
   for (std::size_t i = 0; i <= std::size_t(FindBox::Pressure); ++i)
     boxes_[i] = addBox(kBoxes[i].name, toQString(defaults.texts[i]));
   boxes_[std::size_t(FindBox::HardwareTolerance)]->setPlaceholderText(QStringLiteral("standard"));
   hardwareCaption_ = caption(kBoxes[0].caption, boxes_[0]);
-  grid->addWidget(caption("&Gland type", glandType_), 0, 0);
-  grid->addWidget(glandType_, 0, 1);
-  grid->addWidget(hardwareCaption_, 0, 2);
-  grid->addWidget(boxes_[0], 0, 3);
-  grid->addWidget(caption(kBoxes[1].caption, boxes_[1]), 0, 4);
-  grid->addWidget(boxes_[1], 0, 5);
-  grid->addWidget(caption(kBoxes[2].caption, boxes_[2]), 0, 6);
-  grid->addWidget(boxes_[2], 0, 7);
+  place(caption("&Gland type", glandType_), glandType_);
+  place(hardwareCaption_, boxes_[0]);
+  place(caption(kBoxes[1].caption, boxes_[1]), boxes_[1]);
+  place(caption(kBoxes[2].caption, boxes_[2]), boxes_[2]);
   connect(glandType_, &QComboBox::currentIndexChanged, this, [this](int index) {
     hardwareCaption_->setText(index == 0 ? QStringLiteral("Housing &bore (inch)") : QStringLiteral("Rod &diameter (inch)"));
     inputsChanged();
   });
+  for (const ReviewBox box : {ReviewBox::TempMin, ReviewBox::TempMax, ReviewBox::Swell}) {
+    const std::size_t i = std::size_t(box);
+    reviewBoxes_[i] = addBox(kReviewBoxes[i].name, toQString(defaults.review.texts[i]));
+    reviewBoxes_[i]->setPlaceholderText(QStringLiteral("not evaluated"));
+    place(caption(kReviewBoxes[i].caption, reviewBoxes_[i]), reviewBoxes_[i]);
+  }
 
   QStringList hardnesses;
   for (int hardness : kHardnesses) hardnesses << QString::number(hardness);
@@ -188,19 +197,11 @@ QWidget* FindWindow::buildHardware() {
                                                        {"C&ompound", compound_},
                                                        {"&Metal, grooved part", metalGroove_},
                                                        {"mating part", metalMating_}};
-  for (int i = 0; i < 4; ++i) {
-    grid->addWidget(caption(combos[i].first, combos[i].second), 1, 2 * i);
-    grid->addWidget(combos[i].second, 1, 2 * i + 1);
-    connect(combos[i].second, &QComboBox::currentIndexChanged, this, &FindWindow::inputsChanged);
-  }
-  int column = 0;
-  for (const ReviewBox box : {ReviewBox::TempMin, ReviewBox::TempMax, ReviewBox::Swell}) {
-    const std::size_t i = std::size_t(box);
-    reviewBoxes_[i] = addBox(kReviewBoxes[i].name, toQString(defaults.review.texts[i]));
-    reviewBoxes_[i]->setPlaceholderText(QStringLiteral("not evaluated"));
-    grid->addWidget(caption(kReviewBoxes[i].caption, reviewBoxes_[i]), 2, column);
-    grid->addWidget(reviewBoxes_[i], 2, column + 1);
-    column += 2;
+  for (const auto& [text, combo] : combos) {
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(12);
+    place(caption(text, combo), combo);
+    connect(combo, &QComboBox::currentIndexChanged, this, &FindWindow::inputsChanged);
   }
   return page;
 }
