@@ -73,6 +73,9 @@ void FindWindowTest::typedBoreRanksAndReturnOpensTheFirstRowOnItsEditor() {
   Program program;
   FindWindow* window = findWindow(program, {"txtHardwareTol=0.002", "txtHardware=2"});
   QVERIFY(window);
+  // It fits a 1366 × 768 screen at 150 % (910 × 512 pixels, less a frame and a panel).
+  const QSize least = window->minimumSizeHint();
+  QVERIFY2(least.width() <= 900 && least.height() <= 460, qPrintable(QStringLiteral("%1 × %2").arg(least.width()).arg(least.height())));
   auto* rows = child<QTableWidget>(window, "tblCandidates");
   const Candidate& first = window->result().candidates.front();
   QCOMPARE(rows->rowCount(), int(window->result().candidates.size()));
