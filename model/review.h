@@ -109,8 +109,8 @@ struct SwellReview {
 
 struct StatisticsReview {
   int samples = 0;               // assemblies sampled; 0: not evaluated
-  // False when a screened review knew the shares below and above the limits without
-  // sampling: then the sample figures (mean to histogram) are left at 0.
+  // False when a screened review knew the shares below and above the limits without drawing
+  // an assembly. A screened review leaves the sample figures (mean to histogram) at 0.
   bool sampled = true;
   double toleranceSigmas = 3;    // standard deviations a tolerance spans
   double nominalPercent = 0;     // squeeze % of the nominal gland, concentric
@@ -165,8 +165,9 @@ FillReview reviewFill(const GlandRecord& record, const GlandSide& side, const Re
 // How much of the statistics a review computes.
 enum class ReviewDepth {
   Full,      // every assembly sampled, every figure computed
-  Screened,  // sampled only when that decides something: the verdicts and shares are those of
-             // Full, the sample figures may be left out (StatisticsReview::sampled)
+  Screened,  // the shares below and above the limits alone, sampled only when that decides
+             // something: the verdicts and shares are those of Full, the sample figures are
+             // left out
 };
 
 Review reviewGland(const GlandRecord& record, const GlandSide& side, const ReviewInputs& inputs, const RuleSet& rules,

@@ -1,6 +1,7 @@
 #include "model/review_statistics.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 #include <optional>
@@ -202,25 +203,40 @@ StatisticsReview squeezeStatistics(const GlandRecord& r, const GlandSide& s, con
   const auto n = static_cast<std::size_t>(model.samples);
   const SampleDraws& draws = SampleDraws::shared(kMonteCarloSeed, n, varying.size(), 1);
   if (model.screened && screen(st, squeeze, nominal, sigma, varying, draws, model)) return st;
-  // Kept for the next review on this thread: the samples' storage costs more to get than to fill.
-  static thread_local std::vector<double> least, most;
-  least.resize(n);
-  most.resize(n);
-  double sum = 0, sumOfSquares = 0;
-  int below = 0, above = 0;
-  for (std::size_t i = 0; i < n; ++i) {
+  // Assembly i's concentric squeeze and its least and most squeezed points, %.
+  const auto assembly = [&](std::size_t i) {
     Dimensions d = nominal;
     const double* deviate = draws.normal(i);
     for (double Dimensions::*dimension : varying) d.*dimension += sigma.*dimension * *deviate++;
     const double percentPerInch = 100 / squeeze.radial(d);  // squeeze % = 100 − height × this
     const double offset = squeeze.reach(d) * std::sqrt(*draws.uniform(i)) * percentPerInch;  // uniform over the disc
     const double centre = 100 - squeeze.height(d) * percentPerInch;
-    least[i] = centre - offset;
-    most[i] = centre + offset;
+    return std::array<double, 3>{centre, centre - offset, centre + offset};
+  };
+  int below = 0, above = 0;
+  if (model.screened) {  // the shares alone
+    for (std::size_t i = 0; i < n; ++i) {
+      const auto [centre, least, most] = assembly(i);
+      below += least < model.lowerLimit;
+      above += most > model.upperLimit;
+    }
+    st.belowPercent = below / double(n) * 100;
+    st.abovePercent = above / double(n) * 100;
+    return st;
+  }
+  // Kept for the next review on this thread: the samples' storage costs more to get than to fill.
+  static thread_local std::vector<double> least, most;
+  least.resize(n);
+  most.resize(n);
+  double sum = 0, sumOfSquares = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    const auto [centre, leastPoint, mostPoint] = assembly(i);
+    least[i] = leastPoint;
+    most[i] = mostPoint;
     sum += centre;
     sumOfSquares += centre * centre;
-    below += least[i] < model.lowerLimit;
-    above += most[i] > model.upperLimit;
+    below += leastPoint < model.lowerLimit;
+    above += mostPoint > model.upperLimit;
   }
   const double count = model.samples;
   st.mean = sum / count;
