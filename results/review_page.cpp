@@ -88,7 +88,7 @@ void drawReviewPage(QPainter& p, QPagedPaintDevice& device, int resolution, cons
   p.setFont(text);
   y += drawParagraph(p, area.adjusted(0, y, 0, 0),
                      glandIdentity(page.record, page.side, review) + QStringLiteral("    Date: ") + page.date) + 2;
-  y += drawParagraph(p, area.adjusted(0, y, 0, 0), rulesIdentity(review)) + 8;
+  y += drawParagraph(p, area.adjusted(0, y, 0, 0), rulesIdentity(review.rulesName, review.rulesFile)) + 8;
 
   const VerdictLook look = verdictLook(review.overall);
   const QRectF badge(area.left(), y, area.width(), 30);

@@ -98,6 +98,13 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
   widget->setPalette(palette);
 }
 
+// Colours `role` of an enabled widget, leaving it the style's grey while it is disabled.
+void setEnabledColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette palette = widget->palette();
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) palette.setColor(group, role, colour);
+  widget->setPalette(palette);
+}
+
 // Lists `items` (text and data) in `combo`, keeping the one chosen when it is among them,
 // else the first; says nothing of the change.
 void relist(QComboBox* combo, const std::vector<std::pair<QString, QVariant>>& items) {
@@ -171,8 +178,8 @@ QString glandIdentity(const GlandRecord& record, const GlandSide& side, const Re
   return identity;
 }
 
-QString rulesIdentity(const Review& review) {
-  return QStringLiteral("Design rules: %1 (%2)").arg(toQString(review.rulesName), toQString(review.rulesFile));
+QString rulesIdentity(const std::string& name, const std::string& file) {
+  return QStringLiteral("Design rules: %1 (%2)").arg(toQString(name), toQString(file));
 }
 
 ReviewWindow::ReviewWindow(const GlandRecord& record, const GlandSide& side, const As568Table* table, RuleSet rules,
@@ -341,6 +348,7 @@ QWidget* ReviewWindow::buildInputs() {
 }
 
 void ReviewWindow::listRules() {
+  rulesShown_->setText(rulesIdentity(rules_.name(), rules_.file()));
   std::vector<std::pair<QString, QVariant>> hardnesses;
   for (int hardness : rules_.hardnesses(side_->kind)) hardnesses.emplace_back(QString::number(hardness), hardness);
   relist(lists_[std::size_t(ReviewList::Hardness)], hardnesses);
@@ -531,7 +539,6 @@ void ReviewWindow::showBadge() {
 
 void ReviewWindow::showReview() {
   gland_->setText(glandIdentity(record_, *side_, review_));
-  rulesShown_->setText(rulesIdentity(review_));
   // An empty tolerance box shows the tolerance that the AS568 size brought.
   const StretchReview& stretch = review_.stretch;
   boxes_[std::size_t(ReviewBox::SealIdTolerance)]->setPlaceholderText(
@@ -555,11 +562,15 @@ void ReviewWindow::showChecks() {
     labels[3]->setText(toQString(row.reason));
     labels[4]->setText(row.remedy.empty() ? QString() : QStringLiteral("Remedy: ") + toQString(row.remedy));
     labels[4]->setVisible(!row.remedy.empty());
-    setColour(labels[2], QPalette::Window, look.background);
-    setColour(labels[2], QPalette::WindowText, look.text);
+    // The verdict on its colour, greyed with the rest while the inputs are incomplete.
+    labels[2]->setPalette(QPalette());
+    setEnabledColour(labels[2], QPalette::Window, look.background);
+    setEnabledColour(labels[2], QPalette::WindowText, look.text);
     // A check not evaluated stands back in grey: it counts for nothing.
-    const QColor text = row.verdict == Verdict::NotEvaluated ? kNotEvaluatedText : palette().color(QPalette::WindowText);
-    for (int c : {0, 1, 3}) setColour(labels[std::size_t(c)], QPalette::WindowText, text);
+    for (int c : {0, 1, 3}) {
+      labels[std::size_t(c)]->setPalette(QPalette());
+      if (row.verdict == Verdict::NotEvaluated) setEnabledColour(labels[std::size_t(c)], QPalette::WindowText, kNotEvaluatedText);
+    }
   }
 }
 

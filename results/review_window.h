@@ -113,7 +113,7 @@ class ReviewWindow : public QWidget {
   QWidget* buildChecks();
   QWidget* buildPictures();
   void connectInputs();
-  // Lists the rule set's hardnesses and materials, each with its value as its data.
+  // Names the rule set and lists its hardnesses and materials, each with its value as its data.
   void listRules();
   // The inputs kept in the settings, or the defaults.
   ReviewForm loadedForm() const;
@@ -184,7 +184,7 @@ inline const QColor kNotEvaluatedText(0x75, 0x75, 0x75);
 // The gland's identity in one line: gland type, cross-section, seal ID and AS568 size.
 QString glandIdentity(const GlandRecord& record, const GlandSide& side, const Review& review);
 
-// The rule set of a review in one line: "Design rules: NAME (FILE)".
-QString rulesIdentity(const Review& review);
+// A rule set in one line: "Design rules: NAME (FILE)".
+QString rulesIdentity(const std::string& name, const std::string& file);
 
 }  // namespace glandwise
