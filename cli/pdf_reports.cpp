@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "platform/replace_file.h"
 #include "model/gland_side.h"
 #include "results/report.h"
 #include "results/review_page.h"
@@ -21,7 +20,7 @@ ReportFile PdfReportWriter::write(std::size_t lineNumber, const SessionResult& r
   if (reviewPages_ && result.review) review.emplace(record, side, *result.review, *result.reviewInputs, todayText());
   const QByteArray pdf = reportPdf(sheet.sheetArea(), review ? &*review : nullptr);
   std::string error = pdf.isEmpty() ? "the report page could not be drawn"
-                                    : replaceFile(directory_, name, {pdf.constData(), std::size_t(pdf.size())});
+                                    : putFileInPlace(directory_, name, {pdf.constData(), std::size_t(pdf.size())});
   if (!error.empty()) {
     ++failures_;
     return {{}, std::move(error)};

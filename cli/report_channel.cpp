@@ -22,7 +22,7 @@ class Packer {
     static_assert(std::is_trivially_copyable_v<T>);
     bytes_.append(reinterpret_cast<const char*>(&value), sizeof value);
   }
-  void text(const std::string& text) {
+  void text(std::string_view text) {
     put(static_cast<std::uint32_t>(text.size()));
     bytes_ += text;
   }
@@ -49,7 +49,7 @@ class Packer {
 };
 
 // Reads the parts of one message in the order Packer put them; fails for good once the
-// conversation ends early.
+// conversation ends early or a text is longer than its limit.
 class Unpacker {
  public:
   explicit Unpacker(int socket) : socket_(socket) {}
@@ -57,12 +57,16 @@ class Unpacker {
   bool get(T& value) {
     return read(reinterpret_cast<char*>(&value), sizeof value);
   }
-  bool text(std::string& text) {
+  bool text(std::string& text, std::size_t maxBytes = kMaxMessageText) {
     std::uint32_t length = 0;
     if (!get(length)) return false;
-    text.resize(length);
-    return read(text.data(), length);
+    tooLong_ = length > maxBytes;
+    ok_ = !tooLong_;
+    text.resize(ok_ ? length : 0);
+    return read(text.data(), text.size());
   }
+  // Whether a text was longer than the reader takes.
+  bool tooLong() const { return tooLong_; }
   template <class T>
   bool part(T& value) {
     if constexpr (std::is_same_v<T, std::string>) return text(value);
@@ -80,8 +84,10 @@ class Unpacker {
     }
     return ok_;
   }
-  int socket_;      // where the message comes from
-  bool ok_ = true;  // every part so far was read whole
+
+  int socket_;           // where the message comes from
+  bool ok_ = true;       // every part so far was read whole
+  bool tooLong_ = false;  // a text's length was beyond its limit
 };
 
 // Puts or reads the review inputs' parts, every bit of them, in one order for both ends.
@@ -95,6 +101,19 @@ bool reviewParts(Message& message, Inputs& in) {
 }
 
 }  // namespace
+
+bool sendText(int socket, std::string_view text) {
+  Packer message;
+  message.text(text);
+  return message.send(socket);
+}
+
+std::optional<std::string> receiveText(int socket, std::size_t maxBytes) {
+  Unpacker message(socket);
+  std::string text;
+  if (!message.text(text, maxBytes)) return std::nullopt;
+  return text;
+}
 
 bool sendRequest(int socket, const ReportRequest& request) {
   Packer message;
@@ -120,7 +139,7 @@ std::optional<ReportRequest> receiveRequest(int socket) {
   bool reviewed = false;
   whole = whole && message.get(reviewed);
   if (whole && reviewed) whole = reviewParts(message, request.review.emplace());
-  if (!whole) return std::nullopt;
+  if (!whole || glandType > static_cast<std::uint8_t>(GlandKind::HousingGroove)) return std::nullopt;
   request.lineNumber = lineNumber;
   request.glandType = static_cast<GlandKind>(glandType);
   return request;
@@ -133,10 +152,12 @@ bool sendReply(int socket, const ReportFile& reply) {
   return message.send(socket);
 }
 
-std::optional<ReportFile> receiveReply(int socket) {
+std::optional<ReportFile> receiveReply(int socket, bool& malformed) {
   Unpacker message(socket);
   ReportFile reply;
-  if (!message.text(reply.path) || !message.text(reply.error)) return std::nullopt;
+  const bool whole = message.text(reply.path) && message.text(reply.error);
+  malformed = message.tooLong();
+  if (!whole) return std::nullopt;
   return reply;
 }
 

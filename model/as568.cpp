@@ -1,11 +1,12 @@
 #include "model/as568.h"
 
 #include <cmath>
-#include <fstream>
-#include <sstream>
+#include <cstring>
 #include <unordered_set>
 
 #include "model/numbers.h"
+#include "model/table_file.h"
+#include "model/utf8.h"
 
 namespace glandwise {
 namespace {
@@ -48,7 +49,7 @@ std::optional<As568Size> readSize(std::string_view line, std::string& problem) {
   }
   const std::optional<std::string> dash = as568Dash(cells[0]);
   if (!dash) {
-    problem = "\"" + std::string(cells[0].substr(0, 20)) + "\" is not a dash number";
+    problem = "\"" + std::string(utf8Prefix(cells[0], 20)) + "\" is not a dash number";
     return std::nullopt;
   }
   As568Size size{*dash, 0, 0, 0, 0};
@@ -58,7 +59,7 @@ std::optional<As568Size> readSize(std::string_view line, std::string& problem) {
   for (std::size_t i = 0; i < 4; ++i) {
     const std::optional<float> value = length(cells[i + 1]);
     if (!value) {
-      problem = std::string(names[i]) + " \"" + std::string(cells[i + 1].substr(0, 20)) +
+      problem = std::string(names[i]) + " \"" + std::string(utf8Prefix(cells[i + 1], 20)) +
                 "\" is not a positive number";
       return std::nullopt;
     }
@@ -113,11 +114,10 @@ As568Load As568Table::parse(std::string_view text, std::string_view source) {
 }
 
 As568Load As568Table::load(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return {std::nullopt, "cannot read the AS568 table " + file.string()};
-  std::ostringstream text;
-  text << in.rdbuf();
-  return parse(text.str(), file.filename().string());
+  std::string error;
+  const std::optional<std::string> text = readTableFile(file, "the AS568 table", error);
+  if (!text) return {std::nullopt, std::move(error)};
+  return parse(*text, file.filename().string());
 }
 
 const As568Size* As568Table::find(std::string_view dash) const {

@@ -30,7 +30,7 @@ class As568Table {
  public:
   // Reads the table from CSV text. `source` names it in messages ("as568.csv line 12: ...").
   static As568Load parse(std::string_view text, std::string_view source);
-  // Reads the table from a file.
+  // Reads the table from a file (readTableFile).
   static As568Load load(const std::filesystem::path& file);
 
   // The size with this dash number: "214", "-214", "2-214" or "AS568-214"; nullptr if none.

@@ -8,7 +8,7 @@
 #include <system_error>
 
 #include "model/numbers.h"
-#include "model/text.h"
+#include "model/utf8.h"
 
 namespace glandwise {
 namespace {
@@ -363,7 +363,7 @@ RuleLoad RuleSet::parse(std::string_view text, const std::string& file) {
     const std::string_view line = trimmed(text.substr(start, end - start));
     start = end + 1;
     ++lineNumber;
-    if (!validUtf8(line)) return failure({lineNumber, -1, "not UTF-8 text"});
+    if (!isValidUtf8(line)) return failure({lineNumber, -1, "not UTF-8 text"});
     if (lineNumber == 1) {
       if (line != kHeader) return failure({1, -1, "expected the header \"" + std::string(kHeader) + "\""});
       continue;
