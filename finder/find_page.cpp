@@ -93,12 +93,12 @@ void drawFindPage(QPainter& p, QPagedPaintDevice& device, int resolution, const 
   QPicture measured;
   QPainter measuring(&measured);
   measuring.setFont(p.font());
-  const double needed = drawReviewContent(measuring, QRectF(0, 0, room.width(), 10000), page.review);
+  const double needed = drawReviewContent(measuring, QSizeF(room.width(), 10000), page.review);
   measuring.end();
   const double fit = std::min(1.0, room.height() / needed);
   p.translate(room.left() + room.width() * (1 - fit) / 2, room.top());
   p.scale(fit, fit);
-  drawReviewContent(p, QRectF(0, 0, room.width(), needed), page.review);
+  drawReviewContent(p, QSizeF(room.width(), needed), page.review);
   p.restore();
 }
 

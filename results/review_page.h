@@ -1,6 +1,8 @@
 #pragma once
-// The printed design review: one page with the gland's identity, the verdict, the checks,
-// the section drawing, the squeeze histogram and the inputs.
+// The printed design review: one page that stands on its own in a design file, with the
+// gland's identity, the rule set, the headline, the checks with their remedies, the section
+// drawing, the squeeze histogram and its assumptions, the gland's dimensions with their
+// tolerances, the inputs and the sources of the rules used.
 
 #include <QString>
 
@@ -10,7 +12,7 @@
 
 class QPainter;
 class QPagedPaintDevice;
-class QRectF;
+class QSizeF;
 
 namespace glandwise {
 
@@ -29,9 +31,10 @@ QString todayText();
 // The page's units: 1/96 inch, as the screen's pixels.
 inline constexpr double kPageUnitsPerInch = 96;
 
-// Draws what the page shows, from its heading to its inputs, into `area` of `painter`, whose
-// units are kPageUnitsPerInch to the inch; returns the height it took.
-double drawReviewContent(QPainter& painter, const QRectF& area, const ReviewPage& page);
+// Draws what the page shows, from its heading to its sources, from the origin of `painter`
+// (in units of kPageUnitsPerInch to the inch) into an area of `size`; returns the height it
+// took.
+double drawReviewContent(QPainter& painter, const QSizeF& size, const ReviewPage& page);
 
 // Draws the page onto the current page of `device` (of `resolution` dots per inch) with an
 // active `painter`, within the page margins.
