@@ -18,13 +18,15 @@
 
 #include "finder/find_columns.h"
 #include "finder/tolerance_dialog.h"
-#include "model/review_rows.h"
 #include "results/review_window.h"
 #include "widgets/controls.h"
 #include "widgets/screen.h"
 
 namespace glandwise {
 namespace {
+
+// Alt keys: the tabs H, N and L; on the first tab G, B (or D), E, W, A, U and M; on the
+// second W, S and I; the buttons O, T, P and C.
 
 // The boxes of the hardware and the constraints: objectName, caption, by FindBox.
 struct BoxShown {
@@ -35,7 +37,7 @@ struct BoxShown {
 constexpr std::array<BoxShown, kFindBoxCount> kBoxes{{
     {"txtHardware", "Housing &bore (inch)"},
     {"txtHardwareTol", "±"},
-    {"txtPressure", "&Pressure (psi)"},
+    {"txtPressure", "Pr&essure (psi)"},
     {"txtLargestGrooveWidth", "Largest groove &width (inch)"},
     {"txtLargestRadialSpace", "Largest radial &space (inch)"},
     {"txtSmallestSealId", "Seal &ID from (inch)"},
@@ -46,7 +48,7 @@ constexpr std::array<BoxShown, kFindBoxCount> kBoxes{{
 // candidate's own and has none.
 constexpr std::array<BoxShown, kReviewBoxCount> kReviewBoxes{{
     {"txtSealIdTol", "Seal ID tolerance ± (inch)"},
-    {"txtTempMin", "Lowest (°F)"},
+    {"txtTempMin", "Lo&west (°F)"},
     {"txtTempMax", "Highest (°F)"},
     {"txtAlphaSeal", "Seal expansion (per °F)"},
     {"txtAlphaGroove", "Grooved part's expansion (per °F)"},
@@ -193,8 +195,8 @@ QWidget* FindWindow::buildHardware() {
   compound_ = materialCombo("cboCompound", rules_, RuleKind::Compound);
   metalGroove_ = materialCombo("cboMetalGroove", rules_, RuleKind::Metal);
   metalMating_ = materialCombo("cboMetalMating", rules_, RuleKind::Metal);
-  const std::pair<const char*, QComboBox*> combos[] = {{"Hard&ness (Shore A)", hardness_},
-                                                       {"C&ompound", compound_},
+  const std::pair<const char*, QComboBox*> combos[] = {{"Hardness (Shore &A)", hardness_},
+                                                       {"Compo&und", compound_},
                                                        {"&Metal, grooved part", metalGroove_},
                                                        {"mating part", metalMating_}};
   for (const auto& [text, combo] : combos) {
