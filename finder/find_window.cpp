@@ -331,10 +331,12 @@ void FindWindow::inputsChanged() {
   showProblems(read);
   if (!read.request || !table_) {
     waiting_.reset();
+    ++generation_;  // a ranking still being made is of inputs no longer on view
     showRanking(std::make_shared<const FindResult>(), {});
     return;
   }
   waiting_ = *read.request;
+  ++generation_;
   status_->setText(QStringLiteral("Ranking…"));
   if (!busy_) rankNext();
 }
@@ -356,17 +358,24 @@ void FindWindow::showProblems(const FindFormRead& read) {
 void FindWindow::rankNext() {
   busy_ = true;
   const FindRequest request = *std::exchange(waiting_, std::nullopt);
+  const std::uint64_t generation = generation_;
   if (worker_.joinable()) worker_.join();
-  worker_ = std::jthread([this, request] {
+  worker_ = std::jthread([this, request, generation] {
     auto result = std::make_shared<const FindResult>(findSeals(request, *table_, rules_, {.threads = 2}));
     const QString question = questionText(request);
-    QMetaObject::invokeMethod(this, [this, result, question] { showRanking(result, question); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, result, question, generation] { rankingMade(result, question, generation); }, Qt::QueuedConnection);
   });
 }
 
-void FindWindow::showRanking(std::shared_ptr<const FindResult> result, const QString& question) {
+void FindWindow::rankingMade(std::shared_ptr<const FindResult> result, const QString& question,
+                             std::uint64_t generation) {
   busy_ = false;
   if (waiting_) return rankNext();  // the inputs changed meanwhile: their ranking replaces this one
+  if (generation == generation_) showRanking(std::move(result), question);
+}
+
+void FindWindow::showRanking(std::shared_ptr<const FindResult> result, const QString& question) {
   shown_ = std::move(result);
   question_ = question;
   rows_->setRowCount(int(shown_->candidates.size()));

@@ -3,6 +3,7 @@
 // gland fits it out, ranked, with the chosen one's gland opened on the screens.
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <thread>
@@ -75,6 +76,9 @@ class FindWindow : public QWidget {
   void inputsChanged();
   void showProblems(const FindFormRead& read);
   void rankNext();
+  // A ranking made on the worker for the inputs of `generation`: shown unless newer inputs
+  // came meanwhile.
+  void rankingMade(std::shared_ptr<const FindResult> result, const QString& question, std::uint64_t generation);
   void showRanking(std::shared_ptr<const FindResult> result, const QString& question);
   void showChosen();
   void openChosen();
@@ -87,6 +91,7 @@ class FindWindow : public QWidget {
   std::shared_ptr<const FindResult> shown_;  // the ranking on view
   std::optional<FindRequest> waiting_;       // inputs newer than the ranking being made
   bool busy_ = false;                        // a ranking is being made on worker_
+  std::uint64_t generation_ = 0;             // counts the changes of the inputs
   std::jthread worker_;                      // makes one ranking at a time
   Review printedReview_;                     // the full review of the page's candidate
   QString question_;                         // the inputs of the ranking on view, in words
