@@ -90,8 +90,8 @@ class SampleDraws {
   std::size_t normals() const { return normals_; }
   std::size_t uniforms() const { return uniforms_; }
   // The deviates and uniform numbers of sample `i`.
-  const double* normal(std::size_t i) const { return &normal_[i * normals_]; }
-  const double* uniform(std::size_t i) const { return &uniform_[i * uniforms_]; }
+  const double* normal(std::size_t i) const { return normal_.data() + i * normals_; }
+  const double* uniform(std::size_t i) const { return uniform_.data() + i * uniforms_; }
   // The largest |deviate| drawn in place `k` of the samples' normals.
   double largestDeviate(std::size_t k) const { return largest_[k]; }
 
