@@ -75,8 +75,6 @@ void checkRanges(const std::array<float, kFaceBoxCount>& v, const FaceSide& side
           "Groove width should be at least twice the bottom radius (" + largest + " inch) at its smallest");
   problem(FaceBox::Depth, depth < radius.max,
           "Groove depth should be at least the bottom radius (" + largest + " inch) at its smallest");
-  problem(FaceBox::Datum, side.sign > 0 && at(FaceBox::Datum) <= 2 * (at(FaceBox::Width) + at(FaceBox::WidthTolerance)),
-          "Groove OD should be > twice the groove width");
 }
 
 // The ring of the entries, or the refusal.

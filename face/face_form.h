@@ -54,7 +54,7 @@ struct FaceDesign {
 
 // Reads the entries: the AS568 size (refused as the selection screen refuses it), the
 // options, every box with the one number parser, then the ranges and the groove's
-// geometry (a bottom radius that does not fit, a groove OD too small for its width).
+// geometry (a bottom radius that does not fit).
 FaceDesign designFace(const FaceForm& form, const FaceData& data, const As568Table* as568);
 
 // The texts the groove's boxes show for `groove`.

@@ -90,10 +90,13 @@ FaceAnalysis analyseFaceGland(const FaceGland& g) {
   const double section =
       side.thinsSection && a.fit.nominalPercent > 0 ? stretchedCrossSection(w, a.fit.nominalPercent, false) : w;
   const double scale = std::sqrt(a.areaRatio);  // the free section's diameter giving the installed area
-  const double depth = groove.depth, dt = groove.depthTolerance, width = groove.width, gt = groove.widthTolerance;
-  a.nominal = condition(section, w * scale, depth, width, groove.bottomRadius.middle());
-  a.mmc = condition(section + wt, (w + wt) * scale, depth - dt, width - gt, groove.bottomRadius.max);
-  a.lmc = condition(section - wt, (w - wt) * scale, depth + dt, width + gt, groove.bottomRadius.min);
+  const double depth = groove.depth, dt = groove.depthTolerance;
+  // A groove OD less than twice the width is a round pocket: its width is the OD's radius.
+  const double pocket = side.sign > 0 ? groove.datum / 2.0 : HUGE_VAL;
+  const auto width = [&](double spread) { return std::min(double(groove.width) + spread, pocket); };
+  a.nominal = condition(section, w * scale, depth, width(0), groove.bottomRadius.middle());
+  a.mmc = condition(section + wt, (w + wt) * scale, depth - dt, width(-groove.widthTolerance), groove.bottomRadius.max);
+  a.lmc = condition(section - wt, (w - wt) * scale, depth + dt, width(groove.widthTolerance), groove.bottomRadius.min);
   return a;
 }
 

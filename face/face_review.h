@@ -1,0 +1,82 @@
+#pragma once
+// The face seal's design review: squeeze, fill, the ring's fit on the datum, the flange
+// gap, heat and swell and the statistics of a production run, each judged by the face
+// seal's own rules (data/face-seal-rules.csv) with its figure, verdict and reason.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "face/face_data.h"
+#include "face/face_gland.h"
+#include "model/review.h"
+
+namespace glandwise {
+
+// What the review needs beyond the gland. Rows whose inputs are not given are not judged.
+struct FaceReviewInputs {
+  int hardness = 70;                   // Shore A: 70, 80 or 90
+  Compound compound = Compound::Nbr;   // a named compound: its expansion and service range
+  Metal metal = Metal::CarbonSteel;    // both flanges: a named metal
+  std::optional<std::array<double, 2>> temperaturesF;  // lowest and highest service temperature, °F
+  std::optional<double> swellPercent;                  // the fluid's volume swell of the seal, %
+  double flangeGap = 0;                // inch the flanges open under pressure (0: they stay closed)
+};
+
+enum class FaceCheck { Squeeze, Fill, Fit, FlangeGap, HeatAndSwell, Statistics, Count };
+inline constexpr std::size_t kFaceCheckCount = static_cast<std::size_t>(FaceCheck::Count);
+
+// "Squeeze", "Gland fill", ... as the designer and the page name the check.
+std::string_view faceCheckName(FaceCheck check);
+// "squeeze", "fill", "fit", "flange_gap", "heat_and_swell", "statistics": the batch line's keys.
+std::string_view faceCheckKey(FaceCheck check);
+
+// One check: its figure in words, its verdict and the rule that decided it.
+struct FaceRow {
+  std::string figure;
+  Finding finding;
+  bool evaluated = true;  // false: not asked for; it counts in no verdict
+};
+
+// The production run: the squeeze of kMonteCarloSamples assemblies (σ = tolerance / 3 for
+// the cross-section, the ring's ID, the groove depth and the datum), and the fill's spread
+// by root-sum-square of the cross-section, depth, width and bottom radius.
+struct FaceStatistics {
+  double mean = 0, sigma = 0;                 // squeeze %
+  double belowPercent = 0, abovePercent = 0;  // assemblies outside the squeeze limits, %
+  double histogramStart = 0, binWidth = 0;    // squeeze % at the left edge, and per bin
+  std::array<int, 40> histogram{};
+  double fillSigma = 0;         // σ of the fill at nominal, points of %
+  double overfilledPercent = 0; // assemblies whose fill is above 100 %, %
+};
+
+// The figures at the lowest and highest service temperature, with the swell.
+struct FaceHeat {
+  double coldSqueezePercent;  // LMC, the ring shrunk (and shrinking onto a groove ID)
+  double coldFitPercent;      // the nominal ring's fit at the lowest temperature
+  double hotSqueezePercent;   // MMC, the ring grown by heat and swell
+  double hotFillPercent;      // MMC
+  double hotOverfilledPercent;  // assemblies overfilled at the highest temperature, %
+};
+
+struct FaceReview {
+  Verdict overall = Verdict::Pass;  // the worst of the rows judged
+  std::array<FaceRow, kFaceCheckCount> rows;
+  FaceStatistics statistics;
+  std::optional<FaceHeat> heat;  // when temperatures or swell are given
+  double extrusionLimit = 0;     // inch, the largest gap for the hardness and pressure
+
+  const FaceRow& row(FaceCheck check) const { return rows[static_cast<std::size_t>(check)]; }
+};
+
+// Reviews `gland` analysed as `analysis` by the rules of `data` (its table gives the
+// published squeeze range the squeeze row names).
+FaceReview reviewFaceGland(const FaceGland& gland, const FaceAnalysis& analysis, const FaceReviewInputs& inputs,
+                           const FaceData& data);
+
+// The inputs in one paragraph, for the printed page.
+std::string faceReviewInputsText(const FaceReviewInputs& inputs);
+
+}  // namespace glandwise
