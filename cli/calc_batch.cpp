@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "face/face_input.h"
 #include "model/gland_input.h"
 #include "cli/calc_session.h"
 
@@ -222,12 +223,13 @@ class ChunkPipeline {
 
 bool calculateLine(std::string_view line, std::size_t lineNumber, LineWriter& out, ReportWriter* reports,
                    const SessionOptions& session) {
-  const ParsedInput parsed = parseInputLine(line);
-  if (!parsed.problem.empty()) {
-    out.writeError(lineNumber, parsed.problem);
+  const std::optional<ParsedFaceInput> face = parseFaceLine(line);
+  const ParsedInput parsed = face ? ParsedInput{} : parseInputLine(line);
+  if (const std::string& problem = face ? face->problem : parsed.problem; !problem.empty()) {
+    out.writeError(lineNumber, problem);
     return false;
   }
-  const SessionResult result = runSession(parsed.input, session);
+  const SessionResult result = face ? runFaceSession(face->input, session) : runSession(parsed.input, session);
   std::optional<ReportFile> report;
   if (reports && result.outcome == SessionOutcome::Results) report = reports->write(lineNumber, result);
   out.writeResult(lineNumber, result, report ? &*report : nullptr);

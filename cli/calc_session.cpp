@@ -72,4 +72,22 @@ SessionResult runSession(const GlandInput& input, const SessionOptions& options)
   return result;
 }
 
+SessionResult runFaceSession(const FaceInput& input, const SessionOptions& options) {
+  SessionResult result;
+  result.screen = Screen::Face;
+  const FaceDataLoad* data = options.face;
+  if (!data || !data->data) {
+    result.messages.push_back({MessageKind::Refusal, "The face seal tables are not available" +
+                                                         (data ? ": " + data->error : std::string()) + ".", false});
+    return result;
+  }
+  result.face = workFaceSeal(input, *data->data, options.as568, options.review);
+  if (!result.face->design.gland) {
+    result.messages.push_back({MessageKind::Refusal, result.face->design.refusal, false});
+    return result;
+  }
+  result.outcome = SessionOutcome::Results;
+  return result;
+}
+
 }  // namespace glandwise::calc

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "face/face_data.h"
+#include "face/face_result.h"
 #include "model/gland_input.h"
 #include "model/as568.h"
 #include "model/review.h"
@@ -31,7 +33,7 @@ enum class SessionOutcome {
   Stayed,   // a question was answered Yes, so the editor stayed open
 };
 
-enum class Screen { Selection, Editor, Results };
+enum class Screen { Selection, Editor, Results, Face };  // Face: the face seal designer
 
 // Where one session ended and what it left: the messages shown and the whole gland data
 // record, with the values that the results sheet rounds rounded when it opened (its
@@ -44,12 +46,14 @@ struct SessionResult {
   GlandRecord record;                    // the record as the session left it
   std::optional<Review> review;          // the design review, when asked for and Results
   std::optional<ReviewInputs> reviewInputs;  // the inputs of `review`
+  std::optional<FaceResult> face;        // a face seal's line: its result (the radial parts stay empty)
 };
 
 // What every session of a run shares.
 struct SessionOptions {
   const As568Table* as568 = nullptr;  // the AS568 sizes, for "as568" and the review
   bool review = false;                // review every gland that reaches the results sheet
+  const FaceDataLoad* face = nullptr;  // the face seal's table and rules, or why they could not be read
 };
 
 // Works one input through the screens with a fresh record: clicks the chosen options, types
@@ -60,5 +64,9 @@ struct SessionOptions {
 // An "as568" size is chosen before the boxes are typed; the review runs when `options`
 // or the input asks for it.
 SessionResult runSession(const GlandInput& input, const SessionOptions& options = {});
+
+// Works a face seal's line as the face seal designer would: "results" with its figures
+// (and its review when asked), or "refused" with the designer's first reason as the refusal.
+SessionResult runFaceSession(const FaceInput& input, const SessionOptions& options);
 
 }  // namespace glandwise::calc

@@ -18,6 +18,7 @@
 #include "cli/calc_batch.h"
 #include "cli/descriptor_output.h"
 #include "cli/progress_line.h"
+#include "face/face_data.h"
 #include "model/as568.h"
 
 #ifdef GLANDWISE_WITH_REPORTS
@@ -61,6 +62,20 @@ constexpr const char* kFooter = R"(INPUT
                        "swell_percent" (default 0), "groove_radius" inch (default 0.010)
                        "squeeze_limits_percent" [low, high] (default [10, 30])
                      A line with "review" gets the review, as every line does with --review.
+  A face seal (an o-ring in a groove cut in a flange face) is a line with "gland": "face":
+    "cross_section", "seal_id", "as568"  the ring, as above
+    "pressure_from"  "inside" (pushing the ring outward; the groove OD is the datum) or
+                     "outside" (external pressure or vacuum; the groove ID is the datum)
+    "medium"         "liquid" or "gas" (gas grooves are narrower)
+    "groove_od" or "groove_id"
+                     the datum diameter of "pressure_from" (omitted: the ring's OD less 1.5 %,
+                     or its ID plus 2.5 %, the standard fit)
+    "pressure"       psi, above 0 and at most 1500 (omitted: "1")
+    "edits"          the standard groove's boxes to retype: "datum_tol", "depth", "depth_tol",
+                     "width", "width_tol" (inch; tolerances ±)
+    "review"         "hardness", "compound" (not "custom"), "metal" (not "custom"),
+                     "temp_min_f" with "temp_max_f", "swell_percent" (each omitted: not
+                     judged), and "flange_gap", inch the flanges open under pressure (default 0)
   Each line starts from a fresh record: select, type, OK; load the editor, retype, OK; fill
   the results sheet. Blank lines are skipped without output but counted in line numbers.
   A line may hold at most 1 MiB (1048576 bytes); a longer one gives an "error" object naming
@@ -81,6 +96,13 @@ OUTPUT
                 the "as568" size the seal matches (or null), and "fill", "extrusion",
                 "stretch", "temperature", "swell", "statistics", each with its figures, a
                 "verdict" ("pass", "caution" or "fail") and the "reason" that decided it
+    "face"      a face seal's line instead of "record" and "sheet" ("screen" is "face"):
+                "pressure_from", "medium", "pressure", "as568", "ring", "groove" (the datum
+                and every dimension as used), "fit" (interference or stretch, nominal and
+                over the tolerances), "squeeze" and "fill" (nominal, MMC, LMC), "friction"
+                (not applicable), and with the review "review": "overall" and "squeeze",
+                "fill", "fit", "flange_gap", "heat_and_swell", "statistics", each with its
+                "figure", "verdict" ("pass", "caution", "fail" or "not evaluated") and "reason"
     "report"    only with --report-dir and "results": the PDF written, or null together
                 with "report_error" saying why it could not be written
   An unusable line (not JSON, anything but blanks after the object, not an object, an unknown
@@ -105,8 +127,9 @@ FIELDS
     a sheet label                            lblPDMV, lblPCM, ... (both gland types' labels)
     a review figure, by its place            review.overall, review.fill.mmc.fill_percent,
                                              review.statistics.monte_carlo.p0_1, ...
-    a group                                  record, sheet, review, any object of the review
-                                             (review.fill, review.fill.mmc, review.stretch)
+    a face seal's figure, by its place       face.squeeze.mmc_percent, face.review.fit.verdict, ...
+    a group                                  record, sheet, review, face, any object of the review
+                                             or of face (review.fill, face.groove, face.review)
   "line" and "outcome" are accepted and always written. An unknown name is an argument
   error that lists every name. Without --fields every field is written (in CSV the report's
   columns only with --report-dir).
@@ -311,6 +334,10 @@ int main(int argc, char** argv) {
   const std::optional<glandwise::As568Table> as568 = loadAs568Table(as568Table, !as568Path.empty());
   if (!as568) return kExitUnusableArguments;
   options.session.as568 = &*as568;
+  // The face seal's table and rules: a run without face seals needs neither, so a missing
+  // file refuses only the face seal lines, each saying why.
+  const glandwise::FaceDataLoad faceData = glandwise::loadFaceData(glandwise::shippedDataFolder(programFile(argv[0])));
+  options.session.face = &faceData;
 #ifdef GLANDWISE_WITH_REPORTS
   ReportSetup reports;
   if (!reportDirectory.empty()) {

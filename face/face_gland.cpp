@@ -30,10 +30,10 @@ FaceGroove standardFaceGroove(const FaceRing& ring, const FaceSide& side, FaceMe
   const auto section = static_cast<std::size_t>(standardCrossSectionIndex(ring.crossSection).value());
   return {.datum = datum.value_or(standard),
           .datumTolerance = float(rules.value(FaceRuleKey::DatumTolerance, section)),
-          .depth = row.depth.middle(),
-          .depthTolerance = row.depth.halfSpread(),
-          .width = width.middle(),
-          .widthTolerance = width.halfSpread(),
+          .depth = RoundDecimals(row.depth.middle(), 4),
+          .depthTolerance = RoundDecimals(row.depth.halfSpread(), 4),
+          .width = RoundDecimals(width.middle(), 4),
+          .widthTolerance = RoundDecimals(width.halfSpread(), 4),
           .bottomRadius = row.bottomRadius};
 }
 

@@ -77,9 +77,10 @@ struct FaceGland {
 };
 
 // The standard groove for the ring: depth, width for the medium and bottom radius from the
-// published row (each range as its middle ± half its spread); the datum from the ring's
-// edge with the standard fit, rounded to 0.001 inch, unless `datum` gives it; the datum's
-// tolerance from the rules. The ring's cross-section is one of the five standard ones.
+// published row (each range as its middle ± half its spread, to 0.0001 inch); the datum
+// from the ring's edge with the standard fit, rounded to 0.001 inch, unless `datum` gives
+// it; the datum's tolerance from the rules. The ring's cross-section is one of the five
+// standard ones.
 FaceGroove standardFaceGroove(const FaceRing& ring, const FaceSide& side, FaceMedium medium,
                               const FaceGlandRow& row, const FaceRules& rules, std::optional<float> datum);
 

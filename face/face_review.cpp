@@ -17,16 +17,16 @@ namespace {
 constexpr double kRoomTemperatureF = 70;
 
 // `value` as shown: with `decimals` decimals.
-std::string text(double value, int decimals) {
-  char buffer[48];
-  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-  return buffer;
-}
-
 // `value` rounded as it is shown, so that a verdict never turns on a digit nobody sees.
 double shown(double value, int decimals) {
   const double scale = std::pow(10.0, decimals);
-  return std::nearbyint(value * scale) / scale;
+  return std::nearbyint(value * scale) / scale + 0.0;  // + 0.0: never a negative zero
+}
+
+std::string text(double value, int decimals) {
+  char buffer[48];
+  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, shown(value, decimals));
+  return buffer;
 }
 
 // A figure against an upper limit, compared as shown: above fails (or cautions), equal is
