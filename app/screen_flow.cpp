@@ -9,6 +9,8 @@
 #include "model/selection.h"
 #include "platform/gland_file.h"
 #include "platform/window_placement.h"
+#include "face/face_input.h"
+#include "facedesigner/face_page.h"
 #include "results/report.h"
 
 namespace glandwise {
@@ -61,6 +63,7 @@ void ScreenFlow::leaveTitle() {
   connect(&selection, &SelectionScreen::openRequested, this, &ScreenFlow::chooseGlandFile);
   connect(&selection, &SelectionScreen::fileDropped, this,
           [this](const QString& path) { openGlandFile(path.toStdString()); });
+  connect(&selection, &SelectionScreen::faceSealRequested, this, &ScreenFlow::openFaceDesigner);
   connect(&selection, &MainScreen::exitRequested, this, &ScreenFlow::endProgram);
   present(selection, title_.get());
   title_.unload();
@@ -171,6 +174,53 @@ const As568Load& ScreenFlow::as568Table() {
   return *as568_;
 }
 
+const FaceDataLoad& ScreenFlow::faceData() {
+  if (!faceData_) faceData_ = loadFaceData(as568Path_.parent_path());
+  return *faceData_;
+}
+
+void ScreenFlow::openFaceDesigner() {
+  if (!face_.get()) {
+    const FaceDataLoad& data = faceData();
+    if (!data.data) return platform_.messageBoxes.notify("The face seal designer cannot open.\n\n" + data.error);
+    const As568Load& table = as568Table();
+    FaceDesigner& designer = face_.load(*data.data, table.table ? &*table.table : nullptr, platform_.settings);
+    connect(&designer, &FaceDesigner::dismissed, this, [this] { face_.unload(); });
+    connect(&designer, &FaceDesigner::printRequested, this, &ScreenFlow::printFaceSeal);
+    connect(&designer, &FaceDesigner::saveRequested, this, &ScreenFlow::saveFaceSeal);
+    if (const QWidget* from = currentScreen()) placeLike(designer, *from);
+  }
+  bringToFront(*face_.get());
+}
+
+void ScreenFlow::printFaceSeal() {
+  FaceDesigner& designer = *face_.get();
+  const std::optional<FacePage> page = designer.page();
+  if (!page) {
+    const std::string& why = designer.result().design.refusal;
+    return platform_.messageBoxes.notify("There is no face seal to print yet.\n\n" +
+                                         (why.empty() ? std::string("Correct the review's inputs.") : why));
+  }
+  printPage([&page](QPainter& painter, QPagedPaintDevice& device, int resolution) {
+    drawFacePage(painter, device, resolution, *page);
+  }, designer, platform_.printDialog, platform_.messageBoxes);
+}
+
+void ScreenFlow::saveFaceSeal() {
+  const FaceInput input = face_.get()->input();
+  std::string name = "face-seal";
+  if (input.form.crossSection && input.form.sealId.find_first_of("/\\") == std::string::npos)
+    name += "-" + input.form.sealId;
+  const std::optional<std::string> chosen = platform_.fileDialog.saveFile(
+      "Save face seal", kGlandFileFilter, (std::filesystem::path(glandFolder()) / (name + kGlandFileSuffix)).string());
+  if (!chosen) return;
+  const std::string path = withGlandFileSuffix(*chosen);
+  platform_.settings.save(kSettingsApplication, kGlandFilesSection, kFolderKey,
+                          std::filesystem::path(path).parent_path().string());
+  if (const std::string failure = writeGlandLine(path, faceLine(input)); !failure.empty())
+    platform_.messageBoxes.notify("The face seal could not be saved.\n\n" + failure);
+}
+
 void ScreenFlow::printSheet() {
   printReport(sheet_.get()->sheetArea(), platform_.printDialog, platform_.messageBoxes);
 }
@@ -210,8 +260,16 @@ void ScreenFlow::openGlandFile(const std::string& path) {
   const auto unopened = [&](const std::string& problem) {
     platform_.messageBoxes.notify("The gland file " + path + " could not be opened.\n\n" + problem);
   };
-  const ParsedInput read = readGlandFile(path);
-  if (!read.problem.empty()) return unopened(read.problem);
+  const GlandFileLine file = readGlandFileLine(path);
+  if (!file.problem.empty()) return unopened(file.problem);
+  if (const std::optional<ParsedFaceInput> face = parseFaceLine(file.line)) {
+    if (!face->problem.empty()) return unopened(unusableGlandLine(face->problem));
+    openFaceDesigner();
+    if (FaceDesigner* designer = face_.get()) designer->showInput(face->input);
+    return;
+  }
+  ParsedInput read = parseInputLine(file.line);
+  if (!read.problem.empty()) return unopened(unusableGlandLine(read.problem));
   const OkResult entered = selection->replay(read.input);
   if (entered.outcome == OkOutcome::Refused) return unopened("The selection screen refuses it: " + entered.message);
   editor_.get()->typeEdits(read.input.edits);

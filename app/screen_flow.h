@@ -11,6 +11,8 @@
 
 #include "app/dialogs.h"
 #include "editors/gland_editor.h"
+#include "face/face_data.h"
+#include "facedesigner/face_designer.h"
 #include "model/gland_side.h"
 #include "app/handbook.h"
 #include "platform/platform.h"
@@ -60,12 +62,16 @@ class ScreenFlow : public QObject {
   InfoDialog* eccentricityInfo() const { return eccentricityInfo_.get(); }
   InfoDialog* frictionInfo() const { return frictionInfo_.get(); }
   ReviewWindow* reviewWindow() const { return review_.get(); }
+  FaceDesigner* faceDesigner() const { return face_.get(); }
 
   // Where the AS568 table is read from, once, when first needed; by default the table
   // shipped beside the running program.
   void setAs568TablePath(std::filesystem::path path) { as568Path_ = std::move(path); }
   // The AS568 table, or why it could not be read.
   const As568Load& as568Table();
+  // The face seal's table and rules, read once when first needed from beside the AS568
+  // table, or why they could not be read.
+  const FaceDataLoad& faceData();
 
   // A refusal, whose message the core has left in ErrorText: beeps when asked and shows
   // frmError. An open frmError takes the newer message and comes to the front.
@@ -75,6 +81,9 @@ class ScreenFlow : public QObject {
   // DESIGN REVIEW: opens the review window of the sheet's gland, or raises the open one
   // with that gland.
   void openReview();
+  // FACE SEAL…: opens the face seal designer beside the selection screen, or raises the
+  // open one. Tables that cannot be read are told in a notice.
+  void openFaceDesigner();
   void endProgram();
 
   // Ctrl+S on an editor or a results sheet: asks where, then saves the gland as entered,
@@ -83,8 +92,9 @@ class ScreenFlow : public QObject {
   // Ctrl+O on the selection screen: asks which file, then opens it.
   void chooseGlandFile();
   // Replays the saved gland `path` on the selection screen and stops on its editor with
-  // the texts typed, ready for OK. A file that cannot be read, or that the screens refuse,
-  // is told in a notice naming it, and the program stays where it was.
+  // the texts typed, ready for OK; a face seal opens in the face seal designer. A file that
+  // cannot be read, or that the screens refuse, is told in a notice naming it, and the
+  // program stays where it was.
   void openGlandFile(const std::string& path);
 
  private:
@@ -95,6 +105,9 @@ class ScreenFlow : public QObject {
   void backToEditor();
   void openInfo(ScreenSlot<InfoDialog>& slot, const InfoTexts& texts);
   void printSheet();
+  // The face seal designer's SAVE… and PRINT.
+  void saveFaceSeal();
+  void printFaceSeal();
   // Shows `next` where `previous` stood, sized for that screen, in front of the others.
   void present(QWidget& next, const QWidget* previous);
   // The main screen on view, or nullptr.
@@ -115,8 +128,10 @@ class ScreenFlow : public QObject {
   ScreenSlot<InfoDialog> eccentricityInfo_;  // frmEccInfo
   ScreenSlot<InfoDialog> frictionInfo_;      // frmFrictionInfo
   ScreenSlot<ReviewWindow> review_;          // frmReview
+  ScreenSlot<FaceDesigner> face_;            // frmFaceSeal
   std::filesystem::path as568Path_;           // the AS568 table's file
   std::optional<As568Load> as568_;            // the table, once read
+  std::optional<FaceDataLoad> faceData_;      // the face seal's data, once read
   std::string startFile_;                     // a saved gland to open on the selection screen
   // The file-open dialogs of the loaded editor and results sheet: each remembers the file
   // chosen last in it while its screen stays loaded.

@@ -336,6 +336,7 @@ FaceReview reviewFaceGland(const FaceGland& g, const FaceAnalysis& a, const Face
   st.overfilledPercent = shareAbove(a.nominal.fillPercent, st.fillSigma, 100);
   sampleSqueeze(g, rules, st);
   review.extrusionLimit = extrusionClearanceLimit(in.hardness, g.pressure);
+  review.squeezeLimits = {rules.value(FaceRuleKey::SqueezeMin), rules.value(FaceRuleKey::SqueezeMax)};
   const auto set = [&](FaceCheck check, FaceRow row) { review.rows[static_cast<std::size_t>(check)] = std::move(row); };
   set(FaceCheck::Squeeze, squeezeRow(a, rules, published ? published->squeezePercent : FaceRange{0, 0}));
   set(FaceCheck::Fill, fillRow(g, a, st, rules));

@@ -67,6 +67,7 @@ struct FaceReview {
   FaceStatistics statistics;
   std::optional<FaceHeat> heat;  // when temperatures or swell are given
   double extrusionLimit = 0;     // inch, the largest gap for the hardness and pressure
+  std::array<double, 2> squeezeLimits{};  // %, the least and largest squeeze of the rules
 
   const FaceRow& row(FaceCheck check) const { return rows[static_cast<std::size_t>(check)]; }
 };

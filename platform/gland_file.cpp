@@ -20,12 +20,17 @@ ParsedInput problem(std::string text) { return {{}, std::move(text)}; }
 }  // namespace
 
 std::string writeGlandFile(const std::string& path, const GlandInput& input) {
-  const std::filesystem::path file(path);
-  const std::string folder = file.has_parent_path() ? file.parent_path().string() : ".";
-  return replaceFile(folder, file.filename().string(), inputLine(input) + '\n');
+  return writeGlandLine(path, inputLine(input));
 }
 
-ParsedInput readGlandFile(const std::string& path) {
+std::string writeGlandLine(const std::string& path, const std::string& line) {
+  const std::filesystem::path file(path);
+  const std::string folder = file.has_parent_path() ? file.parent_path().string() : ".";
+  return replaceFile(folder, file.filename().string(), line + '\n');
+}
+
+GlandFileLine readGlandFileLine(const std::string& path) {
+  const auto problem = [](std::string text) { return GlandFileLine{{}, std::move(text)}; };
   std::error_code error;
   const std::uintmax_t size = std::filesystem::file_size(path, error);
   if (error) return problem("It cannot be read: " + error.message() + ".");
@@ -47,8 +52,16 @@ ParsedInput readGlandFile(const std::string& path) {
     start = end + 1;
   }
   if (gland.empty()) return problem("It is empty.");
-  ParsedInput parsed = parseInputLine(gland);
-  if (!parsed.problem.empty()) parsed.problem = "Its gland cannot be read: " + parsed.problem + ".";
+  return {std::string(gland), {}};
+}
+
+std::string unusableGlandLine(const std::string& problem) { return "Its gland cannot be read: " + problem + "."; }
+
+ParsedInput readGlandFile(const std::string& path) {
+  const GlandFileLine file = readGlandFileLine(path);
+  if (!file.problem.empty()) return problem(file.problem);
+  ParsedInput parsed = parseInputLine(file.line);
+  if (!parsed.problem.empty()) parsed.problem = unusableGlandLine(parsed.problem);
   return parsed;
 }
 
