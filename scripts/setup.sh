@@ -10,7 +10,8 @@ PACKAGES=(
   nlohmann-json3-dev libcli11-dev libfmt-dev
   xvfb xauth x11-utils fonts-liberation poppler-utils
   locales
-  # CUPS: its library for the program, and a print server with a PDF printer for the tests
+  # CUPS: its headers for the program (the library comes with Qt's print plugin), and a
+  # print server with a PDF printer for the tests
   libcups2-dev cups-daemon cups-client printer-driver-cups-pdf
 )
 
