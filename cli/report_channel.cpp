@@ -83,6 +83,19 @@ bool sendRequest(int socket, const ReportRequest& request) {
   for (const auto text : kRecordTexts) message.text(request.record.*text);
   message.put(request.review.has_value());
   if (request.review) message.put(*request.review);  // the same program build reads it back
+  message.put(request.face.has_value());
+  if (const std::optional<FaceGland>& face = request.face) {
+    message.put(face->ring.crossSection);
+    message.put(face->ring.crossSectionTolerance);
+    message.put(face->ring.insideDiameter);
+    message.put(face->ring.insideDiameterTolerance);
+    message.text(face->ring.as568Dash.value_or(""));
+    message.put(face->pressureFrom);
+    message.put(face->medium);
+    message.put(face->pressure);
+    message.put(face->groove);
+    message.put(request.faceReview);
+  }
   return message.send(socket);
 }
 
@@ -98,6 +111,17 @@ std::optional<ReportRequest> receiveRequest(int socket) {
   bool reviewed = false;
   whole = whole && message.get(reviewed);
   if (whole && reviewed) whole = message.get(request.review.emplace());
+  bool face = false;
+  whole = whole && message.get(face);
+  if (whole && face) {
+    FaceGland& gland = request.face.emplace();
+    std::string dash;
+    whole = message.get(gland.ring.crossSection) && message.get(gland.ring.crossSectionTolerance) &&
+            message.get(gland.ring.insideDiameter) && message.get(gland.ring.insideDiameterTolerance) &&
+            message.text(dash) && message.get(gland.pressureFrom) && message.get(gland.medium) &&
+            message.get(gland.pressure) && message.get(gland.groove) && message.get(request.faceReview);
+    if (!dash.empty()) gland.ring.as568Dash = std::move(dash);
+  }
   if (!whole) return std::nullopt;
   request.lineNumber = lineNumber;
   request.glandType = static_cast<GlandKind>(glandType);

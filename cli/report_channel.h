@@ -6,6 +6,8 @@
 #include <optional>
 
 #include "cli/calc_reports.h"
+#include "face/face_gland.h"
+#include "face/face_review.h"
 #include "model/gland_side.h"
 #include "model/record.h"
 #include "model/review.h"
@@ -18,6 +20,8 @@ struct ReportRequest {
   GlandKind glandType = GlandKind::RodGroove;
   GlandRecord record;  // as the session left it, every float bit for bit
   std::optional<ReviewInputs> review;  // the review's inputs when the report has the review page
+  std::optional<FaceGland> face;        // a face seal: its report is the face seal's page instead
+  FaceReviewInputs faceReview;          // the face seal's review inputs
 };
 
 // Each sends one message whole and returns false when the other end cannot take it (it

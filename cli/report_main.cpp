@@ -12,6 +12,7 @@
 
 #include "cli/pdf_reports.h"
 #include "cli/report_channel.h"
+#include "face/face_data.h"
 #include "model/as568.h"
 #include "model/review.h"
 #include "platform/runtime_dir.h"
@@ -34,8 +35,21 @@ int main(int argc, char** argv) {
   int qtArgc = 1;
   QApplication application(qtArgc, argv);
   glandwise::calc::PdfReportWriter writer(argv[1], reviewPages);
+  // The face seal's rules, from beside this program as glandwise-calc reads them.
+  const glandwise::FaceDataLoad faceData =
+      glandwise::loadFaceData(glandwise::shippedDataFolder(QCoreApplication::applicationFilePath().toStdString()));
   while (const std::optional<glandwise::calc::ReportRequest> request = glandwise::calc::receiveRequest(socket)) {
     glandwise::calc::SessionResult result;
+    if (request->face) {
+      result.screen = glandwise::calc::Screen::Face;
+      glandwise::FaceResult& face = result.face.emplace();
+      face.design.gland = *request->face;
+      face.analysis = glandwise::analyseFaceGland(*request->face);
+      face.reviewInputs = request->faceReview;
+      if (faceData.data) face.review = glandwise::reviewFaceGland(*request->face, *face.analysis, request->faceReview, *faceData.data);
+      if (!glandwise::calc::sendReply(socket, writer.write(request->lineNumber, result))) return 1;
+      continue;
+    }
     result.glandType = request->glandType;
     result.record = request->record;
     if (request->review) {

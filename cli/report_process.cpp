@@ -49,7 +49,12 @@ ReportProcess::~ReportProcess() {
 ReportFile ReportProcess::write(std::size_t lineNumber, const SessionResult& result) {
   std::optional<ReportFile> reply;
   const std::optional<ReviewInputs> review = reviewPages_ && result.review ? result.reviewInputs : std::nullopt;
-  if (sendRequest(socket_, {lineNumber, *result.glandType, result.record, review})) reply = receiveReply(socket_);
+  ReportRequest request{lineNumber, result.glandType.value_or(GlandKind::RodGroove), result.record, review, {}, {}};
+  if (result.face) {  // its page holds its review, asked for or not
+    request.face = result.face->design.gland;
+    request.faceReview = result.face->reviewInputs.value_or(FaceReviewInputs{});
+  }
+  if (sendRequest(socket_, request)) reply = receiveReply(socket_);
   if (!reply) reply = ReportFile{{}, "the report writer glandwise-report stopped before writing it"};
   if (!reply->error.empty()) ++failures_;
   return std::move(*reply);

@@ -31,16 +31,17 @@ double paragraph(QPainter& p, const QRectF& box, const QString& text, int flags 
   return used.height();
 }
 
-// Rows of cells at the given column edges (units from `area`'s left); returns the height.
+// Rows of cells at the given column edges (units from `area`'s left), the first column in
+// bold and with `heading` the first row too; returns the height.
 template <std::size_t N>
 double table(QPainter& p, const QRectF& area, const std::vector<std::array<std::string, N>>& rows,
-             const std::array<double, N>& columns, const QFont& bold) {
+             const std::array<double, N>& columns, const QFont& bold, bool heading) {
   const QFont text = p.font();
   double y = area.top();
   for (std::size_t r = 0; r < rows.size(); ++r) {
     double height = 0;
     for (std::size_t c = 0; c < N; ++c) {
-      p.setFont(c == 0 || r == 0 ? bold : text);
+      p.setFont(c == 0 || (heading && r == 0) ? bold : text);
       const double right = c + 1 < N ? columns[c + 1] : area.width();
       height = std::max(height, paragraph(p, QRectF(area.left() + columns[c], y, right - columns[c] - 6, 1000),
                                           toQString(rows[r][c])));
@@ -87,9 +88,9 @@ void drawFacePage(QPainter& p, QPagedPaintDevice& device, int resolution, const 
   y += badge.height() + 8;
 
   const double half = area.width() / 2;
-  const double dimensions = table<2>(p, QRectF(0, y, half - 10, 1000), faceDimensions(page.gland), {0, 100}, bold);
+  const double dimensions = table<2>(p, QRectF(0, y, half - 10, 1000), faceDimensions(page.gland), {0, 100}, bold, false);
   const double results = table<4>(p, QRectF(half, y, half, 1000), faceResultTable(page.gland, page.analysis),
-                                  {0, 110, 200, 290}, bold);
+                                  {0, 110, 200, 290}, bold, true);
   y += std::max(dimensions, results) + 4;
   y += paragraph(p, QRectF(half, y, half, 100), QString::fromLatin1(kFaceFriction)) + 8;
 
@@ -99,7 +100,7 @@ void drawFacePage(QPainter& p, QPagedPaintDevice& device, int resolution, const 
     checks.push_back({std::string(faceCheckName(FaceCheck(c))), row.figure,
                       row.evaluated ? verdictLook(row.finding.verdict).words : "NOT EVALUATED", row.finding.reason});
   }
-  y += table<4>(p, QRectF(0, y, area.width(), 1000), checks, {0, 105, 300, 395}, bold) + 8;
+  y += table<4>(p, QRectF(0, y, area.width(), 1000), checks, {0, 105, 300, 395}, bold, false) + 8;
 
   p.setFont(pageFont(p.font(), 10, false));
   paintFaceSection(p, QRectF(0, y, half, kPictureHeight), faceSection(page.gland, page.analysis, page.inputs.flangeGap));
