@@ -56,25 +56,28 @@ double shareAbove(double mean, double sigma, double limit) {
 
 // ---- squeeze ------------------------------------------------------------------------
 
-// The squeeze range `low` (at `lowWhere`) to `high` against the face seal's limits.
-Finding squeezeFinding(double low, double high, const std::string& where, const FaceRules& rules) {
+// The squeeze `low` (where `lowWhere` says) to `high` (at `highWhere`) against the face
+// seal's limits.
+Finding squeezeFinding(double low, const std::string& lowWhere, double high, const std::string& highWhere,
+                       const FaceRules& rules) {
   const FaceRule& min = rules.rule(FaceRuleKey::SqueezeMin);
   const FaceRule& max = rules.rule(FaceRuleKey::SqueezeMax);
-  if (shown(low, 1) <= 0) return {Verdict::Fail, "squeeze " + percent(low) + where + ": no contact, the ring does not seal"};
-  Finding f{Verdict::Pass, "squeeze " + percent(low) + " to " + percent(high) + where + " within " +
+  if (shown(low, 1) <= 0)
+    return {Verdict::Fail, "squeeze " + percent(low) + lowWhere + ": no contact, the ring does not seal"};
+  Finding f{Verdict::Pass, "squeeze " + percent(low) + lowWhere + " to " + percent(high) + highWhere + " within " +
                                limitText(min) + " to " + limitText(max) + " (" + max.source + ")"};
   if (const Verdict v = againstLower(low, min.value, 1, Verdict::Fail); v != Verdict::Pass)
-    merge(f, {v, "squeeze " + percent(low) + where + (v == Verdict::Fail ? " is below" : " is at") +
+    merge(f, {v, "squeeze " + percent(low) + lowWhere + (v == Verdict::Fail ? " is below" : " is at") +
                      " the lower limit " + limitText(min) + " (" + min.source + ")"});
   if (const Verdict v = againstUpper(high, max.value, 1, Verdict::Fail); v != Verdict::Pass)
-    merge(f, {v, "squeeze " + percent(high) + where + (v == Verdict::Fail ? " is above" : " is at") +
+    merge(f, {v, "squeeze " + percent(high) + highWhere + (v == Verdict::Fail ? " is above" : " is at") +
                      " the upper limit " + limitText(max) + " (" + max.source + ")"});
   return f;
 }
 
 FaceRow squeezeRow(const FaceAnalysis& a, const FaceRules& rules, const FaceRange& published) {
   FaceRow row{percent(a.lmc.squeezePercent) + " LMC, " + percent(a.mmc.squeezePercent) + " MMC",
-              squeezeFinding(a.lmc.squeezePercent, a.mmc.squeezePercent, " (LMC to MMC)", rules)};
+              squeezeFinding(a.lmc.squeezePercent, " at LMC", a.mmc.squeezePercent, " at MMC", rules)};
   if (published.max > 0)
     row.finding.reason += "; the published design range of this cross-section is " + text(published.min, 0) +
                           " to " + text(published.max, 0) + " %";
@@ -236,8 +239,8 @@ FaceRow heatRow(const FaceGland& g, const FaceHeat& heat, const FaceReviewInputs
                                (in.swellPercent ? " with " + text(*in.swellPercent, 1) + " % swell" : std::string());
   const std::string coldWhere = " at " + text(lowest, 0) + " °F";
   FaceRow row{percent(heat.coldSqueezePercent) + " squeeze cold, " + percent(heat.hotFillPercent) + " fill hot", {}};
-  row.finding = squeezeFinding(heat.coldSqueezePercent, heat.hotSqueezePercent,
-                               " (LMC" + coldWhere + " to MMC" + hotWhere + ")", rules);
+  row.finding = squeezeFinding(heat.coldSqueezePercent, " at LMC" + coldWhere, heat.hotSqueezePercent,
+                               " at MMC" + hotWhere, rules);
   merge(row.finding, fillFinding(g.medium, heat.hotFillPercent, heat.hotOverfilledPercent, hotWhere,
                                  rules.rule(FaceRuleKey::HotFillPass), rules.rule(FaceRuleKey::HotFillCaution), rules));
   const FaceSide& side = g.side();
