@@ -1,5 +1,8 @@
 #include "app/handbook.h"
 
+#include <string_view>
+#include <utility>
+
 namespace glandwise {
 
 bool StartDoc(DocumentOpener& opener, const std::string& fileName) {
@@ -46,8 +49,39 @@ void HandbookLauncher::openDocument(const std::string& path) {
                                   "\n\nCheck that the file still exists and that a PDF viewer is installed.");
 }
 
-std::string shortenedPath(const std::string& path) {
+namespace {
+
+// The escape of the control character or Unicode line break that `text` starts with, and
+// how many bytes it stands for; nothing and 0 when `text` starts with anything else.
+std::pair<std::string, std::size_t> escapeAt(std::string_view text) {
+  static constexpr std::pair<std::string_view, std::string_view> kNamed[] = {
+      {"\n", "\\n"}, {"\r", "\\r"}, {"\t", "\\t"}, {"\u0085", "\\u0085"}, {"\u2028", "\\u2028"}, {"\u2029", "\\u2029"}};
+  for (const auto& [character, escape] : kNamed)
+    if (text.starts_with(character)) return {std::string(escape), character.size()};
+  const auto byte = static_cast<unsigned char>(text.front());
+  if (byte >= 0x20 && byte != 0x7F) return {{}, 0};
+  constexpr char kHex[] = "0123456789abcdef";
+  return {std::string{'\\', 'x', kHex[byte >> 4], kHex[byte & 15]}, 1};
+}
+
+// `path` on one line, each control character and line break escaped ("\n", "\x1b",
+// "\u2028"): a path from a hand-edited setting cannot stretch a notice.
+std::string oneLine(std::string_view path) {
+  std::string line;
+  while (!path.empty()) {
+    auto [escape, length] = escapeAt(path);
+    if (length == 0) line += path[length++];
+    else line += escape;
+    path.remove_prefix(length);
+  }
+  return line;
+}
+
+}  // namespace
+
+std::string shortenedPath(const std::string& original) {
   constexpr std::size_t kHead = 40, kTail = 80;  // bytes kept before and after the cut
+  const std::string path = oneLine(original);
   if (path.size() <= kHead + kTail + 3) return path;
   // Cut only between characters: a UTF-8 continuation byte never starts a kept part.
   const auto boundary = [&](std::size_t at) {

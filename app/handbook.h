@@ -50,8 +50,9 @@ class HandbookLauncher {
   Platform platform_;
 };
 
-// A path as notices show it: whole when short, otherwise its start and its end (where the
-// file name is) around an ellipsis, so that any notice fits the screen.
+// A path as notices show it: on one line, its line breaks and other control characters
+// escaped ("\n"); whole when short, otherwise its start and its end (where the file name
+// is) around an ellipsis, so that any notice fits the screen.
 std::string shortenedPath(const std::string& path);
 
 // Names of the per-user setting that holds the handbook path.

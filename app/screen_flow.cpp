@@ -37,6 +37,14 @@ std::string suggestedName(const GlandInput& input) {
   return name + kGlandFileSuffix;
 }
 
+// `failure`, which names `path` or its folder, with that name shortened as notices show paths.
+std::string withShortenedPath(std::string failure, const std::string& path) {
+  for (const std::string& named : {path, std::filesystem::path(path).parent_path().string()})
+    if (const std::size_t at = failure.find(named); !named.empty() && at != std::string::npos)
+      return failure.replace(at, named.size(), shortenedPath(named));
+  return failure;
+}
+
 }  // namespace
 
 void ScreenFlow::endApplication() { QCoreApplication::exit(0); }
@@ -211,14 +219,7 @@ void ScreenFlow::saveFaceSeal() {
   std::string name = "face-seal";
   if (input.form.crossSection && input.form.sealId.find_first_of("/\\") == std::string::npos)
     name += "-" + input.form.sealId;
-  const std::optional<std::string> chosen = platform_.fileDialog.saveFile(
-      "Save face seal", kGlandFileFilter, (std::filesystem::path(glandFolder()) / (name + kGlandFileSuffix)).string());
-  if (!chosen) return;
-  const std::string path = withGlandFileSuffix(*chosen);
-  platform_.settings.save(kSettingsApplication, kGlandFilesSection, kFolderKey,
-                          std::filesystem::path(path).parent_path().string());
-  if (const std::string failure = writeGlandLine(path, faceLine(input)); !failure.empty())
-    platform_.messageBoxes.notify("The face seal could not be saved.\n\n" + failure);
+  saveLine("Save face seal", name + kGlandFileSuffix, faceLine(input), "The face seal");
 }
 
 void ScreenFlow::printSheet() {
@@ -236,14 +237,19 @@ void ScreenFlow::saveGland() {
   if (!editor) return;
   GlandInput input = enteredGland(selection_.get()->entries(), editor->texts());
   if (const ReviewWindow* review = review_.get()) input.review = review->inputs();
-  const std::optional<std::string> chosen = platform_.fileDialog.saveFile(
-      "Save gland", kGlandFileFilter, (std::filesystem::path(glandFolder()) / suggestedName(input)).string());
+  saveLine("Save gland", suggestedName(input), inputLine(input), "The gland");
+}
+
+void ScreenFlow::saveLine(const std::string& title, const std::string& name, const std::string& line,
+                          const std::string& what) {
+  const std::optional<std::string> chosen =
+      platform_.fileDialog.saveFile(title, kGlandFileFilter, (std::filesystem::path(glandFolder()) / name).string());
   if (!chosen) return;
   const std::string path = withGlandFileSuffix(*chosen);
   platform_.settings.save(kSettingsApplication, kGlandFilesSection, kFolderKey,
                           std::filesystem::path(path).parent_path().string());
-  if (const std::string failure = writeGlandFile(path, input); !failure.empty())
-    platform_.messageBoxes.notify("The gland could not be saved.\n\n" + failure);
+  if (const std::string failure = writeGlandLine(path, line); !failure.empty())
+    platform_.messageBoxes.notify(what + " could not be saved.\n\n" + withShortenedPath(failure, path));
 }
 
 void ScreenFlow::chooseGlandFile() {
@@ -258,7 +264,7 @@ void ScreenFlow::openGlandFile(const std::string& path) {
   SelectionScreen* selection = selection_.get();
   if (!selection || !selection->isVisible()) return;
   const auto unopened = [&](const std::string& problem) {
-    platform_.messageBoxes.notify("The gland file " + path + " could not be opened.\n\n" + problem);
+    platform_.messageBoxes.notify("The gland file " + shortenedPath(path) + " could not be opened.\n\n" + problem);
   };
   const GlandFileLine file = readGlandFileLine(path);
   if (!file.problem.empty()) return unopened(file.problem);

@@ -105,6 +105,9 @@ class ScreenFlow : public QObject {
   void backToEditor();
   void openInfo(ScreenSlot<InfoDialog>& slot, const InfoTexts& texts);
   void printSheet();
+  // Asks where (a file dialog titled `title`, proposing `name` in the folder used last),
+  // then writes `line` as a gland file; a failure is told in a notice about `what`.
+  void saveLine(const std::string& title, const std::string& name, const std::string& line, const std::string& what);
   // The face seal designer's SAVE… and PRINT.
   void saveFaceSeal();
   void printFaceSeal();

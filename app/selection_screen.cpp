@@ -5,6 +5,7 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 
 #include <QCompleter>
@@ -67,7 +68,26 @@ void showText(QLineEdit* box, const std::string& value) {
   if (box->text() != text(value)) box->setText(text(value));
 }
 
+bool isEnterKey(const QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  const int key = static_cast<const QKeyEvent*>(event)->key();
+  return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
 }  // namespace
+
+// Boxes and options leave Return to their window; buttons take it themselves.
+void SelectionScreen::keyPressEvent(QKeyEvent* event) {
+  if (isEnterKey(event)) pressOk();
+  else MainScreen::keyPressEvent(event);
+}
+
+// The AS568 box keeps its Return, which enters the size, from the window.
+bool SelectionScreen::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != as568Box_ || !isEnterKey(event)) return MainScreen::eventFilter(watched, event);
+  chooseAs568();
+  return true;
+}
 
 void SelectionScreen::EntryRow::setEnabled(bool enabled) const {
   caption->setEnabled(enabled);
@@ -194,9 +214,10 @@ void SelectionScreen::buildRightColumn() {
   connect(exit, &QPushButton::clicked, this, &MainScreen::exitRequested);
 }
 
-// Under the handbook path box, clear of the OK button.
+// Under the handbook path box, with the chosen size's dimensions under it, clear of OK.
 void SelectionScreen::buildAs568Box() {
   constexpr int kTop = 1590;
+  as568Size_ = makeLabel(this, "lblAS568Size", {}, timesFont(8, false), {kRightColumn, kTop + 360, kRightWidth, 330});
   makeLabel(this, "lblAS568", QStringLiteral("AS568 size"), controlFont(), {kRightColumn, kTop, 1080, 330});
   as568Box_ = new SelectAllLineEdit(this);
   as568Box_->setObjectName(QStringLiteral("txtAS568"));
@@ -207,7 +228,13 @@ void SelectionScreen::buildAs568Box() {
     for (const As568Size& size : as568_.table->sizes()) dashes << text(size.dash);
   auto* completer = new QCompleter(dashes, as568Box_);
   as568Box_->setCompleter(completer);
+  as568Box_->installEventFilter(this);
   connect(as568Box_, &QLineEdit::editingFinished, this, &SelectionScreen::chooseAs568);
+  // A changed text is a size not yet chosen, whatever was chosen before.
+  connect(as568Box_, &QLineEdit::textEdited, this, [this] {
+    as568Chosen_.clear();
+    as568Size_->clear();
+  });
   connect(completer, qOverload<const QString&>(&QCompleter::activated), this, &SelectionScreen::chooseAs568);
 }
 
@@ -241,11 +268,14 @@ void SelectionScreen::chooseAs568() {
   if (typed.isEmpty() || typed == as568Chosen_) return;
   as568Chosen_ = typed;
   readBoxes();
-  const OkResult result = chooseAs568Size(record_, entries_, as568Table(), typed.toStdString());
+  const std::string dash = typed.toStdString();
+  const OkResult result = chooseAs568Size(record_, entries_, as568Table(), dash);
   if (result.outcome == OkOutcome::Refused) {
+    as568Size_->clear();
     emit refused(result.beep);
     return;
   }
+  as568Size_->setText(toQString(as568SizeText(*as568Table()->find(dash))));
   showEntries();
 }
 

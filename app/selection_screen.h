@@ -52,6 +52,9 @@ class SelectionScreen : public MainScreen {
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  // Return or Enter in a box or on an option presses OK; in the AS568 box it enters the size.
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // One row of label, text box and unit label.
@@ -75,7 +78,8 @@ class SelectionScreen : public MainScreen {
   void pressOk();
   void pressHandbook();
   // The AS568 box's text was entered: chooses that size through the core, as a person
-  // would choose its cross-section and type its inside diameter; or has it refused.
+  // would choose its cross-section and type its inside diameter, and shows its dimensions
+  // beside the box; or has it refused and chooses nothing. The box keeps the text typed.
   void chooseAs568();
   void readBoxes();
   void showEntries();
@@ -92,6 +96,7 @@ class SelectionScreen : public MainScreen {
   QLineEdit* handbookPath_ = nullptr;  // Text1: the handbook document's path
   const As568Load& as568_;            // the AS568 sizes, or why they could not be read
   QLineEdit* as568Box_ = nullptr;      // txtAS568: an AS568 dash number
+  QLabel* as568Size_ = nullptr;        // lblAS568Size: the chosen size's dimensions, or nothing
   QString as568Chosen_;                // the AS568 box's text when it was last acted on
 };
 

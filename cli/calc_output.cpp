@@ -5,7 +5,7 @@
 #include <string>
 
 #include "cli/json_writer.h"
-#include "cli/number_text.h"
+#include "model/number_text.h"
 #include "cli/text_buffer.h"
 
 namespace glandwise::calc {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "cli/number_text.h"
+#include "model/number_text.h"
 
 namespace glandwise::calc {
 namespace {

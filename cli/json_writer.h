@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "cli/number_text.h"
+#include "model/number_text.h"
 #include "cli/text_buffer.h"
 
 namespace glandwise::calc {
@@ -37,7 +37,7 @@ class JsonWriter {
     *cursor++ = '"';
     closeRoom(cursor, true);
   }
-  // The numbers as cli/number_text.h spells them; null when not finite, since JSON has no
+  // The numbers as model/number_text.h spells them; null when not finite, since JSON has no
   // infinities.
   void number(float value) {
     finiteOrNull(value, [](char* cursor, float finite) { return writeFloat(cursor, finite); });

@@ -71,12 +71,14 @@ std::optional<As568Size> readSize(std::string_view line, std::string& problem) {
 
 std::optional<std::string> as568Dash(std::string_view text) {
   text = trimmed(text);
+  std::size_t shortest = 1;  // digits
   for (std::string_view prefix : {"AS568-", "AS568", "as568-", "as568", "2-", "-"})
     if (text.starts_with(prefix)) {
       text.remove_prefix(prefix.size());
+      if (prefix == "2-") shortest = 3;
       break;
     }
-  if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string_view::npos)
+  if (text.size() < shortest || text.size() > 3 || text.find_first_not_of("0123456789") != std::string_view::npos)
     return std::nullopt;
   return std::string(3 - text.size(), '0') + std::string(text);
 }
@@ -132,6 +134,11 @@ const As568Size* As568Table::match(float crossSection, float insideDiameter) con
         std::abs(double(size.insideDiameter) - insideDiameter) <= kMatchTolerance)
       return &size;
   return nullptr;
+}
+
+std::string as568SizeText(const As568Size& size) {
+  return NumberText(size.insideDiameter) + " \u00b1 " + NumberText(size.insideDiameterTolerance) + " \u00d7 " +
+         NumberText(size.crossSection) + " \u00b1 " + NumberText(size.crossSectionTolerance);
 }
 
 std::filesystem::path shippedAs568Path(const std::filesystem::path& executable) {

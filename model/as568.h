@@ -51,8 +51,13 @@ struct As568Load {
 };
 
 // The three-digit dash number of a size written as "214", "-214", "2-214" or "AS568-214",
-// or nothing when the text is not a dash number.
+// or nothing when the text is not a dash number. Short numbers are padded ("-4" is "004"),
+// except after "2-", which is always followed by all three digits: "2-14" is no size.
 std::optional<std::string> as568Dash(std::string_view text);
+
+// The size's dimensions as "0.984 ± 0.01 × 0.139 ± 0.004": inside diameter and its
+// tolerance, cross-section and its tolerance, inch.
+std::string as568SizeText(const As568Size& size);
 
 // Where the shipped table lies for a program at `executable`: share/glandwise/as568.csv
 // beside the program's bin folder, in the build tree as in an installation.

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <nlohmann/json.hpp>
 #include <unordered_set>
 #include <utility>
 
 #include "model/cross_sections.h"
+#include "model/number_text.h"
 
 namespace glandwise {
 namespace {
@@ -559,11 +559,16 @@ class LineWriter {
     return Json(text).dump(-1, ' ', false, Json::error_handler_t::replace);
   }
 
-  // The shortest text that reads back to `value`.
-  template <class Number>
-  static void append(std::string& line, Number value) {
-    char digits[32];
-    line.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+  // A figure typed into a box, which reads it as a 32-bit float: the shortest text that
+  // reads back to that float ("0.01", not the digits of its widening to a double).
+  static void append(std::string& line, double value) {
+    char digits[kMaxNumberLength];
+    line.append(digits, writeFloat(digits, static_cast<float>(value)));
+  }
+
+  static void append(std::string& line, int value) {
+    char digits[kMaxNumberLength];
+    line.append(digits, writeInteger(digits, value));
   }
 
   std::string line_ = "{";

@@ -15,6 +15,7 @@ using Member = float GlandRecord::*;
 constexpr const char* kInch = " Inch";
 constexpr const char* kTolerance = "   Tolerance =  +/-  ";
 constexpr const char* kGrooveTolerance = "   Tolerance = +/-  ";
+constexpr const char* kBackUpNote = "(With No Back up Rings)";  // after the groove width
 // The longest suffix of a caption: kTolerance.
 constexpr std::size_t kMaxSuffixLength = std::string_view(kTolerance).size();
 
@@ -111,7 +112,7 @@ void appendSheetCaption(std::string& text, const GlandRecord& r, const GlandSide
       text += glandTypeLine(r, side);
       return;
     case SheetField::Kind::GrooveWidth:
-      text.append(r.GW).append(kInch).append("  (With No Back up Rings)");
+      text.append(r.GW).append(kInch).append("  ").append(kBackUpNote);
       return;
     case SheetField::Kind::Toleranced:
     case SheetField::Kind::Value:
@@ -119,6 +120,23 @@ void appendSheetCaption(std::string& text, const GlandRecord& r, const GlandSide
   }
   char caption[kMaxFigureCaptionLength];
   text.append(caption, writeFigureCaption(caption, r, label));
+}
+
+SheetCells sheetCells(const GlandRecord& r, const GlandSide& side, const SheetField& label) {
+  const auto unit = [](std::string_view suffix) {
+    return std::string(suffix.substr(std::min(suffix.find_first_not_of(' '), suffix.size())));
+  };
+  switch (label.kind) {
+    case SheetField::Kind::GlandType:
+      return {.value = std::string(glandTypeLine(r, side))};
+    case SheetField::Kind::GrooveWidth:
+      return {.value = r.GW, .unit = unit(kInch), .note = kBackUpNote};
+    case SheetField::Kind::Toleranced:
+      return {.value = NumberText(r.*label.value), .unit = unit(kInch), .tolerance = NumberText(r.*label.tolerance)};
+    case SheetField::Kind::Value:
+      break;
+  }
+  return {.value = NumberText(r.*label.value), .unit = unit(label.suffix)};
 }
 
 // Put together in place: a caption is made for every label of every sheet.

@@ -75,6 +75,16 @@ inline constexpr std::size_t kMaxFigureCaptionLength = 2 * kMaxNumberTextLength 
 // kMaxFigureCaptionLength bytes, as appendSheetCaption does, and returns its end.
 char* writeFigureCaption(char* cursor, const GlandRecord& record, const SheetField& label);
 
+// A label's caption cut into spreadsheet cells, so that its figures paste as numbers: the
+// value, its unit, the ± tolerance of a toleranced value, and a note ("(With No Back up
+// Rings)"); cells that a label lacks are empty.
+struct SheetCells {
+  std::string value, unit, tolerance, note;
+};
+// The cells of `label` (one of sheetFields(side)) as fillSheet shows it from `record`,
+// whose values roundSheetValues has already rounded.
+SheetCells sheetCells(const GlandRecord& record, const GlandSide& side, const SheetField& label);
+
 // The date label's caption for an already formatted short date.
 inline std::string sheetDateCaption(const std::string& shortDate) { return "Date: " + shortDate; }
 

@@ -19,7 +19,8 @@ std::string writeGlandFile(const std::string& path, const GlandInput& input);
 std::string writeGlandLine(const std::string& path, const std::string& line);
 
 // The one non-blank line of the file `path`, or why the file cannot be used (it cannot be
-// read, is too large, is empty or holds more than one gland).
+// read, is not a regular file, is too large, is not a gland file at all, is empty or holds
+// more than one gland).
 struct GlandFileLine {
   std::string line;
   std::string problem;  // empty when `line` was read
@@ -27,8 +28,9 @@ struct GlandFileLine {
 GlandFileLine readGlandFileLine(const std::string& path);
 
 // Reads the gland of the file `path`: its one non-blank line. The problem says why the file
-// cannot be used (it cannot be read, is too large, holds more than one gland, or its line
-// is not a usable input); empty when the input is usable.
+// cannot be used (it cannot be read, is not a regular file, is too large, is not a gland
+// file at all, holds more than one gland, or its line is not a usable input); empty when the
+// input is usable.
 ParsedInput readGlandFile(const std::string& path);
 
 // The problem of a gland file whose line cannot be used, as readGlandFile says it.

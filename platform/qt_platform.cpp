@@ -25,12 +25,20 @@ class PlacedMessageBox final : public QMessageBox {
       : QMessageBox(NoIcon, QString::fromUtf8(kMessageBoxTitle), qt(text), buttons, owner), owner_(owner) {
     setTextFormat(Qt::PlainText);
     if (isQuestion()) setWindowFlag(Qt::WindowCloseButtonHint, false);
+    // A window just shown may yet be moved and framed by the window system: follow it.
+    if (owner_) owner_->installEventFilter(this);
   }
 
  protected:
   void showEvent(QShowEvent* event) override {
     QMessageBox::showEvent(event);  // gives the box its final size
     placeDialog(*this, owner_, DialogPlace::ClearOfWindow);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == owner_ && isVisible() && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+      placeDialog(*this, owner_, DialogPlace::ClearOfWindow);
+    return QMessageBox::eventFilter(watched, event);
   }
 
   void keyPressEvent(QKeyEvent* event) override {
@@ -49,9 +57,24 @@ class PlacedMessageBox final : public QMessageBox {
   QWidget* owner_;  // the window that raised the box, or nullptr
 };
 
-// Shows a modal box with `buttons` over the active window and returns the button pressed.
+// The window that a message box belongs to: the active window; or else, while the window
+// system has yet to activate a window just shown (the selection screen telling about the
+// file it was started with), the program's one visible window; or none.
+QWidget* messageOwner() {
+  QWidget* active = QApplication::activeWindow();
+  if (active && active->isVisible()) return active;
+  QWidget* only = nullptr;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (window->isVisible() && window->windowType() == Qt::Window) {
+      if (only) return nullptr;
+      only = window;
+    }
+  return only;
+}
+
+// Shows a modal box with `buttons` over its owner and returns the button pressed.
 QMessageBox::StandardButton showBox(const std::string& text, QMessageBox::StandardButtons buttons) {
-  PlacedMessageBox box(text, buttons, QApplication::activeWindow());
+  PlacedMessageBox box(text, buttons, messageOwner());
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

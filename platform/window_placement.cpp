@@ -42,7 +42,12 @@ void placeDialog(QWidget& dialog, const QWidget* owner, DialogPlace place) {
     if (area.contains(below)) frame = below;
     else if (area.contains(above)) frame = above;
   }
-  dialog.move(keptWithin(frame, area));
+  QPoint corner = keptWithin(frame, area);
+  // A window already made but not yet framed takes a move for one of its client area: leave
+  // room for the frame it is about to get, taken to be its owner's.
+  if (dialog.testAttribute(Qt::WA_WState_Created) && frameExtra(dialog).isNull())
+    corner += owner->geometry().topLeft() - owner->pos();
+  dialog.move(corner);
 }
 
 void placeLike(QWidget& next, const QWidget& previous) {

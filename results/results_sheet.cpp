@@ -278,6 +278,15 @@ void addGridLine(QWidget* parent, int number, int left, int top, int right, int 
   line->setGeometry(twips(left), twips(top), std::max(1, twips(right - left)), std::max(1, twips(bottom - top)));
 }
 
+// The cells joined by tabs, without empty cells at the end.
+QString tabSeparated(const SheetCells& cells) {
+  QStringList row;
+  for (const std::string* cell : {&cells.value, &cells.unit, &cells.tolerance, &cells.note})
+    row << QString::fromStdString(*cell);
+  while (!row.isEmpty() && row.back().isEmpty()) row.removeLast();
+  return row.join('\t');
+}
+
 }  // namespace
 
 ResultsSheet::ResultsSheet(GlandRecord& record, const GlandSide& side, QWidget* parent)
@@ -429,17 +438,17 @@ void ResultsSheet::buildButtons() {
 QString ResultsSheet::plainText() const {
   const SheetLayout& layout = sheetLayout(side_);
   QStringList lines{QStringLiteral("Glandwise - Results"), QString::fromUtf8(layout.subtitle), date_->text(), {}};
-  const std::vector<SheetField>& fields = sheetFields(side_);
   const std::array<HeaderLine, 14> header = headerLines(layout);
-  std::array<QString, header.size()> headerValues;
-  for (std::size_t i = 0; i < fields.size(); ++i)
-    if (fields[i].place.area == SheetPlace::Area::Header)
-      headerValues[static_cast<std::size_t>(fields[i].place.row)] = values_[i]->text();
+  lines << QStringLiteral("\tValue\tUnit\tTolerance +/-");
   for (std::size_t row = 0; row < header.size(); ++row) {
-    if (row == kFirstFrictionLine) lines << QStringLiteral("%1 %2").arg(kAssumptionsCaption, kAssumptions);
-    lines << QString::fromUtf8(header[row].caption) + ' ' + headerValues[row];
+    if (row == kFirstFrictionLine) lines << QStringLiteral("%1\t%2").arg(kAssumptionsCaption, kAssumptions);
+    // The caption without its " =": the value has its own cell.
+    QString caption = QString::fromUtf8(header[row].caption);
+    if (caption.endsWith('=')) caption = caption.chopped(1).trimmed();
+    lines << caption + '\t' + headerCells_[qsizetype(row)];
   }
   lines << QString();
+  const std::vector<SheetField>& fields = sheetFields(side_);
   QStringList headings{QString()};
   for (const char* heading : kColumnHeadings) headings << QString::fromUtf8(heading);
   lines << headings.join('\t');
@@ -457,6 +466,10 @@ void ResultsSheet::copyResults() const { QGuiApplication::clipboard()->setText(p
 void ResultsSheet::load(GlandRecord& record) {
   const std::vector<SheetLabel> labels = fillSheet(record, side_);
   for (std::size_t i = 0; i < labels.size(); ++i) values_[i]->setText(QString::fromStdString(labels[i].caption));
+  headerCells_ = QStringList(headerLines(sheetLayout(side_)).size());
+  for (const SheetField& field : sheetFields(side_))
+    if (field.place.area == SheetPlace::Area::Header)
+      headerCells_[field.place.row] = tabSeparated(sheetCells(record, side_, field));
   date_->setText(QString::fromStdString(sheetDateCaption(todayText().toStdString())));
 }
 

@@ -4,6 +4,7 @@
 
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "model/gland_side.h"
@@ -32,8 +33,9 @@ class ResultsSheet : public MainScreen {
   // size the screen allows) holds, with scroll bars for the rest.
   void fitTo(QSize available) override;
 
-  // The sheet as plain text, values exactly as shown: the title lines, one "caption value"
-  // line per header line, then the results table as tab-separated rows under its headings.
+  // The sheet as plain text for a spreadsheet, values exactly as shown: the title lines, the
+  // header lines as tab-separated cells (caption, value, unit, tolerance, note) under their
+  // headings, then the results table's rows under its headings.
   QString plainText() const;
   // Ctrl+C or "Copy results": puts plainText() on the clipboard.
   void copyResults() const;
@@ -62,6 +64,7 @@ class ResultsSheet : public MainScreen {
   QWidget* canvas_;        // the whole sheet at its natural size, inside the scroll area
   QWidget* page_;          // everything but the buttons, on a white page
   std::vector<QLabel*> values_;  // the value labels, indexed as sheetFields(side_)
+  QStringList headerCells_;      // each header line's value cells, tab-separated, as loaded
   QLabel* date_ = nullptr;       // lblDate
 };
 

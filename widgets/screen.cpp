@@ -17,6 +17,8 @@ void placeTwips(QWidget* widget, int left, int top, int width, int height) {
 
 void SelectAllLineEdit::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
+  // A suggestion list closing hands the focus back to a box that the user is typing in.
+  if (event->reason() == Qt::PopupFocusReason) return;
   // Select after the default focus handling, which may place the cursor on a mouse click.
   QTimer::singleShot(0, this, &QLineEdit::selectAll);
   selectAll();

@@ -22,7 +22,7 @@ QFont timesFont(double points, bool bold);
 void placeTwips(QWidget* widget, int left, int top, int width, int height);
 
 // A text box that selects its whole text whenever it gains the focus, so that typing
-// replaces the value.
+// replaces the value; not when the focus comes back from its own suggestion list.
 class SelectAllLineEdit : public QLineEdit {
   Q_OBJECT
  public:

@@ -5,6 +5,7 @@
 // only that the screens carry them.
 
 #include <clocale>
+#include <sys/stat.h>
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -650,16 +651,20 @@ void ScreenTest::sectionIsToScaleAndLimitLinesWhereTheyBelong() {
   QVERIFY(lines.front() < axis.xOf(20) && lines.back() > axis.xOf(20));
 }
 
-// Types a dash number into the AS568 box and enters it.
+// Types a dash number into the AS568 box, with the focus in it and its suggestion list
+// opening and closing as the keys come, and enters it.
 void chooseAs568(QWidget* selection, const QString& dash) {
+  selection->activateWindow();
+  QTRY_COMPARE(QApplication::activeWindow(), selection);
+  child(selection, "txtAS568")->setFocus();
   QVERIFY(Program::act(selection, {"txtAS568=" + dash}));
-  QTest::keyClick(child(selection, "txtAS568"), Qt::Key_Return);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   Program::settle();
 }
 
-// Catches a size that does not click its option or type its ID, a size that changes the
-// OK sequence or is lost to the review, and a bad size or an unreadable table that crashes
-// or passes silently.
+// Catches a size that does not click its option, type its ID or show its dimensions, a size
+// that changes the OK sequence or is lost to the review, and a bad size or an unreadable
+// table that crashes, passes silently, chooses another size or changes the typed text.
 void ScreenTest::as568BoxChoosesTheOptionAndTypesTheId() {
   {
     Program program;
@@ -667,6 +672,7 @@ void ScreenTest::as568BoxChoosesTheOptionAndTypesTheId() {
     chooseAs568(selection, "2-214");
     QVERIFY(child<QRadioButton>(selection, "opt139")->isChecked());
     QCOMPARE(child<QLineEdit>(selection, "txtID")->text(), QStringLiteral("0.984"));
+    QCOMPARE(labelText(selection, "lblAS568Size"), QStringLiteral("0.984 \u00b1 0.01 \u00d7 0.139 \u00b1 0.004"));
     QWidget* sheet = program.walk({{"optRod", "txtBDM=1.25", "txtPR=600", "cmdOk"}, {"cmdOk"}, {"cmdReview"}});
     QVERIFY(sheet && program.flow().reviewWindow());
     QVERIFY(labelText(program.flow().reviewWindow(), "lblGland").endsWith("AS568 -214"));
@@ -674,7 +680,8 @@ void ScreenTest::as568BoxChoosesTheOptionAndTypesTheId() {
              QStringLiteral("0.01 (AS568 -214)"));
     QCOMPARE(program.fake.log, QStringList());
   }
-  for (const auto& [table, dash, says] : {std::tuple{GLANDWISE_AS568_TABLE, "999", "not an AS568 size"},
+  for (const auto& [table, dash, says] : {std::tuple{GLANDWISE_AS568_TABLE, "999", "\"999\" is not an AS568 size"},
+                                          {GLANDWISE_AS568_TABLE, "2-14", "\"2-14\" is not an AS568 size"},
                                           {GLANDWISE_AS568_TABLE, "901", "not one of the five"},
                                           {"/no/such/as568.csv", "214", "not available"}}) {
     Program other;
@@ -683,7 +690,9 @@ void ScreenTest::as568BoxChoosesTheOptionAndTypesTheId() {
     chooseAs568(selection, dash);
     QVERIFY2(other.message().contains(says), qPrintable(other.message()));
     QCOMPARE(other.fake.log, QStringList{"beep"});
+    QCOMPARE(child<QLineEdit>(selection, "txtAS568")->text(), QString(dash));
     QCOMPARE(child<QLineEdit>(selection, "txtID")->text(), QStringLiteral("0"));
+    QCOMPARE(labelText(selection, "lblAS568Size"), QString());
   }
 }
 
@@ -767,8 +776,9 @@ void ScreenTest::screensOpenInPlaceAndTheSheetScrollsOnASmallScreen() {
   QVERIFY2(std::abs((topInk + bottomInk) / 2.0 - page.height() / 2.0) < 3, "centred");
 }
 
-// Catches Return ignored on a focused button of the editors and sheets, a results sheet
-// that opens without a visible focus, and Alt mnemonics missing or not matching captions.
+// Catches Return ignored on a focused button of the editors and sheets or in a box or on an
+// option of the selection screen, a results sheet that opens without a visible focus, and
+// Alt mnemonics missing or not matching captions.
 void ScreenTest::keyboardPressesFocusedButtonsAndMnemonics() {
   Program program;
   QWidget* editor = program.walk({{"cmdOk"}, kRodRun.selection});
@@ -790,6 +800,12 @@ void ScreenTest::keyboardPressesFocusedButtonsAndMnemonics() {
   Program::settle();
   QWidget* selection = program.shown();
   QCOMPARE(selection->objectName(), QStringLiteral("frmFirst"));
+  for (const char* control : {"opt139", "txtPR"}) {  // Return in a box or on an option presses OK
+    QTest::keyClick(child(selection, control), Qt::Key_Return);
+    Program::settle();
+    QVERIFY2(program.flow().editor() && program.flow().editor()->isVisible(), control);
+    QVERIFY(Program::act(program.shown(), {"cmdBack"}));
+  }
   selection->activateWindow();
   QTRY_COMPARE(QApplication::activeWindow(), selection);
   QTest::keyClick(selection, Qt::Key_O, Qt::AltModifier);  // OK, pressed visibly for a moment
@@ -797,7 +813,8 @@ void ScreenTest::keyboardPressesFocusedButtonsAndMnemonics() {
 }
 
 // Catches a clipboard text that differs from what the sheet shows, lines out of the sheet's
-// order, and a grid that would not paste into a spreadsheet's cells.
+// order, and a grid or a header line that would not paste into a spreadsheet's cells, its
+// figures as numbers.
 void ScreenTest::copyResultsPutsTheSheetOnTheClipboard() {
   Program program;
   QWidget* sheet = toSheet(program, kRodRun);
@@ -807,23 +824,24 @@ void ScreenTest::copyResultsPutsTheSheetOnTheClipboard() {
   const QString expected =
       "Glandwise - Results\nGroove In Rod\n" + labelText(sheet, "lblDate") +
       "\n\n"
-      "Cross Section Dia. = 0.139 Inch   Tolerance =  +/-  0.004\n"
-      "Effective Cross Section Dia. = 0.1366 Inch\n"
-      "Gland Type = Groove in Rod.\n"
-      "Seal Inside Dia. = 1 Inch\n"
-      "Rod Dia.  = 1.24 Inch   Tolerance =  +/-  0.0005\n"
-      "Housing Dia. = 1.25 Inch   Tolerance =  +/-  0.001\n"
-      "Groove Dia. = 1.02 Inch   Tolerance = +/-  0.001\n"
-      "Groove Width = 0.187 to 0.192 Inch  (With No Back up Rings)\n"
-      "Machining Eccentricity, FIM = 0.003 Inch\n"
-      "Operating Pressure = 1000 PSI\n"
-      "% Nominal Stretch = 2 %\n"
-      "Assumptions for friction calculations: Room temperature axial running friction of AN6227 O-Rings on a 15 "
+      "\tValue\tUnit\tTolerance +/-\n"
+      "Cross Section Dia.\t0.139\tInch\t0.004\n"
+      "Effective Cross Section Dia.\t0.1366\tInch\n"
+      "Gland Type\tGroove in Rod.\n"
+      "Seal Inside Dia.\t1\tInch\n"
+      "Rod Dia.\t1.24\tInch\t0.0005\n"
+      "Housing Dia.\t1.25\tInch\t0.001\n"
+      "Groove Dia.\t1.02\tInch\t0.001\n"
+      "Groove Width\t0.187 to 0.192\tInch\t\t(With No Back up Rings)\n"
+      "Machining Eccentricity, FIM\t0.003\tInch\n"
+      "Operating Pressure\t1000\tPSI\n"
+      "% Nominal Stretch\t2\t%\n"
+      "Assumptions for friction calculations:\tRoom temperature axial running friction of AN6227 O-Rings on a 15 "
       "micro-inch chromed running surface lubricated with MIL-H-5606 hydraulic oil, at a speed greater than one foot "
       "per minute. (Static friction is estimated to be 3 to 5 times higher.)\n"
-      "Estimated Running Friction, 70 Duro, Lbs. = 19.5 Lbs\n"
-      "Estimated Running Friction, 80 Duro, Lbs. = 22.8 Lbs\n"
-      "Estimated Running Friction, 90 Duro, Lbs. = 25.2 Lbs\n"
+      "Estimated Running Friction, 70 Duro, Lbs.\t19.5\tLbs\n"
+      "Estimated Running Friction, 80 Duro, Lbs.\t22.8\tLbs\n"
+      "Estimated Running Friction, 90 Duro, Lbs.\t25.2\tLbs\n"
       "\n"
       "\tRadial Squeeze (Inch)\tRadial Squeeze Percent (%)\tRadial Extrusion Gap (Inch)\tRadial Gland Height (Inch)\n"
       "Worst Case MMC Eccentric, Loaded Side\t0.03285\t23.36\t0\t0.10775\n"
@@ -847,9 +865,9 @@ QStringList sheetValues(QWidget* sheet) {
 
 }  // namespace
 
-// Catches a saved file that lacks a text or an edit, one written through a planted link,
-// a reopened gland that does not stop on its editor with the saved texts, and one that
-// gives another sheet after OK.
+// Catches a saved file that lacks a text or an edit, one written through a planted link, a
+// failed save told with a path that stretches the notice, a reopened gland that does not
+// stop on its editor with the saved texts, and one that gives another sheet after OK.
 void ScreenTest::savedGlandReopensOnItsEditorAndGivesTheSameSheet() {
   QTemporaryDir folder;
   const QString path = folder.filePath("seal.gland.json"), target = folder.filePath("elsewhere");
@@ -863,6 +881,11 @@ void ScreenTest::savedGlandReopensOnItsEditorAndGivesTheSameSheet() {
     QVERIFY(sheet);
     values = sheetValues(sheet);
     editorTexts = boxes(program.flow().editor());
+    program.fake.files = {folder.filePath(QString(3000, 'x') + "/seal").toStdString()};  // no such folder
+    QTest::keySequence(sheet, QKeySequence::Save);
+    QVERIFY(program.fake.log.last().startsWith("notice: The gland could not be saved.") &&
+            program.fake.log.last().size() < 300);
+    program.fake.log.clear();
     program.fake.files = {folder.filePath("seal").toStdString()};  // the suffix is added
     QTest::keySequence(sheet, QKeySequence::Save);
     QCOMPARE(program.fake.log, QStringList{"save dialog: Save gland"});
@@ -881,8 +904,9 @@ void ScreenTest::savedGlandReopensOnItsEditorAndGivesTheSameSheet() {
   QCOMPARE(sheetValues(sheet), values);
 }
 
-// Catches a broken, ambiguous or refused file that changes the screen or goes unreported,
-// a message that does not name the file, and a dropped file that is ignored.
+// Catches a broken, ambiguous, refused or foreign file or a FIFO that changes the screen,
+// goes unreported or is told as something else, a message that does not name the file or
+// stretches across the screen with a long path, and a dropped file that is ignored.
 void ScreenTest::unusableGlandFileIsToldAndChangesNothing() {
   QTemporaryDir folder;
   const auto write = [&](const char* name, const QByteArray& text) {
@@ -891,12 +915,17 @@ void ScreenTest::unusableGlandFileIsToldAndChangesNothing() {
     file.write(text);
     return file.fileName();
   };
+  const QString fifo = folder.filePath("fifo.gland.json");
+  QCOMPARE(::mkfifo(qPrintable(fifo), 0600), 0);
   const QList<std::pair<QString, QString>> files{
       {write("broken.gland.json", R"({"gland": "rod")"), "Its gland cannot be read: not valid JSON"},
       {write("two.gland.json", "{}\n{}\n"), "It holds more than one gland: line 2 is another."},
       {write("refused.gland.json", R"({"cross_section": "0.139", "seal_id": "1"})"),
        "The selection screen refuses it: Select gland type."},
-      {folder.filePath("missing.gland.json"), "It cannot be read: "}};
+      {folder.filePath("missing.gland.json"), "It cannot be read: "},
+      {write("picture.png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\n", 18)), "It is not a gland file: "},
+      {fifo, "It is not a regular file."},
+      {folder.filePath(QString(3000, 'x') + ".gland.json"), "It cannot be read: "}};
   Program program;
   QWidget* selection = program.walk({{"cmdOk"}, {"opt103", "txtID=2"}});
   QVERIFY(selection);
@@ -906,8 +935,10 @@ void ScreenTest::unusableGlandFileIsToldAndChangesNothing() {
     program.fake.files = {path.toStdString()};
     QTest::keySequence(selection, QKeySequence::Open);
     QCOMPARE(program.fake.log.size(), 2);
-    QVERIFY2(program.fake.log[1].startsWith("notice: The gland file " + path + " could not be opened.\n\n" + problem),
+    const QString shown = QString::fromStdString(shortenedPath(path.toStdString()));
+    QVERIFY2(program.fake.log[1].startsWith("notice: The gland file " + shown + " could not be opened.\n\n" + problem),
              qPrintable(program.fake.log[1]));
+    QVERIFY(program.fake.log[1].size() < 300);
     QCOMPARE(program.shown(), selection);
     QCOMPARE(boxes(selection), before);
   }

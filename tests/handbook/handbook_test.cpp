@@ -94,9 +94,11 @@ TEST(Handbook, ButtonsOfEveryScreen) {
 }
 
 // Catches a notice that repeats a path of any length (100,000 characters made it taller than
-// the screen) and a shortened path that loses the file's name or cuts a character in two.
+// the screen) or breaks its lines, and a shortened path that loses the file's name or cuts
+// a character in two.
 TEST(Handbook, NoticesShortenLongPathsInTheMiddle) {
   EXPECT_EQ(shortenedPath(kDoc), kDoc);
+  EXPECT_EQ(shortenedPath("/a\nb\r\x1b\u2028\u00e9.pdf"), "/a\\nb\\r\\x1b\\u2028\u00e9.pdf");
   const std::string longPath = "/gone/" + std::string(100000, 'x') + "/\u00e9t\u00e9/handbook.pdf";
   Fakes fakes;
   fakes.settings["MyApp/Config/SelectedFile"] = longPath;

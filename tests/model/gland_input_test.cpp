@@ -82,7 +82,8 @@ TEST(InputLine, ReadsEveryFieldOfAUsableLine) {
 
 // Catches a saved gland that reads back as another one: a field left out or misnamed, a
 // text not escaped, edits named after the other editor's boxes, a review figure or a custom
-// coefficient lost, or a float tolerance spelled so that it reads back to another float.
+// coefficient lost, a float tolerance spelled so that it reads back to another float, and a
+// figure read from a box spelled with the digits of its widening to a double.
 TEST(InputLine, WritesALineThatReadsBackToTheSameInput) {
   GlandInput input;
   input.crossSection = 2;
@@ -97,6 +98,7 @@ TEST(InputLine, WritesALineThatReadsBackToTheSameInput) {
   review.compound = Compound::Custom;
   review.alphaSealPerF = 8.5e-5;
   review.squeezeMinPercent = 12.5;
+  review.grooveRadius = 0.01f;  // as the review form reads its box
   input.review = review;
   const std::string line = inputLine(input);
   EXPECT_EQ(line,

@@ -208,7 +208,8 @@ TEST(As568Test, LooksSizesUpBothWays) {
   } sizes[] = {{"-013", 0.426f, 0.005f, 0.070f, 0.003f},
                {"214", 0.984f, 0.010f, 0.139f, 0.004f},
                {"2-325", 1.475f, 0.015f, 0.210f, 0.005f},
-               {"AS568-429", 4.975f, 0.037f, 0.275f, 0.006f}};
+               {"AS568-429", 4.975f, 0.037f, 0.275f, 0.006f},
+               {"-4", 0.070f, 0.005f, 0.070f, 0.003f}};
   for (const auto& s : sizes) {
     const As568Size* size = table.find(s.dash);
     ASSERT_NE(size, nullptr) << s.dash;
@@ -220,6 +221,7 @@ TEST(As568Test, LooksSizesUpBothWays) {
   }
   EXPECT_EQ(table.find("-999"), nullptr);
   EXPECT_EQ(table.find("abc"), nullptr);
+  EXPECT_EQ(table.find("2-14"), nullptr);  // "2-" takes all three digits
   EXPECT_EQ(table.match(0.139f, 0.9855f), nullptr);  // 0.0015 from -214
   EXPECT_EQ(table.match(0.103f, 0.984f), nullptr);   // another cross-section
 }
@@ -242,7 +244,8 @@ TEST(As568Test, LoaderRefusesABadTableNamingTheLine) {
     EXPECT_FALSE(load.table);
     EXPECT_EQ(load.error.substr(0, t.error.size()), t.error);
   }
-  EXPECT_TRUE(As568Table::parse(header + "001,0.029,0.004,0.040,0.003\r\n\n", "t.csv").table);
+  // As spreadsheets save it: a byte-order mark and CR LF line ends.
+  EXPECT_TRUE(As568Table::parse("\xEF\xBB\xBF" + header + "001,0.029,0.004,0.040,0.003\r\n\n", "t.csv").table);
   EXPECT_NE(As568Table::load("/nonexistent/as568.csv").error.find("cannot read"), std::string::npos);
 }
 

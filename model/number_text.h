@@ -1,11 +1,12 @@
 #pragma once
-// How the batch calculator's output spells numbers, the same in every format.
+// How saved and computed numbers are spelled for programs to read back: the batch
+// calculator's output in every format, and saved gland files.
 
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 
-namespace glandwise::calc {
+namespace glandwise {
 
 // Longest text of a number: a float's or a double's shortest form, or a 64-bit integer.
 inline constexpr std::size_t kMaxNumberLength = 24;
@@ -30,4 +31,4 @@ inline char* writeFloat(char* cursor, float value) {
 char* writeFigure(char* cursor, double value);
 char* writeInteger(char* cursor, std::int64_t value);
 
-}  // namespace glandwise::calc
+}  // namespace glandwise

@@ -1,11 +1,11 @@
-#include "cli/number_text.h"
+#include "model/number_text.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstring>
 #include <fmt/format.h>
 
-namespace glandwise::calc {
+namespace glandwise {
 namespace {
 
 // Writes the decimal digits of `number`, `count` of them (its digit count), and returns their
@@ -70,4 +70,4 @@ char* writeInteger(char* cursor, std::int64_t value) {
   return std::to_chars(cursor, cursor + kMaxNumberLength, value).ptr;
 }
 
-}  // namespace glandwise::calc
+}  // namespace glandwise
