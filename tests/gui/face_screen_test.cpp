@@ -63,10 +63,12 @@ void FaceScreenTest::keyboardGivesTheBatchFiguresAndTheSavedSealReopens() {
   for (int i = 0; i < 3; ++i) key(Qt::Key_Tab);
   QCOMPARE(QApplication::focusWidget(), child(designer, "txtFaceDepth"));
   type("0.1");
+  QVERIFY(Program::act(designer, {"txtFaceGap=0.002"}));
 
   const auto [status, output] = calc_test::runShell(
       "echo '{\"gland\": \"face\", \"as568\": \"-214\", \"pressure_from\": \"inside\", \"medium\": \"liquid\", "
-      "\"pressure\": \"500\", \"edits\": {\"depth\": \"0.1\"}}' | " + calc_test::kCalc + "--review");
+      "\"pressure\": \"500\", \"edits\": {\"depth\": \"0.1\"}, \"review\": {\"flange_gap\": 0.002}}' | " +
+      calc_test::kCalc);
   QCOMPARE(status, 0);
   const nlohmann::json face = calc_test::jsonLines(output).at(0).at("face");
   const QList<std::pair<const char*, QString>> expected{
@@ -79,7 +81,8 @@ void FaceScreenTest::keyboardGivesTheBatchFiguresAndTheSavedSealReopens() {
       {"lblFaceResult41", QString::number(face["fit"]["nominal_percent"].get<double>(), 'f', 2)},
       {"lblFaceOverall", QString::fromStdString(face["review"]["overall"].get<std::string>()).toUpper()},
       {"lblFace_squeeze_Verdict", QString::fromStdString(face["review"]["squeeze"]["verdict"].get<std::string>()).toUpper()},
-      {"lblFace_fill_Reason", QString::fromStdString(face["review"]["fill"]["reason"].get<std::string>())}};
+      {"lblFace_fill_Reason", QString::fromStdString(face["review"]["fill"]["reason"].get<std::string>())},
+      {"lblFace_flange_gap_Reason", QString::fromStdString(face["review"]["flange_gap"]["reason"].get<std::string>())}};
   for (const auto& [name, text] : expected) QCOMPARE(child<QLabel>(designer, name)->text(), text);
   QCOMPARE(face["groove"]["depth"].get<float>(), 0.1f);  // the retyped depth, not the standard
 
