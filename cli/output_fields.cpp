@@ -248,18 +248,22 @@ void addFace(TableBuilder& table) {
       if (const FaceGland* g = gland(f)) sink.number(g->ring.*member);
     });
   table.face("ring.id_tol", [gland](F f, FieldSink& sink) {
-    if (const FaceGland* g = gland(f)) g->ring.insideDiameterTolerance ? sink.number(*g->ring.insideDiameterTolerance) : sink.null();
+    const FaceGland* g = gland(f);
+    if (g && g->ring.insideDiameterTolerance) sink.number(*g->ring.insideDiameterTolerance);
+    else if (g) sink.null();
   });
   table.face("groove.datum_name", [gland](F f, FieldSink& sink) {
     if (const FaceGland* g = gland(f)) sink.text(g->side().datumName);
   });
   for (const auto& [key, member] :
-       {std::pair{"datum", &FaceGroove::datum}, {"datum_tol", &FaceGroove::datumTolerance}, {"depth", &FaceGroove::depth},
-        {"depth_tol", &FaceGroove::depthTolerance}, {"width", &FaceGroove::width}, {"width_tol", &FaceGroove::widthTolerance}})
+       {std::pair{"datum", &FaceGroove::datum}, {"datum_tol", &FaceGroove::datumTolerance},
+        {"depth", &FaceGroove::depth}, {"depth_tol", &FaceGroove::depthTolerance}, {"width", &FaceGroove::width},
+        {"width_tol", &FaceGroove::widthTolerance}})
     table.face(std::string("groove.") + key, [gland, member](F f, FieldSink& sink) {
       if (const FaceGland* g = gland(f)) sink.number(g->groove.*member);
     });
-  for (const auto& [key, member] : {std::pair{"bottom_radius_min", &FaceRange::min}, {"bottom_radius_max", &FaceRange::max}})
+  for (const auto& [key, member] :
+       {std::pair{"bottom_radius_min", &FaceRange::min}, {"bottom_radius_max", &FaceRange::max}})
     table.face(std::string("groove.") + key, [gland, member](F f, FieldSink& sink) {
       if (const FaceGland* g = gland(f)) sink.number(g->groove.bottomRadius.*member);
     });
@@ -292,7 +296,9 @@ void addFace(TableBuilder& table) {
       if (f.review) sink.text(f.review->rows[c].figure);
     });
     table.face(path + "verdict", [c](F f, FieldSink& sink) {
-      if (f.review) sink.text(f.review->rows[c].evaluated ? verdictName(f.review->rows[c].finding.verdict) : "not evaluated");
+      if (!f.review) return;
+      const FaceRow& row = f.review->rows[c];
+      sink.text(row.evaluated ? verdictName(row.finding.verdict) : "not evaluated");
     });
     table.face(path + "reason", [c](F f, FieldSink& sink) {
       if (f.review) sink.text(f.review->rows[c].finding.reason);

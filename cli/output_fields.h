@@ -57,7 +57,9 @@ struct OutputObject {
 // One field of the output. What every line needs of it comes first, on one cache line.
 struct alignas(64) OutputField {
   // Where the value comes from.
-  enum class Source { Screen, Messages, RecordFloat, RecordAnswer, RecordText, Sheet, Review, Face, Report, ReportError };
+  enum class Source {
+    Screen, Messages, RecordFloat, RecordAnswer, RecordText, Sheet, Review, Face, Report, ReportError
+  };
 
   std::string quotedKey;  // its JSON key as JsonWriter::quotedKey() spells it
   int object = 0;         // index of the JSON object it lies in

@@ -46,7 +46,9 @@ int main(int argc, char** argv) {
       face.design.gland = *request->face;
       face.analysis = glandwise::analyseFaceGland(*request->face);
       face.reviewInputs = request->faceReview;
-      if (faceData.data) face.review = glandwise::reviewFaceGland(*request->face, *face.analysis, request->faceReview, *faceData.data);
+      if (faceData.data)
+        face.review =
+            glandwise::reviewFaceGland(*request->face, *face.analysis, request->faceReview, *faceData.data);
       if (!glandwise::calc::sendReply(socket, writer.write(request->lineNumber, result))) return 1;
       continue;
     }

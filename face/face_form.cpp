@@ -136,8 +136,7 @@ FaceDesign designFace(const FaceForm& entered, const FaceData& data, const As568
   const bool known = design.refusal.empty() && ring->insideDiameter > 0;
   const FaceSide& side = faceSide(form.pressureFrom.value_or(PressureFrom::Inside));
   const FaceGlandRow& row = *data.table.find(ring->crossSection);
-  if (known)
-    design.standard = standardFaceGroove(*ring, side, *form.medium, row, data.rules, std::nullopt);
+  if (known) design.standard = standardFaceGroove(*ring, side, *form.medium, row, data.rules, std::nullopt);
   const std::array<std::string, kFaceBoxCount> texts = boxTexts(form, design.standard);
   const std::array<float, kFaceBoxCount> v = readNumbers(texts, known, design);
   checkRanges(v, side, row.bottomRadius, design);

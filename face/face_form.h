@@ -30,13 +30,13 @@ extern const std::array<std::string_view, kFaceEditCount> kFaceEditNames;
 // The entries as typed. An absent option is not chosen; an absent datum or edit is the
 // standard groove's.
 struct FaceForm {
-  std::optional<int> crossSection;           // index into kCrossSections
-  std::string sealId = "0";                  // inch
-  std::optional<std::string> as568;          // a dash number standing in for both
+  std::optional<int> crossSection;   // index into kCrossSections
+  std::string sealId = "0";          // inch
+  std::optional<std::string> as568;  // a dash number standing in for both
   std::optional<PressureFrom> pressureFrom;
   std::optional<FaceMedium> medium;
-  std::string pressure = "1";                // psi
-  std::optional<std::string> datum;          // the groove OD (inside) or ID (outside), inch
+  std::string pressure = "1";        // psi
+  std::optional<std::string> datum;  // the groove OD (inside) or ID (outside), inch
   std::array<std::optional<std::string>, kFaceEditCount> edits;
 
   std::optional<std::string>& edit(FaceBox box) {
@@ -48,8 +48,8 @@ struct FaceForm {
 struct FaceDesign {
   std::string refusal;  // the first reason the entries cannot be used, as a sentence; empty when usable
   std::array<std::string, kFaceBoxCount> problems;  // each box's reason; empty when it is fine
-  std::optional<FaceGroove> standard;  // the standard groove, once ring, direction and medium are known
-  std::optional<FaceGland> gland;      // the gland, when every entry is usable
+  std::optional<FaceGroove> standard;               // the standard groove, once ring, direction and medium are known
+  std::optional<FaceGland> gland;                   // the gland, when every entry is usable
 };
 
 // Reads the entries: the AS568 size (refused as the selection screen refuses it), the

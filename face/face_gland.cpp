@@ -11,18 +11,32 @@
 namespace glandwise {
 
 const std::array<FaceSide, 2> kFaceSides{{
-    {.from = PressureFrom::Inside, .key = "inside", .caption = "Inside (pushing outward)",
-     .datumKey = "groove_od", .datumName = "groove OD", .ringEdge = "ring OD", .fitName = "interference",
-     .crossSectionsInRingEdge = 2, .sign = 1, .thinsSection = false},
-    {.from = PressureFrom::Outside, .key = "outside", .caption = "Outside or vacuum (pushing inward)",
-     .datumKey = "groove_id", .datumName = "groove ID", .ringEdge = "ring ID", .fitName = "stretch",
-     .crossSectionsInRingEdge = 0, .sign = -1, .thinsSection = true},
+    {.from = PressureFrom::Inside,
+     .key = "inside",
+     .caption = "Inside (pushing outward)",
+     .datumKey = "groove_od",
+     .datumName = "groove OD",
+     .ringEdge = "ring OD",
+     .fitName = "interference",
+     .crossSectionsInRingEdge = 2,
+     .sign = 1,
+     .thinsSection = false},
+    {.from = PressureFrom::Outside,
+     .key = "outside",
+     .caption = "Outside or vacuum (pushing inward)",
+     .datumKey = "groove_id",
+     .datumName = "groove ID",
+     .ringEdge = "ring ID",
+     .fitName = "stretch",
+     .crossSectionsInRingEdge = 0,
+     .sign = -1,
+     .thinsSection = true},
 }};
 
 std::string_view mediumKey(FaceMedium medium) { return medium == FaceMedium::Liquid ? "liquid" : "gas"; }
 
-FaceGroove standardFaceGroove(const FaceRing& ring, const FaceSide& side, FaceMedium medium,
-                              const FaceGlandRow& row, const FaceRules& rules, std::optional<float> datum) {
+FaceGroove standardFaceGroove(const FaceRing& ring, const FaceSide& side, FaceMedium medium, const FaceGlandRow& row,
+                              const FaceRules& rules, std::optional<float> datum) {
   const std::size_t direction = static_cast<std::size_t>(side.from);
   const FaceRange& width = medium == FaceMedium::Liquid ? row.widthLiquid : row.widthGas;
   const double fit = rules.value(FaceRuleKey::StandardFit, direction) / 100;
@@ -56,7 +70,12 @@ namespace {
 
 FaceCondition condition(double section, double areaOf, double depth, double width, double radius) {
   const double area = std::numbers::pi / 4 * areaOf * areaOf;
-  return {section, area, depth, width, radius, (section - depth) / section * 100,
+  return {section,
+          area,
+          depth,
+          width,
+          radius,
+          (section - depth) / section * 100,
           faceFillPercent(area, depth, width, radius)};
 }
 

@@ -47,9 +47,9 @@ std::string_view mediumKey(FaceMedium medium);
 
 // The o-ring. Inch; tolerances bilateral (±).
 struct FaceRing {
-  float crossSection = 0;           // W
+  float crossSection = 0;  // W
   float crossSectionTolerance = 0;
-  float insideDiameter = 0;         // ID
+  float insideDiameter = 0;                      // ID
   std::optional<float> insideDiameterTolerance;  // from the AS568 size; none when unknown
   std::optional<std::string> as568Dash;          // the AS568 size it is, e.g. "214"
 
@@ -81,16 +81,16 @@ struct FaceGland {
 // from the ring's edge with the standard fit, rounded to 0.001 inch, unless `datum` gives
 // it; the datum's tolerance from the rules. The ring's cross-section is one of the five
 // standard ones.
-FaceGroove standardFaceGroove(const FaceRing& ring, const FaceSide& side, FaceMedium medium,
-                              const FaceGlandRow& row, const FaceRules& rules, std::optional<float> datum);
+FaceGroove standardFaceGroove(const FaceRing& ring, const FaceSide& side, FaceMedium medium, const FaceGlandRow& row,
+                              const FaceRules& rules, std::optional<float> datum);
 
 // The gland at one condition. Inch, %.
 struct FaceCondition {
-  double crossSection;   // the ring's section across the groove depth (after thinning)
-  double sectionArea;    // the ring's section area as installed (by volume), square inch
+  double crossSection;  // the ring's section across the groove depth (after thinning)
+  double sectionArea;   // the ring's section area as installed (by volume), square inch
   double depth, width, bottomRadius;
-  double squeezePercent; // (section − depth) / section
-  double fillPercent;    // section area over the groove's, less its two bottom corners
+  double squeezePercent;  // (section − depth) / section
+  double fillPercent;     // section area over the groove's, less its two bottom corners
 };
 
 // The ring's fit against the datum, %: interference (inside) or stretch (outside).
@@ -103,7 +103,7 @@ struct FaceFit {
 
 struct FaceAnalysis {
   FaceFit fit;
-  double areaRatio;  // installed over free section area: free mean diameter over installed
+  double areaRatio;                 // installed over free section area: free mean diameter over installed
   FaceCondition nominal, mmc, lmc;  // MMC: largest ring, shallowest narrowest groove, largest radius
 };
 

@@ -98,7 +98,8 @@ class FaceReader {
     if (!value.is_object()) return "\"edits\" must be an object, not " + std::string(kindOf(value));
     for (const auto& [name, text] : value.items()) {
       const auto edit = indexOf(kFaceEditNames, name);
-      if (!edit) return quote(name) + " in \"edits\" is not a box of the face seal's groove; expected " + oneOf(kFaceEditNames);
+      if (!edit)
+        return quote(name) + " in \"edits\" is not a box of the face seal's groove; expected " + oneOf(kFaceEditNames);
       if (!text.is_string()) return quote(name) + " in \"edits\" must be a string, not " + std::string(kindOf(text));
       input.form.edits[*edit] = text.get<std::string>();
     }
@@ -144,7 +145,8 @@ class FaceReader {
         in.flangeGap = v;
       }
     }
-    if (low.has_value() != high.has_value()) return "\"review\" needs both \"temp_min_f\" and \"temp_max_f\", or neither";
+    if (low.has_value() != high.has_value())
+      return "\"review\" needs both \"temp_min_f\" and \"temp_max_f\", or neither";
     if (low && *low > *high) return "\"temp_min_f\" in \"review\" is above \"temp_max_f\"";
     if (low) in.temperaturesF = std::array<double, 2>{*low, *high};
     return {};

@@ -15,9 +15,9 @@ namespace glandwise {
 
 struct FaceResult {
   FaceInput input;
-  FaceDesign design;                       // the refusal, or the gland
-  std::optional<FaceAnalysis> analysis;    // when the gland is usable
-  std::optional<FaceReview> review;        // when asked for and the gland is usable
+  FaceDesign design;                             // the refusal, or the gland
+  std::optional<FaceAnalysis> analysis;          // when the gland is usable
+  std::optional<FaceReview> review;              // when asked for and the gland is usable
   std::optional<FaceReviewInputs> reviewInputs;  // the inputs of `review`
 };
 

@@ -7,7 +7,6 @@
 
 #include "model/numbers.h"
 #include "model/review_rows.h"
-#include "model/sampling.h"
 #include "model/shrinkage.h"
 
 namespace glandwise {
@@ -46,7 +45,23 @@ void merge(Finding& into, const Finding& finding) {
 }
 
 std::string percent(double value) { return text(value, 1) + " %"; }
-std::string limitText(const FaceRule& rule) { return text(rule.value, rule.value == std::floor(rule.value) ? 0 : 2) + " %"; }
+std::string limitText(const FaceRule& rule) {
+  return text(rule.value, rule.value == std::floor(rule.value) ? 0 : 2) + " %";
+}
+
+// The root-sum-square σ of `f` over independent dimensions of standard deviations
+// `sigmas`: the slopes by central differences of a millionth of an inch.
+template <std::size_t N, class F>
+double rootSumSquare(const F& f, const std::array<double, N>& sigmas) {
+  constexpr double h = 1e-6;
+  double variance = 0;
+  for (std::size_t i = 0; i < N; ++i) {
+    std::array<double, N> up{}, down{};
+    up[i] = h, down[i] = -h;
+    variance += std::pow((f(up) - f(down)) / (2 * h) * sigmas[i], 2);
+  }
+  return std::sqrt(variance);
+}
 
 // The share of a normal population above `limit`, %.
 double shareAbove(double mean, double sigma, double limit) {
@@ -79,8 +94,8 @@ FaceRow squeezeRow(const FaceAnalysis& a, const FaceRules& rules, const FaceRang
   FaceRow row{percent(a.lmc.squeezePercent) + " LMC, " + percent(a.mmc.squeezePercent) + " MMC",
               squeezeFinding(a.lmc.squeezePercent, " at LMC", a.mmc.squeezePercent, " at MMC", rules)};
   if (published.max > 0)
-    row.finding.reason += "; the published design range of this cross-section is " + text(published.min, 0) +
-                          " to " + text(published.max, 0) + " %";
+    row.finding.reason += "; the published design range of this cross-section is " + text(published.min, 0) + " to " +
+                          text(published.max, 0) + " %";
   return row;
 }
 
@@ -91,21 +106,12 @@ FaceRow squeezeRow(const FaceAnalysis& a, const FaceRules& rules, const FaceRang
 double fillSigma(const FaceGland& g, const FaceAnalysis& a) {
   const FaceGroove& gr = g.groove;
   const double w = g.ring.crossSection, ratio = a.areaRatio;
-  const auto fill = [&](double dw, double dh, double dg, double dr) {
-    const double section = std::numbers::pi / 4 * (w + dw) * (w + dw) * ratio;
-    return faceFillPercent(section, gr.depth + dh, gr.width + dg, gr.bottomRadius.middle() + dr);
+  const auto fill = [&](const std::array<double, 4>& d) {
+    const double section = std::numbers::pi / 4 * (w + d[0]) * (w + d[0]) * ratio;
+    return faceFillPercent(section, gr.depth + d[1], gr.width + d[2], gr.bottomRadius.middle() + d[3]);
   };
-  constexpr double h = 1e-6;  // inch
-  const double sigmas[] = {g.ring.crossSectionTolerance / 3.0, gr.depthTolerance / 3.0, gr.widthTolerance / 3.0,
-                           (double(gr.bottomRadius.max) - gr.bottomRadius.min) / 6};
-  double variance = 0;
-  for (int i = 0; i < 4; ++i) {
-    std::array<double, 4> up{}, down{};
-    up[i] = h, down[i] = -h;
-    const double slope = (fill(up[0], up[1], up[2], up[3]) - fill(down[0], down[1], down[2], down[3])) / (2 * h);
-    variance += std::pow(slope * sigmas[i], 2);
-  }
-  return std::sqrt(variance);
+  return rootSumSquare<4>(fill, {g.ring.crossSectionTolerance / 3.0, gr.depthTolerance / 3.0,
+                                 gr.widthTolerance / 3.0, (double(gr.bottomRadius.max) - gr.bottomRadius.min) / 6});
 }
 
 // Liquids: the fill at MMC against the pass and caution limits. Gases: the share of
@@ -116,19 +122,21 @@ Finding fillFinding(FaceMedium medium, double mmcFill, double overfilled, const 
   if (medium == FaceMedium::Liquid) {
     const std::string figure = "fill " + percent(mmcFill) + " at MMC" + where;
     switch (againstUpper(mmcFill, caution.value, 1, Verdict::Fail)) {
-      case Verdict::Fail: return {Verdict::Fail, figure + " is above " + limitText(caution) + " (" + caution.source + ")"};
-      case Verdict::Caution: return {Verdict::Caution, figure + " is at " + limitText(caution) + " (" + caution.source + ")"};
+      case Verdict::Fail:
+        return {Verdict::Fail, figure + " is above " + limitText(caution) + " (" + caution.source + ")"};
+      case Verdict::Caution:
+        return {Verdict::Caution, figure + " is at " + limitText(caution) + " (" + caution.source + ")"};
       case Verdict::Pass: break;
     }
     if (againstUpper(mmcFill, pass.value, 1, Verdict::Caution) == Verdict::Pass)
       return {Verdict::Pass, figure + " is at most " + limitText(pass) + " (" + pass.source + ")"};
-    return {Verdict::Caution, figure + " is above " + limitText(pass) + " (" + pass.source +
-                                  "): little room for swell and heat"};
+    return {Verdict::Caution,
+            figure + " is above " + limitText(pass) + " (" + pass.source + "): little room for swell and heat"};
   }
   const FaceRule& warn = rules.rule(FaceRuleKey::OverfillCaution, 1);
   const FaceRule& fail = rules.rule(FaceRuleKey::OverfillFail, 1);
-  const std::string figure = "fill " + percent(mmcFill) + " at MMC" + where + "; " + text(overfilled, 2) +
-                             " % of assemblies above 100 %";
+  const std::string figure =
+      "fill " + percent(mmcFill) + " at MMC" + where + "; " + text(overfilled, 2) + " % of assemblies above 100 %";
   if (const Verdict v = againstUpper(overfilled, fail.value, 2, Verdict::Fail); v == Verdict::Fail)
     return {v, figure + " is more than " + limitText(fail) + " (" + fail.source + ")"};
   if (againstUpper(overfilled, warn.value, 2, Verdict::Caution) != Verdict::Pass)
@@ -153,22 +161,28 @@ FaceRow fitRow(const FaceGland& g, const FaceAnalysis& a, const FaceRules& rules
   const FaceFit& fit = a.fit;
   const std::string name(side.fitName);
   FaceRow row{percent(fit.nominalPercent), {}};
-  if (fit.rangePercent) row.figure += " (" + text((*fit.rangePercent)[0], 1) + " to " + percent((*fit.rangePercent)[1]) + ")";
-  const std::string loose = side.sign > 0
-                                ? std::string("the ring OD is below the groove OD: pressure from inside moves the ring outward and stretches it")
-                                : std::string("the ring ID is above the groove ID: pressure from outside moves the ring inward and crowds it");
+  if (fit.rangePercent)
+    row.figure += " (" + text((*fit.rangePercent)[0], 1) + " to " + percent((*fit.rangePercent)[1]) + ")";
+  const std::string loose =
+      side.sign > 0
+          ? std::string(
+                "the ring OD is below the groove OD: pressure from inside moves the ring outward and stretches it")
+          : std::string(
+                "the ring ID is above the groove ID: pressure from outside moves the ring inward and crowds it");
   const std::string nominal = name + " " + percent(fit.nominalPercent) + " of the nominal ring";
   row.finding = {Verdict::Pass, nominal + " within 0 to " + limitText(limit) + " (" + limit.source + ")"};
   if (const Verdict v = againstLower(fit.nominalPercent, 0, 1, Verdict::Fail); v != Verdict::Pass)
-    merge(row.finding, {v, nominal + (v == Verdict::Fail ? ": " + loose : " is at 0 %: the ring only just touches the " +
-                                                                              std::string(side.datumName))});
+    merge(row.finding, {v, nominal + (v == Verdict::Fail ? ": " + loose
+                                                         : " is at 0 %: the ring only just touches the " +
+                                                               std::string(side.datumName))});
   if (againstUpper(fit.nominalPercent, limit.value, 1, Verdict::Caution) != Verdict::Pass)
     merge(row.finding, {Verdict::Caution, nominal + " is above " + limitText(limit) + " (" + limit.source + ")"});
   if (fit.rangePercent) {
     const auto [low, high] = *fit.rangePercent;
-    const std::string range = name + " " + text(low, 1) + " to " + percent(high) +
-                              " over the ring's and the groove's tolerances";
-    const bool loose = shown(low, 1) < 0, tight = shown(high, 1) > shown(limit.value, 1);
+    const std::string range =
+        name + " " + text(low, 1) + " to " + percent(high) + " over the ring's and the groove's tolerances";
+    const bool loose = shown(low, 1) < 0;
+    const bool tight = shown(high, 1) > shown(limit.value, 1);
     const std::string over = "the largest exceeds " + limitText(limit) + " (" + limit.source + ")";
     if (loose || tight)
       merge(row.finding, {Verdict::Caution, range + ": " + (loose ? "the smallest ring sits loose" : "") +
@@ -183,22 +197,25 @@ FaceRow fitRow(const FaceGland& g, const FaceAnalysis& a, const FaceRules& rules
 
 FaceRow gapRow(const FaceGland& g, const FaceReviewInputs& in, const FaceRules& rules, double limit) {
   const std::string against = " against " + text(limit, 3) + " inch for " + std::to_string(in.hardness) +
-                              " Shore A at " + NumberText(g.pressure) + " psi (published extrusion limits, as a "
+                              " Shore A at " + NumberText(g.pressure) +
+                              " psi (published extrusion limits, as a "
                               "radial clearance whose gap lies all on one side)";
   FaceRow row{text(in.flangeGap, 4) + " in, limit " + text(limit, 3) + " in", {}};
   if (shown(in.flangeGap, 4) == 0) {
-    row.finding = {Verdict::Pass, "no flange gap: the flanges stay closed, so nothing extrudes (the bolt load must "
-                                  "keep them closed at " + NumberText(g.pressure) + " psi)"};
+    row.finding = {Verdict::Pass,
+                   "no flange gap: the flanges stay closed, so nothing extrudes (the bolt load must "
+                   "keep them closed at " +
+                       NumberText(g.pressure) + " psi)"};
     return row;
   }
   const std::string figure = "flange gap " + text(in.flangeGap, 4) + " inch" + against;
   const FaceRule& margin = rules.rule(FaceRuleKey::GapCaution);
   if (againstUpper(in.flangeGap, limit, 4, Verdict::Fail) == Verdict::Fail)
-    row.finding = {Verdict::Fail, figure + ": the ring will extrude; keep the flanges closed, or use a harder compound"};
+    row.finding = {Verdict::Fail,
+                   figure + ": the ring will extrude; keep the flanges closed, or use a harder compound"};
   else if (againstUpper(in.flangeGap, limit * margin.value / 100, 4, Verdict::Caution) != Verdict::Pass)
     row.finding = {Verdict::Caution, figure + ": " + margin.source};
-  else
-    row.finding = {Verdict::Pass, figure};
+  else row.finding = {Verdict::Pass, figure};
   return row;
 }
 
@@ -247,7 +264,8 @@ FaceRow heatRow(const FaceGland& g, const FaceHeat& heat, const FaceReviewInputs
   const FaceRule& limit = rules.rule(FaceRuleKey::FitLimit, static_cast<std::size_t>(side.from));
   const std::string fit = std::string(side.fitName) + " " + percent(heat.coldFitPercent) + coldWhere;
   if (shown(heat.coldFitPercent, 1) < 0)
-    merge(row.finding, {Verdict::Caution, fit + ": the shrunk ring pulls away from the " + std::string(side.datumName)});
+    merge(row.finding,
+          {Verdict::Caution, fit + ": the shrunk ring pulls away from the " + std::string(side.datumName)});
   if (shown(heat.coldFitPercent, 1) > shown(limit.value, 1))
     merge(row.finding, {Verdict::Caution, fit + " is above " + limitText(limit) + " (" + limit.source + ")"});
   if (const auto range = compoundServiceRange(in.compound);
@@ -260,65 +278,55 @@ FaceRow heatRow(const FaceGland& g, const FaceHeat& heat, const FaceReviewInputs
 
 // ---- statistics ---------------------------------------------------------------------
 
-void sampleSqueeze(const FaceGland& g, const FaceRules& rules, FaceStatistics& st) {
+// The squeeze's spread by root-sum-square of the cross-section, the groove depth and (on a
+// groove ID, where the stretch thins the section) the ring's ID and the datum; the shares
+// outside the limits and the histogram of a run of kFaceRun assemblies from the normal
+// distribution it makes.
+void squeezeStatistics(const FaceGland& g, const FaceRules& rules, FaceStatistics& st) {
   const FaceSide& side = g.side();
   const double w = g.ring.crossSection, id = g.ring.insideDiameter;
-  const double sw = g.ring.crossSectionTolerance / 3.0, sid = g.ring.insideDiameterTolerance.value_or(0) / 3.0;
-  const double sh = g.groove.depthTolerance / 3.0, sd = g.groove.datumTolerance / 3.0;
-  const double low = rules.value(FaceRuleKey::SqueezeMin), high = rules.value(FaceRuleKey::SqueezeMax);
-  Xoshiro256 random(kMonteCarloSeed);
-  StandardNormal normal(random);
-  std::vector<double> samples(kMonteCarloSamples);
-  double sum = 0, squares = 0;
-  int below = 0, above = 0;
-  for (double& sample : samples) {
-    const double ws = w + sw * normal(), depth = g.groove.depth + sh * normal();
-    double section = ws;
-    if (side.thinsSection) {
-      const double ids = id + sid * normal();
-      const double fit = faceFitPercent(side, ids, g.groove.datum + sd * normal());
-      if (fit > 0) section = stretchedCrossSection(ws, fit, false);
-    }
-    sample = (section - depth) / section * 100;
-    sum += sample, squares += sample * sample;
-    below += sample < low;
-    above += sample > high;
-  }
-  const double n = kMonteCarloSamples;
-  st.mean = sum / n;
-  st.sigma = std::sqrt(std::max(0.0, (squares - sum * sum / n) / (n - 1)));
-  st.belowPercent = below / n * 100;
-  st.abovePercent = above / n * 100;
-  const auto [smallest, largest] = std::minmax_element(samples.begin(), samples.end());
-  st.histogramStart = *smallest;
-  st.binWidth = (*largest - *smallest) / double(st.histogram.size());
-  for (double sample : samples) {
-    const double bin = st.binWidth > 0 ? (sample - st.histogramStart) / st.binWidth : 0;
-    ++st.histogram[std::min<std::size_t>(static_cast<std::size_t>(bin), st.histogram.size() - 1)];
+  const auto squeeze = [&](const std::array<double, 4>& d) {
+    double section = w + d[0];
+    const double fit = faceFitPercent(side, id + d[2], g.groove.datum + d[3]);
+    if (side.thinsSection && fit > 0) section = stretchedCrossSection(section, fit, false);
+    return (section - (g.groove.depth + d[1])) / section * 100;
+  };
+  st.mean = squeeze({});
+  st.sigma = rootSumSquare<4>(squeeze, {g.ring.crossSectionTolerance / 3.0, g.groove.depthTolerance / 3.0,
+                                        g.ring.insideDiameterTolerance.value_or(0) / 3.0,
+                                        g.groove.datumTolerance / 3.0});
+  st.belowPercent = 100 - shareAbove(st.mean, st.sigma, rules.value(FaceRuleKey::SqueezeMin));
+  st.abovePercent = shareAbove(st.mean, st.sigma, rules.value(FaceRuleKey::SqueezeMax));
+  constexpr double kSpan = 4;  // σ each side
+  st.histogramStart = st.mean - kSpan * st.sigma;
+  st.binWidth = 2 * kSpan * st.sigma / double(st.histogram.size());
+  for (std::size_t i = 0; i < st.histogram.size(); ++i) {
+    const double from = st.histogramStart + st.binWidth * double(i);
+    const double share = shareAbove(st.mean, st.sigma, from) - shareAbove(st.mean, st.sigma, from + st.binWidth);
+    st.histogram[i] = int(std::lround(share / 100 * kFaceRun));
   }
 }
 
 FaceRow statisticsRow(const FaceStatistics& st, const FaceRules& rules) {
-  const FaceRule& warn = rules.rule(FaceRuleKey::OutsideCaution), &fail = rules.rule(FaceRuleKey::OutsideFail);
+  const FaceRule& warn = rules.rule(FaceRuleKey::OutsideCaution);
+  const FaceRule& fail = rules.rule(FaceRuleKey::OutsideFail);
   const double outside = st.belowPercent + st.abovePercent;
   const std::string figure = text(outside, 2) + " % of assemblies outside the squeeze limits " +
                              limitText(rules.rule(FaceRuleKey::SqueezeMin)) + " to " +
-                             limitText(rules.rule(FaceRuleKey::SqueezeMax)) +
-                             " (normal tolerances, σ = tolerance / 3)";
+                             limitText(rules.rule(FaceRuleKey::SqueezeMax)) + " (root-sum-square of the tolerances, σ = tolerance / 3)";
   FaceRow row{"mean " + percent(st.mean) + ", σ " + text(st.sigma, 2) + " %; " + text(outside, 2) + " % outside", {}};
   if (againstUpper(outside, fail.value, 2, Verdict::Fail) == Verdict::Fail)
     row.finding = {Verdict::Fail, figure + " is more than " + limitText(fail) + " (" + fail.source + ")"};
   else if (againstUpper(outside, warn.value, 2, Verdict::Caution) != Verdict::Pass)
     row.finding = {Verdict::Caution, figure + " is more than " + limitText(warn) + " (" + warn.source + ")"};
-  else
-    row.finding = {Verdict::Pass, figure};
+  else row.finding = {Verdict::Pass, figure};
   return row;
 }
 
 }  // namespace
 
 std::string_view faceCheckName(FaceCheck check) {
-  constexpr std::array<std::string_view, kFaceCheckCount> names{"Squeeze",   "Gland fill",     "Fit",
+  constexpr std::array<std::string_view, kFaceCheckCount> names{"Squeeze",    "Gland fill",     "Fit",
                                                                 "Flange gap", "Heat and swell", "Squeeze statistics"};
   return names[static_cast<std::size_t>(check)];
 }
@@ -337,7 +345,7 @@ FaceReview reviewFaceGland(const FaceGland& g, const FaceAnalysis& a, const Face
   FaceStatistics& st = review.statistics;
   st.fillSigma = fillSigma(g, a);
   st.overfilledPercent = shareAbove(a.nominal.fillPercent, st.fillSigma, 100);
-  sampleSqueeze(g, rules, st);
+  squeezeStatistics(g, rules, st);
   review.extrusionLimit = extrusionClearanceLimit(in.hardness, g.pressure);
   review.squeezeLimits = {rules.value(FaceRuleKey::SqueezeMin), rules.value(FaceRuleKey::SqueezeMax)};
   const auto set = [&](FaceCheck check, FaceRow row) { review.rows[static_cast<std::size_t>(check)] = std::move(row); };
@@ -349,7 +357,8 @@ FaceReview reviewFaceGland(const FaceGland& g, const FaceAnalysis& a, const Face
     review.heat = heatFigures(g, a, in, st);
     set(FaceCheck::HeatAndSwell, heatRow(g, *review.heat, in, rules));
   } else {
-    set(FaceCheck::HeatAndSwell, {"not evaluated", {Verdict::Pass, "not evaluated: give the service temperatures or the fluid's swell"}, false});
+    set(FaceCheck::HeatAndSwell,
+        {"not evaluated", {Verdict::Pass, "not evaluated: give the service temperatures or the fluid's swell"}, false});
   }
   set(FaceCheck::Statistics, statisticsRow(st, rules));
   for (const FaceRow& row : review.rows)
@@ -360,9 +369,11 @@ FaceReview reviewFaceGland(const FaceGland& g, const FaceAnalysis& a, const Face
 std::string faceReviewInputsText(const FaceReviewInputs& in) {
   std::string line = "Hardness " + std::to_string(in.hardness) + " Shore A; compound " +
                      std::string(compoundName(in.compound)) + "; metal " + std::string(metalName(in.metal)) + "; ";
-  line += in.temperaturesF ? "temperature " + text((*in.temperaturesF)[0], 0) + " to " + text((*in.temperaturesF)[1], 0) + " °F; "
-                           : std::string("temperature not given; ");
-  line += in.swellPercent ? "fluid swell " + text(*in.swellPercent, 1) + " %; " : std::string("fluid swell not given; ");
+  line += in.temperaturesF
+              ? "temperature " + text((*in.temperaturesF)[0], 0) + " to " + text((*in.temperaturesF)[1], 0) + " °F; "
+              : std::string("temperature not given; ");
+  line +=
+      in.swellPercent ? "fluid swell " + text(*in.swellPercent, 1) + " %; " : std::string("fluid swell not given; ");
   return line + "flange gap under pressure " + text(in.flangeGap, 4) + " inch.";
 }
 

@@ -17,12 +17,12 @@ namespace glandwise {
 
 // What the review needs beyond the gland. Rows whose inputs are not given are not judged.
 struct FaceReviewInputs {
-  int hardness = 70;                   // Shore A: 70, 80 or 90
-  Compound compound = Compound::Nbr;   // a named compound: its expansion and service range
-  Metal metal = Metal::CarbonSteel;    // both flanges: a named metal
+  int hardness = 70;                                   // Shore A: 70, 80 or 90
+  Compound compound = Compound::Nbr;                   // a named compound: its expansion and service range
+  Metal metal = Metal::CarbonSteel;                    // both flanges: a named metal
   std::optional<std::array<double, 2>> temperaturesF;  // lowest and highest service temperature, °F
   std::optional<double> swellPercent;                  // the fluid's volume swell of the seal, %
-  double flangeGap = 0;                // inch the flanges open under pressure (0: they stay closed)
+  double flangeGap = 0;                                // inch the flanges open under pressure (0: they stay closed)
 };
 
 enum class FaceCheck { Squeeze, Fill, Fit, FlangeGap, HeatAndSwell, Statistics, Count };
@@ -40,24 +40,28 @@ struct FaceRow {
   bool evaluated = true;  // false: not asked for; it counts in no verdict
 };
 
-// The production run: the squeeze of kMonteCarloSamples assemblies (σ = tolerance / 3 for
-// the cross-section, the ring's ID, the groove depth and the datum), and the fill's spread
-// by root-sum-square of the cross-section, depth, width and bottom radius.
+// The assemblies of a production run the histogram counts.
+inline constexpr int kFaceRun = 100000;
+
+// The production run by root-sum-square: the squeeze's and the fill's spread from the
+// tolerances (σ = tolerance / 3; the squeeze over the cross-section, the groove depth and,
+// on a groove ID, the ring's ID and the datum; the fill over the cross-section, depth,
+// width and bottom radius), and the shares of a normal distribution beyond the limits.
 struct FaceStatistics {
   double mean = 0, sigma = 0;                 // squeeze %
   double belowPercent = 0, abovePercent = 0;  // assemblies outside the squeeze limits, %
-  double histogramStart = 0, binWidth = 0;    // squeeze % at the left edge, and per bin
-  std::array<int, 40> histogram{};
-  double fillSigma = 0;         // σ of the fill at nominal, points of %
-  double overfilledPercent = 0; // assemblies whose fill is above 100 %, %
+  double histogramStart = 0, binWidth = 0;    // squeeze % at the left edge (mean − 4 σ), and per bin
+  std::array<int, 40> histogram{};            // assemblies of kFaceRun per bin
+  double fillSigma = 0;                       // σ of the fill at nominal, points of %
+  double overfilledPercent = 0;               // assemblies whose fill is above 100 %, %
 };
 
 // The figures at the lowest and highest service temperature, with the swell.
 struct FaceHeat {
-  double coldSqueezePercent;  // LMC, the ring shrunk (and shrinking onto a groove ID)
-  double coldFitPercent;      // the nominal ring's fit at the lowest temperature
-  double hotSqueezePercent;   // MMC, the ring grown by heat and swell
-  double hotFillPercent;      // MMC
+  double coldSqueezePercent;    // LMC, the ring shrunk (and shrinking onto a groove ID)
+  double coldFitPercent;        // the nominal ring's fit at the lowest temperature
+  double hotSqueezePercent;     // MMC, the ring grown by heat and swell
+  double hotFillPercent;        // MMC
   double hotOverfilledPercent;  // assemblies overfilled at the highest temperature, %
 };
 
@@ -65,8 +69,8 @@ struct FaceReview {
   Verdict overall = Verdict::Pass;  // the worst of the rows judged
   std::array<FaceRow, kFaceCheckCount> rows;
   FaceStatistics statistics;
-  std::optional<FaceHeat> heat;  // when temperatures or swell are given
-  double extrusionLimit = 0;     // inch, the largest gap for the hardness and pressure
+  std::optional<FaceHeat> heat;           // when temperatures or swell are given
+  double extrusionLimit = 0;              // inch, the largest gap for the hardness and pressure
   std::array<double, 2> squeezeLimits{};  // %, the least and largest squeeze of the rules
 
   const FaceRow& row(FaceCheck check) const { return rows[static_cast<std::size_t>(check)]; }

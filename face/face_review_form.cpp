@@ -31,12 +31,16 @@ FaceReviewFormRead readFaceReviewForm(const FaceReviewForm& form) {
   const auto& texts = form.texts;
   std::optional<double> low, high, swell, gap;
   if (!texts[at(FaceReviewBox::TempMin)].empty())
-    low = number(texts[at(FaceReviewBox::TempMin)], -460, true, 1000, "from -460 to 1000 °F", problems[at(FaceReviewBox::TempMin)]);
+    low = number(texts[at(FaceReviewBox::TempMin)], -460, true, 1000, "from -460 to 1000 °F",
+                 problems[at(FaceReviewBox::TempMin)]);
   if (!texts[at(FaceReviewBox::TempMax)].empty())
-    high = number(texts[at(FaceReviewBox::TempMax)], -460, true, 1000, "from -460 to 1000 °F", problems[at(FaceReviewBox::TempMax)]);
+    high = number(texts[at(FaceReviewBox::TempMax)], -460, true, 1000, "from -460 to 1000 °F",
+                  problems[at(FaceReviewBox::TempMax)]);
   if (!texts[at(FaceReviewBox::Swell)].empty())
-    swell = number(texts[at(FaceReviewBox::Swell)], -100, false, 1000, "above -100 and at most 1000 %", problems[at(FaceReviewBox::Swell)]);
-  gap = number(texts[at(FaceReviewBox::FlangeGap)], 0, true, 0.999999, "at least 0 and below 1 inch", problems[at(FaceReviewBox::FlangeGap)]);
+    swell = number(texts[at(FaceReviewBox::Swell)], -100, false, 1000, "above -100 and at most 1000 %",
+                   problems[at(FaceReviewBox::Swell)]);
+  gap = number(texts[at(FaceReviewBox::FlangeGap)], 0, true, 0.999999, "at least 0 and below 1 inch",
+               problems[at(FaceReviewBox::FlangeGap)]);
   const bool bothTyped = !texts[at(FaceReviewBox::TempMin)].empty() && !texts[at(FaceReviewBox::TempMax)].empty();
   if (problems[at(FaceReviewBox::TempMin)].empty() && problems[at(FaceReviewBox::TempMax)].empty()) {
     if (low.has_value() != high.has_value())

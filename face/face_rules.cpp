@@ -78,7 +78,8 @@ FaceRulesLoad FaceRules::parse(std::string_view text, std::string_view source) {
              std::string(cells[1].substr(0, 20)) + "\"";
     const auto k = static_cast<std::size_t>(key - kKeys.begin());
     const auto t = static_cast<std::size_t>(thing - names.begin());
-    if (!givenFor(FaceRuleKey(k), t)) return "\"" + std::string(key->name) + "\" is not a rule for \"" + std::string(*thing) + "\"";
+    if (!givenFor(FaceRuleKey(k), t))
+      return "\"" + std::string(key->name) + "\" is not a rule for \"" + std::string(*thing) + "\"";
     if (lineOf[k][t]) return "\"" + std::string(key->name) + "\" for \"" + std::string(*thing) + "\" given twice";
     const std::optional<float> value = csvNumber(cells[2], false);
     if (!value || (key->percentOrShare && *value > 100))
@@ -92,7 +93,8 @@ FaceRulesLoad FaceRules::parse(std::string_view text, std::string_view source) {
     const std::vector<std::string_view> names = things(kKeys[k].scope);
     for (std::size_t t = 0; t < names.size() && error.empty(); ++t)
       if (givenFor(FaceRuleKey(k), t) && !lineOf[k][t])
-        error = std::string(source) + ": no rule \"" + std::string(kKeys[k].name) + "\" for \"" + std::string(names[t]) + "\"";
+        error = std::string(source) + ": no rule \"" + std::string(kKeys[k].name) + "\" for \"" +
+                std::string(names[t]) + "\"";
   }
   if (!error.empty()) return {std::nullopt, std::move(error)};
   return {std::move(rules), {}};

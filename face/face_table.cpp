@@ -14,8 +14,8 @@ constexpr std::string_view kHeader =
     "bottom_radius_max_in,source";
 constexpr std::size_t kColumns = 13;
 constexpr std::array<std::string_view, kColumns - 1> kNames{
-    "cross_section_in",    "cs_tol_in",           "depth_min_in",       "depth_max_in",
-    "width_liquid_min_in", "width_liquid_max_in", "width_gas_min_in",   "width_gas_max_in",
+    "cross_section_in",    "cs_tol_in",           "depth_min_in",         "depth_max_in",
+    "width_liquid_min_in", "width_liquid_max_in", "width_gas_min_in",     "width_gas_max_in",
     "squeeze_min_percent", "squeeze_max_percent", "bottom_radius_min_in", "bottom_radius_max_in"};
 
 // The ranges of a row in the order of their column pairs after the tolerance.
@@ -31,7 +31,8 @@ std::string readRow(std::string_view line, FaceGlandRow& row) {
   std::array<float, kColumns - 1> values{};
   for (std::size_t i = 0; i < values.size(); ++i) {
     const std::optional<float> value = csvNumber(cells[i], true);
-    if (!value) return std::string(kNames[i]) + " \"" + std::string(cells[i].substr(0, 20)) + "\" is not a positive number";
+    if (!value)
+      return std::string(kNames[i]) + " \"" + std::string(cells[i].substr(0, 20)) + "\" is not a positive number";
     values[i] = *value;
   }
   row.crossSection = values[0];

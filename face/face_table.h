@@ -21,13 +21,13 @@ struct FaceRange {
 // One row: the standard face gland of a cross-section. Inch; squeeze in %.
 struct FaceGlandRow {
   float crossSection;
-  float crossSectionTolerance;   // ±
-  FaceRange depth;               // groove depth H
-  FaceRange widthLiquid;         // groove width G for liquids
-  FaceRange widthGas;            // groove width G for gases and vacuum (narrower)
-  FaceRange squeezePercent;      // the published design range
-  FaceRange bottomRadius;        // groove bottom corner radius
-  std::string source;            // where the row comes from, in words
+  float crossSectionTolerance;  // ±
+  FaceRange depth;              // groove depth H
+  FaceRange widthLiquid;        // groove width G for liquids
+  FaceRange widthGas;           // groove width G for gases and vacuum (narrower)
+  FaceRange squeezePercent;     // the published design range
+  FaceRange bottomRadius;       // groove bottom corner radius
+  std::string source;           // where the row comes from, in words
 };
 
 struct FaceGlandTableLoad;

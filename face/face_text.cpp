@@ -31,9 +31,9 @@ std::string crossSectionText(float w) {
 }  // namespace
 
 std::string faceIdentity(const FaceGland& g) {
-  std::string text = "Face seal, pressure from " + std::string(g.side().key) + ", " +
-                     std::string(mediumKey(g.medium)) + ", cross-section " + crossSectionText(g.ring.crossSection) +
-                     " inch, seal ID " + NumberText(g.ring.insideDiameter) + " inch";
+  std::string text = "Face seal, pressure from " + std::string(g.side().key) + ", " + std::string(mediumKey(g.medium)) +
+                     ", cross-section " + crossSectionText(g.ring.crossSection) + " inch, seal ID " +
+                     NumberText(g.ring.insideDiameter) + " inch";
   if (g.ring.as568Dash) text += ", AS568 -" + *g.ring.as568Dash;
   return text;
 }
@@ -49,7 +49,8 @@ std::vector<std::array<std::string, 2>> faceDimensions(const FaceGland& g) {
       {datum, toleranced(g.groove.datum, g.groove.datumTolerance)},
       {"Groove depth", toleranced(g.groove.depth, g.groove.depthTolerance)},
       {"Groove width", toleranced(g.groove.width, g.groove.widthTolerance)},
-      {"Bottom radius", NumberText(g.groove.bottomRadius.min) + " to " + NumberText(g.groove.bottomRadius.max) + " inch"},
+      {"Bottom radius",
+       NumberText(g.groove.bottomRadius.min) + " to " + NumberText(g.groove.bottomRadius.max) + " inch"},
       {"Pressure", NumberText(g.pressure) + " psi"},
   };
 }

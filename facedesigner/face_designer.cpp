@@ -54,9 +54,8 @@ constexpr std::array<BoxShown, kFaceBoxCount> kBoxes{{
 
 constexpr std::array<const char*, kFaceReviewBoxCount> kReviewBoxNames{"txtFaceTempMin", "txtFaceTempMax",
                                                                        "txtFaceSwell", "txtFaceGap"};
-constexpr std::array<const char*, kFaceReviewBoxCount> kReviewCaptions{"Lowest temperature (°F)",
-                                                                       "Highest temperature (°F)",
-                                                                       "Fluid swell (%)", "Flange gap (inch)"};
+constexpr std::array<const char*, kFaceReviewBoxCount> kReviewCaptions{
+    "Lowest temperature (°F)", "Highest temperature (°F)", "Fluid swell (%)", "Flange gap (inch)"};
 constexpr std::array<int, 3> kHardnesses{70, 80, 90};
 constexpr std::array<Compound, 4> kCompounds{Compound::Nbr, Compound::Fkm, Compound::Epdm, Compound::Silicone};
 constexpr std::array<Metal, 3> kMetals{Metal::CarbonSteel, Metal::StainlessSteel, Metal::Aluminium};
@@ -150,16 +149,15 @@ FaceDesigner::FaceDesigner(const FaceData& data, const As568Table* as568, Settin
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(0, 0, 0, 0);
   outer->addWidget(scroll);
-  connect(addWindowAction(*this, QStringLiteral("Save face seal\u2026"), QKeySequence::Save), &QAction::triggered,
-          this, &FaceDesigner::saveRequested);
+  connect(addWindowAction(*this, QStringLiteral("Save face seal\u2026"), QKeySequence::Save), &QAction::triggered, this,
+          &FaceDesigner::saveRequested);
   setFocusOrder();
 
   if (const std::optional<ParsedFaceInput> saved =
           parseFaceLine(settings_.get(kSettingsApplication, kSettingsSection, kEntriesKey, {}));
       saved && saved->problem.empty())
     showInput(saved->input);
-  else
-    showInput({});
+  else showInput({});
   const QSize wanted = content->sizeHint() + QSize(scroll->verticalScrollBar()->sizeHint().width(), 0);
   const QSize room = screen() ? screen()->availableGeometry().size() - QSize(16, 48) : wanted;
   resize(wanted.boundedTo(room));
@@ -169,7 +167,8 @@ FaceDesigner::FaceDesigner(const FaceData& data, const As568Table* as568, Settin
 QLayout* FaceDesigner::buildButtons() {
   auto* row = new QHBoxLayout;
   row->addStretch(1);
-  QPushButton* standard = button("cmdFaceStandard", QStringLiteral("STANDARD GROOVE"), QKeySequence(Qt::ALT | Qt::Key_G));
+  QPushButton* standard =
+      button("cmdFaceStandard", QStringLiteral("STANDARD GROOVE"), QKeySequence(Qt::ALT | Qt::Key_G));
   QPushButton* save = button("cmdFaceSave", QStringLiteral("SAVE\u2026"), QKeySequence(Qt::ALT | Qt::Key_S));
   QPushButton* print = button("cmdFacePrint", QStringLiteral("PRINT"), QKeySequence(Qt::ALT | Qt::Key_P));
   QPushButton* close = button("cmdFaceClose", QStringLiteral("CLOSE"), QKeySequence(Qt::ALT | Qt::Key_C));
@@ -308,8 +307,8 @@ QWidget* FaceDesigner::buildReviewInputs() {
   compound_ = combo("cboFaceCompound", compounds, 2, QStringLiteral("Compound"));
   metal_ = combo("cboFaceMetal", metals, 4, QStringLiteral("Flanges"));
   for (std::size_t i = 0; i < kFaceReviewBoxCount; ++i) {
-    reviewBoxes_[i] = addBox(grid, 2 * int(i), 3, kReviewBoxNames[i], QString::fromUtf8(kReviewCaptions[i]), {},
-                             &reviewProblems_[i]);
+    reviewBoxes_[i] =
+        addBox(grid, 2 * int(i), 3, kReviewBoxNames[i], QString::fromUtf8(kReviewCaptions[i]), {}, &reviewProblems_[i]);
     reviewBoxes_[i]->setPlaceholderText(i == 3 ? QString() : QStringLiteral("not judged"));
     connect(reviewBoxes_[i], &QLineEdit::textEdited, this, &FaceDesigner::workAgain);
   }
@@ -431,7 +430,8 @@ void FaceDesigner::workAgain() {
   for (std::size_t i = 0; i < kFaceReviewBoxCount; ++i) {
     reviewProblems_[i]->setText(toQString(review.problems[i]));
     reviewProblems_[i]->setVisible(!review.problems[i].empty());
-    setColour(reviewBoxes_[i], QPalette::Base, review.problems[i].empty() ? palette().color(QPalette::Base) : kProblemBox);
+    setColour(reviewBoxes_[i], QPalette::Base,
+              review.problems[i].empty() ? palette().color(QPalette::Base) : kProblemBox);
   }
   result_ = workFaceSeal({form_, reviewInputs_}, data_, as568_, reviewInputs_.has_value());
   showing_ = true;
@@ -495,7 +495,9 @@ void FaceDesigner::showResults() {
       r.analysis ? faceResultTable(*r.design.gland, *r.analysis) : std::vector<std::array<std::string, 4>>{};
   for (std::size_t row = 0; row < results_.size(); ++row)
     for (std::size_t c = 0; c < 4; ++c)
-      results_[row][c]->setText(row < table.size() ? toQString(table[row][c]) : row == 0 && c == 0 ? QStringLiteral("\u2014") : QString());
+      results_[row][c]->setText(row < table.size()   ? toQString(table[row][c])
+                                : row == 0 && c == 0 ? QStringLiteral("\u2014")
+                                                     : QString());
   identity_->setText(r.design.gland ? toQString(faceIdentity(*r.design.gland)) : QStringLiteral("Face seal"));
   drawing_->setSection(r.analysis ? std::optional(faceSection(*r.design.gland, *r.analysis,
                                                               reviewInputs_ ? reviewInputs_->flangeGap : 0))

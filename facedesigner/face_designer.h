@@ -1,10 +1,9 @@
 #pragma once
 // The face seal designer: a window of its own beside the selection screen.
 
+#include <QWidget>
 #include <array>
 #include <optional>
-
-#include <QWidget>
 
 #include "face/face_data.h"
 #include "face/face_result.h"
@@ -87,20 +86,20 @@ class FaceDesigner : public QWidget {
   const FaceData& data_;
   const As568Table* as568_;
   SettingsStore& settings_;
-  FaceForm form_;                 // the entries of the ring, service and groove
-  FaceResult result_;             // the entries worked through
+  FaceForm form_;                                 // the entries of the ring, service and groove
+  FaceResult result_;                             // the entries worked through
   std::optional<FaceReviewInputs> reviewInputs_;  // the review's inputs, when usable
-  bool showing_ = true;           // the widgets are being set from the entries: no reaction
+  bool showing_ = true;                           // the widgets are being set from the entries: no reaction
 
   QButtonGroup* crossSections_ = nullptr;
   QButtonGroup* directions_ = nullptr;
   QButtonGroup* media_ = nullptr;
   QLineEdit* as568Box_ = nullptr;
-  std::array<QLineEdit*, kFaceBoxCount> boxes_{};   // by FaceBox
+  std::array<QLineEdit*, kFaceBoxCount> boxes_{};  // by FaceBox
   std::array<QLabel*, kFaceBoxCount> problems_{};
   QLabel* datumCaption_ = nullptr;
   QLabel* radius_ = nullptr;
-  QLabel* status_ = nullptr;                        // why the entries cannot be used
+  QLabel* status_ = nullptr;                         // why the entries cannot be used
   std::array<std::array<QLabel*, 4>, 5> results_{};  // the results table's cells
   QComboBox* hardness_ = nullptr;
   QComboBox* compound_ = nullptr;

@@ -1,18 +1,17 @@
 #include "facedesigner/face_drawing.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
+#include <cmath>
 
 #include "results/review_plots.h"
 
 namespace glandwise {
 namespace {
 
-constexpr double kLand = 0.6;  // the flange face shown beside the groove, groove widths
-constexpr double kBody = 0.5;  // each flange's body beyond its face, groove depths
+constexpr double kLand = 0.6;    // the flange face shown beside the groove, groove widths
+constexpr double kBody = 0.5;    // each flange's body beyond its face, groove depths
 constexpr double kArc = 0.5523;  // pulls a cubic Bézier's control points to follow a quarter circle
 
 QString inch(double value) { return QString::number(value, 'f', 4); }
@@ -20,11 +19,9 @@ QString inch(double value) { return QString::number(value, 'f', 4); }
 // Inch to pixels: x is the radius, y the height above the groove bottom (up the page).
 struct FaceMap {
   double scale;
-  QPointF origin;      // the pixel of radius `left`, height 0
-  double left;         // the radius at the drawing's left edge
-  QPointF at(double radius, double height) const {
-    return origin + QPointF((radius - left) * scale, -height * scale);
-  }
+  QPointF origin;  // the pixel of radius `left`, height 0
+  double left;     // the radius at the drawing's left edge
+  QPointF at(double radius, double height) const { return origin + QPointF((radius - left) * scale, -height * scale); }
 };
 
 struct Extent {

@@ -75,7 +75,8 @@ void drawFacePage(QPainter& p, QPagedPaintDevice& device, int resolution, const 
   double y = paragraph(p, area, QStringLiteral("Glandwise - Face Seal"), Qt::AlignHCenter) + 6;
   p.setFont(text);
   y += paragraph(p, area.adjusted(0, y, 0, 0),
-                 toQString(faceIdentity(page.gland)) + QStringLiteral("    Date: ") + page.date) + 8;
+                 toQString(faceIdentity(page.gland)) + QStringLiteral("    Date: ") + page.date) +
+       8;
 
   const VerdictLook look = verdictLook(page.review.overall);
   const QRectF badge(area.left(), y, area.width(), 30);
@@ -88,7 +89,8 @@ void drawFacePage(QPainter& p, QPagedPaintDevice& device, int resolution, const 
   y += badge.height() + 8;
 
   const double half = area.width() / 2;
-  const double dimensions = table<2>(p, QRectF(0, y, half - 10, 1000), faceDimensions(page.gland), {0, 100}, bold, false);
+  const double dimensions =
+      table<2>(p, QRectF(0, y, half - 10, 1000), faceDimensions(page.gland), {0, 100}, bold, false);
   const double results = table<4>(p, QRectF(half, y, half, 1000), faceResultTable(page.gland, page.analysis),
                                   {0, 110, 200, 290}, bold, true);
   y += std::max(dimensions, results) + 4;
@@ -103,9 +105,9 @@ void drawFacePage(QPainter& p, QPagedPaintDevice& device, int resolution, const 
   y += table<4>(p, QRectF(0, y, area.width(), 1000), checks, {0, 105, 300, 395}, bold, false) + 8;
 
   p.setFont(pageFont(p.font(), 10, false));
-  paintFaceSection(p, QRectF(0, y, half, kPictureHeight), faceSection(page.gland, page.analysis, page.inputs.flangeGap));
-  paintSqueezeHistogram(p, QRectF(half, y, half, kPictureHeight),
-                        faceSqueezePlot(page.review, page.analysis));
+  paintFaceSection(p, QRectF(0, y, half, kPictureHeight),
+                   faceSection(page.gland, page.analysis, page.inputs.flangeGap));
+  paintSqueezeHistogram(p, QRectF(half, y, half, kPictureHeight), faceSqueezePlot(page.review, page.analysis));
   y += kPictureHeight + 8;
 
   p.setFont(bold);
@@ -114,7 +116,7 @@ void drawFacePage(QPainter& p, QPagedPaintDevice& device, int resolution, const 
   paragraph(p, area.adjusted(0, y, 0, 0),
             toQString(faceReviewInputsText(page.inputs)) +
                 QStringLiteral(" Rules: the face seal rules shipped with Glandwise (face-seal-rules.csv); each "
-                               "reason names its source. Statistics: normal tolerances, σ = tolerance / 3."));
+                               "reason names its source. Statistics: root-sum-square of the tolerances, σ = tolerance / 3, as a normal distribution."));
   p.restore();
 }
 

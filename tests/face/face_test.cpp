@@ -153,7 +153,8 @@ TEST(FaceSeal, DataFilesAreChecked) {
       "bottom_radius_max_in,source\n";
   const std::string row = "0.139,0.004,0.101,0.107,0.177,0.187,0.158,0.164,20,30,0.010,0.025";
   EXPECT_TRUE(FaceGlandTable::parse(header + row + ",a table, with commas\n", "t").table);
-  EXPECT_EQ(FaceGlandTable::parse(header + row + "\n", "t").error, "t line 2: expected 13 columns, the last the source in words");
+  EXPECT_EQ(FaceGlandTable::parse(header + row + "\n", "t").error,
+            "t line 2: expected 13 columns, the last the source in words");
   EXPECT_EQ(FaceGlandTable::parse(header + "0.139,0.004,0.107,0.101" + row.substr(23) + ",s\n", "t").error,
             "t line 2: depth_min_in is above depth_max_in");
 

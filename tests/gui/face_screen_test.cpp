@@ -46,9 +46,7 @@ void FaceScreenTest::keyboardGivesTheBatchFiguresAndTheSavedSealReopens() {
   QWidget* designer = program.flow().faceDesigner();
   QVERIFY(designer->frameGeometry().height() <= designer->screen()->availableGeometry().height());
   QVERIFY(QTest::qWaitForWindowActive(designer));
-  const auto type = [](const char* text) {
-    QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(text));
-  };
+  const auto type = [](const char* text) { QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(text)); };
   const auto key = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
   QCOMPARE(QApplication::focusWidget(), child(designer, "txtFaceAS568"));
   type("214");
@@ -80,7 +78,8 @@ void FaceScreenTest::keyboardGivesTheBatchFiguresAndTheSavedSealReopens() {
       {"lblFaceResult23", percent(face["fill"]["lmc_percent"])},
       {"lblFaceResult41", QString::number(face["fit"]["nominal_percent"].get<double>(), 'f', 2)},
       {"lblFaceOverall", QString::fromStdString(face["review"]["overall"].get<std::string>()).toUpper()},
-      {"lblFace_squeeze_Verdict", QString::fromStdString(face["review"]["squeeze"]["verdict"].get<std::string>()).toUpper()},
+      {"lblFace_squeeze_Verdict",
+       QString::fromStdString(face["review"]["squeeze"]["verdict"].get<std::string>()).toUpper()},
       {"lblFace_fill_Reason", QString::fromStdString(face["review"]["fill"]["reason"].get<std::string>())},
       {"lblFace_flange_gap_Reason", QString::fromStdString(face["review"]["flange_gap"]["reason"].get<std::string>())}};
   for (const auto& [name, text] : expected) QCOMPARE(child<QLabel>(designer, name)->text(), text);
