@@ -110,8 +110,8 @@ double fillSigma(const FaceGland& g, const FaceAnalysis& a) {
     const double section = std::numbers::pi / 4 * (w + d[0]) * (w + d[0]) * ratio;
     return faceFillPercent(section, gr.depth + d[1], gr.width + d[2], gr.bottomRadius.middle() + d[3]);
   };
-  return rootSumSquare<4>(fill, {g.ring.crossSectionTolerance / 3.0, gr.depthTolerance / 3.0,
-                                 gr.widthTolerance / 3.0, (double(gr.bottomRadius.max) - gr.bottomRadius.min) / 6});
+  return rootSumSquare<4>(fill, {g.ring.crossSectionTolerance / 3.0, gr.depthTolerance / 3.0, gr.widthTolerance / 3.0,
+                                 (double(gr.bottomRadius.max) - gr.bottomRadius.min) / 6});
 }
 
 // Liquids: the fill at MMC against the pass and caution limits. Gases: the share of
@@ -292,9 +292,9 @@ void squeezeStatistics(const FaceGland& g, const FaceRules& rules, FaceStatistic
     return (section - (g.groove.depth + d[1])) / section * 100;
   };
   st.mean = squeeze({});
-  st.sigma = rootSumSquare<4>(squeeze, {g.ring.crossSectionTolerance / 3.0, g.groove.depthTolerance / 3.0,
-                                        g.ring.insideDiameterTolerance.value_or(0) / 3.0,
-                                        g.groove.datumTolerance / 3.0});
+  st.sigma =
+      rootSumSquare<4>(squeeze, {g.ring.crossSectionTolerance / 3.0, g.groove.depthTolerance / 3.0,
+                                 g.ring.insideDiameterTolerance.value_or(0) / 3.0, g.groove.datumTolerance / 3.0});
   st.belowPercent = 100 - shareAbove(st.mean, st.sigma, rules.value(FaceRuleKey::SqueezeMin));
   st.abovePercent = shareAbove(st.mean, st.sigma, rules.value(FaceRuleKey::SqueezeMax));
   constexpr double kSpan = 4;  // σ each side
@@ -313,7 +313,8 @@ FaceRow statisticsRow(const FaceStatistics& st, const FaceRules& rules) {
   const double outside = st.belowPercent + st.abovePercent;
   const std::string figure = text(outside, 2) + " % of assemblies outside the squeeze limits " +
                              limitText(rules.rule(FaceRuleKey::SqueezeMin)) + " to " +
-                             limitText(rules.rule(FaceRuleKey::SqueezeMax)) + " (root-sum-square of the tolerances, σ = tolerance / 3)";
+                             limitText(rules.rule(FaceRuleKey::SqueezeMax)) +
+                             " (root-sum-square of the tolerances, σ = tolerance / 3)";
   FaceRow row{"mean " + percent(st.mean) + ", σ " + text(st.sigma, 2) + " %; " + text(outside, 2) + " % outside", {}};
   if (againstUpper(outside, fail.value, 2, Verdict::Fail) == Verdict::Fail)
     row.finding = {Verdict::Fail, figure + " is more than " + limitText(fail) + " (" + fail.source + ")"};

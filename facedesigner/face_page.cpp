@@ -116,7 +116,8 @@ void drawFacePage(QPainter& p, QPagedPaintDevice& device, int resolution, const 
   paragraph(p, area.adjusted(0, y, 0, 0),
             toQString(faceReviewInputsText(page.inputs)) +
                 QStringLiteral(" Rules: the face seal rules shipped with Glandwise (face-seal-rules.csv); each "
-                               "reason names its source. Statistics: root-sum-square of the tolerances, σ = tolerance / 3, as a normal distribution."));
+                               "reason names its source. Statistics: root-sum-square of the tolerances, σ = tolerance "
+                               "/ 3, as a normal distribution."));
   p.restore();
 }
 
