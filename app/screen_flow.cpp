@@ -6,12 +6,17 @@
 #include <filesystem>
 #include <utility>
 
+#include "drawing/dxf.h"
+#include "model/numbers.h"
 #include "model/selection.h"
 #include "platform/gland_file.h"
+#include "platform/replace_file.h"
 #include "platform/window_placement.h"
 #include "face/face_input.h"
 #include "facedesigner/face_page.h"
+#include "results/drawing_paint.h"
 #include "results/report.h"
+#include "widgets/controls.h"
 
 namespace glandwise {
 namespace {
@@ -23,18 +28,43 @@ void bringToFront(QWidget& window) {
   window.activateWindow();
 }
 
-// Where the gland file dialogs keep their folder.
+// Where the gland file dialogs and the drawing export keep their folders.
 constexpr const char* kGlandFilesSection = "GlandFiles";
+constexpr const char* kDrawingsSection = "Drawings";
 constexpr const char* kFolderKey = "Folder";
 constexpr const char* kGlandFileFilter = "Gland files (*.gland.json);;All files (*)";
+constexpr const char* kDrawingFilter = "SVG drawing (*.svg);;DXF drawing for CAD (*.dxf)";
 
-// The file name proposed for a gland: its kind and seal ID, e.g. "rod-groove-1.75.gland.json".
+// The file name proposed for a gland, without its ending: its kind and seal ID, e.g.
+// "rod-groove-1.75".
+std::string suggestedStem(std::optional<GlandKind> kind, const std::string& sealInsideDia) {
+  std::string name = kind == GlandKind::HousingGroove ? "housing-groove" : "rod-groove";
+  if (!sealInsideDia.empty() && sealInsideDia.find_first_of("/\\") == std::string::npos) name += "-" + sealInsideDia;
+  return name;
+}
+
+// The column of a results sheet's main buttons, on the screen: what a window opened beside
+// the sheet leaves in view.
+QRect buttonColumn(const ResultsSheet& sheet) {
+  QRect column;
+  for (const char* name : {"cmdHandbook", "cmdPrint", "cmdEdit", "cmdExit", "cmdReview"})
+    if (const auto* button = sheet.findChild<QWidget*>(QLatin1String(name)))
+      column |= QRect(button->mapToGlobal(QPoint()), button->size());
+  return column;
+}
+
 std::string suggestedName(const GlandInput& input) {
-  std::string name = input.glandType == GlandKind::HousingGroove ? "housing-groove" : "rod-groove";
-  if (input.sealInsideDia && !input.sealInsideDia->empty() &&
-      input.sealInsideDia->find_first_of("/\\") == std::string::npos)
-    name += "-" + *input.sealInsideDia;
-  return name + kGlandFileSuffix;
+  return suggestedStem(input.glandType, input.sealInsideDia.value_or("")) + kGlandFileSuffix;
+}
+
+// The bytes of `drawing` as the file `path` holds it: DXF for a name ending in ".dxf", else
+// SVG, the name ending in ".svg" (which is added when it ends otherwise). Empty when there
+// is nothing to draw.
+std::string drawingFileBytes(std::string& path, const drawing::Drawing& drawing) {
+  if (QString::fromStdString(path).endsWith(QLatin1String(".dxf"), Qt::CaseInsensitive)) return drawing::dxfText(drawing);
+  if (!QString::fromStdString(path).endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) path += ".svg";
+  const QByteArray svg = drawingSvg(drawing);
+  return {svg.constData(), std::size_t(svg.size())};
 }
 
 // `failure`, which names `path` or its folder, with that name shortened as notices show paths.
@@ -89,6 +119,8 @@ void ScreenFlow::openEditor(GlandKind kind) {
           [this] { handbook_.pressOnOtherScreen(editorHandbookDialog_); });
   connect(&editor, &GlandEditor::saveRequested, this, &ScreenFlow::saveGland);
   connect(&editor, &MainScreen::exitRequested, this, &ScreenFlow::endProgram);
+  glandReview_.reset();  // a new gland: the review window keeps the inputs it shows
+  allowSave();
   present(editor, selection_.get());
 }
 
@@ -111,6 +143,7 @@ void ScreenFlow::openResultsSheet() {
           [this] { handbook_.pressOnOtherScreen(sheetHandbookDialog_); });
   connect(&sheet, &ResultsSheet::saveRequested, this, &ScreenFlow::saveGland);
   connect(&sheet, &MainScreen::exitRequested, this, &ScreenFlow::endProgram);
+  allowSave();
   // A review window left open, as the help dialogs are, follows the gland on the new sheet.
   if (ReviewWindow* review = review_.get()) review->showGland(record_, editor.side());
   present(sheet, &editor);
@@ -169,12 +202,28 @@ void ScreenFlow::openReview() {
   } else {
     ReviewWindow& window = review_.load(record_, sheet.side(), table.table ? &*table.table : nullptr,
                                         platform_.settings);
-    connect(&window, &ReviewWindow::dismissed, this, [this] { review_.unload(); });
+    if (glandReview_) window.setInputs(*glandReview_);
+    connect(&window, &ReviewWindow::dismissed, this, [this, &window] {
+      if (window.complete()) glandReview_ = window.inputs();
+      review_.unload();
+      allowSave();
+    });
     connect(&window, &ReviewWindow::printRequested, this, [this, &window] {
       printReviewPage(window.page(), window, platform_.printDialog, platform_.messageBoxes);
     });
+    connect(&window, &ReviewWindow::completeChanged, this, &ScreenFlow::allowSave);
+    connect(&window, &ReviewWindow::saveRequested, this, &ScreenFlow::saveGland);
+    connect(&window, &ReviewWindow::exportDrawingRequested, this, &ScreenFlow::exportDrawing);
+    allowSave();
+    placeBeside(window, sheet, buttonColumn(sheet));
   }
   bringToFront(*review_.get());
+}
+
+void ScreenFlow::allowSave() {
+  const bool allowed = !review_.get() || review_.get()->complete();
+  for (QWidget* screen : std::initializer_list<QWidget*>{editor_.get(), sheet_.get(), review_.get()})
+    if (screen) enableWindowActions(*screen, QKeySequence::Save, allowed);
 }
 
 const As568Load& ScreenFlow::as568Table() {
@@ -228,36 +277,53 @@ void ScreenFlow::printSheet() {
 
 void ScreenFlow::endProgram() { endProgram_(); }
 
-std::string ScreenFlow::glandFolder() {
-  return platform_.settings.get(kSettingsApplication, kGlandFilesSection, kFolderKey, QDir::homePath().toStdString());
+std::string ScreenFlow::lastFolder(const char* section) {
+  return platform_.settings.get(kSettingsApplication, section, kFolderKey, QDir::homePath().toStdString());
+}
+
+void ScreenFlow::rememberFolder(const char* section, const std::string& path) {
+  platform_.settings.save(kSettingsApplication, section, kFolderKey, std::filesystem::path(path).parent_path().string());
 }
 
 void ScreenFlow::saveGland() {
   const GlandEditor* editor = editor_.get();
   if (!editor) return;
+  const ReviewWindow* review = review_.get();
   GlandInput input = enteredGland(selection_.get()->entries(), editor->texts());
-  if (const ReviewWindow* review = review_.get()) input.review = review->inputs();
+  input.review = review ? std::optional(review->inputs()) : glandReview_;
   saveLine("Save gland", suggestedName(input), inputLine(input), "The gland");
 }
 
 void ScreenFlow::saveLine(const std::string& title, const std::string& name, const std::string& line,
                           const std::string& what) {
-  const std::optional<std::string> chosen =
-      platform_.fileDialog.saveFile(title, kGlandFileFilter, (std::filesystem::path(glandFolder()) / name).string());
+  const std::optional<std::string> chosen = platform_.fileDialog.saveFile(
+      title, kGlandFileFilter, (std::filesystem::path(lastFolder(kGlandFilesSection)) / name).string());
   if (!chosen) return;
   const std::string path = withGlandFileSuffix(*chosen);
-  platform_.settings.save(kSettingsApplication, kGlandFilesSection, kFolderKey,
-                          std::filesystem::path(path).parent_path().string());
+  rememberFolder(kGlandFilesSection, path);
   if (const std::string failure = writeGlandLine(path, line); !failure.empty())
     platform_.messageBoxes.notify(what + " could not be saved.\n\n" + withShortenedPath(failure, path));
 }
 
 void ScreenFlow::chooseGlandFile() {
-  const std::optional<std::string> chosen = platform_.fileDialog.openFile("Open gland", kGlandFileFilter, glandFolder());
+  const std::optional<std::string> chosen =
+      platform_.fileDialog.openFile("Open gland", kGlandFileFilter, lastFolder(kGlandFilesSection));
   if (!chosen) return;
-  platform_.settings.save(kSettingsApplication, kGlandFilesSection, kFolderKey,
-                          std::filesystem::path(*chosen).parent_path().string());
+  rememberFolder(kGlandFilesSection, *chosen);
   openGlandFile(*chosen);
+}
+
+void ScreenFlow::exportDrawing() {
+  const ReviewWindow* review = review_.get();
+  if (!review) return;
+  const std::string name = suggestedStem(review->side().kind, NumberText(review->gland().ID)) + ".svg";
+  std::optional<std::string> path = platform_.fileDialog.saveFile(
+      "Export drawing", kDrawingFilter, (std::filesystem::path(lastFolder(kDrawingsSection)) / name).string());
+  if (!path) return;
+  const std::string bytes = drawingFileBytes(*path, review->drawing());
+  rememberFolder(kDrawingsSection, *path);
+  const std::string failure = bytes.empty() ? "The gland has no section to draw." : replaceFileAt(*path, bytes);
+  if (!failure.empty()) platform_.messageBoxes.notify("The drawing could not be exported.\n\n" + failure);
 }
 
 void ScreenFlow::openGlandFile(const std::string& path) {
@@ -279,6 +345,8 @@ void ScreenFlow::openGlandFile(const std::string& path) {
   const OkResult entered = selection->replay(read.input);
   if (entered.outcome == OkOutcome::Refused) return unopened("The selection screen refuses it: " + entered.message);
   editor_.get()->typeEdits(read.input.edits);
+  glandReview_ = read.input.review;
+  if (ReviewWindow* review = review_.get(); review && glandReview_) review->setInputs(*glandReview_);
 }
 
 }  // namespace glandwise

@@ -78,23 +78,28 @@ class ScreenFlow : public QObject {
   void showMessage(bool beep);
   void openEccentricityInfo();
   void openFrictionInfo();
-  // DESIGN REVIEW: opens the review window of the sheet's gland, or raises the open one
-  // with that gland.
+  // DESIGN REVIEW: opens the review window of the sheet's gland beside the sheet, clear of
+  // its buttons, or raises the open one with that gland.
   void openReview();
   // FACE SEAL…: opens the face seal designer beside the selection screen, or raises the
   // open one. Tables that cannot be read are told in a notice.
   void openFaceDesigner();
   void endProgram();
 
-  // Ctrl+S on an editor or a results sheet: asks where, then saves the gland as entered,
-  // with the review window's inputs when it is open. A failure is told in a notice.
+  // Ctrl+S on an editor, a results sheet or the review window: asks where, then saves the gland as entered,
+  // with its review inputs: the review window's when it is open, else those it was opened
+  // with or last reviewed with. Not while a review box cannot be used (Save is disabled
+  // then). A failure is told in a notice.
   void saveGland();
+  // EXPORT DRAWING… on the review window: asks where, then writes the section drawing shown
+  // there as SVG, or as DXF when the file's name ends in ".dxf". A failure is told in a notice.
+  void exportDrawing();
   // Ctrl+O on the selection screen: asks which file, then opens it.
   void chooseGlandFile();
   // Replays the saved gland `path` on the selection screen and stops on its editor with
-  // the texts typed, ready for OK; a face seal opens in the face seal designer. A file that
-  // cannot be read, or that the screens refuse, is told in a notice naming it, and the
-  // program stays where it was.
+  // the texts typed, ready for OK; its review inputs go to the review window, now or when
+  // it opens. A face seal opens in the face seal designer. A file that cannot be read, or
+  // that the screens refuse, is told in a notice naming it, and the program stays where it was.
   void openGlandFile(const std::string& path);
 
  private:
@@ -111,12 +116,17 @@ class ScreenFlow : public QObject {
   // The face seal designer's SAVE… and PRINT.
   void saveFaceSeal();
   void printFaceSeal();
+  // Enables Save on the editor, the sheet and the review window unless the review window's
+  // inputs are incomplete.
+  void allowSave();
   // Shows `next` where `previous` stood, sized for that screen, in front of the others.
   void present(QWidget& next, const QWidget* previous);
   // The main screen on view, or nullptr.
   QWidget* currentScreen() const;
-  // The folder of the gland file dialogs: the one used last.
-  std::string glandFolder();
+  // The folder of the file dialogs of the settings' `section`: the one used last.
+  std::string lastFolder(const char* section);
+  // Keeps the folder of `path` as the one used last in the settings' `section`.
+  void rememberFolder(const char* section, const std::string& path);
 
   GlandRecord record_;
   Platform platform_;
@@ -136,6 +146,9 @@ class ScreenFlow : public QObject {
   std::optional<As568Load> as568_;            // the table, once read
   std::optional<FaceDataLoad> faceData_;      // the face seal's data, once read
   std::string startFile_;                     // a saved gland to open on the selection screen
+  // The gland's review inputs while no review window shows them: a saved gland's, or those
+  // the window was closed with; none for a new gland.
+  std::optional<ReviewInputs> glandReview_;
   // The file-open dialogs of the loaded editor and results sheet: each remembers the file
   // chosen last in it while its screen stays loaded.
   HandbookDialogMemory editorHandbookDialog_;

@@ -53,7 +53,8 @@ void calculateChunkLine(Chunk& chunk, std::size_t i, const BatchOptions& options
     return;
   }
   if (isBlankLine(chunk.lines[i])) return;
-  const bool usable = calculateLine(chunk.lines[i], lineNumber, *chunk.output, options.reports, options.session);
+  const bool usable = calculateLine(chunk.lines[i], lineNumber, *chunk.output, options.reports, options.session,
+                                    options.drawings);
   ++(usable ? chunk.counts.processedLines : chunk.counts.errorLines);
 }
 
@@ -222,7 +223,7 @@ class ChunkPipeline {
 }  // namespace
 
 bool calculateLine(std::string_view line, std::size_t lineNumber, LineWriter& out, ReportWriter* reports,
-                   const SessionOptions& session) {
+                   const SessionOptions& session, ReportWriter* drawings) {
   const std::optional<ParsedFaceInput> face = parseFaceLine(line);
   const ParsedInput parsed = face ? ParsedInput{} : parseInputLine(line);
   if (const std::string& problem = face ? face->problem : parsed.problem; !problem.empty()) {
@@ -230,9 +231,10 @@ bool calculateLine(std::string_view line, std::size_t lineNumber, LineWriter& ou
     return false;
   }
   const SessionResult result = face ? runFaceSession(face->input, session) : runSession(parsed.input, session);
-  std::optional<ReportFile> report;
+  std::optional<ReportFile> report, drawing;
   if (reports && result.outcome == SessionOutcome::Results) report = reports->write(lineNumber, result);
-  out.writeResult(lineNumber, result, report ? &*report : nullptr);
+  if (drawings && result.outcome == SessionOutcome::Results) drawing = drawings->write(lineNumber, result);
+  out.writeResult(lineNumber, {result, report ? &*report : nullptr, drawing ? &*drawing : nullptr});
   return true;
 }
 
@@ -241,8 +243,8 @@ BatchSummary runBatch(std::istream& in, std::ostream& out, const BatchOptions& o
   const std::unique_ptr<LineWriter> header = makeLineWriter(options.format, options.fields);
   header->writeHeader();
   write(out, header->text());
-  // Reports are written on this thread, one line after another.
-  const unsigned workers = options.reports || options.threads <= 1 ? 0 : options.threads;
+  // Reports and drawings are written on this thread, one line after another.
+  const unsigned workers = options.reports || options.drawings || options.threads <= 1 ? 0 : options.threads;
   ChunkPipeline pipeline(workers, options);
   // What has been written goes out before more input is awaited; once that fails nobody
   // reads what follows: the run stops at once.

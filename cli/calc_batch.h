@@ -16,9 +16,10 @@ namespace glandwise::calc {
 struct BatchOptions {
   unsigned threads = 1;  // lines are worked on this many threads at once; output order is kept
   ReportWriter* reports = nullptr;  // writes a report per results line; forces one thread
+  ReportWriter* drawings = nullptr;  // writes a drawing per results line; forces one thread
   SessionOptions session;           // the AS568 table and whether every gland is reviewed
   OutputFormat format = OutputFormat::JsonLines;
-  FieldSelection fields = FieldSelection::all(true);  // the output fields
+  FieldSelection fields = FieldSelection::all(true, true);  // the output fields
   std::atomic<std::size_t>* linesDone = nullptr;      // when given, counts the input lines worked
 };
 
@@ -34,10 +35,11 @@ struct BatchSummary {
 inline constexpr std::size_t kMaxLineBytes = 1 << 20;
 
 // Works one input line (numbered from 1) and writes its output line to `out`, with the
-// report written by `reports` (when given) for a line that reaches the results sheet.
-// Returns false when the line was unusable and gave an "error" line.
+// report written by `reports` and the drawing by `drawings` (when given) for a line that
+// reaches the results sheet. Returns false when the line was unusable and gave an "error"
+// line.
 bool calculateLine(std::string_view line, std::size_t lineNumber, LineWriter& out, ReportWriter* reports = nullptr,
-                   const SessionOptions& session = {});
+                   const SessionOptions& session = {}, ReportWriter* drawings = nullptr);
 
 // Reads `in` to its end and writes the output of every line that is not blank to `out`,
 // after the format's header. Blank lines give no output but are counted, so line numbers

@@ -89,10 +89,9 @@ class JsonLines final : public LineWriter {
   explicit JsonLines(const FieldSelection& fields) : fields_(fields) {}
 
   void writeHeader() override {}
-  void writeResult(std::size_t lineNumber, const SessionResult& result, const ReportFile* report) override {
-    begin(outcomeName(result.outcome), lineNumber);
+  void writeResult(std::size_t lineNumber, const LineResult& line) override {
+    begin(outcomeName(line.session.outcome), lineNumber);
     JsonFields sink(json_);
-    const LineResult line{result, report};
     for (const OutputField* field : fields_.fields()) {
       sink.begin(*field);
       writeFieldTo(*field, line, sink);
@@ -187,9 +186,8 @@ class CsvLines final : public LineWriter {
     }
     out_.append("\n");
   }
-  void writeResult(std::size_t lineNumber, const SessionResult& result, const ReportFile* report) override {
-    begin(lineNumber, outcomeName(result.outcome), refusalText(result));
-    const LineResult line{result, report};
+  void writeResult(std::size_t lineNumber, const LineResult& line) override {
+    begin(lineNumber, outcomeName(line.session.outcome), refusalText(line.session));
     for (const OutputField* field : fields_.fields()) {
       cells_.begin(*field);
       writeFieldTo(*field, line, cells_);

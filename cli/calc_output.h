@@ -10,7 +10,8 @@
 //    "sheet": {value label objectName: caption, in the sheet's fill order},   (results only)
 //    "review": {"overall", "as568", "fill", "extrusion", "stretch", "temperature", "swell",
 //               "statistics": each with its figures, "verdict" and "reason"},   (when asked)
-//    "report": path of the PDF written, or null with "report_error": why}  (with reports only)
+//    "report": path of the PDF written, or null with "report_error": why,  (with reports only)
+//    "drawing": path of the drawing written, or null with "drawing_error": why}  (with drawings only)
 // With chosen fields (cli/output_fields.h) "outcome" and "line" and the chosen ones, in that
 // order and in their objects. An unusable line gives
 //   {"outcome": "error", "line": N, "message": "line N: <problem>"}.
@@ -40,9 +41,9 @@ class LineWriter {
   virtual ~LineWriter() = default;
   // What comes before the first line: the CSV header row; nothing for JSON Lines.
   virtual void writeHeader() = 0;
-  // The line of an input line worked through the screens, with its report when one was
-  // written for it.
-  virtual void writeResult(std::size_t lineNumber, const SessionResult& result, const ReportFile* report) = 0;
+  // The line of an input line worked through the screens, with its report and drawing when
+  // they were written for it.
+  virtual void writeResult(std::size_t lineNumber, const LineResult& line) = 0;
   // The line of an unusable input line; `problem` says what is wrong with it.
   virtual void writeError(std::size_t lineNumber, std::string_view problem) = 0;
 

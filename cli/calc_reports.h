@@ -1,5 +1,6 @@
 #pragma once
-// Where the batch calculator puts the printed report of each gland that reaches the sheet.
+// Where the batch calculator puts the files of each gland that reaches the sheet: its
+// printed report and its drawing.
 
 #include <cstddef>
 #include <string>
@@ -8,18 +9,20 @@
 
 namespace glandwise::calc {
 
-// What became of one report.
+// What became of one report or drawing.
 struct ReportFile {
   std::string path;   // the file written; empty when it could not be written
   std::string error;  // why it could not be written; empty on success
 };
 
-// Writes the one-page report of a session that reached the results sheet. The batch run
-// calls it on the thread that reads the input, one line after another.
+// Writes a file of a session that reached the results sheet: its one-page report, or its
+// drawing. The batch run calls it on the thread that reads the input, one line after another.
 class ReportWriter {
  public:
   virtual ~ReportWriter() = default;
   virtual ReportFile write(std::size_t lineNumber, const SessionResult& result) = 0;
+  // How many files could not be written.
+  virtual std::size_t failures() const = 0;
 };
 
 }  // namespace glandwise::calc

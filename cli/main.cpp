@@ -17,7 +17,9 @@
 
 #include "cli/calc_batch.h"
 #include "cli/descriptor_output.h"
+#include "cli/drawing_files.h"
 #include "cli/progress_line.h"
+#include "drawing/dxf.h"
 #include "face/face_data.h"
 #include "model/as568.h"
 
@@ -105,6 +107,8 @@ OUTPUT
                 "figure", "verdict" ("pass", "caution", "fail" or "not evaluated") and "reason"
     "report"    only with --report-dir and "results": the PDF written, or null together
                 with "report_error" saying why it could not be written
+    "drawing"   only with --drawing-dir and "results": the drawing written, or null
+                together with "drawing_error" saying why it could not be written
   An unusable line (not JSON, anything but blanks after the object, not an object, an unknown
   field, a field given twice, a field of the wrong kind, an unknown option value, edits
   naming a box that the chosen editor lacks, an answer other than "yes" or "no", a review
@@ -123,6 +127,7 @@ FIELDS
   --fields LIST chooses the fields after "outcome" and "line" (comma-separated); they come
   in the order above whatever the order of LIST, and in JSON in their objects. Names:
     screen, messages, report, report_error   as above ("report" chooses both)
+    drawing, drawing_error                   as above ("drawing" chooses both)
     a record variable                        PDM, PCMMaxE, GW, Answer, ...
     a sheet label                            lblPDMV, lblPCM, ... (both gland types' labels)
     a review figure, by its place            review.overall, review.fill.mmc.fill_percent,
@@ -132,7 +137,7 @@ FIELDS
                                              or of face (review.fill, face.groove, face.review)
   "line" and "outcome" are accepted and always written. An unknown name is an argument
   error that lists every name. Without --fields every field is written (in CSV the report's
-  columns only with --report-dir).
+  columns only with --report-dir, the drawing's only with --drawing-dir).
   e.g. --format csv --fields ID,PSM,PCM,PCMMax,PCMMin,lblGWV,review.overall
 
 PROGRESS
@@ -142,9 +147,10 @@ PROGRESS
   a pipe.
 
 EXIT STATUS
-  0  every line was processed      1  some line was unusable, or some report not written
-  2  unusable arguments (unknown option, unreadable file or AS568 table, report folder that
-     cannot be made, report writer glandwise-report that cannot be started)
+  0  every line was processed      1  some line was unusable, or some report or drawing
+                                      not written
+  2  unusable arguments (unknown option, unreadable file or AS568 table, report or drawing
+     folder that cannot be made, report writer glandwise-report that cannot be started)
   3  the output could not be written (a full disk, a closed standard output, a reader that
      went away): the run stops at once with one line on standard error saying why
 
@@ -207,7 +213,6 @@ glandwise::calc::BatchSummary runWithProgress(std::istream& in, std::ostream& ou
   return glandwise::calc::runBatch(in, out, options);
 }
 
-#ifdef GLANDWISE_WITH_REPORTS
 // Whether `text` is well-formed UTF-8.
 bool validUtf8(std::string_view text) {
   for (std::size_t i = 0; i < text.size();) {
@@ -223,6 +228,64 @@ bool validUtf8(std::string_view text) {
   return true;
 }
 
+// Makes the folder `directory` of the run's `what` ("report", "drawing"); false, and says
+// why, when it cannot be made or its name could not be written in the output.
+bool makeFolder(const std::string& directory, const char* what) {
+  if (!validUtf8(directory)) {
+    std::cerr << "glandwise-calc: the " << what << " folder's name is not valid UTF-8 text, which the output "
+                 "could not name: choose another folder\n";
+    return false;
+  }
+  std::error_code error;
+  std::filesystem::create_directories(directory, error);
+  if (error || !std::filesystem::is_directory(directory)) {
+    std::cerr << "glandwise-calc: cannot make the " << what << " folder " << directory << ": "
+              << (error ? error.message() : "a file of that name is in the way") << '\n';
+    return false;
+  }
+  return true;
+}
+
+#ifdef GLANDWISE_WITH_REPORTS
+// glandwise-report, installed beside this program.
+std::string reportProgram(const char* programName) {
+  return (programFile(programName).parent_path() / "glandwise-report").string();
+}
+#endif
+
+// What --drawing-dir needs while the batch runs: the folder made and the drawings' writer,
+// DXF here and SVG (which Qt draws) by glandwise-report started from beside this program,
+// so that glandwise-calc itself never loads Qt.
+class DrawingSetup {
+ public:
+  // Returns false (and says why) when the folder cannot be made or the writer not started.
+  bool start(const std::string& directory, const std::string& format, const char* programName) {
+    if (!makeFolder(directory, "drawing")) return false;
+    if (format == "dxf") {
+      writer_ = std::make_unique<glandwise::calc::DrawingFileWriter>(directory, ".dxf", glandwise::drawing::dxfText);
+      return true;
+    }
+#ifdef GLANDWISE_WITH_REPORTS
+    const std::string program = reportProgram(programName);
+    std::string startError;
+    writer_ = glandwise::calc::ReportProcess::startSvgDrawings(program, directory, startError);
+    if (!writer_) std::cerr << "glandwise-calc: cannot start the drawing writer " << program << ": " << startError << '\n';
+    return writer_ != nullptr;
+#else
+    (void)programName;
+    std::cerr << "glandwise-calc: SVG drawings are drawn by glandwise-report, which this build lacks: "
+                 "use --drawing-format dxf\n";
+    return false;
+#endif
+  }
+  glandwise::calc::ReportWriter* writer() { return writer_.get(); }
+  std::size_t failures() const { return writer_ ? writer_->failures() : 0; }
+
+ private:
+  std::unique_ptr<glandwise::calc::ReportWriter> writer_;  // while the run writes drawings
+};
+
+#ifdef GLANDWISE_WITH_REPORTS
 // What --report-dir needs while the batch runs: the folder made and the report writer
 // glandwise-report started from beside this program (with `reviewTable`, the AS568 table
 // the run reads, the reports of reviewed glands get the review page too).
@@ -230,19 +293,8 @@ class ReportSetup {
  public:
   // Returns false (and says why) when the folder cannot be made or the writer not started.
   bool start(const std::string& directory, const std::string& reviewTable, const char* programName) {
-    if (!validUtf8(directory)) {
-      std::cerr << "glandwise-calc: the report folder's name is not valid UTF-8 text, which the output "
-                   "could not name: choose another folder\n";
-      return false;
-    }
-    std::error_code error;
-    std::filesystem::create_directories(directory, error);
-    if (error || !std::filesystem::is_directory(directory)) {
-      std::cerr << "glandwise-calc: cannot make the report folder " << directory << ": "
-                << (error ? error.message() : "a file of that name is in the way") << '\n';
-      return false;
-    }
-    const std::string program = (programFile(programName).parent_path() / "glandwise-report").string();
+    if (!makeFolder(directory, "report")) return false;
+    const std::string program = reportProgram(programName);
     std::string startError;
     writer_ = glandwise::calc::ReportProcess::start(program, directory, reviewTable, startError);
     if (!writer_)
@@ -279,6 +331,18 @@ int main(int argc, char** argv) {
                  "report of the same name (a file or a link) is replaced, never written through, and a "
                  "report that cannot be written whole leaves no file behind");
 #endif
+  std::string drawingDirectory;
+  app.add_option("--drawing-dir", drawingDirectory,
+                 "write the to-scale, dimensioned section drawing of every results line into this folder "
+                 "(made if missing), named line-N.dxf or line-N.svg, and add its path to the line's object as "
+                 "\"drawing\"; an existing drawing of the same name (a file or a link) is replaced, never "
+                 "written through, and a drawing that cannot be written whole leaves no file behind");
+  std::string drawingFormat = "dxf";
+  app.add_option("--drawing-format", drawingFormat,
+                 "dxf: AutoCAD R12 DXF in inch, for every CAD program; svg: SVG at true size in inch, for "
+                 "documents (drawn by glandwise-report)")
+      ->check(CLI::IsMember({"dxf", "svg"}))
+      ->capture_default_str();
   app.add_flag("--review", options.session.review,
                "add the design review to every line that reaches the results sheet (with the default "
                "review inputs where the line gives none)");
@@ -306,10 +370,10 @@ int main(int argc, char** argv) {
   writesReports = !reportDirectory.empty();
 #endif
   if (fieldsOption->count() == 0) {
-    // JSON has the report's fields only where a report was written; CSV has their columns
-    // only when reports are written at all.
-    options.fields = glandwise::calc::FieldSelection::all(writesReports ||
-                                                          options.format == glandwise::calc::OutputFormat::JsonLines);
+    // JSON has the report's and the drawing's fields only where one was written; CSV has
+    // their columns only when they are written at all.
+    const bool json = options.format == glandwise::calc::OutputFormat::JsonLines;
+    options.fields = glandwise::calc::FieldSelection::all(writesReports || json, !drawingDirectory.empty() || json);
   } else if (std::optional<glandwise::calc::FieldSelection> chosen = chooseFields(fieldList)) {
     options.fields = std::move(*chosen);
   } else {
@@ -346,6 +410,11 @@ int main(int argc, char** argv) {
     options.reports = reports.writer();
   }
 #endif
+  DrawingSetup drawings;
+  if (!drawingDirectory.empty()) {
+    if (!drawings.start(drawingDirectory, drawingFormat, argv[0])) return kExitUnusableArguments;
+    options.drawings = drawings.writer();
+  }
   glandwise::calc::DescriptorBuffer standardOutput(STDOUT_FILENO);
   std::ostream out(&standardOutput);
   const glandwise::calc::BatchSummary summary = runWithProgress(in, out, options, inputPath);
@@ -357,9 +426,9 @@ int main(int argc, char** argv) {
     std::cerr << "glandwise-calc: cannot read " << (inputPath == "-" ? "standard input" : inputPath) << '\n';
     return kExitUnusableArguments;
   }
-  std::size_t failedReports = 0;
+  std::size_t failedReports = drawings.failures();
 #ifdef GLANDWISE_WITH_REPORTS
-  failedReports = reports.failures();
+  failedReports += reports.failures();
 #endif
   return summary.errorLines == 0 && failedReports == 0 ? kExitAllProcessed : kExitSomeLinesUnusable;
 }

@@ -324,6 +324,8 @@ const TableBuilder& table() {
     addFace(table);
     table.add("report", "report", "", "report", Source::Report);
     table.add("report_error", "report", "", "report_error", Source::ReportError);
+    table.add("drawing", "drawing", "", "drawing", Source::Drawing);
+    table.add("drawing_error", "drawing", "", "drawing_error", Source::DrawingError);
     return table;
   }();
   return built;
@@ -363,6 +365,10 @@ void writeField(const OutputField& field, const LineResult& line, FieldSink& sin
       if (line.report->error.empty()) return sink.text(line.report->path);
       return sink.null();
     case Source::ReportError: return sink.text(line.report->error);
+    case Source::Drawing:
+      if (line.drawing->error.empty()) return sink.text(line.drawing->path);
+      return sink.null();
+    case Source::DrawingError: return sink.text(line.drawing->error);
   }
 }
 
@@ -381,10 +387,11 @@ std::vector<std::string> fieldNames() {
   return names;
 }
 
-FieldSelection FieldSelection::all(bool reports) {
+FieldSelection FieldSelection::all(bool reports, bool drawings) {
   FieldSelection selection;
   for (const OutputField& field : outputFields())
-    if (reports || field.group != "report") selection.fields_.push_back(&field);
+    if ((reports || field.group != "report") && (drawings || field.group != "drawing"))
+      selection.fields_.push_back(&field);
   return selection;
 }
 

@@ -6,10 +6,10 @@
 // ("lblPDMV"), a review figure by its place in the review object ("review.overall",
 // "review.fill.mmc.fill_percent"), a face seal's figure by its place in the face object
 // ("face.squeeze.mmc_percent", "face.review.fill.verdict"), and "screen", "messages",
-// "report", "report_error".
+// "report", "report_error", "drawing", "drawing_error".
 // A group name chooses all of its fields: "record", "sheet", "review", any object within
-// the review ("review.fill", "review.statistics.monte_carlo") and "report" (the report's
-// path and, when it failed, its error).
+// the review ("review.fill", "review.statistics.monte_carlo"), "report" (the report's
+// path and, when it failed, its error) and "drawing" (the same of the drawing).
 
 #include <cstdint>
 #include <functional>
@@ -28,7 +28,8 @@ namespace glandwise::calc {
 // What one output line is made of.
 struct LineResult {
   const SessionResult& session;
-  const ReportFile* report = nullptr;  // the line's report, with --report-dir and the results sheet
+  const ReportFile* report = nullptr;   // the line's report, with --report-dir and the results sheet
+  const ReportFile* drawing = nullptr;  // the line's drawing, with --drawing-dir and the results sheet
 };
 
 // Takes one field's value in its kind, for a format to spell. A field that the line lacks
@@ -58,7 +59,8 @@ struct OutputObject {
 struct alignas(64) OutputField {
   // Where the value comes from.
   enum class Source {
-    Screen, Messages, RecordFloat, RecordAnswer, RecordText, Sheet, Review, Face, Report, ReportError
+    Screen, Messages, RecordFloat, RecordAnswer, RecordText, Sheet, Review, Face,
+    Report, ReportError, Drawing, DrawingError
   };
 
   std::string quotedKey;  // its JSON key as JsonWriter::quotedKey() spells it
@@ -68,7 +70,7 @@ struct alignas(64) OutputField {
   std::string GlandRecord::*recordText = nullptr;  // RecordText: the variable
   int sheetIndex[2] = {-1, -1};  // Sheet: the label's place on the rod- and housing-groove sheet
   std::string name;              // for --fields and the CSV header
-  std::string group;             // "record", "sheet", "review" or "report"; empty for the others
+  std::string group;             // "record", "sheet", "review", "report" or "drawing"; empty for the others
   std::function<void(const Review&, FieldSink&)> review;  // Review: writes the figure
   // Face: writes the figure of a face seal's line; nothing when its line lacks it (a
   // refused line's figures, the review when none was asked for).
@@ -85,9 +87,9 @@ inline int labelIndex(const OutputField& field, const SessionResult& session) {
 }
 
 // Whether the line lacks `field`: a sheet label of a line that did not reach the sheet, or
-// of the other gland type's sheet; the review when none was asked for; the report's fields
-// without a report, its error without an error; the record and the sheet on a face seal's
-// line, the face seal's fields on any other.
+// of the other gland type's sheet; the review when none was asked for; the report's (or
+// the drawing's) fields without a report, its error without an error; the record and the
+// sheet on a face seal's line, the face seal's fields on any other.
 inline bool lineLacks(const OutputField& field, const LineResult& line) {
   using Source = OutputField::Source;
   const bool face = line.session.screen == Screen::Face;
@@ -101,6 +103,8 @@ inline bool lineLacks(const OutputField& field, const LineResult& line) {
     case Source::Review: return !line.session.review;
     case Source::Report: return !line.report;
     case Source::ReportError: return !line.report || line.report->error.empty();
+    case Source::Drawing: return !line.drawing;
+    case Source::DrawingError: return !line.drawing || line.drawing->error.empty();
     default: return false;
   }
 }
@@ -125,8 +129,9 @@ std::vector<std::string> fieldNames();
 // The fields chosen for a run, in output order.
 class FieldSelection {
  public:
-  // Every field; the report's two only when `reports` (they are empty otherwise).
-  static FieldSelection all(bool reports);
+  // Every field; the report's two only when `reports` and the drawing's only when
+  // `drawings` (they are empty otherwise).
+  static FieldSelection all(bool reports, bool drawings);
   // The fields and groups named in `list` (separated by commas); nothing, with the first
   // unknown name in `unknown`, when a name is not one of fieldNames().
   static std::optional<FieldSelection> named(std::string_view list, std::string& unknown);

@@ -20,8 +20,7 @@ class PdfReportWriter final : public ReportWriter {
   PdfReportWriter(std::string directory, bool reviewPages)
       : directory_(std::move(directory)), reviewPages_(reviewPages) {}
   ReportFile write(std::size_t lineNumber, const SessionResult& result) override;
-  // How many reports could not be written.
-  std::size_t failures() const { return failures_; }
+  std::size_t failures() const override { return failures_; }
 
  private:
   // Puts the file `name` in place with `pdf` (empty: it could not be drawn).

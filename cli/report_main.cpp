@@ -1,25 +1,40 @@
-// glandwise-report: the report writer that glandwise-calc starts for --report-dir. It draws
-// each report with the results sheet's widget, offscreen, and puts it in the folder given
-// as its first argument; after "--review TABLE" the report of a gland sent with its review
-// inputs gets the review page second, reviewed with that AS568 table as glandwise-calc
-// reviews it. It takes requests on its standard input and replies on its standard output
-// (one socket, see cli/report_channel.h) until glandwise-calc ends the conversation.
+// glandwise-report: the report writer that glandwise-calc starts for --report-dir (and for
+// SVG drawings). It draws each report with the results sheet's widget, offscreen, and puts
+// it in the folder given as its first argument; after "--review TABLE" the report of a
+// gland sent with its review inputs gets the review page second, reviewed with that AS568
+// table as glandwise-calc reviews it. With "--svg-drawings" it writes the gland's section
+// drawing as SVG instead. It takes requests on its standard input and replies on its
+// standard output (one socket, see cli/report_channel.h) until glandwise-calc ends the
+// conversation.
 
 #include <QApplication>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <unistd.h>
 
+#include "cli/drawing_files.h"
 #include "cli/pdf_reports.h"
 #include "cli/report_channel.h"
 #include "face/face_data.h"
 #include "model/as568.h"
 #include "model/review.h"
 #include "platform/runtime_dir.h"
+#include "results/drawing_paint.h"
+
+namespace {
+
+std::string svgBytes(const glandwise::drawing::Drawing& drawing) {
+  const QByteArray svg = glandwise::drawingSvg(drawing);
+  return {svg.constData(), std::size_t(svg.size())};
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   const bool reviewPages = argc == 4 && std::string_view(argv[2]) == "--review";
-  if (argc != 2 && !reviewPages) return 2;
+  const bool svgDrawings = argc == 3 && std::string_view(argv[2]) == "--svg-drawings";
+  if (argc != 2 && !reviewPages && !svgDrawings) return 2;
   std::optional<glandwise::As568Table> as568;
   if (reviewPages) {
     glandwise::As568Load load = glandwise::As568Table::load(argv[3]);
@@ -34,7 +49,9 @@ int main(int argc, char** argv) {
   glandwise::provideRuntimeDirectory();
   int qtArgc = 1;
   QApplication application(qtArgc, argv);
-  glandwise::calc::PdfReportWriter writer(argv[1], reviewPages);
+  std::unique_ptr<glandwise::calc::ReportWriter> writer;
+  if (svgDrawings) writer = std::make_unique<glandwise::calc::DrawingFileWriter>(argv[1], ".svg", svgBytes);
+  else writer = std::make_unique<glandwise::calc::PdfReportWriter>(argv[1], reviewPages);
   // The face seal's rules, from beside this program as glandwise-calc reads them.
   const glandwise::FaceDataLoad faceData =
       glandwise::loadFaceData(glandwise::shippedDataFolder(QCoreApplication::applicationFilePath().toStdString()));
@@ -49,17 +66,17 @@ int main(int argc, char** argv) {
       if (faceData.data)
         face.review =
             glandwise::reviewFaceGland(*request->face, *face.analysis, request->faceReview, *faceData.data);
-      if (!glandwise::calc::sendReply(socket, writer.write(request->lineNumber, result))) return 1;
+      if (!glandwise::calc::sendReply(socket, writer->write(request->lineNumber, result))) return 1;
       continue;
     }
     result.glandType = request->glandType;
     result.record = request->record;
-    if (request->review) {
-      result.reviewInputs = request->review;
+    result.reviewInputs = request->review;
+    if (request->review && reviewPages) {
       result.review = glandwise::reviewGland(result.record, glandwise::glandSide(request->glandType),
                                              *request->review, as568 ? &*as568 : nullptr);
     }
-    if (!glandwise::calc::sendReply(socket, writer.write(request->lineNumber, result))) return 1;
+    if (!glandwise::calc::sendReply(socket, writer->write(request->lineNumber, result))) return 1;
   }
   return 0;
 }

@@ -15,6 +15,17 @@ namespace glandwise::calc {
 
 std::unique_ptr<ReportProcess> ReportProcess::start(const std::string& program, const std::string& directory,
                                                     const std::string& reviewTable, std::string& error) {
+  if (reviewTable.empty()) return spawn(program, {directory}, false, error);
+  return spawn(program, {directory, "--review", reviewTable}, true, error);
+}
+
+std::unique_ptr<ReportProcess> ReportProcess::startSvgDrawings(const std::string& program,
+                                                               const std::string& directory, std::string& error) {
+  return spawn(program, {directory, "--svg-drawings"}, true, error);
+}
+
+std::unique_ptr<ReportProcess> ReportProcess::spawn(const std::string& program, std::vector<std::string> arguments,
+                                                    bool sendsReviews, std::string& error) {
   int ends[2];
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
     error = std::strerror(errno);
@@ -25,11 +36,12 @@ std::unique_ptr<ReportProcess> ReportProcess::start(const std::string& program, 
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, ends[1], STDIN_FILENO);
   posix_spawn_file_actions_adddup2(&actions, ends[1], STDOUT_FILENO);
-  char review[] = "--review";
-  char* argv[] = {const_cast<char*>(program.c_str()), const_cast<char*>(directory.c_str()),
-                  reviewTable.empty() ? nullptr : review, const_cast<char*>(reviewTable.c_str()), nullptr};
+  arguments.insert(arguments.begin(), program);
+  std::vector<char*> argv;
+  for (std::string& argument : arguments) argv.push_back(argument.data());
+  argv.push_back(nullptr);
   pid_t pid = 0;
-  const int spawnError = ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ);
+  const int spawnError = ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   ::close(ends[1]);
   if (spawnError != 0) {
@@ -37,7 +49,7 @@ std::unique_ptr<ReportProcess> ReportProcess::start(const std::string& program, 
     error = std::strerror(spawnError);
     return nullptr;
   }
-  return std::unique_ptr<ReportProcess>(new ReportProcess(ends[0], pid, !reviewTable.empty()));
+  return std::unique_ptr<ReportProcess>(new ReportProcess(ends[0], pid, sendsReviews));
 }
 
 ReportProcess::~ReportProcess() {
@@ -48,7 +60,7 @@ ReportProcess::~ReportProcess() {
 
 ReportFile ReportProcess::write(std::size_t lineNumber, const SessionResult& result) {
   std::optional<ReportFile> reply;
-  const std::optional<ReviewInputs> review = reviewPages_ && result.review ? result.reviewInputs : std::nullopt;
+  const std::optional<ReviewInputs> review = sendsReviews_ && result.review ? result.reviewInputs : std::nullopt;
   ReportRequest request{lineNumber, result.glandType.value_or(GlandKind::RodGroove), result.record, review, {}, {}};
   if (result.face) {  // its page holds its review, asked for or not
     request.face = result.face->design.gland;

@@ -171,9 +171,11 @@ QString shownText(const GlandRecord& record, Shown shown) {
 }  // namespace
 
 GlandEditor::GlandEditor(GlandRecord& record, const GlandSide& side, const Platform& platform, QWidget* parent)
-    : MainScreen(parent), record_(record), side_(side), platform_(platform) {
+    : ScrollingScreen(QSize(twips(kClientWidth), twips(kClientHeight)), parent),
+      record_(record),
+      side_(side),
+      platform_(platform) {
   setObjectName(QString::fromUtf8(editorLayout(side).screenName));
-  setFixedSize(twips(kClientWidth), twips(kClientHeight));
   buildRows();
   buildButtons();
   giveMnemonics(*this);
@@ -185,7 +187,7 @@ GlandEditor::GlandEditor(GlandRecord& record, const GlandSide& side, const Platf
 const GlandSide& GlandEditor::side() const { return side_; }
 
 void GlandEditor::addValueLabel(const ValueLabel& value, int left, int top) {
-  values_[static_cast<std::size_t>(value.shown)] = makeValueLabel(this, value, left, top);
+  values_[static_cast<std::size_t>(value.shown)] = makeValueLabel(canvas(), value, left, top);
 }
 
 void GlandEditor::buildRows() {
@@ -194,22 +196,22 @@ void GlandEditor::buildRows() {
   for (std::size_t i = 0; i < layout.rows.size(); ++i) {
     const EditorRow& row = layout.rows[i];
     const int top = rowTop(i);
-    addCaption(this, row.caption, kCaptionLeft, top);
+    addCaption(canvas(), row.caption, kCaptionLeft, top);
     if (const auto* box = std::get_if<EditorBox>(&row.entry))
       tabOrder.push_back(addBox(*box, layout.entryLeft, top));
     else
       addValueLabel(std::get<ValueLabel>(row.entry), layout.entryLeft, top);
-    addCaption(this, row.unit, layout.unitLeft, top);
+    addCaption(canvas(), row.unit, layout.unitLeft, top);
     if (row.tolerance) tabOrder.push_back(addBox(*row.tolerance, kToleranceLeft, top));
   }
   for (const PlacedCaption& placed : {layout.glandTypeCaption, layout.glandType, layout.toleranceCaption})
-    addCaption(this, placed.caption, placed.left, placed.top);
+    addCaption(canvas(), placed.caption, placed.left, placed.top);
   addValueLabel(kCrossSectionTolerance, layout.crossSectionToleranceLeft, layout.toleranceCaption.top);
   for (std::size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
 QLineEdit* GlandEditor::addBox(EditorBox box, int left, int top) {
-  auto* edit = new SelectAllLineEdit(this);
+  auto* edit = new SelectAllLineEdit(canvas());
   edit->setObjectName(toQString(editorBoxName(side_, box)));
   edit->setFont(timesFont(kValuePoints, false));
   placeTwips(edit, left, top, kBoxWidth, kRowHeight);
@@ -219,10 +221,10 @@ QLineEdit* GlandEditor::addBox(EditorBox box, int left, int top) {
 }
 
 void GlandEditor::buildButtons() {
-  auto* handbook = addButton(this, "cmdHandbook", "O-RING HANDBBOK", 0);
-  auto* back = addButton(this, "cmdBack", "<  BACK", 1);
-  auto* ok = addButton(this, "cmdOk", "OK", 2);
-  auto* exit = addButton(this, "cmdExit", "EXIT", 3);
+  auto* handbook = addButton(canvas(), "cmdHandbook", "O-RING HANDBBOK", 0);
+  auto* back = addButton(canvas(), "cmdBack", "<  BACK", 1);
+  auto* ok = addButton(canvas(), "cmdOk", "OK", 2);
+  auto* exit = addButton(canvas(), "cmdExit", "EXIT", 3);
   setTabOrder(boxes_[static_cast<std::size_t>(EditorBox::ECC)], handbook);
   setTabOrder(handbook, back);
   setTabOrder(back, ok);

@@ -21,10 +21,11 @@ namespace glandwise {
 struct ValueLabel;
 
 // The editor of one gland kind. Constructing it is loading it: the nine boxes and the
-// three value labels are filled from the record. OK runs the editor's OK action of the
+// three value labels are filled from the record. On a screen smaller than the editor it
+// scrolls. OK runs the editor's OK action of the
 // core (validation, stretch and squeeze questions as message boxes, analysis); the
 // screen flow controller reacts to the signals.
-class GlandEditor : public MainScreen {
+class GlandEditor : public ScrollingScreen {
   Q_OBJECT
  public:
   GlandEditor(GlandRecord& record, const GlandSide& side, const Platform& platform, QWidget* parent = nullptr);

@@ -2,14 +2,20 @@
 
 namespace glandwise {
 
-GlandSection glandSection(const GlandRecord& record, const GlandSide& side, const Review& review,
+GlandSection glandSection(const GlandRecord& record, const GlandSide& side, const FillReview& fill,
                           double grooveRadius) {
-  const FillReview& fill = review.fill;
+  const bool grooveInRod = side.kind == GlandKind::RodGroove;
+  const double bore = record.*side.bore.nominal, rod = record.*side.rod.nominal;
   return {
-      .grooveInRod = side.kind == GlandKind::RodGroove,
+      .grooveInRod = grooveInRod,
+      .grooveDiameter = record.*side.groove.nominal,
+      .grooveTolerance = record.*side.groove.tolerance,
+      .surfaceDiameter = grooveInRod ? rod : bore,
+      .oppositeDiameter = grooveInRod ? bore : rod,
       .glandHeight = fill.nominal.glandHeight,
       .grooveWidth = fill.nominal.grooveWidth,
-      .gap = (double(record.*side.bore.nominal) - record.*side.rod.nominal) / 2,
+      .grooveWidthTolerance = fill.lmc.grooveWidth - fill.nominal.grooveWidth,
+      .gap = (bore - rod) / 2,
       .grooveRadius = grooveRadius,
       .sealNominal = fill.nominal.effectiveCrossSection,
       .sealMmc = fill.mmc.effectiveCrossSection,

@@ -39,16 +39,8 @@ constexpr double kClearanceLimits[3][4] = {
     {0.028, 0.024, 0.020, 0.016},
 };
 
-// Fill above these (%) leaves little room for swell and heat, then none.
-constexpr double kFillCaution = 85;
-constexpr double kFillFail = 90;
-// Stretch above this (%) shortens a seal's life.
-constexpr double kStretchCaution = 5;
 // Clearance above this share of the limit is close to extruding.
 constexpr double kExtrusionMargin = 0.9;
-// Shares of assemblies outside the squeeze limits (%): beyond a 3-sigma process, and far beyond.
-constexpr double kOutsideCaution = 0.27;
-constexpr double kOutsideFail = 5;
 
 std::string text(double value, int decimals) {
   return NumberText(RoundDecimals(static_cast<float>(value), decimals));
@@ -90,6 +82,8 @@ double fillPercent(double effective, double height, double width, double radius)
 
 double squeezePercent(double effective, double height) { return (effective - height) / effective * 100; }
 
+}  // namespace
+
 FillReview reviewFill(const GlandRecord& r, const GlandSide& s, const ReviewInputs& in) {
   FillReview fill{};
   const std::optional<std::array<double, 2>> widths = grooveWidths(r.GW);
@@ -111,6 +105,8 @@ FillReview reviewFill(const GlandRecord& r, const GlandSide& s, const ReviewInpu
     if (c->finding.verdict != Verdict::Pass) merge(fill.finding, c->finding);
   return fill;
 }
+
+namespace {
 
 ExtrusionReview reviewExtrusion(const GlandRecord& r, const GlandSide& s, const ReviewInputs& in) {
   ExtrusionReview e{};

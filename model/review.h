@@ -40,6 +40,16 @@ struct ReviewInputs {
   double squeezeMaxPercent = 30;
 };
 
+// The limits that the checks judge their figures against, %. Fill above these leaves
+// little room for swell and heat, then none.
+inline constexpr double kFillCaution = 85;
+inline constexpr double kFillFail = 90;
+// Stretch above this shortens a seal's life.
+inline constexpr double kStretchCaution = 5;
+// Shares of assemblies outside the squeeze limits: beyond a 3-sigma process, and far beyond.
+inline constexpr double kOutsideCaution = 0.27;
+inline constexpr double kOutsideFail = 5;
+
 // The typical properties of the compounds and metals (see review.cpp for the sources).
 double compoundExpansion(Compound compound);     // 1/°F; 0 for Custom
 double metalExpansion(Metal metal);               // 1/°F; 0 for Custom
@@ -124,6 +134,10 @@ struct Review {
 // Assemblies in the Monte Carlo, and its seed for the xoshiro256** generator.
 inline constexpr int kMonteCarloSamples = 100000;
 inline constexpr std::uint64_t kMonteCarloSeed = 0x6c616e6477697365;  // "landwise"
+
+// The gland's fill at its four conditions, the first part of the review (and all that its
+// section drawing needs of it).
+FillReview reviewFill(const GlandRecord& record, const GlandSide& side, const ReviewInputs& inputs);
 
 // Reviews the analysed gland of `side` in `record` (after the editor's OK and the sheet).
 // `table` supplies the seal ID tolerance when none is typed and the seal is an AS568 size.

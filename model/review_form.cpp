@@ -1,5 +1,7 @@
 #include "model/review_form.h"
 
+#include <charconv>
+
 #include "model/numbers.h"
 
 namespace glandwise {
@@ -30,15 +32,16 @@ bool within(const BoxRule& rule, double value) {
   return aboveLowest && belowHighest;
 }
 
-// The value of `text` when it is a number within `rule`; otherwise the problem is set.
+// The value of `text` when it is a number within `rule`; otherwise the problem is set. A
+// number too large for a float is out of range like any other.
 std::optional<double> readBox(const std::string& text, const BoxRule& rule, std::string& problem) {
   const ParsedNumber parsed = parseNumber(text);
-  if (parsed.status != NumberStatus::Number) {
+  if (parsed.status == NumberStatus::NotNumber) {
     problem = "not a number";
     return std::nullopt;
   }
-  if (!within(rule, parsed.value)) {
-    problem = std::string("must be ") + rule.reason;
+  if (parsed.status == NumberStatus::TooLarge || !within(rule, parsed.value)) {
+    problem = std::string("out of range: ") + rule.reason;
     return std::nullopt;
   }
   return parsed.value;
@@ -81,6 +84,28 @@ ReviewFormRead readReviewForm(const ReviewForm& form) {
   in.squeezeMinPercent = value(ReviewBox::SqueezeMin);
   in.squeezeMaxPercent = value(ReviewBox::SqueezeMax);
   return read;
+}
+
+std::string reviewBoxText(float value) {
+  char text[32];
+  return {text, std::to_chars(text, text + sizeof text, value).ptr};
+}
+
+ReviewForm reviewFormOf(const ReviewInputs& in) {
+  ReviewForm form;
+  form.hardness = in.hardness;
+  form.compound = in.compound;
+  form.metal = in.metal;
+  form.text(ReviewBox::SealIdTolerance) = in.sealIdTolerance ? reviewBoxText(*in.sealIdTolerance) : "";
+  form.text(ReviewBox::TempMin) = reviewBoxText(float(in.tempMinF));
+  form.text(ReviewBox::TempMax) = reviewBoxText(float(in.tempMaxF));
+  form.text(ReviewBox::AlphaSeal) = reviewBoxText(float(in.alphaSealPerF));
+  form.text(ReviewBox::AlphaMetal) = reviewBoxText(float(in.alphaMetalPerF));
+  form.text(ReviewBox::Swell) = reviewBoxText(float(in.swellPercent));
+  form.text(ReviewBox::GrooveRadius) = reviewBoxText(float(in.grooveRadius));
+  form.text(ReviewBox::SqueezeMin) = reviewBoxText(float(in.squeezeMinPercent));
+  form.text(ReviewBox::SqueezeMax) = reviewBoxText(float(in.squeezeMaxPercent));
+  return form;
 }
 
 }  // namespace glandwise

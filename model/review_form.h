@@ -41,4 +41,11 @@ struct ReviewFormRead {
 // expansion coefficient boxes are read only for a Custom compound or metal.
 ReviewFormRead readReviewForm(const ReviewForm& form);
 
+// The form that reads back to `inputs`: each value in its shortest text.
+ReviewForm reviewFormOf(const ReviewInputs& inputs);
+
+// A box's text for `value`: the shortest text that reads back to the same 32-bit float, as
+// the boxes read ("0.01", "6.2e-06").
+std::string reviewBoxText(float value);
+
 }  // namespace glandwise

@@ -62,9 +62,10 @@ std::string_view metalName(Metal metal) {
 std::string reviewInputsText(const ReviewInputs& in, const StretchReview& stretch) {
   std::string text = "Hardness " + std::to_string(in.hardness) + " Shore A; compound " +
                      std::string(compoundName(in.compound));
-  if (in.compound == Compound::Custom) text += " (" + plain(in.alphaSealPerF) + " per °F)";
-  text += "; metal " + std::string(metalName(in.metal));
-  if (in.metal == Metal::Custom) text += " (" + plain(in.alphaMetalPerF) + " per °F)";
+  // The expansion coefficient in use: the one typed for Custom, else the material's own.
+  const double seal = in.compound == Compound::Custom ? in.alphaSealPerF : compoundExpansion(in.compound);
+  const double metal = in.metal == Metal::Custom ? in.alphaMetalPerF : metalExpansion(in.metal);
+  text += " (" + plain(seal) + " per °F); metal " + std::string(metalName(in.metal)) + " (" + plain(metal) + " per °F)";
   text += "; temperature " + plain(in.tempMinF) + " to " + plain(in.tempMaxF) + " °F; fluid swell " +
           plain(in.swellPercent) + " %; groove bottom radius " + plain(in.grooveRadius) +
           " inch; squeeze limits " + plain(in.squeezeMinPercent) + " to " + plain(in.squeezeMaxPercent) +

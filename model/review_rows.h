@@ -23,7 +23,8 @@ std::vector<ReviewRow> reviewRows(const Review& review);
 std::string_view compoundName(Compound compound);
 std::string_view metalName(Metal metal);
 
-// The review's inputs in one paragraph, with the seal ID tolerance the stretch used.
+// The review's inputs in one paragraph, with the expansion coefficients in use and the seal ID
+// tolerance the stretch used.
 std::string reviewInputsText(const ReviewInputs& inputs, const StretchReview& stretch);
 
 }  // namespace glandwise

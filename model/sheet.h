@@ -79,7 +79,7 @@ char* writeFigureCaption(char* cursor, const GlandRecord& record, const SheetFie
 // value, its unit, the ± tolerance of a toleranced value, and a note ("(With No Back up
 // Rings)"); cells that a label lacks are empty.
 struct SheetCells {
-  std::string value, unit, tolerance, note;
+  std::string value{}, unit{}, tolerance{}, note{};  // the cells; empty where the label has none
 };
 // The cells of `label` (one of sheetFields(side)) as fillSheet shows it from `record`,
 // whose values roundSheetValues has already rounded.

@@ -69,11 +69,7 @@ std::string writeGlandFile(const std::string& path, const GlandInput& input) {
   return writeGlandLine(path, inputLine(input));
 }
 
-std::string writeGlandLine(const std::string& path, const std::string& line) {
-  const std::filesystem::path file(path);
-  const std::string folder = file.has_parent_path() ? file.parent_path().string() : ".";
-  return replaceFile(folder, file.filename().string(), line + '\n');
-}
+std::string writeGlandLine(const std::string& path, const std::string& line) { return replaceFileAt(path, line + '\n'); }
 
 GlandFileLine readGlandFileLine(const std::string& path) {
   const auto problem = [](std::string text) { return GlandFileLine{{}, std::move(text)}; };

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QUrl>
 
@@ -111,10 +112,17 @@ std::optional<std::string> QtFileDialog::openFile(const std::string& title, cons
 
 std::optional<std::string> QtFileDialog::saveFile(const std::string& title, const std::string& filter,
                                                   const std::string& suggested) {
-  const QString chosen =
-      QFileDialog::getSaveFileName(QApplication::activeWindow(), qt(title), qt(suggested), qt(filter));
-  if (chosen.isEmpty()) return std::nullopt;
-  return chosen.toStdString();
+  QFileDialog dialog(QApplication::activeWindow(), qt(title), qt(suggested), qt(filter));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  // A name typed without an ending takes the ending of the file type chosen ("Gland files
+  // (*.gland.json)"), before the dialog asks whether to replace a file of that name.
+  const auto takeEnding = [&dialog](const QString& fileType) {
+    dialog.setDefaultSuffix(QRegularExpression(QStringLiteral("\\*\\.([\\w.]+)")).match(fileType).captured(1));
+  };
+  takeEnding(dialog.selectedNameFilter());
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, takeEnding);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().constFirst().toStdString();
 }
 
 bool QtDocumentOpener::open(const std::string& path) {

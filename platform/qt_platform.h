@@ -32,7 +32,8 @@ class QtSettingsStore final : public SettingsStore {
             const std::string& value) override;
 };
 
-// QFileDialog::getOpenFileName and getSaveFileName over the active window.
+// QFileDialog::getOpenFileName and a save dialog over the active window; a name typed
+// without an ending in the save dialog takes the ending of the file type chosen.
 class QtFileDialog final : public FileDialog {
  public:
   std::optional<std::string> openFile(const std::string& title, const std::string& filter,

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -57,6 +58,11 @@ std::string replaceFile(const std::string& directory, const std::string& name, s
     return failure("replace", target, error);
   }
   return {};
+}
+
+std::string replaceFileAt(const std::string& path, std::string_view bytes) {
+  const std::filesystem::path file(path);
+  return replaceFile(file.has_parent_path() ? file.parent_path().string() : ".", file.filename().string(), bytes);
 }
 
 }  // namespace glandwise

@@ -13,4 +13,7 @@ namespace glandwise {
 // success, otherwise what failed, with the path and the system's reason.
 std::string replaceFile(const std::string& directory, const std::string& name, std::string_view bytes);
 
+// replaceFile for the file at `path`: in its folder, or in the current folder when it names none.
+std::string replaceFileAt(const std::string& path, std::string_view bytes);
+
 }  // namespace glandwise

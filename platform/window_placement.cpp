@@ -55,6 +55,28 @@ void placeLike(QWidget& next, const QWidget& previous) {
   next.move(keptWithin(frame, availableArea(previous)));
 }
 
+void placeBeside(QWidget& window, const QWidget& owner, const QRect& keepClear) {
+  const QRect area = availableArea(owner), over = owner.frameGeometry();
+  const QSize extra = frameExtra(owner);
+  const QSize preferred = (window.sizeHint() + extra).boundedTo(area.size());
+  QRect frame(over.topLeft(), preferred);
+  if (area.right() - over.right() >= preferred.width()) {
+    frame.moveLeft(over.right() + 1);
+  } else if (over.left() - area.left() >= preferred.width()) {
+    frame.moveRight(over.left() - 1);
+  } else {
+    const int leftRoom = keepClear.left() - area.left(), rightRoom = area.right() - keepClear.right();
+    const int room = std::min(std::max(leftRoom, rightRoom), preferred.width());
+    if (room >= window.minimumWidth() + extra.width()) {
+      frame.setWidth(room);
+      if (room < preferred.width()) frame.setHeight(area.height());  // narrowed: its rows grow longer
+      frame.moveLeft(rightRoom >= leftRoom ? keepClear.right() + 1 : keepClear.left() - room);
+    }
+  }
+  window.resize(frame.size() - extra);
+  window.move(keptWithin(frame, area));
+}
+
 QSize availableClientSize(const QWidget& window) { return availableArea(window).size() - frameExtra(window); }
 
 }  // namespace glandwise

@@ -10,9 +10,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QStyle>
-#include <QVBoxLayout>
 #include <vector>
 
 #include "model/sheet.h"
@@ -290,24 +287,13 @@ QString tabSeparated(const SheetCells& cells) {
 }  // namespace
 
 ResultsSheet::ResultsSheet(GlandRecord& record, const GlandSide& side, QWidget* parent)
-    : MainScreen(parent),
+    : ScrollingScreen(QSize(twips(kClientWidth), twips(sheetLayout(side).clientHeight)), parent),
       side_(side),
-      canvas_(new QWidget),
+      canvas_(canvas()),
       page_(new QWidget(canvas_)),
       values_(sheetFields(side).size()) {
-  const SheetLayout& layout = sheetLayout(side);
-  setObjectName(QString::fromUtf8(layout.screenName));
-  const QSize natural(twips(kClientWidth), twips(layout.clientHeight));
+  setObjectName(QString::fromUtf8(sheetLayout(side).screenName));
   canvas_->setObjectName(QStringLiteral("sheet"));
-  canvas_->setFixedSize(natural);
-  auto* scroller = new QScrollArea;
-  scroller->setObjectName(QStringLiteral("scroller"));
-  scroller->setFrameShape(QFrame::NoFrame);
-  scroller->setWidget(canvas_);
-  auto* layoutBox = new QVBoxLayout(this);
-  layoutBox->setContentsMargins(0, 0, 0, 0);
-  layoutBox->addWidget(scroller);
-  fitTo(natural);
   page_->setObjectName(QStringLiteral("page"));
   page_->setGeometry(canvas_->rect());
   page_->setAutoFillBackground(true);
@@ -332,17 +318,6 @@ const GlandSide& ResultsSheet::side() const { return side_; }
 void ResultsSheet::showEvent(QShowEvent* event) {
   MainScreen::showEvent(event);
   setAttribute(Qt::WA_KeyboardFocusChange);  // the focus frame shows before any key is pressed
-}
-
-void ResultsSheet::fitTo(QSize available) {
-  const QSize natural = canvas_->size();
-  const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-  QSize size = natural.boundedTo(available);
-  // A scroll bar for one direction takes room from the other: make room for it.
-  if (size.height() < natural.height()) size.setWidth(std::min(natural.width() + bar, available.width()));
-  if (size.width() < natural.width()) size.setHeight(std::min(natural.height() + bar, available.height()));
-  setMaximumSize(natural + QSize(bar, bar));
-  resize(size);
 }
 
 void ResultsSheet::buildTitleBlock() {

@@ -18,20 +18,17 @@ namespace glandwise {
 // The one-page results sheet of one gland kind. Constructing it is loading it: the fill
 // sequence of the core rounds and shows every value, and the date label takes today's
 // date in the user's short date form. The screen flow controller reacts to the signals.
-class ResultsSheet : public MainScreen {
+class ResultsSheet : public ScrollingScreen {
   Q_OBJECT
  public:
   ResultsSheet(GlandRecord& record, const GlandSide& side, QWidget* parent = nullptr);
 
   const GlandSide& side() const;
 
-  // The sheet at its natural size, buttons included: what PRINT REPORT prints once the
-  // buttons are hidden. The window shows it whole, or scrolls it on a smaller screen.
+  // The sheet at its natural size, buttons included (the canvas, "sheet"): what PRINT REPORT
+  // prints once the buttons are hidden. The window shows it whole, or scrolls it on a
+  // smaller screen.
   QWidget& sheetArea() const { return *canvas_; }
-
-  // Sizes the window to show the whole sheet, or as much of it as `available` (the client
-  // size the screen allows) holds, with scroll bars for the rest.
-  void fitTo(QSize available) override;
 
   // The sheet as plain text for a spreadsheet, values exactly as shown: the title lines, the
   // header lines as tab-separated cells (caption, value, unit, tolerance, note) under their
@@ -61,7 +58,7 @@ class ResultsSheet : public MainScreen {
   void load(GlandRecord& record);
 
   const GlandSide& side_;  // which gland kind this sheet shows
-  QWidget* canvas_;        // the whole sheet at its natural size, inside the scroll area
+  QWidget* canvas_;        // the whole sheet at its natural size: the screen's canvas
   QWidget* page_;          // everything but the buttons, on a white page
   std::vector<QLabel*> values_;  // the value labels, indexed as sheetFields(side_)
   QStringList headerCells_;      // each header line's value cells, tab-separated, as loaded

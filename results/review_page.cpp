@@ -17,7 +17,8 @@ namespace {
 // The page is laid out in units of 1/96 inch, as the screen's pixels.
 constexpr double kUnitsPerInch = 96;
 constexpr int kTextSize = 11;   // units
-constexpr double kPictureHeight = 330;  // units
+constexpr double kSectionHeight = 250;    // units: the section drawing across the page
+constexpr double kHistogramHeight = 250;  // units
 
 QFont pageFont(const QFont& base, int size, bool bold) {
   QFont font = base;
@@ -81,12 +82,13 @@ void drawReviewPage(QPainter& p, QPagedPaintDevice& device, int resolution, cons
   y += drawChecks(p, area.adjusted(0, y, 0, 0), page.review, text, bold) + 10;
 
   p.setFont(pageFont(p.font(), 10, false));
-  const GlandSection section = glandSection(page.record, page.side, page.review, page.inputs.grooveRadius);
-  paintGlandSection(p, QRectF(area.left(), y, area.width() / 2, kPictureHeight), section);
-  paintSqueezeHistogram(p, QRectF(area.center().x(), y, area.width() / 2, kPictureHeight),
+  const GlandSection section = glandSection(page.record, page.side, page.review.fill, page.inputs.grooveRadius);
+  paintGlandSection(p, QRectF(area.left(), y, area.width(), kSectionHeight), section);
+  y += kSectionHeight + 10;
+  paintSqueezeHistogram(p, QRectF(area.left(), y, area.width(), kHistogramHeight),
                         {page.review.statistics, page.inputs.squeezeMinPercent, page.inputs.squeezeMaxPercent,
                          section.worstMmcSqueeze, section.worstLmcSqueeze});
-  y += kPictureHeight + 10;
+  y += kHistogramHeight + 10;
 
   p.setFont(bold);
   y += drawParagraph(p, area.adjusted(0, y, 0, 0), QStringLiteral("Inputs")) + 2;

@@ -7,28 +7,17 @@
 #include <QRectF>
 #include <QWidget>
 
+#include "drawing/drawing.h"
 #include "model/gland_section.h"
 #include "model/review.h"
+#include "results/drawing_paint.h"
 
 class QPainter;
 
 namespace glandwise {
 
-// Where a section's drawing lies in an area: its scale and the corner of the drawing.
-struct SectionLayout {
-  double scale;    // pixels per inch
-  QPointF origin;  // top left of the drawing (the parts without their dimensions)
-};
-
-// The fill of the seal at nominal: the seal's colour in the drawing, found by tests.
-inline const QColor kNominalSealColour{30, 90, 200};
-
-SectionLayout sectionLayout(QPainter& painter, const QRectF& area, const GlandSection& section);
-
-// Draws the gland cut through its axis to scale within `area`: the grooved part with its
-// bottom radii, the opposite part across the clearance gap (each named), the seal at
-// nominal (filled) with its MMC and LMC outlines (dashed), dimension lines for gland
-// height, groove width and gap, and the unloaded (pressure) and loaded sides.
+// Draws the gland cut through its axis to scale within `area`: its drawing (see
+// drawing/gland_drawing.h) as large as fits, centred.
 void paintGlandSection(QPainter& painter, const QRectF& area, const GlandSection& section);
 
 // What the histogram shows: the Monte Carlo, its limits and the worst-case squeezes, %.
@@ -59,12 +48,13 @@ class GlandDrawing : public QWidget {
  public:
   explicit GlandDrawing(QWidget* parent = nullptr);
   void setSection(const GlandSection& section);
+  const drawing::Drawing& drawing() const { return drawing_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  GlandSection section_{};
+  drawing::Drawing drawing_;  // of the section shown
 };
 
 // The squeeze histogram as a widget: it fills the widget, whatever its size.

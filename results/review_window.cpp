@@ -2,17 +2,22 @@
 
 #include <algorithm>
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "model/numbers.h"
+#include "model/review_cells.h"
 #include "model/review_rows.h"
 #include "widgets/controls.h"
 #include "widgets/screen.h"
@@ -21,7 +26,8 @@ namespace glandwise {
 namespace {
 
 constexpr const char* kSettingsSection = "Review";
-constexpr int kMinimumWidth = 1240;  // the window's least width, px
+// The window's least size, px: small enough for any screen; its contents scroll.
+constexpr QSize kMinimumSize(420, 320);
 
 // One text box of the inputs: its control name, caption, unit and settings key (none for
 // the seal's tolerance, which belongs to the seal and is not kept).
@@ -45,12 +51,20 @@ constexpr std::array<BoxShown, kReviewBoxCount> kBoxes{{
 }};
 
 constexpr std::array<int, 3> kHardnesses{70, 80, 90};
-constexpr int kComboCount = 3;  // hardness, compound, metal: the inputs before the boxes
+constexpr int kInputsPerColumn = 6;
+constexpr int kBoxChars = 12;       // a box is this many digits wide
+constexpr int kProblemChars = 18;   // a problem takes at least this width, and wraps
+constexpr int kPictureHeight = 240;  // the pictures' least height, px: room for the axis and its labels
 
-// The inputs stand in two columns of six; each takes a caption, its control, its unit and
-// its problem. The grid row and first grid column of input `input`.
-std::pair<int, int> inputCell(int input) { return {input % 6, input / 6 * 4}; }
 constexpr const char* kCheckNames[] = {"Fill", "Extrusion", "Stretch", "Temperature", "Swell", "Statistics"};
+
+// The expansion coefficient boxes: typed for a Custom material, else showing the material's own.
+constexpr std::array<ReviewBox, 2> kExpansionBoxes{ReviewBox::AlphaSeal, ReviewBox::AlphaMetal};
+bool isExpansion(std::size_t box) { return std::ranges::find(kExpansionBoxes, ReviewBox(box)) != kExpansionBoxes.end(); }
+
+// The badge while a box cannot be used.
+constexpr const char* kIncomplete = "INPUTS INCOMPLETE";
+const QColor kIncompleteBadge(0x75, 0x75, 0x75);
 
 // The colour of problems and of the box they are about.
 const QColor kProblemText(0xc6, 0x28, 0x28);
@@ -75,6 +89,20 @@ QLabel* addLabel(QGridLayout* grid, const QString& name, const QString& text, in
   label->setTextFormat(Qt::PlainText);
   grid->addWidget(label, row, column);
   return label;
+}
+
+// A label whose text breaks into lines rather than widen its column.
+QLabel* addWrappedLabel(QGridLayout* grid, const QString& name, int row, int column) {
+  QLabel* label = addLabel(grid, name, {}, row, column);
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  return label;
+}
+
+// The coefficient of the named material of expansion box `box`, as the box shows it.
+QString expansionText(ReviewBox box, const ReviewForm& form) {
+  const double inUse = box == ReviewBox::AlphaSeal ? compoundExpansion(form.compound) : metalExpansion(form.metal);
+  return toQString(reviewBoxText(float(inUse)));
 }
 
 }  // namespace
@@ -103,28 +131,71 @@ ReviewWindow::ReviewWindow(const GlandRecord& record, const GlandSide& side, con
   setWindowTitle(QStringLiteral("%1 - Design Review").arg(QString::fromUtf8(kWindowCaption)));
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(buildHeading());
-  layout->addWidget(buildInputs());
-  loadSettings();  // before the badge exists: nothing is saved or reviewed while loading
   layout->addWidget(buildBadge());
-  layout->addWidget(buildChecks());
-  layout->addLayout(buildPictures(), 1);
+  layout->addWidget(buildScroller(), 1);
+  connect(addWindowAction(*this, QStringLiteral("Copy review"), QKeySequence::Copy), &QAction::triggered, this,
+          &ReviewWindow::copyReview);
+  connect(addWindowAction(*this, QStringLiteral("Save gland\u2026"), QKeySequence::Save), &QAction::triggered, this,
+          &ReviewWindow::saveRequested);
+  fill(loadedForm());
+  connectInputs();
   reviewAgain();
-  // Wide enough for every rule in at most two lines, and no larger than a laptop screen at
-  // 150 % scale.
-  setMinimumSize(std::max(minimumSizeHint().width(), kMinimumWidth), minimumSizeHint().height());
-  resize(minimumSize());
+  ensurePolished();  // sizes in the fonts the window is shown in
+  arrange(QWIDGETSIZE_MAX);
+  const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  const QMargins margins = layout->contentsMargins();
+  twoColumnWidth_ = scroller_->widget()->minimumSizeHint().width() + margins.left() + margins.right() + bar;
+  setMinimumSize(kMinimumSize);
+  resize(sizeHint());
   giveMnemonics(*this);
+}
+
+QScrollArea* ReviewWindow::buildScroller() {
+  auto* content = new QWidget;
+  auto* layout = new QVBoxLayout(content);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(buildInputs());
+  layout->addWidget(buildChecks());
+  layout->addWidget(buildPictures(), 1);
+  scroller_ = new QScrollArea;
+  scroller_->setObjectName(QStringLiteral("scroller"));
+  scroller_->setFrameShape(QFrame::NoFrame);
+  scroller_->setFocusPolicy(Qt::NoFocus);  // Tab goes from control to control, scrolling to each
+  scroller_->setWidgetResizable(true);
+  scroller_->setWidget(content);
+  return scroller_;
+}
+
+QSize ReviewWindow::sizeHint() const {
+  const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  const QSize content = scroller_->widget()->sizeHint();
+  const QMargins margins = layout()->contentsMargins();
+  const int above = gland_->sizeHint().height() + badge_->sizeHint().height() + 2 * layout()->spacing();
+  return {std::max(content.width() + bar, twoColumnWidth_) + margins.left() + margins.right(),
+          content.height() + above + margins.top() + margins.bottom()};
 }
 
 QLayout* ReviewWindow::buildHeading() {
   auto* heading = new QHBoxLayout;
   gland_ = new QLabel;
   gland_->setObjectName(QStringLiteral("lblGland"));
+  gland_->setWordWrap(true);
   heading->addWidget(gland_, 1);
+  // EXPORT DRAWING… before PRINT, so that PRINT stays last in the heading and in the tab order.
+  auto* exportDrawing = new QPushButton(QStringLiteral("EXPORT DRAWING…"));
+  exportDrawing->setObjectName(QStringLiteral("cmdExportDrawing"));
+  exportDrawing->setAutoDefault(true);
+  exportDrawing->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));  // as Save As: another form of the gland
+  exportDrawing->setToolTip(exportDrawing->shortcut().toString(QKeySequence::NativeText));
+  connect(exportDrawing, &QPushButton::clicked, this, &ReviewWindow::exportDrawingRequested);
+  heading->addWidget(exportDrawing, 0, Qt::AlignTop);
+  exportDrawing_ = exportDrawing;
   auto* print = new QPushButton(QStringLiteral("PRINT"));
   print->setObjectName(QStringLiteral("cmdPrint"));
+  print->setAutoDefault(true);  // Return on the focused button prints, as Space does
   connect(print, &QPushButton::clicked, this, &ReviewWindow::printRequested);
-  heading->addWidget(print);
+  heading->addWidget(print, 0, Qt::AlignTop);
+  print_ = print;
   return heading;
 }
 
@@ -141,26 +212,24 @@ QWidget* ReviewWindow::buildBadge() {
   return badge_;
 }
 
-QLayout* ReviewWindow::buildPictures() {
-  auto* pictures = new QHBoxLayout;
+QWidget* ReviewWindow::buildPictures() {
+  pictures_ = new QWidget;
+  auto* row = new QBoxLayout(QBoxLayout::LeftToRight, pictures_);
+  row->setContentsMargins(0, 0, 0, 0);
   drawing_ = new GlandDrawing;
   histogram_ = new SqueezeHistogram;
-  pictures->addWidget(drawing_, 1);
-  pictures->addWidget(histogram_, 1);
-  return pictures;
+  for (QWidget* picture : std::initializer_list<QWidget*>{drawing_, histogram_}) {
+    picture->setMinimumHeight(kPictureHeight);
+    row->addWidget(picture, 1);
+  }
+  pictureRow_ = row;
+  return pictures_;
 }
 
 QWidget* ReviewWindow::buildInputs() {
   auto* inputs = new QWidget;
-  auto* grid = new QGridLayout(inputs);
-  addCombos(inputs, grid);
-  addBoxes(inputs, grid);
-  grid->setColumnStretch(3, 1);
-  grid->setColumnStretch(7, 1);
-  return inputs;
-}
-
-void ReviewWindow::addCombos(QWidget* inputs, QGridLayout* grid) {
+  inputGrid_ = new QGridLayout(inputs);
+  inputGrid_->setContentsMargins(0, 0, 0, 0);
   QStringList hardnesses;
   for (int hardness : kHardnesses) hardnesses << QString::number(hardness);
   hardness_ = makeCombo(inputs, "cboHardness", hardnesses);
@@ -169,72 +238,125 @@ void ReviewWindow::addCombos(QWidget* inputs, QGridLayout* grid) {
   for (int m = 0; m <= int(Metal::Custom); ++m) metals << toQString(metalName(Metal(m)));
   compound_ = makeCombo(inputs, "cboCompound", compounds);
   metal_ = makeCombo(inputs, "cboMetal", metals);
-  struct ComboShown {
-    const char* caption;
+  const std::array<const char*, kReviewComboCount> comboCaptions{"Hardness (Shore A)", "Compound", "Metal"};
+  const std::array<QComboBox*, kReviewComboCount> combos{hardness_, compound_, metal_};
+  const auto label = [inputs](const char* text) { return new QLabel(QString::fromUtf8(text), inputs); };
+  for (int i = 0; i < kReviewComboCount; ++i) inputCells_[std::size_t(i)] = {label(comboCaptions[i]), combos[i]};
+  const int problemWidth = inputs->fontMetrics().averageCharWidth() * kProblemChars;
+  for (std::size_t i = 0; i < kBoxes.size(); ++i) {
+    boxes_[i] = new SelectAllLineEdit(inputs);
+    boxes_[i]->setObjectName(QString::fromLatin1(kBoxes[i].name));
+    boxes_[i]->setMinimumWidth(boxes_[i]->fontMetrics().horizontalAdvance(QLatin1Char('0')) * kBoxChars);
+    boxes_[i]->installEventFilter(this);
+    problems_[i] = new QLabel(inputs);
+    problems_[i]->setObjectName(QStringLiteral("lblProblem%1").arg(i));
+    problems_[i]->setTextFormat(Qt::PlainText);
+    problems_[i]->setWordWrap(true);  // a long problem takes two lines rather than a wider window
+    problems_[i]->setMinimumWidth(problemWidth);
+    setColour(problems_[i], QPalette::WindowText, kProblemText);
+    inputCells_[kReviewComboCount + i] = {label(kBoxes[i].caption), boxes_[i], label(kBoxes[i].unit), problems_[i]};
+  }
+  return inputs;
+}
+
+void ReviewWindow::connectInputs() {
+  struct ComboKept {
     QComboBox* combo;
     const char* settingsKey;
   };
-  const std::array<ComboShown, kComboCount> combos{{{"Hardness (Shore A)", hardness_, "Hardness"},
-                                                    {"Compound", compound_, "Compound"},
-                                                    {"Metal", metal_, "Metal"}}};
-  for (int i = 0; i < kComboCount; ++i) {
-    const auto [row, column] = inputCell(i);
-    addLabel(grid, {}, QString::fromUtf8(combos[i].caption), row, column);
-    grid->addWidget(combos[i].combo, row, column + 1);
-    connect(combos[i].combo, &QComboBox::currentIndexChanged, this,
-            [this, key = combos[i].settingsKey](int index) { save(key, QString::number(index)); });
-    connect(combos[i].combo, &QComboBox::currentIndexChanged, this, &ReviewWindow::reviewAgain);
+  for (const ComboKept& kept : {ComboKept{hardness_, "Hardness"}, {compound_, "Compound"}, {metal_, "Metal"}}) {
+    connect(kept.combo, &QComboBox::currentIndexChanged, this, [this, key = kept.settingsKey](int index) {
+      save(key, QString::number(index));
+      showExpansions();
+      reviewAgain();
+    });
   }
-}
-
-void ReviewWindow::addBoxes(QWidget* inputs, QGridLayout* grid) {
   for (std::size_t i = 0; i < kBoxes.size(); ++i) {
-    const auto [row, column] = inputCell(kComboCount + int(i));
-    addLabel(grid, {}, QString::fromUtf8(kBoxes[i].caption), row, column);
-    boxes_[i] = new SelectAllLineEdit(inputs);
-    boxes_[i]->setObjectName(QString::fromLatin1(kBoxes[i].name));
-    grid->addWidget(boxes_[i], row, column + 1);
-    addLabel(grid, {}, QString::fromUtf8(kBoxes[i].unit), row, column + 2);
-    problems_[i] = addLabel(grid, QStringLiteral("lblProblem%1").arg(i), {}, row, column + 3);
-    setColour(problems_[i], QPalette::WindowText, kProblemText);
-    if (const char* key = kBoxes[i].settingsKey)
-      connect(boxes_[i], &QLineEdit::textChanged, this, [this, key](const QString& text) { save(key, text); });
-    connect(boxes_[i], &QLineEdit::textChanged, this, &ReviewWindow::reviewAgain);
+    connect(boxes_[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
+      // An expansion box that shows a material's own value keeps the text typed for Custom.
+      if (!boxes_[i]->isEnabled()) return;
+      if (isExpansion(i)) customTexts_[i] = text.toStdString();
+      if (const char* key = kBoxes[i].settingsKey) save(key, text);
+      reviewAgain();
+    });
   }
 }
 
 QWidget* ReviewWindow::buildChecks() {
-  auto* checks = new QWidget;
-  auto* grid = new QGridLayout(checks);
+  checks_ = new QWidget;
+  auto* grid = new QGridLayout(checks_);
+  grid->setContentsMargins(0, 0, 0, 0);
   constexpr const char* kParts[] = {"Name", "Figure", "Verdict", "Reason"};
   for (int r = 0; r < int(rows_.size()); ++r)
-    for (int c = 0; c < 4; ++c)
-      rows_[r][c] = addLabel(grid, QStringLiteral("lbl%1%2").arg(kCheckNames[r], kParts[c]), {}, r, c);
+    for (int c = 0; c < 4; ++c) {
+      const QString name = QStringLiteral("lbl%1%2").arg(kCheckNames[r], kParts[c]);
+      // A long figure or rule takes more lines rather than a wider window.
+      rows_[r][c] = c == 1 || c == 3 ? addWrappedLabel(grid, name, r, c) : addLabel(grid, name, {}, r, c);
+      rows_[r][c]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
   for (auto& row : rows_) {
     QFont bold = row[2]->font();
     bold.setBold(true);
     row[2]->setFont(bold);
-    row[3]->setWordWrap(true);  // a long rule takes two lines rather than a wider window
   }
-  grid->setColumnStretch(3, 1);
-  return checks;
+  grid->setColumnStretch(1, 2);
+  grid->setColumnStretch(3, 3);
+  return checks_;
 }
 
-void ReviewWindow::loadSettings() {
-  const ReviewForm defaults;
+ReviewForm ReviewWindow::loadedForm() const {
+  ReviewForm form;
   const auto stored = [this](const char* key, const std::string& fallback) {
-    return QString::fromStdString(settings_.get(kSettingsApplication, kSettingsSection, key, fallback));
+    return settings_.get(kSettingsApplication, kSettingsSection, key, fallback);
   };
-  const auto hardness = std::ranges::find(kHardnesses, defaults.hardness) - kHardnesses.begin();
-  hardness_->setCurrentIndex(stored("Hardness", std::to_string(hardness)).toInt());
-  compound_->setCurrentIndex(stored("Compound", std::to_string(int(defaults.compound))).toInt());
-  metal_->setCurrentIndex(stored("Metal", std::to_string(int(defaults.metal))).toInt());
+  const auto index = [&](const char* key, int fallback, int count) {
+    const int stored_ = QString::fromStdString(stored(key, std::to_string(fallback))).toInt();
+    return stored_ >= 0 && stored_ < count ? stored_ : fallback;
+  };
+  const auto hardness = int(std::ranges::find(kHardnesses, form.hardness) - kHardnesses.begin());
+  form.hardness = kHardnesses[std::size_t(index("Hardness", hardness, int(kHardnesses.size())))];
+  form.compound = Compound(index("Compound", int(form.compound), int(Compound::Custom) + 1));
+  form.metal = Metal(index("Metal", int(form.metal), int(Metal::Custom) + 1));
   for (std::size_t i = 0; i < kBoxes.size(); ++i)
-    boxes_[i]->setText(kBoxes[i].settingsKey ? stored(kBoxes[i].settingsKey, defaults.texts[i]) : QString());
+    form.texts[i] = kBoxes[i].settingsKey ? stored(kBoxes[i].settingsKey, form.texts[i]) : std::string();
+  return form;
+}
+
+void ReviewWindow::fill(const ReviewForm& form) {
+  filling_ = true;
+  hardness_->setCurrentIndex(int(std::ranges::find(kHardnesses, form.hardness) - kHardnesses.begin()));
+  compound_->setCurrentIndex(int(form.compound));
+  metal_->setCurrentIndex(int(form.metal));
+  for (std::size_t i = 0; i < kBoxes.size(); ++i) {
+    if (isExpansion(i)) customTexts_[i] = form.texts[i];
+    else boxes_[i]->setText(toQString(form.texts[i]));
+  }
+  showExpansions();
+  filling_ = false;
+}
+
+void ReviewWindow::setInputs(const ReviewInputs& inputs) {
+  ReviewForm form = reviewFormOf(inputs);
+  // A coefficient that the inputs do not use leaves the one typed for Custom as it is.
+  if (inputs.compound != Compound::Custom) form.text(ReviewBox::AlphaSeal) = customTexts_[std::size_t(ReviewBox::AlphaSeal)];
+  if (inputs.metal != Metal::Custom) form.text(ReviewBox::AlphaMetal) = customTexts_[std::size_t(ReviewBox::AlphaMetal)];
+  fill(form);
+  reviewAgain();
+}
+
+void ReviewWindow::showExpansions() {
+  const ReviewForm shown = form();
+  for (ReviewBox box : kExpansionBoxes) {
+    QLineEdit* edit = boxes_[std::size_t(box)];
+    const bool custom = box == ReviewBox::AlphaSeal ? shown.compound == Compound::Custom : shown.metal == Metal::Custom;
+    // Disabled first: the material's value is shown, not typed.
+    edit->setEnabled(custom);
+    edit->setText(custom ? toQString(customTexts_[std::size_t(box)]) : expansionText(box, shown));
+  }
 }
 
 void ReviewWindow::save(const char* key, const QString& value) {
-  if (badge_) settings_.save(kSettingsApplication, kSettingsSection, key, value.toStdString());
+  settings_.save(kSettingsApplication, kSettingsSection, key, value.toStdString());
 }
 
 ReviewForm ReviewWindow::form() const {
@@ -242,7 +364,8 @@ ReviewForm ReviewWindow::form() const {
   form.hardness = kHardnesses[std::size_t(std::max(0, hardness_->currentIndex()))];
   form.compound = static_cast<Compound>(std::max(0, compound_->currentIndex()));
   form.metal = static_cast<Metal>(std::max(0, metal_->currentIndex()));
-  for (std::size_t i = 0; i < kBoxes.size(); ++i) form.texts[i] = boxes_[i]->text().toStdString();
+  for (std::size_t i = 0; i < kBoxes.size(); ++i)
+    form.texts[i] = isExpansion(i) ? customTexts_[i] : boxes_[i]->text().toStdString();
   return form;
 }
 
@@ -253,15 +376,18 @@ void ReviewWindow::showGland(const GlandRecord& record, const GlandSide& side) {
 }
 
 void ReviewWindow::reviewAgain() {
-  if (!badge_) return;  // still being built
-  boxes_[std::size_t(ReviewBox::AlphaSeal)]->setEnabled(compound_->currentIndex() == int(Compound::Custom));
-  boxes_[std::size_t(ReviewBox::AlphaMetal)]->setEnabled(metal_->currentIndex() == int(Metal::Custom));
+  if (filling_) return;
   const ReviewFormRead read = readReviewForm(form());
   showProblems(read);
-  if (!read.inputs) return;
-  inputs_ = *read.inputs;
-  review_ = reviewGland(record_, *side_, inputs_, table_);
-  showReview();
+  const bool wasComplete = complete_;
+  complete_ = read.inputs.has_value();
+  if (complete_) {
+    inputs_ = *read.inputs;
+    review_ = reviewGland(record_, *side_, inputs_, table_);
+    showReview();
+  }
+  showBadge();
+  if (complete_ != wasComplete) emit completeChanged(complete_);
 }
 
 void ReviewWindow::showProblems(const ReviewFormRead& read) {
@@ -272,6 +398,25 @@ void ReviewWindow::showProblems(const ReviewFormRead& read) {
   }
 }
 
+void ReviewWindow::showBadge() {
+  // The figures of the last complete inputs stay, greyed, while the inputs shown are not.
+  print_->setEnabled(complete_);
+  exportDrawing_->setEnabled(complete_);
+  enableWindowActions(*this, QKeySequence::Copy, complete_);
+  checks_->setEnabled(complete_);
+  pictures_->setEnabled(complete_);
+  if (!complete_) {
+    badge_->setText(QString::fromLatin1(kIncomplete));
+    setColour(badge_, QPalette::Window, kIncompleteBadge);
+    setColour(badge_, QPalette::WindowText, Qt::white);
+    return;
+  }
+  const VerdictLook look = verdictLook(review_.overall);
+  badge_->setText(QString::fromLatin1(look.words));
+  setColour(badge_, QPalette::Window, look.background);
+  setColour(badge_, QPalette::WindowText, look.text);
+}
+
 void ReviewWindow::showReview() {
   gland_->setText(glandIdentity(record_, *side_, review_));
   // An empty tolerance box shows the tolerance that the AS568 size brought.
@@ -279,11 +424,7 @@ void ReviewWindow::showReview() {
   boxes_[std::size_t(ReviewBox::SealIdTolerance)]->setPlaceholderText(
       stretch.known ? QStringLiteral("%1 (%2)").arg(stretch.sealIdTolerance).arg(toQString(stretch.toleranceSource))
                     : QString());
-  const VerdictLook look = verdictLook(review_.overall);
-  badge_->setText(QString::fromLatin1(look.words));
-  setColour(badge_, QPalette::Window, look.background);
-  setColour(badge_, QPalette::WindowText, look.text);
-  const GlandSection section = glandSection(record_, *side_, review_, inputs_.grooveRadius);
+  const GlandSection section = glandSection(record_, *side_, review_.fill, inputs_.grooveRadius);
   drawing_->setSection(section);
   histogram_->setPlot({review_.statistics, inputs_.squeezeMinPercent, inputs_.squeezeMaxPercent,
                        section.worstMmcSqueeze, section.worstLmcSqueeze});
@@ -293,20 +434,48 @@ void ReviewWindow::showReview() {
     rows_[r][1]->setText(toQString(rows[r].figure));
     rows_[r][2]->setText(QString::fromLatin1(verdictLook(rows[r].verdict).words));
     rows_[r][3]->setText(toQString(rows[r].reason));
-    rows_[r][3]->setToolTip(rows_[r][3]->text());
   }
+}
+
+void ReviewWindow::copyReview() const {
+  QGuiApplication::clipboard()->setText(toQString(reviewCells(review_, inputs_)));
+}
+
+void ReviewWindow::arrange(int width) {
+  const bool two = width >= twoColumnWidth_;
+  if (inputGrid_->count() > 0 && two == twoColumns_) return;
+  twoColumns_ = two;
+  for (std::size_t i = 0; i < inputCells_.size(); ++i) {
+    const int row = two ? int(i) % kInputsPerColumn : int(i), column = two ? int(i) / kInputsPerColumn * 4 : 0;
+    for (int part = 0; part < 4; ++part) {
+      if (QWidget* cell = inputCells_[i][std::size_t(part)]) {
+        inputGrid_->removeWidget(cell);
+        inputGrid_->addWidget(cell, row, column + part);
+      }
+    }
+  }
+  inputGrid_->setColumnStretch(3, 1);
+  inputGrid_->setColumnStretch(7, two ? 1 : 0);
+  pictureRow_->setDirection(two ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+  // Now, not when the layouts next run: the window's size hint follows at once.
+  inputGrid_->parentWidget()->updateGeometry();
+  pictures_->updateGeometry();
+}
+
+void ReviewWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  arrange(width());
+}
+
+bool ReviewWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy))
+    if (auto* box = qobject_cast<QLineEdit*>(watched); box && !box->hasSelectedText()) return true;
+  return QWidget::eventFilter(watched, event);
 }
 
 void ReviewWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
   emit dismissed();
-}
-
-void ReviewWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape)
-    emit dismissed();
-  else
-    QWidget::keyPressEvent(event);
 }
 
 }  // namespace glandwise

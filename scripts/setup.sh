@@ -5,11 +5,13 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libqt6printsupport6 qt6-qpa-plugins libgl-dev
+  qt6-base-dev libqt6printsupport6 qt6-svg-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev libfmt-dev
   xvfb xauth x11-utils fonts-liberation poppler-utils
   locales
+  # the real readers that the tests hand every drawing: ezdxf for DXF, librsvg for SVG
+  python3-ezdxf librsvg2-bin
   # CUPS: its headers for the program (the library comes with Qt's print plugin), and a
   # print server with a PDF printer for the tests
   libcups2-dev cups-daemon cups-client printer-driver-cups-pdf

@@ -69,4 +69,9 @@ QAction* addWindowAction(QWidget& window, const QString& text, const QKeySequenc
   return action;
 }
 
+void enableWindowActions(QWidget& window, const QKeySequence& shortcut, bool enabled) {
+  for (QAction* action : window.actions())
+    if (action->shortcut() == shortcut) action->setEnabled(enabled);
+}
+
 }  // namespace glandwise

@@ -42,6 +42,9 @@ void giveMnemonics(QWidget& window);
 // `shortcut` anywhere in the window.
 QAction* addWindowAction(QWidget& window, const QString& text, const QKeySequence& shortcut);
 
+// Enables or disables the actions of `window` that `shortcut` triggers, and so the shortcut.
+void enableWindowActions(QWidget& window, const QKeySequence& shortcut, bool enabled);
+
 // The font of the shell's ordinary labels, text boxes and options.
 QFont controlFont();
 // The font of the shell's buttons.

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QFont>
 #include <QLineEdit>
+#include <QSize>
 #include <QWidget>
 
 namespace glandwise {
@@ -50,6 +51,24 @@ class MainScreen : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+};
+
+// A main screen whose controls stand on a canvas of fixed natural size, shown whole when the
+// screen holds it and scrolled when it does not.
+class ScrollingScreen : public MainScreen {
+  Q_OBJECT
+ public:
+  explicit ScrollingScreen(QSize natural, QWidget* parent = nullptr);
+
+  // The canvas ("canvas" unless renamed), on which the controls stand.
+  QWidget* canvas() const { return canvas_; }
+
+  // Sizes the window to show the whole canvas, or as much of it as `available` (the client
+  // size the screen allows) holds, with scroll bars for the rest.
+  void fitTo(QSize available) override;
+
+ private:
+  QWidget* canvas_;
 };
 
 }  // namespace glandwise

@@ -18,7 +18,7 @@ using Json = nlohmann::ordered_json;  // keeps the keys in the order written
 namespace {
 
 std::unique_ptr<calc::LineWriter> jsonLines() {
-  return calc::makeLineWriter(calc::OutputFormat::JsonLines, calc::FieldSelection::all(true));
+  return calc::makeLineWriter(calc::OutputFormat::JsonLines, calc::FieldSelection::all(true, true));
 }
 
 Json outputOf(const std::string& line, const calc::SessionOptions& options = {}) {

@@ -20,9 +20,11 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 
+#include "drawing/gland_drawing.h"
 #include "model/gland_section.h"
 #include "model/sheet.h"
 #include "results/report.h"
+#include "tests/drawing/drawing_readers.h"
 #include "tests/gui/program_fixture.h"
 
 using namespace glandwise;
@@ -189,8 +191,10 @@ class ScreenTest : public QObject {
   void reviewButtonOpensOneWindowOnBothSheets();
   void reviewInputUpdatesAtOnceAndBadInputIsMarked();
   void sectionIsToScaleAndLimitLinesWhereTheyBelong();
+  void exportDrawingWritesTheSectionShown();
   void as568BoxChoosesTheOptionAndTypesTheId();
   void reviewPrintsOnePageCancelPrintsNothing();
+  void reviewCopiesItsFiguresAsCells();
   void screensOpenInPlaceAndTheSheetScrollsOnASmallScreen();
   void keyboardPressesFocusedButtonsAndMnemonics();
   void copyResultsPutsTheSheetOnTheClipboard();
@@ -423,7 +427,7 @@ void ScreenTest::noTextClippedAndNoControlsOverlap() {
   for (const GlandRun& run : {kRodRun, kHousingRun}) {
     QWidget* editor = program.walk({run.selection});
     QVERIFY(editor);
-    faults << layoutFaults(editor);
+    faults << layoutFaults(child(editor, "canvas"));
     QWidget* sheet = program.walk({run.edits});
     QVERIFY(sheet);
     faults << layoutFaults(child(sheet, "sheet"));  // the whole sheet, of which the window may show a part
@@ -567,15 +571,19 @@ void ScreenTest::reviewButtonOpensOneWindowOnBothSheets() {
 }
 
 // Catches an input that does not review again, a bad input that crashes, blanks or changes
-// the last good review, a box not marked, and inputs (or the seal's tolerance) wrongly kept
-// across runs.
+// the last good review, a box not marked, a named compound's coefficient shown as 0, a
+// verdict, PRINT or Save left as if the inputs
+// were complete, a number beyond a float called "not a number", a stray Escape that closes
+// the window or clears a box, and inputs (or the seal's tolerance) wrongly kept across runs.
 void ScreenTest::reviewInputUpdatesAtOnceAndBadInputIsMarked() {
   TemporarySettings shared;
   {
     Program first(false);
     QWidget* sheet = toSheet(first, kRodRun);
     QVERIFY(sheet && Program::act(sheet, {"cmdReview"}));
-    QWidget* review = first.flow().reviewWindow();
+    QPointer<QWidget> review = first.flow().reviewWindow();
+    auto* alphaSeal = child<QLineEdit>(review, "txtAlphaSeal");  // NBR: its own coefficient, not typed
+    QVERIFY(!alphaSeal->isEnabled() && alphaSeal->text().toFloat() == float(compoundExpansion(Compound::Nbr)));
     QCOMPARE(labelText(review, "lblStatisticsVerdict"), QStringLiteral("PASS"));
     const QString figure = labelText(review, "lblStatisticsFigure");
     QVERIFY(Program::act(review, {"txtSealIdTol=0.01", "txtSqueezeMin=16"}));
@@ -583,13 +591,25 @@ void ScreenTest::reviewInputUpdatesAtOnceAndBadInputIsMarked() {
     QCOMPARE(labelText(review, "lblStatisticsVerdict"), QStringLiteral("FAIL"));
     QCOMPARE(labelText(review, "lblOverall"), QStringLiteral("FAIL"));
     const QString lastGood = labelText(review, "lblStatisticsFigure") + labelText(review, "lblSwellFigure");
-    QVERIFY(Program::act(review, {"txtSwell=abc"}));
-    QCOMPARE(labelText(review, "lblProblem5"), QStringLiteral("not a number"));
-    QCOMPARE(labelText(review, "lblStatisticsFigure") + labelText(review, "lblSwellFigure"), lastGood);
-    QVERIFY(child(review, "txtSwell")->palette().base() != child(review, "txtTempMin")->palette().base());
-    QCOMPARE(labelText(review, "lblOverall"), QStringLiteral("FAIL"));
+    // No keystroke of "abc" parses; "1e39" passes through 1000 %, its last complete input.
+    for (const auto& [typed, problem] : {std::pair{"abc", "not a number"}, {"1e39", "out of range: "}}) {
+      QVERIFY(Program::act(review, {QStringLiteral("txtSwell=") + typed}));
+      QVERIFY2(labelText(review, "lblProblem5").startsWith(problem), typed);
+      if (typed == QLatin1String("abc"))
+        QCOMPARE(labelText(review, "lblStatisticsFigure") + labelText(review, "lblSwellFigure"), lastGood);
+      QVERIFY(child(review, "txtSwell")->palette().base() != child(review, "txtTempMin")->palette().base());
+      QCOMPARE(labelText(review, "lblOverall"), QStringLiteral("INPUTS INCOMPLETE"));
+      QVERIFY(!child(review, "cmdPrint")->isEnabled());
+      QTest::keySequence(review, QKeySequence::Save);
+      QCOMPARE(first.fake.log, QStringList());  // Save is disabled: no dialog
+    }
+    QTest::keyClick(child(review, "txtSwell"), Qt::Key_Escape);
+    Program::settle();
+    QVERIFY(review && review->isVisible());
+    QCOMPARE(child<QLineEdit>(review, "txtSwell")->text(), QStringLiteral("1e39"));
     QVERIFY(Program::act(review, {"txtSwell=5"}));
     QCOMPARE(labelText(review, "lblProblem5"), QString());
+    QVERIFY(child(review, "cmdPrint")->isEnabled() && labelText(review, "lblOverall") == "FAIL");
   }
   Program second(false);
   QWidget* sheet = toSheet(second, kRodRun);
@@ -622,14 +642,12 @@ void ScreenTest::sectionIsToScaleAndLimitLinesWhereTheyBelong() {
   QWidget* sheet = toSheet(program, kRodRun);
   QVERIFY(sheet && Program::act(sheet, {"cmdReview"}));
   ReviewWindow* review = program.flow().reviewWindow();
-  const GlandSection section = glandSection(review->gland(), review->side(), review->review(), 0.010);
+  const GlandSection section = glandSection(review->gland(), review->side(), review->review().fill, 0.010);
   auto* drawing = child(review, "glandDrawing");
   QList<double> diameters;
   for (const QSize size : {QSize(400, 300), QSize(800, 600)}) {
-    QImage image = rendered(drawing, size), canvas = image;
-    QPainter painter(&canvas);
-    painter.setFont(drawing->font());
-    const double scale = sectionLayout(painter, QRectF(QPoint(), size), section).scale;
+    const QImage image = rendered(drawing, size);
+    const double scale = drawingPlacement(QRectF(QPoint(), size), drawing::glandDrawing(section).extent).m11();
     int left = image.width(), right = -1;
     for (int y = 0; y < image.height(); ++y)
       if (const QList<int> seal = columnsIn(image, y, kNominalSealColour); !seal.isEmpty())
@@ -649,6 +667,33 @@ void ScreenTest::sectionIsToScaleAndLimitLinesWhereTheyBelong() {
   QVERIFY2(!lines.isEmpty(), "no limit line");
   for (int x : lines) QVERIFY(std::abs(x - axis.xOf(10)) <= 1.5 || std::abs(x - axis.xOf(30)) <= 1.5);
   QVERIFY(lines.front() < axis.xOf(20) && lines.back() > axis.xOf(20));
+}
+
+// Catches an export that writes another drawing than the one shown, that ignores the file
+// type (DXF for a .dxf name, else SVG with .svg added), writes on Cancel or fails silently,
+// and a Ctrl+Shift+S that does not export.
+void ScreenTest::exportDrawingWritesTheSectionShown() {
+  REQUIRE_ENVIRONMENT(drawing_test::readersPresent(), "python3-ezdxf or librsvg2-bin");
+  Program program;
+  QWidget* sheet = toSheet(program, kRodRun);
+  QVERIFY(sheet && Program::act(sheet, {"cmdReview"}));
+  ReviewWindow* review = program.flow().reviewWindow();
+  QTemporaryDir folder;
+  const std::string svg = folder.filePath("section").toStdString(), dxf = folder.filePath("section.DXF").toStdString();
+  program.fake.files = {svg, dxf, folder.filePath("no such folder/section.svg").toStdString()};
+  QVERIFY(Program::act(review, {"cmdExportDrawing"}));
+  review->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(review));
+  QTest::keyClick(review, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);  // presses the button for a moment
+  QTRY_COMPARE(program.fake.log.size(), 2);
+  QVERIFY(Program::act(review, {"cmdExportDrawing", "cmdExportDrawing"}));
+  QCOMPARE(kinds(program.fake.log), (QStringList{"save dialog", "save dialog", "save dialog", "notice", "save dialog"}));
+  QCOMPARE(QDir(folder.path()).entryList(QDir::Files), (QStringList{"section.DXF", "section.svg"}));
+  const drawing::Box e = review->drawing().extent;
+  QCOMPARE(drawing_test::svgProblem(svg + ".svg", QRectF(e.left, -e.top, e.width(), e.height())), std::string());
+  const nlohmann::json read = drawing_test::readDxf(dxf);
+  QVERIFY2(read.value("problems", nlohmann::json()) == nlohmann::json::array(), read.dump().c_str());
+  QVERIFY(std::abs(read["ring_diameter"].get<double>() - review->review().fill.nominal.effectiveCrossSection) < 1e-6);
 }
 
 // Types a dash number into the AS568 box, with the focus in it and its suggestion list
@@ -697,7 +742,8 @@ void ScreenTest::as568BoxChoosesTheOptionAndTypesTheId() {
 }
 
 // Catches a review PRINT that prints more or less than the one page, leaves out the
-// gland's identity, verdicts or inputs, prints on Cancel or fails silently.
+// gland's identity, verdicts, inputs or the expansion coefficients in use, prints on Cancel,
+// fails silently or ignores Return.
 void ScreenTest::reviewPrintsOnePageCancelPrintsNothing() {
   REQUIRE_ENVIRONMENT(!QStandardPaths::findExecutable("pdfinfo").isEmpty() &&
                           !QStandardPaths::findExecutable("pdftotext").isEmpty(),
@@ -710,7 +756,9 @@ void ScreenTest::reviewPrintsOnePageCancelPrintsNothing() {
   QTemporaryDir folder;
   program.fake.printTo = folder.filePath("review.pdf");
   program.fake.cancelPrinting = true;
-  QVERIFY(Program::act(review, {"cmdPrint"}));
+  child(review, "cboHardness")->setFocus();
+  QTest::keyClick(child(review, "cboHardness"), Qt::Key_Tab, Qt::ShiftModifier);  // the first input's way back
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // prints, as Space or a click
   QVERIFY(!QFile::exists(program.fake.printTo));
 
   program.fake.cancelPrinting = false;
@@ -720,10 +768,40 @@ void ScreenTest::reviewPrintsOnePageCancelPrintsNothing() {
   for (const char* shown : {"Design Review", "Groove in Rod, cross-section 0.139 inch, seal ID 0.984 inch, AS568 -214",
                             "Date:", "Overall: CAUTION", "Squeeze statistics", "Hardness 70 Shore A"})
     QVERIFY2(text.contains(shown), shown);
+  // The expansion coefficients in use, although no box holds them (NBR in carbon steel).
+  for (const double inUse : {compoundExpansion(Compound::Nbr), metalExpansion(Metal::CarbonSteel)})
+    QVERIFY2(text.contains(QString::number(inUse) + " per °F"), qPrintable(text));
 
   program.fake.printTo = folder.filePath("no such folder/review.pdf");
   QVERIFY(Program::act(review, {"cmdPrint"}));
   QCOMPARE(kinds(program.fake.log), (QStringList{"print dialog", "print dialog", "print dialog", "notice"}));
+}
+
+// Catches a figure or limit with its unit in its cell (it would paste as text), cells run
+// together or missing, a figure off what the review computed, and Ctrl+C in a box that
+// copies nothing.
+void ScreenTest::reviewCopiesItsFiguresAsCells() {
+  Program program;
+  QWidget* sheet = toSheet(program, kRodRun);
+  QVERIFY(sheet && Program::act(sheet, {"cmdReview"}));
+  QWidget* review = program.flow().reviewWindow();
+  QVERIFY(Program::act(review, {"txtSealIdTol=0.01"}));
+  QApplication::clipboard()->clear();
+  QTest::keySequence(child(review, "txtSealIdTol"), QKeySequence::Copy);  // nothing selected in the box
+  const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+  QCOMPARE(lines.value(0), QStringLiteral("Row\tFigure\tLimit\tVerdict\tReason"));
+  QCOMPARE(lines.value(1), "Overall\t\t\t" + labelText(review, "lblOverall") + '\t');
+  QCOMPARE(lines.size(), 9);
+  for (const QString& line : lines.mid(2)) {
+    const QStringList cells = line.split('\t');
+    bool figure = false, limit = false;
+    cells.value(1).toDouble(&figure);
+    cells.value(2).toDouble(&limit);
+    QVERIFY2(cells.size() == 5 && figure && limit && !cells[4].isEmpty(), qPrintable(line));
+  }
+  // The rod 1.24 - 0.0005 in the bore 1.25 + 0.001.
+  QVERIFY(lines[3].startsWith("Extrusion, diametral clearance (inch)\t0.0115\t"));
+  QCOMPARE(lines[3].section('\t', 3, 3), labelText(review, "lblExtrusionVerdict"));
 }
 
 QTEST_MAIN(ScreenTest)
@@ -742,6 +820,8 @@ void ScreenTest::screensOpenInPlaceAndTheSheetScrollsOnASmallScreen() {
   QWidget* editor = program.walk({kRodRun.selection});
   QVERIFY(editor);
   QCOMPARE(editor->pos(), QPoint(screen.left(), 30));  // wider than the selection: moved as far as needed
+  QVERIFY(screen.contains(editor->frameGeometry()));   // and narrowed to the screen: it scrolls
+  QVERIFY(child<QScrollArea>(editor, "scroller")->horizontalScrollBar()->isVisible());
   QVERIFY(Program::act(editor, {"txtPDM=x", "cmdOk"}));
   const QRect message = program.flow().messageDialog()->frameGeometry();
   QCOMPARE(message.center().x(), editor->frameGeometry().center().x());
@@ -774,6 +854,22 @@ void ScreenTest::screensOpenInPlaceAndTheSheetScrollsOnASmallScreen() {
   const double inkInches = (bottomInk - topInk) / 20.0, expectedInches = (12360 - 30) / 1440.0;
   QVERIFY2(std::abs(inkInches - expectedInches) < 0.1, qPrintable(QString::number(inkInches)));
   QVERIFY2(std::abs((topInk + bottomInk) / 2.0 - page.height() / 2.0) < 3, "centred");
+
+  // The review window opens on the screen beside the sheet's buttons, and scrolls to the
+  // whole histogram, axis included.
+  scroller->verticalScrollBar()->setValue(0);
+  QVERIFY(Program::act(sheet, {"cmdReview"}));
+  QWidget* review = program.flow().reviewWindow();
+  QVERIFY(screen.contains(review->frameGeometry()));
+  for (const char* name : {"cmdEdit", "cmdReview"}) {
+    const QWidget* button = child(sheet, name);
+    QVERIFY2(!review->frameGeometry().intersects({button->mapToGlobal(QPoint()), button->size()}), name);
+  }
+  auto* reviewScroller = child<QScrollArea>(review, "scroller");
+  reviewScroller->verticalScrollBar()->setValue(reviewScroller->verticalScrollBar()->maximum());
+  const QWidget* histogram = child(review, "squeezeHistogram");
+  QVERIFY(reviewScroller->viewport()->rect().contains(
+      QRect(histogram->mapTo(reviewScroller->viewport(), QPoint()), histogram->size())));
 }
 
 // Catches Return ignored on a focused button of the editors and sheets or in a box or on an
@@ -865,9 +961,10 @@ QStringList sheetValues(QWidget* sheet) {
 
 }  // namespace
 
-// Catches a saved file that lacks a text or an edit, one written through a planted link, a
-// failed save told with a path that stretches the notice, a reopened gland that does not
-// stop on its editor with the saved texts, and one that gives another sheet after OK.
+// Catches a saved file that lacks a text, an edit or the review inputs, one written
+// through a planted link, a failed save told with a path that stretches the notice, a
+// reopened gland that does not stop on its editor with the saved texts, one that gives
+// another sheet after OK, and review inputs of the file that the review window does not show.
 void ScreenTest::savedGlandReopensOnItsEditorAndGivesTheSameSheet() {
   QTemporaryDir folder;
   const QString path = folder.filePath("seal.gland.json"), target = folder.filePath("elsewhere");
@@ -886,9 +983,11 @@ void ScreenTest::savedGlandReopensOnItsEditorAndGivesTheSameSheet() {
     QVERIFY(program.fake.log.last().startsWith("notice: The gland could not be saved.") &&
             program.fake.log.last().size() < 300);
     program.fake.log.clear();
+    QVERIFY(Program::act(sheet, {"cmdReview"}) && Program::act(program.flow().reviewWindow(), {"txtSwell=20"}));
     program.fake.files = {folder.filePath("seal").toStdString()};  // the suffix is added
-    QTest::keySequence(sheet, QKeySequence::Save);
+    QTest::keySequence(program.flow().reviewWindow(), QKeySequence::Save);
     QCOMPARE(program.fake.log, QStringList{"save dialog: Save gland"});
+    QVERIFY(Program::act(program.flow().reviewWindow(), {"txtSwell=7"}));  // remembered, not saved
   }
   QVERIFY(!QFileInfo(path).isSymLink() && QFileInfo(target).size() == 0);
   Program program(false);
@@ -899,9 +998,10 @@ void ScreenTest::savedGlandReopensOnItsEditorAndGivesTheSameSheet() {
   QWidget* editor = expect(program, "frmGrooveInFemale");
   QVERIFY(editor);
   QCOMPARE(boxes(editor), editorTexts);
-  QWidget* sheet = program.walk({{"cmdOk"}});
+  QWidget* sheet = program.walk({{"cmdOk"}, {"cmdReview"}});
   QVERIFY(sheet);
   QCOMPARE(sheetValues(sheet), values);
+  QCOMPARE(child<QLineEdit>(program.flow().reviewWindow(), "txtSwell")->text(), QStringLiteral("20"));
 }
 
 // Catches a broken, ambiguous, refused or foreign file or a FIFO that changes the screen,

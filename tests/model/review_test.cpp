@@ -252,7 +252,8 @@ TEST(As568Test, LoaderRefusesABadTableNamingTheLine) {
 }  // namespace
 
 // Catches a form whose defaults differ from the core's, a box read though its material is
-// not Custom, a range or pairing rule not applied, and a bad box that still gives inputs.
+// not Custom, a range or pairing rule not applied, a number beyond a float called "not a
+// number", and a bad box that still gives inputs.
 TEST(ReviewFormTest, ReadsEveryBoxAndSaysWhyOneCannotBeUsed) {
   ReviewForm form;
   form.text(ReviewBox::AlphaSeal) = "junk";  // not read: the compound is not Custom
@@ -267,10 +268,12 @@ TEST(ReviewFormTest, ReadsEveryBoxAndSaysWhyOneCannotBeUsed) {
   form.text(ReviewBox::TempMin) = "100";
   form.text(ReviewBox::TempMax) = "50";
   form.text(ReviewBox::GrooveRadius) = "1";
+  form.text(ReviewBox::Swell) = "1e39";  // beyond a float: out of range, as 1001 would be
   const ReviewFormRead bad = readReviewForm(form);
   EXPECT_FALSE(bad.inputs);
   EXPECT_EQ(bad.problem(ReviewBox::AlphaSeal), "not a number");
   EXPECT_EQ(bad.problem(ReviewBox::TempMax), "must not be below the lowest temperature");
-  EXPECT_EQ(bad.problem(ReviewBox::GrooveRadius), "must be at least 0 and below 1 inch");
-  EXPECT_EQ(bad.problem(ReviewBox::Swell), "");
+  EXPECT_EQ(bad.problem(ReviewBox::GrooveRadius), "out of range: at least 0 and below 1 inch");
+  EXPECT_EQ(bad.problem(ReviewBox::Swell), "out of range: above -100 and at most 1000 %");
+  EXPECT_EQ(bad.problem(ReviewBox::SqueezeMin), "");
 }
