@@ -245,6 +245,7 @@ void ScreenFlow::openFaceDesigner() {
     connect(&designer, &FaceDesigner::dismissed, this, [this] { face_.unload(); });
     connect(&designer, &FaceDesigner::printRequested, this, &ScreenFlow::printFaceSeal);
     connect(&designer, &FaceDesigner::saveRequested, this, &ScreenFlow::saveFaceSeal);
+    connect(&designer, &FaceDesigner::exportDrawingRequested, this, &ScreenFlow::exportFaceDrawing);
     if (const QWidget* from = currentScreen()) placeLike(designer, *from);
   }
   bringToFront(*face_.get());
@@ -266,8 +267,7 @@ void ScreenFlow::printFaceSeal() {
 void ScreenFlow::saveFaceSeal() {
   const FaceInput input = face_.get()->input();
   std::string name = "face-seal";
-  if (input.form.crossSection && input.form.sealId.find_first_of("/\\") == std::string::npos)
-    name += "-" + input.form.sealId;
+  if (input.form.sealId.find_first_of("/\\") == std::string::npos) name += "-" + input.form.sealId;
   saveLine("Save face seal", name + kGlandFileSuffix, faceLine(input), "The face seal");
 }
 
@@ -316,11 +316,23 @@ void ScreenFlow::chooseGlandFile() {
 void ScreenFlow::exportDrawing() {
   const ReviewWindow* review = review_.get();
   if (!review) return;
-  const std::string name = suggestedStem(review->side().kind, NumberText(review->gland().ID)) + ".svg";
+  exportDrawingAs(suggestedStem(review->side().kind, NumberText(review->gland().ID)) + ".svg", review->drawing());
+}
+
+void ScreenFlow::exportFaceDrawing() {
+  const FaceDesigner* designer = face_.get();
+  if (!designer) return;
+  const FaceForm& form = designer->input().form;
+  std::string name = "face-seal";
+  if (form.sealId.find_first_of("/\\") == std::string::npos) name += "-" + form.sealId;
+  exportDrawingAs(name + ".svg", designer->drawing());
+}
+
+void ScreenFlow::exportDrawingAs(const std::string& name, const drawing::Drawing& drawing) {
   std::optional<std::string> path = platform_.fileDialog.saveFile(
       "Export drawing", kDrawingFilter, (std::filesystem::path(lastFolder(kDrawingsSection)) / name).string());
   if (!path) return;
-  const std::string bytes = drawingFileBytes(*path, review->drawing());
+  const std::string bytes = drawingFileBytes(*path, drawing);
   rememberFolder(kDrawingsSection, *path);
   const std::string failure = bytes.empty() ? "The gland has no section to draw." : replaceFileAt(*path, bytes);
   if (!failure.empty()) platform_.messageBoxes.notify("The drawing could not be exported.\n\n" + failure);

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include "app/dialogs.h"
+#include "drawing/drawing.h"
 #include "editors/gland_editor.h"
 #include "face/face_data.h"
 #include "facedesigner/face_designer.h"
@@ -94,6 +95,8 @@ class ScreenFlow : public QObject {
   // EXPORT DRAWING… on the review window: asks where, then writes the section drawing shown
   // there as SVG, or as DXF when the file's name ends in ".dxf". A failure is told in a notice.
   void exportDrawing();
+  // EXPORT DRAWING… on the face seal designer: the same with the face seal's section.
+  void exportFaceDrawing();
   // Ctrl+O on the selection screen: asks which file, then opens it.
   void chooseGlandFile();
   // Replays the saved gland `path` on the selection screen and stops on its editor with
@@ -113,6 +116,9 @@ class ScreenFlow : public QObject {
   // Asks where (a file dialog titled `title`, proposing `name` in the folder used last),
   // then writes `line` as a gland file; a failure is told in a notice about `what`.
   void saveLine(const std::string& title, const std::string& name, const std::string& line, const std::string& what);
+  // Asks where (proposing `name` in the drawings' folder used last), then writes `drawing`
+  // as SVG, or as DXF when the file's name ends in ".dxf". A failure is told in a notice.
+  void exportDrawingAs(const std::string& name, const drawing::Drawing& drawing);
   // The face seal designer's SAVE… and PRINT.
   void saveFaceSeal();
   void printFaceSeal();

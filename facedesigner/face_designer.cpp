@@ -20,7 +20,7 @@
 #include "face/face_input.h"
 #include "face/face_section.h"
 #include "face/face_text.h"
-#include "facedesigner/face_drawing.h"
+#include "face/face_drawing.h"
 #include "model/cross_sections.h"
 #include "model/review_rows.h"
 #include "model/selection.h"
@@ -122,7 +122,8 @@ FaceDesigner::FaceDesigner(const FaceData& data, const As568Table* as568, Settin
   layout->addWidget(status_);
   auto* figures = new QHBoxLayout;
   figures->addWidget(buildResults());
-  drawing_ = new FaceDrawing;
+  drawing_ = new GlandDrawing;
+  drawing_->setMinimumSize(320, 230);
   figures->addWidget(drawing_, 1);
   layout->addLayout(figures, 1);
   auto* review = new QHBoxLayout;
@@ -170,9 +171,12 @@ QLayout* FaceDesigner::buildButtons() {
   QPushButton* standard =
       button("cmdFaceStandard", QStringLiteral("STANDARD GROOVE"), QKeySequence(Qt::ALT | Qt::Key_G));
   QPushButton* save = button("cmdFaceSave", QStringLiteral("SAVE\u2026"), QKeySequence(Qt::ALT | Qt::Key_S));
+  QPushButton* exportDrawing = button("cmdFaceExport", QStringLiteral("EXPORT DRAWING\u2026"),
+                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   QPushButton* print = button("cmdFacePrint", QStringLiteral("PRINT"), QKeySequence(Qt::ALT | Qt::Key_P));
   QPushButton* close = button("cmdFaceClose", QStringLiteral("CLOSE"), QKeySequence(Qt::ALT | Qt::Key_C));
-  for (QPushButton* b : {standard, save, print, close}) row->addWidget(b);
+  for (QPushButton* b : {standard, save, exportDrawing, print, close}) row->addWidget(b);
+  connect(exportDrawing, &QPushButton::clicked, this, &FaceDesigner::exportDrawingRequested);
   connect(standard, &QPushButton::clicked, this, &FaceDesigner::standardGroove);
   connect(save, &QPushButton::clicked, this, &FaceDesigner::saveRequested);
   connect(print, &QPushButton::clicked, this, &FaceDesigner::printRequested);
@@ -344,7 +348,7 @@ void FaceDesigner::setFocusOrder() {
   for (std::size_t b = at(FaceBox::Pressure); b < kFaceBoxCount; ++b) order << boxes_[b];
   order << hardness_ << compound_ << metal_;
   for (QLineEdit* box : reviewBoxes_) order << box;
-  for (const char* name : {"cmdFaceStandard", "cmdFaceSave", "cmdFacePrint", "cmdFaceClose"})
+  for (const char* name : {"cmdFaceStandard", "cmdFaceSave", "cmdFaceExport", "cmdFacePrint", "cmdFaceClose"})
     order << findChild<QWidget*>(QString::fromLatin1(name));
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
@@ -499,9 +503,10 @@ void FaceDesigner::showResults() {
                                 : row == 0 && c == 0 ? QStringLiteral("\u2014")
                                                      : QString());
   identity_->setText(r.design.gland ? toQString(faceIdentity(*r.design.gland)) : QStringLiteral("Face seal"));
-  drawing_->setSection(r.analysis ? std::optional(faceSection(*r.design.gland, *r.analysis,
-                                                              reviewInputs_ ? reviewInputs_->flangeGap : 0))
-                                  : std::nullopt);
+  drawing_->setDrawing(r.analysis ? faceDrawing(faceSection(*r.design.gland, *r.analysis,
+                                                             reviewInputs_ ? reviewInputs_->flangeGap : 0),
+                                                 r.design.gland->groove)
+                                   : drawing::Drawing{});
 }
 
 void FaceDesigner::showReview() {
@@ -536,6 +541,8 @@ std::optional<FacePage> FaceDesigner::page() const {
   if (!r.review) return std::nullopt;
   return FacePage{*r.design.gland, *r.analysis, *r.review, *r.reviewInputs, todayText()};
 }
+
+const drawing::Drawing& FaceDesigner::drawing() const { return drawing_->drawing(); }
 
 void FaceDesigner::closeEvent(QCloseEvent* event) {
   event->ignore();

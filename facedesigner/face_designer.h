@@ -21,7 +21,7 @@ class QLineEdit;
 
 namespace glandwise {
 
-class FaceDrawing;
+class GlandDrawing;
 class SqueezeHistogram;
 
 // Designs a face seal live: the ring (a cross-section and inside diameter, or an AS568
@@ -47,11 +47,14 @@ class FaceDesigner : public QWidget {
   const FaceResult& result() const { return result_; }
   // The printed page of what is shown, when the gland and its review are usable.
   std::optional<FacePage> page() const;
+  // The section drawing shown; empty when the entries cannot be used.
+  const drawing::Drawing& drawing() const;
 
  signals:
   void dismissed();       // CLOSE, Escape or the frame: the window asks to be unloaded
   void printRequested();  // PRINT
   void saveRequested();   // SAVE… or Ctrl+S
+  void exportDrawingRequested();  // EXPORT DRAWING… or Ctrl+Shift+S
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -109,7 +112,7 @@ class FaceDesigner : public QWidget {
   QLabel* identity_ = nullptr;
   QLabel* badge_ = nullptr;
   std::array<std::array<QLabel*, 4>, kFaceCheckCount> checks_{};
-  FaceDrawing* drawing_ = nullptr;
+  GlandDrawing* drawing_ = nullptr;
   SqueezeHistogram* histogram_ = nullptr;
 };
 

@@ -5,7 +5,8 @@
 
 #include "face/face_section.h"
 #include "face/face_text.h"
-#include "facedesigner/face_drawing.h"
+#include "face/face_drawing.h"
+#include "results/drawing_paint.h"
 #include "results/review_window.h"
 #include "widgets/controls.h"
 
@@ -105,8 +106,9 @@ void drawFacePage(QPainter& p, QPagedPaintDevice& device, int resolution, const 
   y += table<4>(p, QRectF(0, y, area.width(), 1000), checks, {0, 105, 300, 395}, bold, false) + 8;
 
   p.setFont(pageFont(p.font(), 10, false));
-  paintFaceSection(p, QRectF(0, y, half, kPictureHeight),
-                   faceSection(page.gland, page.analysis, page.inputs.flangeGap));
+  const drawing::Drawing section =
+      faceDrawing(faceSection(page.gland, page.analysis, page.inputs.flangeGap), page.gland.groove);
+  paintDrawing(p, section, drawingPlacement(QRectF(0, y, half, kPictureHeight), section.extent));
   paintSqueezeHistogram(p, QRectF(half, y, half, kPictureHeight), faceSqueezePlot(page.review, page.analysis));
   y += kPictureHeight + 8;
 

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
+#include "face/face_drawing.h"
 #include "face/face_result.h"
 #include "model/cross_sections.h"
 
@@ -199,6 +201,25 @@ TEST(FaceSeal, BatchLine) {
            {R"({"gland": "face", "medium": "gas", "medium": "liquid"})", "field \"medium\" given twice"},
        })
     EXPECT_EQ(parseFaceLine(text).value().problem, problem);
+}
+
+}  // namespace
+
+namespace {
+
+// The drawing puts the ring where the gland has it: against the groove OD at the groove
+// bottom, x along the axis from the flange face and y from the axis; and names the datum.
+TEST(FaceSeal, DrawingPlacesTheRingOnItsDatumWall) {
+  const FaceResult r = standard("214", PressureFrom::Inside, FaceMedium::Liquid);
+  const drawing::Drawing d = faceDrawing(faceSection(*r.design.gland, *r.analysis, 0), r.design.gland->groove);
+  // Groove OD 1.243 / 2 = 0.6215; the ring 0.139 across rests on the bottom 0.104 deep.
+  const auto ring = std::ranges::find(d.circles, drawing::Layer::Ring, &drawing::Circle::layer);
+  ASSERT_NE(ring, d.circles.end());
+  EXPECT_NEAR(ring->centre.x, -0.104 + 0.0695, 1e-6);
+  EXPECT_NEAR(ring->centre.y, 0.6215 - 0.0695, 1e-6);
+  EXPECT_NEAR(ring->radius, 0.0695, 1e-6);
+  EXPECT_TRUE(std::ranges::any_of(d.texts, [](const drawing::Text& t) { return t.text == "Ø1.2430 ±0.0010"; }));
+  EXPECT_TRUE(std::ranges::any_of(d.texts, [](const drawing::Text& t) { return t.text == "0.1040 ±0.0030"; }));
 }
 
 }  // namespace
