@@ -188,6 +188,49 @@ class TwiceGiven {
   std::vector<std::set<std::string>> keys_;
 };
 
+// Reads a line that is not valid JSON as far as it goes: whether its object names "gland"
+// "face" before the fault, and what the fault is.
+class FaultyLine final : public nlohmann::json_sax<Json> {
+ public:
+  bool null() override { return value(); }
+  bool boolean(bool) override { return value(); }
+  bool number_integer(number_integer_t) override { return value(); }
+  bool number_unsigned(number_unsigned_t) override { return value(); }
+  bool number_float(number_float_t, const string_t&) override { return value(); }
+  bool binary(binary_t&) override { return value(); }
+  bool string(string_t& text) override {
+    face_ = face_ || (glandNext_ && text == "face");
+    return value();
+  }
+  bool start_object(std::size_t) override { return ++depth_, value(); }
+  bool end_object() override { return --depth_, true; }
+  bool start_array(std::size_t) override { return ++depth_, value(); }
+  bool end_array() override { return --depth_, true; }
+  bool key(string_t& name) override {
+    glandNext_ = depth_ == 1 && name == "gland";
+    return true;
+  }
+  bool parse_error(std::size_t position, const std::string&, const nlohmann::detail::exception& error) override {
+    constexpr int kNumberOverflow = 406;
+    fault_ = error.id == kNumberOverflow ? "a number out of range at byte " + std::to_string(position)
+                                         : "not valid JSON at byte " + std::to_string(position);
+    return false;
+  }
+
+  bool face() const { return face_; }
+  const std::string& fault() const { return fault_; }
+
+ private:
+  bool value() {
+    glandNext_ = false;
+    return true;
+  }
+  int depth_ = 0;
+  bool glandNext_ = false;  // the value that comes next is the object's "gland"
+  bool face_ = false;       // "gland" was "face"
+  std::string fault_;
+};
+
 }  // namespace
 
 std::optional<ParsedFaceInput> parseFaceLine(std::string_view line) {
@@ -195,7 +238,14 @@ std::optional<ParsedFaceInput> parseFaceLine(std::string_view line) {
   if (line.find("face") == std::string_view::npos && line.find('\\') == std::string_view::npos) return std::nullopt;
   TwiceGiven twice;
   const Json json = Json::parse(line.begin(), line.end(), std::ref(twice), false);
-  if (json.is_discarded() || !json.is_object()) return std::nullopt;
+  if (json.is_discarded()) {
+    // A face line whose fault comes after its "gland" is still a face line: say what the fault is.
+    FaultyLine faulty;
+    Json::sax_parse(line.begin(), line.end(), &faulty);
+    if (!faulty.face()) return std::nullopt;
+    return ParsedFaceInput{{}, faulty.fault()};
+  }
+  if (!json.is_object()) return std::nullopt;
   const auto gland = json.find("gland");
   if (gland == json.end() || !gland->is_string() || *gland != "face") return std::nullopt;
   ParsedFaceInput parsed;

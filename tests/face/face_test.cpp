@@ -199,6 +199,7 @@ TEST(FaceSeal, BatchLine) {
            {R"({"gland": "face", "as568": "-214", "seal_id": "1"})",
             "\"as568\" stands in for \"cross_section\" and \"seal_id\": give one or the other"},
            {R"({"gland": "face", "medium": "gas", "medium": "liquid"})", "field \"medium\" given twice"},
+           {R"({"gland": "face", "review": {"flange_gap": 1e400}})", "a number out of range at byte 48"},
        })
     EXPECT_EQ(parseFaceLine(text).value().problem, problem);
 }
