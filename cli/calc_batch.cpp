@@ -4,6 +4,9 @@
 #include <atomic>
 #include <condition_variable>
 #include <istream>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -28,17 +31,40 @@ constexpr std::size_t kChunkBytes = 256 << 10;
 // most kMaxChunksInFlight (2,048 lines) however many workers there are.
 constexpr std::size_t kChunksPerWorker = 4;
 constexpr std::size_t kMaxChunksInFlight = 16;
-// A chunk's line whose storage grew beyond this gives it back before the next line is read
-// into its place, so that one long line does not hold memory for the rest of the run.
-constexpr std::size_t kKeptLineCapacity = 64 << 10;
+// No further chunk is read while the chunks in flight hold this many bytes of input: working
+// a line takes many times its length in memory (a 1 MiB line of edits, about 15 MB), so long
+// lines are worked a few at a time however many threads there are.
+constexpr std::size_t kMaxBytesInFlight = 1 << 20;
+// A chunk whose text grew beyond this (for a long line) gives its storage back before it is
+// filled again, so that long lines do not hold memory for the rest of the run.
+constexpr std::size_t kKeptChunkBytes = 2 * kChunkBytes;
+
+// Working a long line takes many times its length in memory, in large blocks and in many
+// small ones, and glibc keeps what each thread freed in that thread's heap (and, once a large
+// block is freed, hands later large ones out of the heaps too): with many threads a run
+// would hold many times what its lines in flight need. So large blocks are always mapped
+// from the system (and given back when freed), and after a chunk with a long line the heaps
+// give back what is free.
+#ifdef __GLIBC__
+void mapLargeBlocks() { ::mallopt(M_MMAP_THRESHOLD, 128 << 10); }
+void giveBackFreeMemory() { ::malloc_trim(0); }
+#else
+void mapLargeBlocks() {}
+void giveBackFreeMemory() {}
+#endif
+
+// Where one line of a chunk lies in its text.
+struct LineSpan {
+  std::size_t start = 0;   // offset in the chunk's text
+  std::size_t length = 0;  // in bytes, without the line feed; over kMaxLineBytes: too long, and not kept
+};
 
 // A run of consecutive input lines and the output made of them: what the reading thread
 // hands to a worker and takes back to write.
 struct Chunk {
-  std::vector<std::string> lines;    // the first `count` hold lines, without their line feeds; empty when too long
-  std::vector<std::size_t> lengths;  // each line's length in bytes
-  std::size_t count = 0;             // lines in the chunk
-  std::size_t firstLineNumber = 1;   // input line number of lines[0]
+  std::string text;             // the lines kept, one after another
+  std::vector<LineSpan> lines;  // each line of the chunk, in input order
+  std::size_t firstLineNumber = 1;     // input line number of lines[0]
   std::unique_ptr<LineWriter> output;  // the output lines; made on first use, then reused
   BatchSummary counts;                 // how many lines were processed and how many were errors
 };
@@ -46,14 +72,16 @@ struct Chunk {
 // Works line `i` of the chunk into its output.
 void calculateChunkLine(Chunk& chunk, std::size_t i, const BatchOptions& options) {
   const std::size_t lineNumber = chunk.firstLineNumber + i;
-  if (chunk.lengths[i] > kMaxLineBytes) {
+  const LineSpan span = chunk.lines[i];
+  if (span.length > kMaxLineBytes) {
     chunk.output->writeError(lineNumber, "longer than " + std::to_string(kMaxLineBytes) + " bytes (" +
-                                             std::to_string(chunk.lengths[i]) + " bytes)");
+                                             std::to_string(span.length) + " bytes)");
     ++chunk.counts.errorLines;
     return;
   }
-  if (isBlankLine(chunk.lines[i])) return;
-  const bool usable = calculateLine(chunk.lines[i], lineNumber, *chunk.output, options.reports, options.session,
+  const std::string_view line = std::string_view(chunk.text).substr(span.start, span.length);
+  if (isBlankLine(line)) return;
+  const bool usable = calculateLine(line, lineNumber, *chunk.output, options.reports, options.session,
                                     options.drawings);
   ++(usable ? chunk.counts.processedLines : chunk.counts.errorLines);
 }
@@ -62,32 +90,35 @@ void calculateChunk(Chunk& chunk, const BatchOptions& options) {
   if (!chunk.output) chunk.output = makeLineWriter(options.format, options.fields);
   chunk.output->clear();
   chunk.counts = {};
-  for (std::size_t i = 0; i < chunk.count; ++i) {
+  for (std::size_t i = 0; i < chunk.lines.size(); ++i) {
     calculateChunkLine(chunk, i, options);
     if (options.linesDone) options.linesDone->fetch_add(1, std::memory_order_relaxed);
   }
+  if (chunk.text.size() > kChunkBytes) giveBackFreeMemory();
 }
 
 void write(std::ostream& out, std::string_view text) {
   out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
-// Reads the next line into `line` and its length into `length`; a line longer than
-// kMaxLineBytes is read to its end but not kept. Returns false at the end of the input.
-bool readLine(std::istream& in, std::string& line, std::size_t& length) {
-  line.clear();
-  length = 0;
-  char chunk[64 * 1024];
+// Reads the next line onto the end of `text` and returns where it lies; a line longer than
+// kMaxLineBytes is read to its end but not kept. Nothing at the end of the input.
+std::optional<LineSpan> readLine(std::istream& in, std::string& text) {
+  LineSpan line{text.size(), 0};
+  char piece[64 * 1024];
   for (;;) {
-    in.getline(chunk, sizeof chunk);
+    in.getline(piece, sizeof piece);
     const auto read = static_cast<std::size_t>(in.gcount());
-    const bool chunkFull = in.fail() && !in.eof() && read == sizeof chunk - 1;
+    const bool pieceFull = in.fail() && !in.eof() && read == sizeof piece - 1;
     const bool lineEnded = !in.fail() && !in.eof();  // the line feed was read (and counted)
     const std::size_t stored = lineEnded ? read - 1 : read;
-    if (length + stored <= kMaxLineBytes) line.append(chunk, stored);
-    else std::string().swap(line);
-    length += stored;
-    if (!chunkFull) return lineEnded || length > 0 || (in.eof() && read > 0);
+    line.length += stored;
+    if (line.length <= kMaxLineBytes) text.append(piece, stored);
+    else text.resize(line.start);
+    if (!pieceFull) {
+      if (lineEnded || line.length > 0 || (in.eof() && read > 0)) return line;
+      return std::nullopt;
+    }
     in.clear();
   }
 }
@@ -99,20 +130,15 @@ enum class ReadEnd {
   Ended,    // the input has ended
 };
 
-// Fills the chunk with the lines available now, reusing its lines' storage.
+// Fills the chunk with the lines available now, reusing its storage.
 ReadEnd readChunk(std::istream& in, Chunk& chunk) {
-  if (chunk.lines.size() < kChunkLines) {
-    chunk.lines.resize(kChunkLines);
-    chunk.lengths.resize(kChunkLines);
-  }
-  chunk.count = 0;
-  std::size_t bytes = 0;
-  while (chunk.count < kChunkLines && bytes < kChunkBytes) {
-    std::string& line = chunk.lines[chunk.count];
-    if (line.capacity() > kKeptLineCapacity) std::string().swap(line);
-    if (!readLine(in, line, chunk.lengths[chunk.count])) return ReadEnd::Ended;
-    bytes += line.size();
-    ++chunk.count;
+  if (chunk.text.capacity() > kKeptChunkBytes) std::string().swap(chunk.text);
+  chunk.text.clear();
+  chunk.lines.clear();
+  while (chunk.lines.size() < kChunkLines && chunk.text.size() < kChunkBytes) {
+    const std::optional<LineSpan> line = readLine(in, chunk.text);
+    if (!line) return ReadEnd::Ended;
+    chunk.lines.push_back(*line);
     if (in.eof() || in.rdbuf()->in_avail() <= 0) return ReadEnd::Waiting;
   }
   return ReadEnd::Full;
@@ -140,9 +166,10 @@ class ChunkPipeline {
   }  // the workers join on leaving
 
   // The chunk to fill next, once the chunks ahead of it have been written (to `out`) and
-  // it is free; nullptr when the output failed.
+  // it is free, and the chunks in flight hold less than kMaxBytesInFlight; nullptr when the
+  // output failed.
   Chunk* nextFree(std::ostream& out, BatchSummary& summary) {
-    while (submitted_ - written_ == ring_.size())
+    while (submitted_ - written_ == ring_.size() || (written_ < submitted_ && bytesInFlight_ >= kMaxBytesInFlight))
       if (!writeOldest(out, summary)) return nullptr;
     Chunk& chunk = ring_[submitted_ % ring_.size()];
     chunk.firstLineNumber = nextLineNumber_;
@@ -151,7 +178,8 @@ class ChunkPipeline {
   // Hands over the chunk that nextFree() gave, filled.
   void submit() {
     Chunk& chunk = ring_[submitted_ % ring_.size()];
-    nextLineNumber_ += chunk.count;
+    nextLineNumber_ += chunk.lines.size();
+    bytesInFlight_ += chunk.text.size();
     if (workers_.empty()) {
       calculateChunk(chunk, options_);
       done_[submitted_ % ring_.size()] = true;
@@ -184,6 +212,7 @@ class ChunkPipeline {
     write(out, chunk.output->text());
     summary.processedLines += chunk.counts.processedLines;
     summary.errorLines += chunk.counts.errorLines;
+    bytesInFlight_ -= chunk.text.size();
     ++written_;
     return bool(out);
   }
@@ -213,6 +242,7 @@ class ChunkPipeline {
   std::size_t submitted_ = 0;       // chunks submitted; guarded by mutex_ (written by the reading thread)
   std::size_t taken_ = 0;           // chunks taken by a worker; guarded by mutex_
   std::size_t written_ = 0;         // chunks written (by the reading thread)
+  std::size_t bytesInFlight_ = 0;   // input held by the chunks submitted and not yet written (reading thread)
   bool stopping_ = false;           // the run is over: the workers leave; guarded by mutex_
   std::mutex mutex_;
   std::condition_variable submitted_cv_;  // a chunk was submitted, or the run is over
@@ -239,6 +269,7 @@ bool calculateLine(std::string_view line, std::size_t lineNumber, LineWriter& ou
 }
 
 BatchSummary runBatch(std::istream& in, std::ostream& out, const BatchOptions& options) {
+  mapLargeBlocks();
   BatchSummary summary;
   const std::unique_ptr<LineWriter> header = makeLineWriter(options.format, options.fields);
   header->writeHeader();
@@ -253,7 +284,7 @@ BatchSummary runBatch(std::istream& in, std::ostream& out, const BatchOptions& o
     Chunk* chunk = pipeline.nextFree(out, summary);
     if (!chunk) break;
     end = readChunk(in, *chunk);
-    if (chunk->count > 0) pipeline.submit();
+    if (!chunk->lines.empty()) pipeline.submit();
   }
   if (out && pipeline.writeAll(out, summary)) out.flush();
   summary.writeFailed = !out;

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "cli/calc_session.h"
 
@@ -24,5 +25,11 @@ class ReportWriter {
   // How many files could not be written.
   virtual std::size_t failures() const = 0;
 };
+
+// Puts the file `name` in place whole in `directory` (platform/replace_file.h) with the
+// signals that ask a program to stop (Ctrl+C, kill) held back meanwhile, so that a writer
+// stopped then stops once the file is in place and leaves no temporary file behind. Returns
+// why it could not be written; empty when it was.
+std::string putFileInPlace(const std::string& directory, const std::string& name, std::string_view bytes);
 
 }  // namespace glandwise::calc

@@ -3,7 +3,6 @@
 #include "drawing/gland_drawing.h"
 #include "face/face_drawing.h"
 #include "model/gland_section.h"
-#include "platform/replace_file.h"
 
 namespace glandwise::calc {
 
@@ -24,7 +23,7 @@ ReportFile DrawingFileWriter::write(std::size_t lineNumber, const SessionResult&
   const std::string bytes = drawing.empty() ? std::string() : encode_(drawing);
   std::string error = drawing.empty() ? "the gland has no groove width, gland height or seal to draw"
                       : bytes.empty() ? "the drawing could not be encoded"
-                                      : replaceFile(directory_, name, bytes);
+                                      : putFileInPlace(directory_, name, bytes);
   if (!error.empty()) {
     ++failures_;
     return {{}, std::move(error)};

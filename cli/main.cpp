@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -12,16 +13,18 @@
 #include <optional>
 #include <string>
 #include <thread>
-#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "cli/calc_batch.h"
 #include "cli/descriptor_output.h"
 #include "cli/drawing_files.h"
 #include "cli/progress_line.h"
+#include "cli/standard_descriptors.h"
 #include "drawing/dxf.h"
 #include "face/face_data.h"
 #include "model/as568.h"
+#include "model/utf8.h"
 
 #ifdef GLANDWISE_WITH_REPORTS
 #include "cli/report_process.h"
@@ -149,8 +152,10 @@ PROGRESS
 EXIT STATUS
   0  every line was processed      1  some line was unusable, or some report or drawing
                                       not written
-  2  unusable arguments (unknown option, unreadable file or AS568 table, report or drawing
-     folder that cannot be made, report writer glandwise-report that cannot be started)
+  2  unusable arguments (unknown option, an input that cannot be read: a folder, a closed
+     standard input, the output file itself; an AS568 table that cannot be read or is over
+     1 MiB, a report or drawing folder that cannot be made, a report writer
+     glandwise-report that cannot be started)
   3  the output could not be written (a full disk, a closed standard output, a reader that
      went away): the run stops at once with one line on standard error saying why
 
@@ -195,12 +200,36 @@ std::filesystem::path as568File(const std::string& given, const char* programNam
   return given.empty() ? glandwise::shippedAs568Path(programFile(programName)) : std::filesystem::path(given);
 }
 
-// The AS568 table of `file`. Nothing (and a message on standard error) when it cannot be read.
-std::optional<glandwise::As568Table> loadAs568Table(const std::filesystem::path& file, bool given) {
-  glandwise::As568Load load = glandwise::As568Table::load(file);
+// The AS568 table of `file`, and its text in `text`. Nothing (and a message on standard
+// error) when it cannot be read.
+std::optional<glandwise::As568Table> loadAs568Table(const std::filesystem::path& file, bool given, std::string& text) {
+  std::string error;
+  std::optional<std::string> read = glandwise::readAs568File(file, error);
+  glandwise::As568Load load = read ? glandwise::As568Table::parse(*read, file.filename().string())
+                                   : glandwise::As568Load{std::nullopt, std::move(error)};
   if (!load.table)
     std::cerr << "glandwise-calc: " << load.error << (given ? "" : " (or give one with --as568-table)") << '\n';
+  if (read) text = std::move(*read);
   return std::move(load.table);
+}
+
+// Whether standard output is the file that the run reads, which it would read its own
+// output back from without end (`glandwise-calc f >> f`).
+bool outputIsInput(const std::string& inputPath) {
+  struct stat output, input;
+  if (::fstat(STDOUT_FILENO, &output) != 0 || !S_ISREG(output.st_mode)) return false;
+  const int read = inputPath == "-" ? ::fstat(STDIN_FILENO, &input) : ::stat(inputPath.c_str(), &input);
+  return read == 0 && input.st_dev == output.st_dev && input.st_ino == output.st_ino;
+}
+
+// The input file opened into `file`; false (and a message on standard error) when it cannot be.
+bool openInput(const std::string& inputPath, std::ifstream& file) {
+  std::error_code error;
+  const bool folder = std::filesystem::is_directory(inputPath, error);
+  if (!folder) file.open(inputPath, std::ios::binary);
+  if (!folder && file) return true;
+  std::cerr << "glandwise-calc: cannot read " << inputPath << ": " << std::strerror(folder ? EISDIR : errno) << '\n';
+  return false;
 }
 
 // The batch run, with a progress line on standard error when that is a terminal.
@@ -213,25 +242,14 @@ glandwise::calc::BatchSummary runWithProgress(std::istream& in, std::ostream& ou
   return glandwise::calc::runBatch(in, out, options);
 }
 
-// Whether `text` is well-formed UTF-8.
-bool validUtf8(std::string_view text) {
-  for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
-                               : lead >= 0xF0 && lead < 0xF5                ? 4
-                                                                              : 0;
-    if (length == 0 || i + length > text.size()) return false;
-    for (std::size_t k = 1; k < length; ++k)
-      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-    i += length;
-  }
-  return true;
-}
-
 // Makes the folder `directory` of the run's `what` ("report", "drawing"); false, and says
-// why, when it cannot be made or its name could not be written in the output.
+// why, when it has no name, cannot be made, or its name could not be written in the output.
 bool makeFolder(const std::string& directory, const char* what) {
-  if (!validUtf8(directory)) {
+  if (directory.empty()) {
+    std::cerr << "glandwise-calc: the " << what << " folder's name is empty\n";
+    return false;
+  }
+  if (!glandwise::isValidUtf8(directory)) {
     std::cerr << "glandwise-calc: the " << what << " folder's name is not valid UTF-8 text, which the output "
                  "could not name: choose another folder\n";
     return false;
@@ -287,12 +305,12 @@ class DrawingSetup {
 
 #ifdef GLANDWISE_WITH_REPORTS
 // What --report-dir needs while the batch runs: the folder made and the report writer
-// glandwise-report started from beside this program (with `reviewTable`, the AS568 table
-// the run reads, the reports of reviewed glands get the review page too).
+// glandwise-report started from beside this program (with `reviewTable`, the text of the
+// AS568 table the run reads, the reports of reviewed glands get the review page too).
 class ReportSetup {
  public:
   // Returns false (and says why) when the folder cannot be made or the writer not started.
-  bool start(const std::string& directory, const std::string& reviewTable, const char* programName) {
+  bool start(const std::string& directory, std::string_view reviewTable, const char* programName) {
     if (!makeFolder(directory, "report")) return false;
     const std::string program = reportProgram(programName);
     std::string startError;
@@ -312,7 +330,17 @@ class ReportSetup {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const glandwise::calc::ClosedDescriptors closed = glandwise::calc::reopenClosedStandardDescriptors();
+  // A reader that goes away makes a write fail, which is said and ends the run with its status.
+  std::signal(SIGPIPE, SIG_IGN);
   std::ios::sync_with_stdio(false);
+  glandwise::calc::DescriptorBuffer standardOutput(STDOUT_FILENO);
+  std::ostream out(&standardOutput);
+  const auto outputFailed = [&] {
+    std::cerr << "glandwise-calc: cannot write the output: "
+              << std::strerror(closed.output ? EBADF : standardOutput.error()) << '\n';
+    return kExitOutputFailed;
+  };
   CLI::App app{kDescription, "glandwise-calc"};
   std::string inputPath = "-";
   std::string fieldList;
@@ -324,7 +352,7 @@ int main(int argc, char** argv) {
       ->capture_default_str();
 #ifdef GLANDWISE_WITH_REPORTS
   std::string reportDirectory;
-  app.add_option("--report-dir", reportDirectory,
+  const CLI::Option* reportOption = app.add_option("--report-dir", reportDirectory,
                  "write a one-page PDF report of every results line into this folder (made if missing; "
                  "with --review the review page is its second page), "
                  "named line-N.pdf, and add its path to the line's object as \"report\"; an existing "
@@ -332,7 +360,7 @@ int main(int argc, char** argv) {
                  "report that cannot be written whole leaves no file behind");
 #endif
   std::string drawingDirectory;
-  app.add_option("--drawing-dir", drawingDirectory,
+  const CLI::Option* drawingOption = app.add_option("--drawing-dir", drawingDirectory,
                  "write the to-scale, dimensioned section drawing of every results line into this folder "
                  "(made if missing), named line-N.dxf or line-N.svg, and add its path to the line's object as "
                  "\"drawing\"; an existing drawing of the same name (a file or a link) is replaced, never "
@@ -362,40 +390,41 @@ int main(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
-    return app.exit(error) == 0 ? kExitAllProcessed : kExitUnusableArguments;
+    if (app.exit(error, out, std::cerr) != 0) return kExitUnusableArguments;
+    return closed.output || !out.flush() ? outputFailed() : kExitAllProcessed;  // --help written
   }
   options.format = format == "csv" ? glandwise::calc::OutputFormat::Csv : glandwise::calc::OutputFormat::JsonLines;
   bool writesReports = false;
 #ifdef GLANDWISE_WITH_REPORTS
-  writesReports = !reportDirectory.empty();
+  writesReports = reportOption->count() > 0;
 #endif
   if (fieldsOption->count() == 0) {
     // JSON has the report's and the drawing's fields only where one was written; CSV has
     // their columns only when they are written at all.
     const bool json = options.format == glandwise::calc::OutputFormat::JsonLines;
-    options.fields = glandwise::calc::FieldSelection::all(writesReports || json, !drawingDirectory.empty() || json);
+    options.fields = glandwise::calc::FieldSelection::all(writesReports || json, drawingOption->count() > 0 || json);
   } else if (std::optional<glandwise::calc::FieldSelection> chosen = chooseFields(fieldList)) {
     options.fields = std::move(*chosen);
   } else {
     return kExitUnusableArguments;
   }
 
-  // A closed standard output could otherwise be taken over by the next file opened.
-  if (::fcntl(STDOUT_FILENO, F_GETFD) == -1) {
-    std::cerr << "glandwise-calc: cannot write the output: " << std::strerror(errno) << '\n';
-    return kExitOutputFailed;
+  if (closed.output) return outputFailed();
+  if (closed.input && inputPath == "-") {
+    std::cerr << "glandwise-calc: cannot read standard input: " << std::strerror(EBADF) << '\n';
+    return kExitUnusableArguments;
+  }
+  if (outputIsInput(inputPath)) {
+    std::cerr << "glandwise-calc: " << (inputPath == "-" ? "standard input" : inputPath)
+              << " is also the output file: the run would read back its own output\n";
+    return kExitUnusableArguments;
   }
   std::ifstream file;
-  if (inputPath != "-") {
-    file.open(inputPath, std::ios::binary);
-    if (!file) {
-      std::cerr << "glandwise-calc: cannot open " << inputPath << ": " << std::strerror(errno) << '\n';
-      return kExitUnusableArguments;
-    }
-  }
+  if (inputPath != "-" && !openInput(inputPath, file)) return kExitUnusableArguments;
   std::istream& in = inputPath == "-" ? std::cin : file;
   const std::filesystem::path as568Table = as568File(as568Path, argv[0]);
-  const std::optional<glandwise::As568Table> as568 = loadAs568Table(as568Table, !as568Path.empty());
+  std::string as568Text;
+  const std::optional<glandwise::As568Table> as568 = loadAs568Table(as568Table, !as568Path.empty(), as568Text);
   if (!as568) return kExitUnusableArguments;
   options.session.as568 = &*as568;
   // The face seal's table and rules: a run without face seals needs neither, so a missing
@@ -404,24 +433,19 @@ int main(int argc, char** argv) {
   options.session.face = &faceData;
 #ifdef GLANDWISE_WITH_REPORTS
   ReportSetup reports;
-  if (!reportDirectory.empty()) {
-    if (!reports.start(reportDirectory, options.session.review ? as568Table.string() : std::string(), argv[0]))
+  if (writesReports) {
+    if (!reports.start(reportDirectory, options.session.review ? as568Text : std::string_view(), argv[0]))
       return kExitUnusableArguments;
     options.reports = reports.writer();
   }
 #endif
   DrawingSetup drawings;
-  if (!drawingDirectory.empty()) {
+  if (drawingOption->count() > 0) {
     if (!drawings.start(drawingDirectory, drawingFormat, argv[0])) return kExitUnusableArguments;
     options.drawings = drawings.writer();
   }
-  glandwise::calc::DescriptorBuffer standardOutput(STDOUT_FILENO);
-  std::ostream out(&standardOutput);
   const glandwise::calc::BatchSummary summary = runWithProgress(in, out, options, inputPath);
-  if (summary.writeFailed) {
-    std::cerr << "glandwise-calc: cannot write the output: " << std::strerror(standardOutput.error()) << '\n';
-    return kExitOutputFailed;
-  }
+  if (summary.writeFailed) return outputFailed();
   if (summary.readFailed) {
     std::cerr << "glandwise-calc: cannot read " << (inputPath == "-" ? "standard input" : inputPath) << '\n';
     return kExitUnusableArguments;

@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "facedesigner/face_page.h"
-#include "platform/replace_file.h"
 #include "model/gland_side.h"
 #include "results/report.h"
 #include "results/review_page.h"
@@ -39,7 +38,7 @@ ReportFile PdfReportWriter::write(std::size_t lineNumber, const SessionResult& r
 
 ReportFile PdfReportWriter::put(const std::string& name, const QByteArray& pdf) {
   std::string error = pdf.isEmpty() ? "the report page could not be drawn"
-                                    : replaceFile(directory_, name, {pdf.constData(), std::size_t(pdf.size())});
+                                    : putFileInPlace(directory_, name, {pdf.constData(), std::size_t(pdf.size())});
   if (!error.empty()) {
     ++failures_;
     return {{}, std::move(error)};

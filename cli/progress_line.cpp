@@ -16,15 +16,16 @@ constexpr auto kQuietStart = std::chrono::seconds(1);
 constexpr auto kRedraw = std::chrono::milliseconds(250);
 
 // The lines of `file`, counted as the batch run numbers them; nothing when it cannot be
-// read, or is not a regular file (a pipe, say, whose lines only the run may read).
-std::optional<std::size_t> countLines(const std::string& file) {
+// read, is not a regular file (a pipe, say, whose lines only the run may read), or the run
+// ends (`ended`) before they are counted.
+std::optional<std::size_t> countLines(const std::string& file, const std::atomic<bool>& ended) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(file, error)) return std::nullopt;
   std::ifstream in(file, std::ios::binary);
   char chunk[64 * 1024];
   std::size_t lines = 0;
   char last = '\n';
-  while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+  while (!ended && (in.read(chunk, sizeof chunk) || in.gcount() > 0)) {
     const auto read = static_cast<std::size_t>(in.gcount());
     lines += static_cast<std::size_t>(std::count(chunk, chunk + read, '\n'));
     last = chunk[read - 1];
@@ -68,10 +69,10 @@ std::string ProgressLine::text(std::size_t done, double seconds, std::optional<s
 }
 
 void ProgressLine::run(const std::string& inputFile) {
-  const std::optional<std::size_t> total = inputFile.empty() ? std::nullopt : countLines(inputFile);
+  const std::optional<std::size_t> total = inputFile.empty() ? std::nullopt : countLines(inputFile, stopping_);
   bool drawn = false;
   std::unique_lock lock(mutex_);
-  while (!wake_.wait_for(lock, kRedraw, [this] { return stopping_; })) {
+  while (!wake_.wait_for(lock, kRedraw, [this] { return stopping_.load(); })) {
     const auto elapsed = Clock::now() - start_;
     if (elapsed < kQuietStart) continue;
     draw("\r" + text(done_.load(std::memory_order_relaxed), std::chrono::duration<double>(elapsed).count(), total) +

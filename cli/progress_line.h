@@ -33,15 +33,15 @@ class ProgressLine {
   static std::string text(std::size_t done, double seconds, std::optional<std::size_t> total);
 
  private:
-  // The thread's work: counts the input's lines, then redraws until the run ends, and
-  // erases the line.
+  // The thread's work: counts the input's lines (unless the run ends first), then redraws
+  // until the run ends, and erases the line.
   void run(const std::string& inputFile);
   void draw(std::string_view line) const;
 
   int terminal_;                          // where the line is drawn
   const std::atomic<std::size_t>& done_;  // input lines worked so far
   const std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
-  bool stopping_ = false;  // the run has ended; guarded by mutex_
+  std::atomic<bool> stopping_ = false;  // the run has ended; set under mutex_
   std::mutex mutex_;
   std::condition_variable wake_;  // tells the thread that the run has ended
   std::thread thread_;            // draws the line; joined by the destructor

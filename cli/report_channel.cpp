@@ -22,7 +22,7 @@ class Packer {
     static_assert(std::is_trivially_copyable_v<T>);
     bytes_.append(reinterpret_cast<const char*>(&value), sizeof value);
   }
-  void text(const std::string& text) {
+  void text(std::string_view text) {
     put(static_cast<std::uint32_t>(text.size()));
     bytes_ += text;
   }
@@ -42,7 +42,7 @@ class Packer {
 };
 
 // Reads the parts of one message in the order Packer put them; fails for good once the
-// conversation ends early.
+// conversation ends early or a text is longer than its limit.
 class Unpacker {
  public:
   explicit Unpacker(int socket) : socket_(socket) {}
@@ -50,12 +50,16 @@ class Unpacker {
   bool get(T& value) {
     return read(reinterpret_cast<char*>(&value), sizeof value);
   }
-  bool text(std::string& text) {
+  bool text(std::string& text, std::size_t maxBytes = kMaxMessageText) {
     std::uint32_t length = 0;
     if (!get(length)) return false;
-    text.resize(length);
-    return read(text.data(), length);
+    tooLong_ = length > maxBytes;
+    ok_ = !tooLong_;
+    text.resize(ok_ ? length : 0);
+    return read(text.data(), text.size());
   }
+  // Whether a text was longer than the reader takes.
+  bool tooLong() const { return tooLong_; }
 
  private:
   bool read(char* into, std::size_t count) {
@@ -68,11 +72,26 @@ class Unpacker {
     }
     return ok_;
   }
-  int socket_;      // where the message comes from
-  bool ok_ = true;  // every part so far was read whole
+
+  int socket_;           // where the message comes from
+  bool ok_ = true;       // every part so far was read whole
+  bool tooLong_ = false;  // a text's length was beyond its limit
 };
 
 }  // namespace
+
+bool sendText(int socket, std::string_view text) {
+  Packer message;
+  message.text(text);
+  return message.send(socket);
+}
+
+std::optional<std::string> receiveText(int socket, std::size_t maxBytes) {
+  Unpacker message(socket);
+  std::string text;
+  if (!message.text(text, maxBytes)) return std::nullopt;
+  return text;
+}
 
 bool sendRequest(int socket, const ReportRequest& request) {
   Packer message;
@@ -120,9 +139,10 @@ std::optional<ReportRequest> receiveRequest(int socket) {
             message.get(gland.ring.insideDiameter) && message.get(gland.ring.insideDiameterTolerance) &&
             message.text(dash) && message.get(gland.pressureFrom) && message.get(gland.medium) &&
             message.get(gland.pressure) && message.get(gland.groove) && message.get(request.faceReview);
+    whole = whole && int(gland.pressureFrom) <= int(PressureFrom::Outside) && int(gland.medium) <= int(FaceMedium::Gas);
     if (!dash.empty()) gland.ring.as568Dash = std::move(dash);
   }
-  if (!whole) return std::nullopt;
+  if (!whole || glandType > static_cast<std::uint8_t>(GlandKind::HousingGroove)) return std::nullopt;
   request.lineNumber = lineNumber;
   request.glandType = static_cast<GlandKind>(glandType);
   return request;
@@ -135,10 +155,12 @@ bool sendReply(int socket, const ReportFile& reply) {
   return message.send(socket);
 }
 
-std::optional<ReportFile> receiveReply(int socket) {
+std::optional<ReportFile> receiveReply(int socket, bool& malformed) {
   Unpacker message(socket);
   ReportFile reply;
-  if (!message.text(reply.path) || !message.text(reply.error)) return std::nullopt;
+  const bool whole = message.text(reply.path) && message.text(reply.error);
+  malformed = message.tooLong();
+  if (!whole) return std::nullopt;
   return reply;
 }
 

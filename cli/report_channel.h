@@ -4,6 +4,8 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "cli/calc_reports.h"
 #include "face/face_gland.h"
@@ -24,14 +26,26 @@ struct ReportRequest {
   FaceReviewInputs faceReview;          // the face seal's review inputs
 };
 
+// The conversation: glandwise-calc sends the AS568 table's text (empty: no review pages);
+// the writer answers with its greeting, an empty text when it is ready, else why it cannot
+// write reports (and stops); then a reply follows each request.
+
+// The longest text of a request, reply or greeting read; a longer one ends the conversation
+// (so that no length read from the other end makes the reader hold gigabytes).
+inline constexpr std::size_t kMaxMessageText = 64 << 10;
+
 // Each sends one message whole and returns false when the other end cannot take it (it
 // has gone away): never raises SIGPIPE.
+bool sendText(int socket, std::string_view text);
 bool sendRequest(int socket, const ReportRequest& request);
 bool sendReply(int socket, const ReportFile& reply);
 
-// Each reads one message whole; nothing at the end of the conversation or when the other
-// end went away in the middle of a message.
+// Each reads one message whole; nothing at the end of the conversation, when the other end
+// went away in the middle of a message, or when the message is not one (a text longer than
+// `maxBytes` or kMaxMessageText, a gland type that is none).
+std::optional<std::string> receiveText(int socket, std::size_t maxBytes);
 std::optional<ReportRequest> receiveRequest(int socket);
-std::optional<ReportFile> receiveReply(int socket);
+// `malformed` tells a reply that is not one (a text too long) from the end of the conversation.
+std::optional<ReportFile> receiveReply(int socket, bool& malformed);
 
 }  // namespace glandwise::calc

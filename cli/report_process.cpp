@@ -1,31 +1,44 @@
 #include "cli/report_process.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <filesystem>
 #include <spawn.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "cli/report_channel.h"
+#include "model/utf8.h"
 
 extern char** environ;
 
 namespace glandwise::calc {
+namespace {
+
+// What a status from waitpid() says of how the process ended.
+std::string endOf(int status) {
+  if (WIFSIGNALED(status))
+    return "was killed by signal " + std::to_string(WTERMSIG(status)) + " (" + strsignal(WTERMSIG(status)) + ")";
+  return "exited with status " + std::to_string(WEXITSTATUS(status));
+}
+
+}  // namespace
 
 std::unique_ptr<ReportProcess> ReportProcess::start(const std::string& program, const std::string& directory,
-                                                    const std::string& reviewTable, std::string& error) {
-  if (reviewTable.empty()) return spawn(program, {directory}, false, error);
-  return spawn(program, {directory, "--review", reviewTable}, true, error);
+                                                    std::string_view reviewTable, std::string& error) {
+  return spawn(program, {directory}, reviewTable, ".pdf", !reviewTable.empty(), error);
 }
 
 std::unique_ptr<ReportProcess> ReportProcess::startSvgDrawings(const std::string& program,
                                                                const std::string& directory, std::string& error) {
-  return spawn(program, {directory, "--svg-drawings"}, true, error);
+  return spawn(program, {directory, "--svg-drawings"}, {}, ".svg", true, error);
 }
 
 std::unique_ptr<ReportProcess> ReportProcess::spawn(const std::string& program, std::vector<std::string> arguments,
-                                                    bool sendsReviews, std::string& error) {
+                                                    std::string_view table, std::string suffix, bool sendsReviews,
+                                                    std::string& error) {
   int ends[2];
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
     error = std::strerror(errno);
@@ -36,6 +49,7 @@ std::unique_ptr<ReportProcess> ReportProcess::spawn(const std::string& program, 
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, ends[1], STDIN_FILENO);
   posix_spawn_file_actions_adddup2(&actions, ends[1], STDOUT_FILENO);
+  const std::string directory = arguments.front();
   arguments.insert(arguments.begin(), program);
   std::vector<char*> argv;
   for (std::string& argument : arguments) argv.push_back(argument.data());
@@ -49,27 +63,69 @@ std::unique_ptr<ReportProcess> ReportProcess::spawn(const std::string& program, 
     error = std::strerror(spawnError);
     return nullptr;
   }
-  return std::unique_ptr<ReportProcess>(new ReportProcess(ends[0], pid, sendsReviews));
+  std::unique_ptr<ReportProcess> writer(new ReportProcess(ends[0], pid, directory, std::move(suffix), sendsReviews));
+  std::optional<std::string> greeting;
+  if (sendText(ends[0], table)) greeting = receiveText(ends[0], kMaxMessageText);
+  if (greeting && greeting->empty()) return writer;
+  error = greeting && isValidUtf8(*greeting) ? *greeting : "it " + writer->stop();
+  return nullptr;
 }
 
 ReportProcess::~ReportProcess() {
+  if (socket_ >= 0) ::close(socket_);
+  while (pid_ > 0 && ::waitpid(pid_, nullptr, 0) < 0 && errno == EINTR) {
+  }
+}
+
+bool ReportProcess::isReply(const ReportFile& reply, std::size_t lineNumber) const {
+  if (reply.error.empty()) return reply.path == directory_ + "/" + fileName(lineNumber);
+  return reply.path.empty() && isValidUtf8(reply.error);
+}
+
+std::string ReportProcess::stop() {
   ::close(socket_);
-  while (::waitpid(pid_, nullptr, 0) < 0 && errno == EINTR) {
+  socket_ = -1;
+  ::kill(pid_, SIGKILL);  // if it has not ended already
+  int status = 0;
+  while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+  }
+  pid_ = -1;
+  return endOf(status);
+}
+
+void ReportProcess::removeTemporaries(std::size_t lineNumber) const {
+  const std::string prefix = "." + fileName(lineNumber) + ".";
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(directory_, error)) {
+    const std::string name = entry.path().filename().string();
+    if (name.size() == prefix.size() + 6 && name.starts_with(prefix)) std::filesystem::remove(entry.path(), error);
   }
 }
 
 ReportFile ReportProcess::write(std::size_t lineNumber, const SessionResult& result) {
-  std::optional<ReportFile> reply;
-  const std::optional<ReviewInputs> review = sendsReviews_ && result.review ? result.reviewInputs : std::nullopt;
-  ReportRequest request{lineNumber, result.glandType.value_or(GlandKind::RodGroove), result.record, review, {}, {}};
-  if (result.face) {  // its page holds its review, asked for or not
-    request.face = result.face->design.gland;
-    request.faceReview = result.face->reviewInputs.value_or(FaceReviewInputs{});
+  if (stopped_.empty()) {
+    const std::optional<ReviewInputs> review = sendsReviews_ && result.review ? result.reviewInputs : std::nullopt;
+    std::optional<ReportFile> reply;
+    bool malformed = false;
+    ReportRequest request{lineNumber, result.glandType.value_or(GlandKind::RodGroove), result.record, review, {}, {}};
+    if (result.face) {  // its page holds its review, asked for or not
+      request.face = result.face->design.gland;
+      request.faceReview = result.face->reviewInputs.value_or(FaceReviewInputs{});
+    }
+    if (sendRequest(socket_, request)) reply = receiveReply(socket_, malformed);
+    if (reply && isReply(*reply, lineNumber)) {
+      if (!reply->error.empty()) ++failures_;
+      return std::move(*reply);
+    }
+    const std::string end = stop();
+    removeTemporaries(lineNumber);
+    stopped_ = std::string(suffix_ == ".pdf" ? "the report writer" : "the drawing writer") + " glandwise-report " +
+               (reply || malformed ? "gave an answer that is no reply at line " + std::to_string(lineNumber) +
+                                         ", and was stopped"
+                                   : "stopped at line " + std::to_string(lineNumber) + ": it " + end);
   }
-  if (sendRequest(socket_, request)) reply = receiveReply(socket_);
-  if (!reply) reply = ReportFile{{}, "the report writer glandwise-report stopped before writing it"};
-  if (!reply->error.empty()) ++failures_;
-  return std::move(*reply);
+  ++failures_;
+  return {{}, stopped_};
 }
 
 }  // namespace glandwise::calc

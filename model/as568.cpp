@@ -1,11 +1,13 @@
 #include "model/as568.h"
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <fstream>
-#include <sstream>
 #include <unordered_set>
 
 #include "model/numbers.h"
+#include "model/utf8.h"
 
 namespace glandwise {
 namespace {
@@ -48,7 +50,7 @@ std::optional<As568Size> readSize(std::string_view line, std::string& problem) {
   }
   const std::optional<std::string> dash = as568Dash(cells[0]);
   if (!dash) {
-    problem = "\"" + std::string(cells[0].substr(0, 20)) + "\" is not a dash number";
+    problem = "\"" + std::string(utf8Prefix(cells[0], 20)) + "\" is not a dash number";
     return std::nullopt;
   }
   As568Size size{*dash, 0, 0, 0, 0};
@@ -58,7 +60,7 @@ std::optional<As568Size> readSize(std::string_view line, std::string& problem) {
   for (std::size_t i = 0; i < 4; ++i) {
     const std::optional<float> value = length(cells[i + 1]);
     if (!value) {
-      problem = std::string(names[i]) + " \"" + std::string(cells[i + 1].substr(0, 20)) +
+      problem = std::string(names[i]) + " \"" + std::string(utf8Prefix(cells[i + 1], 20)) +
                 "\" is not a positive number";
       return std::nullopt;
     }
@@ -113,11 +115,32 @@ As568Load As568Table::parse(std::string_view text, std::string_view source) {
 }
 
 As568Load As568Table::load(const std::filesystem::path& file) {
+  std::string error;
+  const std::optional<std::string> text = readAs568File(file, error);
+  if (!text) return {std::nullopt, std::move(error)};
+  return parse(*text, file.filename().string());
+}
+
+std::optional<std::string> readAs568File(const std::filesystem::path& file, std::string& error) {
+  const std::string cannot = "cannot read the AS568 table " + file.string() + ": ";
+  std::error_code folder;
+  if (std::filesystem::is_directory(file, folder)) {
+    error = cannot + std::strerror(EISDIR);
+    return std::nullopt;
+  }
   std::ifstream in(file, std::ios::binary);
-  if (!in) return {std::nullopt, "cannot read the AS568 table " + file.string()};
-  std::ostringstream text;
-  text << in.rdbuf();
-  return parse(text.str(), file.filename().string());
+  if (!in) {
+    error = cannot + std::strerror(errno);
+    return std::nullopt;
+  }
+  std::string text(kMaxAs568TableBytes + 1, '\0');
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  text.resize(static_cast<std::size_t>(in.gcount()));
+  if (in.bad()) error = cannot + "it could not be read to its end";
+  else if (text.size() > kMaxAs568TableBytes)
+    error = cannot + "it is longer than " + std::to_string(kMaxAs568TableBytes) + " bytes, which no table of sizes is";
+  if (!error.empty()) return std::nullopt;
+  return text;
 }
 
 const As568Size* As568Table::find(std::string_view dash) const {

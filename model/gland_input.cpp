@@ -8,6 +8,7 @@
 
 #include "model/cross_sections.h"
 #include "model/number_text.h"
+#include "model/utf8.h"
 
 namespace glandwise {
 namespace {
@@ -50,9 +51,7 @@ constexpr std::size_t kMaxQuoted = 60;
 // `text` in quotes, cut (at a character boundary) to kMaxQuoted bytes with "…".
 std::string quote(std::string_view text) {
   if (text.size() <= kMaxQuoted) return "\"" + std::string(text) + "\"";
-  std::size_t cut = kMaxQuoted;
-  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // not inside a character
-  return "\"" + std::string(text.substr(0, cut)) + "\u2026\"";
+  return "\"" + std::string(utf8Prefix(text, kMaxQuoted)) + "\u2026\"";
 }
 
 // "a", "b" or "c": the accepted values, for a problem description.
@@ -74,16 +73,68 @@ std::optional<int> indexOf(const std::array<std::string_view, N>& names, std::st
   return std::nullopt;
 }
 
-// The parser's own description of a syntax error, without its error code, its position
-// prefix and its echo of the input (which may be long, or hold bytes that are not text).
-std::string syntaxProblem(std::size_t position, const nlohmann::detail::exception& error) {
-  std::string_view what = error.what();
-  if (what.starts_with("[json.exception.")) what.remove_prefix(std::min(what.size(), what.find("] ") + 2));
-  const std::size_t column = what.find("column ");
-  const std::size_t start = column == std::string_view::npos ? column : what.find(": ", column);
-  if (start != std::string_view::npos) what.remove_prefix(start + 2);
-  what = what.substr(0, std::min(what.find("; last read"), what.find(" parsing '")));
-  return "not valid JSON at byte " + std::to_string(position) + ": " + std::string(what);
+// The parser's words for what it met, and this program's: "found" (a token where another
+// was due) or the problem itself.
+struct SyntaxWords {
+  std::string_view parser;
+  std::string_view ours;
+};
+constexpr SyntaxWords kFound[] = {
+    {"unexpected end of input", "the line ends"}, {"unexpected string literal", "a string"},
+    {"unexpected number literal", "a number"}, {"unexpected true literal", "true"},
+    {"unexpected false literal", "false"}, {"unexpected null literal", "null"}, {"unexpected '['", "'['"},
+    {"unexpected '{'", "'{'"}, {"unexpected ']'", "']'"}, {"unexpected '}'", "'}'"}, {"unexpected ':'", "':'"},
+    {"unexpected ','", "','"}};
+constexpr SyntaxWords kExpected[] = {
+    {"string literal", "a field name in double quotes"}, {"':'", "':'"},
+    {"'}'", "',' or '}'"}, {"']'", "',' or ']'"}, {"'[', '{', or a literal", "a value"}};
+constexpr SyntaxWords kLexerProblems[] = {
+    {"invalid string: missing closing quote", "a string without its closing quote"},
+    {"invalid string: control character", "a control character in a string, where an escape such as \\n belongs"},
+    {"invalid string: ill-formed UTF-8 byte", "a byte that is not UTF-8 text"},
+    {"invalid string: ", "an escape in a string that JSON does not allow"},
+    {"invalid number", "an unfinished number"},
+    {"invalid BOM", "a broken byte-order mark"}};
+
+// Our words for the parser's `text`, from the first entry that it starts with; empty if none.
+template <std::size_t N>
+std::string_view ourWords(const SyntaxWords (&words)[N], std::string_view text) {
+  for (const SyntaxWords& entry : words)
+    if (text.starts_with(entry.parser)) return entry.ours;
+  return {};
+}
+
+// Where in `line` the byte at `position` (from 1; one past the end: the line's end) lies,
+// counted in characters from 1 as an editor counts columns.
+std::size_t columnOf(std::string_view line, std::size_t position) {
+  const std::string_view before = line.substr(0, std::min(position, line.size() + 1) - 1);
+  return 1 + static_cast<std::size_t>(std::count_if(before.begin(), before.end(), [](char c) {
+           return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+         }));
+}
+
+// A syntax error that the parser met at byte `position` of `line`, said as what is wrong
+// and where: "not valid JSON at column 16: the line ends where ',' or '}' should come".
+// `what` is the parser's own description, which is never shown.
+std::string syntaxProblem(std::string_view line, std::size_t position, std::string_view what) {
+  const std::string where = "not valid JSON at column " + std::to_string(columnOf(line, position));
+  const std::size_t dash = what.find(" - ");
+  if (what.find("syntax error while parsing ") == std::string_view::npos || dash == std::string_view::npos)
+    return where;
+  const std::string_view context = what.substr(0, dash);
+  const std::string_view detail = what.substr(dash + 3);
+  const std::size_t expectedAt = detail.rfind("; expected ");
+  const std::string_view expected =
+      expectedAt == std::string_view::npos ? std::string_view() : detail.substr(expectedAt + 11);
+  if (expected == "end of input") return where + ": more than blanks after the object";
+  if (detail.starts_with("invalid literal"))
+    return where + (context.ends_with("object key") ? ": a field name without its double quotes"
+                                                     : ": a value that is not JSON (a text needs double quotes)");
+  if (const std::string_view problem = ourWords(kLexerProblems, detail); !problem.empty())
+    return where + ": " + std::string(problem);
+  const std::string_view found = ourWords(kFound, detail), due = ourWords(kExpected, expected);
+  if (found.empty() || due.empty()) return where;
+  return where + ": " + std::string(found) + " where " + std::string(due) + " should come";
 }
 
 // The exception id of a number too large for the parser.
@@ -229,6 +280,8 @@ class ReviewReader {
 // name until the gland type, which chooses the editor, is known.
 class InputReader final : public nlohmann::json_sax<Json> {
  public:
+  explicit InputReader(std::string_view line) : line_(line) {}
+
   bool null() override { return scalar("null"); }
   bool boolean(bool) override { return scalar("boolean"); }
   bool number_integer(number_integer_t value) override { return number(double(value)); }
@@ -288,7 +341,7 @@ class InputReader final : public nlohmann::json_sax<Json> {
   bool parse_error(std::size_t position, const std::string&, const nlohmann::detail::exception& error) override {
     // A number beyond the double range is still a number: report it as any other.
     if (error.id == kNumberOverflow) return inReview() ? check(review_.overflow()) : scalar("number");
-    return fail(syntaxProblem(position, error));
+    return fail(syntaxProblem(line_, position, error.what()));
   }
 
   // The input read, or the first problem met; call once the parser has finished.
@@ -409,6 +462,7 @@ class InputReader final : public nlohmann::json_sax<Json> {
     }
   }
 
+  std::string_view line_;                                   // the line read, for the place of a syntax error
   GlandInput input_;                                        // what has been read so far
   std::string problem_;                                     // the first problem met
   int depth_ = 0;  // 1 inside the input object, 2 inside edits, answers or review, 3 in the squeeze limits
@@ -514,11 +568,11 @@ class PlainTokens {
 ParsedInput parseInputLine(std::string_view line) {
   // The parser would take a NUL byte for the end of the line and ignore what follows.
   if (const std::size_t nul = line.find('\0'); nul != std::string_view::npos)
-    return {{}, "not valid JSON at byte " + std::to_string(nul + 1) + ": a NUL byte"};
-  InputReader plain;
+    return {{}, "not valid JSON at column " + std::to_string(columnOf(line, nul + 1)) + ": a NUL byte"};
+  InputReader plain(line);
   const Tokens tokens = PlainTokens(line, plain).read();
   if (tokens != Tokens::Other) return plain.finish(tokens == Tokens::Taken);
-  InputReader reader;
+  InputReader reader(line);
   const bool parsed = Json::sax_parse(line, &reader);
   return reader.finish(parsed);
 }

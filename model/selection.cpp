@@ -5,6 +5,7 @@
 #include "model/calculations.h"
 #include "model/cross_sections.h"
 #include "model/numbers.h"
+#include "model/utf8.h"
 
 namespace glandwise {
 namespace {
@@ -42,7 +43,7 @@ OkResult chooseAs568Size(GlandRecord& record, SelectionEntries& entries, const A
   if (!table) return refuse(record, "The AS568 size table is not available.", true);
   const As568Size* size = table->find(dash);
   if (!size) {
-    const std::string shown(dash.substr(0, 20));
+    const std::string shown(utf8Prefix(dash, 20));
     return refuse(record, "\"" + shown + "\" is not an AS568 size of the table.", true);
   }
   const std::optional<int> option = standardCrossSectionIndex(size->crossSection);

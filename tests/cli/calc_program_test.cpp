@@ -38,23 +38,30 @@ TEST(Program, WorksEverySampleLineInOrderAndExitsWithItsStatus) {
 }
 
 // Catches output that cannot be written taken for success (a full disk, a closed standard
-// output, a reader gone while SIGPIPE is ignored), and an over-long line held whole, or
-// ending the run, instead of giving its error object.
+// output, a reader gone), a program killed by SIGPIPE, an input that cannot be read (a
+// folder, a closed standard input, the output file itself) or an AS568 table that is not one
+// (endless) taken for an empty one or read without end: each says so in one line and ends
+// with its status. An over-long line must give its error object, not be held whole or end
+// the run.
 TEST(Program, StopsLoudlyWhenItsOutputFailsAndRefusesOverLongLines) {
-  const std::string calc = "'" GLANDWISE_CALC_PROGRAM "' " + kSamples;
-  const std::string failures[] = {calc + "2>&1 >/dev/full", calc + "2>&1 >&-",
-                                  "trap '' PIPE; yes '{}' 2>/dev/null | head -n 100000 2>/dev/null | " + calc.substr(0, calc.size() - kSamples.size()) +
-                                      "2>/tmp/glandwise-calc-pipe-$$.err | head -c 1 >/dev/null; cat /tmp/glandwise-calc-pipe-$$.err; "
-                                      "rm /tmp/glandwise-calc-pipe-$$.err"};
-  const char* reasons[] = {"No space left on device", "Bad file descriptor", "Broken pipe"};
-  for (std::size_t i = 0; i < std::size(failures); ++i) {
-    const auto [status, errors] = runShell("bash -c \"" + failures[i] + "\"; echo \" status $?\"");
-    EXPECT_NE(errors.find(std::string("glandwise-calc: cannot write the output: ") + reasons[i]), std::string::npos)
-        << failures[i] << ": " << errors;
-    if (i < 2) {
-      EXPECT_NE(errors.find("status 3"), std::string::npos) << errors;
-    }
-  }
+  const std::string calc = "\"" GLANDWISE_CALC_PROGRAM "\" ", samples = "\"" GLANDWISE_CALC_SAMPLES "\" ";
+  const std::string copy = ::testing::TempDir() + "glandwise_self.jsonl";
+  const std::tuple<std::string, int, std::string> failures[] = {
+      {calc + samples + "2>&1 >/dev/full", 3, "cannot write the output: No space left on device"},
+      {calc + samples + "2>&1 >&-", 3, "cannot write the output: Bad file descriptor"},
+      {"{ yes {} | head -n 100000 | " + calc + "2>&3 | head -c 1 >/dev/null; } 3>&1", 3,
+       "cannot write the output: Broken pipe"},
+      {calc + "--help 2>&1 >/dev/full", 3, "cannot write the output: No space left on device"},
+      {calc + "/ 2>&1", 2, "cannot read /: Is a directory"},
+      {calc + "2>&1 <&-", 2, "cannot read standard input: Bad file descriptor"},
+      {"cp " + samples + copy + " && " + calc + copy + " 2>&1 >>" + copy, 2,
+       copy + " is also the output file: the run would read back its own output"},
+      {calc + "--as568-table /dev/zero 2>&1 </dev/null", 2,
+       "cannot read the AS568 table /dev/zero: it is longer than 1048576 bytes, which no table of sizes is"}};
+  for (const auto& [commandLine, status, message] : failures)
+    EXPECT_EQ(runShell("bash -o pipefail -c '" + commandLine + "'"), std::pair(status, "glandwise-calc: " + message + "\n"))
+        << commandLine;
+  std::remove(copy.c_str());
   const auto [status, output] =
       runShell("{ echo '{}'; head -c 1572864 /dev/zero | tr '\\0' ' '; echo; echo '{}'; } | " + kCalc);
   const std::vector<nlohmann::json> objects = calc_test::jsonLines(output);

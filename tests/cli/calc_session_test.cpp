@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 #include <random>
 
+#include "calc_output_lines.h"
 #include "cli/calc_batch.h"
 #include "model/as568.h"
 #include "model/numbers.h"
@@ -103,8 +104,9 @@ TEST(Session, UntouchedEditorBoxesReadBackAsTheirTexts) {
 }
 
 // Catches an AS568 size that does not choose its option and type its seal, one off the five
-// cross-sections not refused, and the review missing where asked for (by the line or for
-// every line) or present where not.
+// cross-sections not refused, an unknown size cut inside a character (the output line is no
+// longer UTF-8), and the review missing where asked for (by the line or for every line) or
+// present where not.
 TEST(Session, As568SizesAndTheReview) {
   const As568Load table = As568Table::load(GLANDWISE_AS568_TABLE);
   ASSERT_TRUE(table.table) << table.error;
@@ -126,6 +128,9 @@ TEST(Session, As568SizesAndTheReview) {
   EXPECT_EQ(out["outcome"], "refused");
   EXPECT_EQ(out["messages"][0]["text"],
             "AS568 size -001 has a cross-section of 0.04 inch, not one of the five standard cross-sections.");
+  // A long size that is not in the table is shown cut between characters: the line stays UTF-8.
+  out = outputOf(R"({"as568": "aééééééééééé", "gland": "rod"})", options);
+  EXPECT_EQ(out["messages"][0]["text"], "\"aééééééééé\" is not an AS568 size of the table.");
 }
 
 // Catches output out of input order, line numbers that skip blank lines or restart at the
@@ -148,7 +153,7 @@ TEST(Batch, GivesTheObjectOfEachLineInInputOrderOnTwoThreads) {
     std::ostringstream out;
     calc::BatchOptions options;
     options.threads = threads;
-    const calc::BatchSummary summary = calc::runBatch(in, out, options);
+    const calc::BatchSummary summary = calc_test::runBatchOrStop(in, out, options);
     EXPECT_EQ(out.str(), expected->text()) << threads << " threads";
     EXPECT_EQ(std::tie(summary.processedLines, summary.errorLines), std::tie(processed, errors));
   }

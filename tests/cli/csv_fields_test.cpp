@@ -105,4 +105,13 @@ TEST(CsvAndFields, CellsHoldTheValuesOfTheJsonOutput) {
   std::remove(input.c_str());
 }
 
+// Catches a cell holding a carriage return but no comma, quote or line feed left unquoted:
+// many readers end the row there.
+TEST(CsvAndFields, ACarriageReturnIsQuoted) {
+  const auto csv = glandwise::calc::makeLineWriter(glandwise::calc::OutputFormat::Csv,
+                                                   glandwise::calc::FieldSelection::all(false, false));
+  csv->writeError(7, "C:\\dir\rfile");
+  EXPECT_TRUE(csv->text().starts_with("7,error,\"line 7: C:\\dir\rfile\",")) << csv->text();
+}
+
 }  // namespace

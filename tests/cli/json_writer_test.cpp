@@ -18,7 +18,7 @@ std::string written(Write write) {
 }
 
 // Catches a quote, backslash or control character left raw (also after a run of plain
-// text), UTF-8 bytes escaped or mangled;
+// text, or among the eight bytes copied at a time), UTF-8 bytes escaped or mangled;
 // floats printed through double or with fixed precision (0.3f as 0.300000012), subnormals
 // and exponents mishandled, a spelling other than std::to_chars's, "inf" or "nan" (not JSON); a missing or doubled comma around
 // nested containers, one carried over a line end or clear(); a buffer that grows too little.
@@ -26,7 +26,8 @@ TEST(JsonWriter, WritesCompactJsonLines) {
   const std::pair<std::string, std::string> strings[] = {
       {"say \"yes\"", R"("say \"yes\"")"}, {"a\\b/c", R"("a\\b/c")"}, {"one\n\ntwo\t\r\b\f", R"("one\n\ntwo\t\r\b\f")"},
       {std::string("\0\x01\x1f", 3), R"("\u0000\u0001\u001f")"}, {"5 \xc2\xb5m \x7f", "\"5 \xc2\xb5m \x7f\""},
-      {"words of eight bytes, then \"a quote\"\n", R"("words of eight bytes, then \"a quote\"\n")"}};
+      {"words of eight bytes, then \"a quote\"\n", R"("words of eight bytes, then \"a quote\"\n")"},
+      {"C:\\dir\\file name", R"("C:\\dir\\file name")"}};
   for (const auto& [text, literal] : strings) EXPECT_EQ(written([&](JsonWriter& json) { json.string(text); }), literal);
   constexpr float kInf = std::numeric_limits<float>::infinity();
   const std::pair<float, std::string> numbers[] = {

@@ -1,6 +1,11 @@
 // The progress line of a long run: its text, and where it appears.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
 
 #include "calc_output_lines.h"
 #include "cli/progress_line.h"
@@ -23,16 +28,31 @@ TEST(Progress, TellsLinesRateShareAndTimeLeft) {
 
 // Catches the line missing on a terminal when the run lasts over a second, left standing
 // at the end of the run, and written where standard error is a file or a pipe (a log, a
-// script).
+// script). Two runs read the same input at once, one with standard error on a terminal
+// (script's), the other on a file; the input ends once the terminal shows the line twice.
 TEST(Progress, OnlyOnATerminalAndErasedAtTheEnd) {
-  const std::string slowInput = "(echo '{}'; sleep 1.6; echo '{}') | ";
-  const std::string terminal =
-      calc_test::runShell(slowInput + "script -qec \"'" GLANDWISE_CALC_PROGRAM "' >/dev/null\" /dev/null").second;
-  const std::size_t shown = terminal.rfind(" lines/s");
-  ASSERT_NE(shown, std::string::npos) << terminal;
-  EXPECT_NE(terminal.find("\rglandwise-calc: 1 lines, "), std::string::npos) << terminal;
-  EXPECT_NE(terminal.find("\r\x1b[K", shown), std::string::npos) << terminal;  // erased
-  EXPECT_EQ(calc_test::runShell(slowInput + "'" GLANDWISE_CALC_PROGRAM "' 2>&1 >/dev/null").second, "");
+  const std::string gate = ::testing::TempDir() + "glandwise_progress_gate", log = gate + ".log";
+  std::remove(gate.c_str());
+  ASSERT_EQ(::mkfifo(gate.c_str(), 0600), 0);
+  const std::string calc = "\"" GLANDWISE_CALC_PROGRAM "\"";
+  FILE* terminal = ::popen(("timeout 10 bash -c '{ echo {}; cat " + gate + " >/dev/null; } | tee >(" + calc +
+                            " 2>" + log + " >/dev/null) | script -qec \"" + calc + " >/dev/null\" /dev/null'")
+                               .c_str(),
+                           "r");
+  std::string shown;
+  char buffer[4096];
+  for (ssize_t n; shown.find(" lines/s", shown.find(" lines/s") + 1) == std::string::npos &&
+                  (n = ::read(fileno(terminal), buffer, sizeof buffer)) > 0;)
+    shown.append(buffer, static_cast<std::size_t>(n));
+  ::close(::open(gate.c_str(), O_WRONLY | O_NONBLOCK));  // the input ends (if not ended by the timeout)
+  for (ssize_t n; (n = ::read(fileno(terminal), buffer, sizeof buffer)) > 0;) shown.append(buffer, static_cast<std::size_t>(n));
+  ::pclose(terminal);
+  EXPECT_NE(shown.find("\rglandwise-calc: 1 lines, "), std::string::npos) << shown;
+  EXPECT_NE(shown.find("\r\x1b[K", shown.rfind(" lines/s")), std::string::npos) << shown;  // erased
+  std::ifstream written(log);
+  EXPECT_EQ(written.peek(), std::ifstream::traits_type::eof()) << "progress written to a file";
+  std::remove(gate.c_str());
+  std::remove(log.c_str());
 }
 
 }  // namespace

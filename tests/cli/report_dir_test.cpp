@@ -1,6 +1,7 @@
 // glandwise-calc --report-dir: a one-page PDF per results line, drawn without a display.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cctype>
@@ -23,7 +24,7 @@ std::string unspaced(std::string text) {
 
 // Catches a report missing, written for a line that did not reach the sheet or named after
 // another line, a report of more than one page or without the sheet's captions, and a
-// folder that cannot be made taken as usable.
+// folder that cannot be made (or has no name) taken as usable.
 TEST(ReportDir, WritesOneOnePageReportPerResultsLine) {
   if (std::system("command -v pdfinfo >/dev/null && command -v pdftotext >/dev/null") != 0) {
     if (std::getenv("CI")) FAIL() << "pdfinfo and pdftotext (poppler-utils, scripts/setup.sh) are missing";
@@ -52,6 +53,7 @@ TEST(ReportDir, WritesOneOnePageReportPerResultsLine) {
   EXPECT_EQ(reports, 5);
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), reports);
   EXPECT_EQ(runShell("echo '{}' | " + calc_test::kCalc + "--report-dir /proc/no/folder").first, 2);
+  EXPECT_EQ(runShell("echo '{}' | " + calc_test::kCalc + "--report-dir ''").first, 2);  // not "no reports"
   // A folder name that the output could not name is refused, not mangled.
   EXPECT_EQ(runShell("echo '{}' | " + calc_test::kCalc + "--report-dir \"$(printf '/tmp/\\377')\"").first, 2);
   // A normal run says nothing on standard error, even without a session's runtime folder.
@@ -60,8 +62,9 @@ TEST(ReportDir, WritesOneOnePageReportPerResultsLine) {
   fs::remove_all(folder.parent_path());
 }
 
-// Catches --review that leaves the review page out, puts it first or blank, and a review
-// page added without --review.
+// Catches --review that leaves the review page out, puts it first or blank, a review page
+// added without --review, and a writer that reads the AS568 table anew (a pipe is empty
+// then).
 TEST(ReportDir, ReviewAddsTheReviewPageSecond) {
   if (std::system("command -v pdfinfo >/dev/null && command -v pdftotext >/dev/null") != 0) {
     if (std::getenv("CI")) FAIL() << "pdfinfo and pdftotext (poppler-utils, scripts/setup.sh) are missing";
@@ -75,7 +78,12 @@ TEST(ReportDir, ReviewAddsTheReviewPageSecond) {
     EXPECT_NE(runShell("pdfinfo '" + report + "'").second.find(review ? "Pages:           2\n" : "Pages:           1\n"),
               std::string::npos);
   }
-  ASSERT_EQ(runShell(line + calc_test::kCalc + "--review --report-dir '" + folder.string() + "'").first, 0);
+  // The AS568 table through a pipe, which can be read once only: the writer must not reopen it.
+  const std::string pipe = folder.string() + ".csv";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  ASSERT_EQ(runShell("cat '" GLANDWISE_AS568_TABLE "' >'" + pipe + "' & " + line + calc_test::kCalc + "--review --as568-table '" +
+                     pipe + "' --report-dir '" + folder.string() + "'").first, 0);
+  std::remove(pipe.c_str());
   const std::string first = unspaced(runShell("pdftotext -l 1 '" + report + "' -").second);
   const std::string second = unspaced(runShell("pdftotext -f 2 '" + report + "' -").second);
   EXPECT_NE(first.find("Glandwise-Results"), std::string::npos);
