@@ -83,7 +83,8 @@ ScreenFlow::ScreenFlow(const Platform& platform, EndProgram endProgram)
     : platform_(platform),
       handbook_(record_, platform_),
       endProgram_(std::move(endProgram)),
-      as568Path_(shippedAs568Path(QCoreApplication::applicationFilePath().toStdString())) {}
+      as568Path_(shippedAs568Path(QCoreApplication::applicationFilePath().toStdString())),
+      rulesPath_(shippedRulesPath(QCoreApplication::applicationFilePath().toStdString())) {}
 
 ScreenFlow::~ScreenFlow() = default;
 
@@ -200,7 +201,9 @@ void ScreenFlow::openReview() {
   if (ReviewWindow* open = review_.get()) {
     open->showGland(record_, sheet.side());
   } else {
-    ReviewWindow& window = review_.load(record_, sheet.side(), table.table ? &*table.table : nullptr,
+    const RuleLoad& loaded = rules();
+    if (!loaded.rules) return platform_.messageBoxes.notify("The design rules could not be read.\n\n" + loaded.error);
+    ReviewWindow& window = review_.load(record_, sheet.side(), table.table ? &*table.table : nullptr, *loaded.rules,
                                         platform_.settings);
     if (glandReview_) window.setInputs(*glandReview_);
     connect(&window, &ReviewWindow::dismissed, this, [this, &window] {
@@ -231,17 +234,22 @@ const As568Load& ScreenFlow::as568Table() {
   return *as568_;
 }
 
-const FaceDataLoad& ScreenFlow::faceData() {
-  if (!faceData_) faceData_ = loadFaceData(as568Path_.parent_path());
-  return *faceData_;
+const FaceGlandTableLoad& ScreenFlow::faceTable() {
+  if (!faceTable_) faceTable_ = FaceGlandTable::load(as568Path_.parent_path() / kFaceTableFile);
+  return *faceTable_;
 }
 
 void ScreenFlow::openFaceDesigner() {
   if (!face_.get()) {
-    const FaceDataLoad& data = faceData();
-    if (!data.data) return platform_.messageBoxes.notify("The face seal designer cannot open.\n\n" + data.error);
-    const As568Load& table = as568Table();
-    FaceDesigner& designer = face_.load(*data.data, table.table ? &*table.table : nullptr, platform_.settings);
+    const FaceGlandTableLoad& table = faceTable();
+    const RuleLoad& ruleSet = rules();
+    const std::string problem = !table.table    ? table.error
+                                : !ruleSet.rules ? ruleSet.error
+                                                 : faceRulesProblem(*ruleSet.rules);
+    if (!problem.empty()) return platform_.messageBoxes.notify("The face seal designer cannot open.\n\n" + problem);
+    const As568Load& as568 = as568Table();
+    FaceDesigner& designer = face_.load(FaceData{*table.table, *ruleSet.rules}, as568.table ? &*as568.table : nullptr,
+                                        platform_.settings);
     connect(&designer, &FaceDesigner::dismissed, this, [this] { face_.unload(); });
     connect(&designer, &FaceDesigner::printRequested, this, &ScreenFlow::printFaceSeal);
     connect(&designer, &FaceDesigner::saveRequested, this, &ScreenFlow::saveFaceSeal);
@@ -254,11 +262,8 @@ void ScreenFlow::openFaceDesigner() {
 void ScreenFlow::printFaceSeal() {
   FaceDesigner& designer = *face_.get();
   const std::optional<FacePage> page = designer.page();
-  if (!page) {
-    const std::string& why = designer.result().design.refusal;
-    return platform_.messageBoxes.notify("There is no face seal to print yet.\n\n" +
-                                         (why.empty() ? std::string("Correct the review's inputs.") : why));
-  }
+  if (!page)
+    return platform_.messageBoxes.notify("There is no face seal to print yet.\n\n" + designer.result().design.refusal);
   printPage([&page](QPainter& painter, QPagedPaintDevice& device, int resolution) {
     drawFacePage(painter, device, resolution, *page);
   }, designer, platform_.printDialog, platform_.messageBoxes);
@@ -269,6 +274,11 @@ void ScreenFlow::saveFaceSeal() {
   std::string name = "face-seal";
   if (input.form.sealId.find_first_of("/\\") == std::string::npos) name += "-" + input.form.sealId;
   saveLine("Save face seal", name + kGlandFileSuffix, faceLine(input), "The face seal");
+}
+
+const RuleLoad& ScreenFlow::rules() {
+  if (!rules_) rules_ = RuleSet::load(rulesPath_);
+  return *rules_;
 }
 
 void ScreenFlow::printSheet() {

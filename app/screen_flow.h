@@ -70,9 +70,14 @@ class ScreenFlow : public QObject {
   void setAs568TablePath(std::filesystem::path path) { as568Path_ = std::move(path); }
   // The AS568 table, or why it could not be read.
   const As568Load& as568Table();
-  // The face seal's table and rules, read once when first needed from beside the AS568
-  // table, or why they could not be read.
-  const FaceDataLoad& faceData();
+  // The face seal table, read once when first needed from beside the AS568 table, or why
+  // it could not be read.
+  const FaceGlandTableLoad& faceTable();
+  // Where the design review's rules are read from, once, when first needed; by default the
+  // rule file shipped beside the running program.
+  void setRulesPath(std::filesystem::path path) { rulesPath_ = std::move(path); }
+  // The rules, or why they could not be read.
+  const RuleLoad& rules();
 
   // A refusal, whose message the core has left in ErrorText: beeps when asked and shows
   // frmError. An open frmError takes the newer message and comes to the front.
@@ -83,7 +88,7 @@ class ScreenFlow : public QObject {
   // its buttons, or raises the open one with that gland.
   void openReview();
   // FACE SEAL…: opens the face seal designer beside the selection screen, or raises the
-  // open one. Tables that cannot be read are told in a notice.
+  // open one. A table or rules that cannot serve are told in a notice.
   void openFaceDesigner();
   void endProgram();
 
@@ -150,7 +155,9 @@ class ScreenFlow : public QObject {
   ScreenSlot<FaceDesigner> face_;            // frmFaceSeal
   std::filesystem::path as568Path_;           // the AS568 table's file
   std::optional<As568Load> as568_;            // the table, once read
-  std::optional<FaceDataLoad> faceData_;      // the face seal's data, once read
+  std::optional<FaceGlandTableLoad> faceTable_;  // the face seal table, once read
+  std::filesystem::path rulesPath_;           // the design review's rule file
+  std::optional<RuleLoad> rules_;             // the rules, once read
   std::string startFile_;                     // a saved gland to open on the selection screen
   // The gland's review inputs while no review window shows them: a saved gland's, or those
   // the window was closed with; none for a new gland.

@@ -10,7 +10,9 @@ using namespace glandwise;
 namespace {
 
 void faceSeal(benchmark::State& state, PressureFrom from) {
-  const FaceDataLoad data = loadFaceData(GLANDWISE_DATA_DIR);
+  const FaceGlandTableLoad faceTable = FaceGlandTable::load(GLANDWISE_DATA_DIR "/face-seal-glands.csv");
+  const RuleLoad rules = RuleSet::load(GLANDWISE_DATA_DIR "/review-rules.csv");
+  const FaceData data{*faceTable.table, *rules.rules};
   const As568Load table = As568Table::load(GLANDWISE_DATA_DIR "/as568.csv");
   FaceInput input;
   input.form.as568 = "214";
@@ -19,7 +21,7 @@ void faceSeal(benchmark::State& state, PressureFrom from) {
   input.form.pressure = "500";
   input.review = FaceReviewInputs{};
   input.review->temperaturesF = std::array<double, 2>{-20, 250};
-  for (auto _ : state) benchmark::DoNotOptimize(workFaceSeal(input, *data.data, &*table.table, true));
+  for (auto _ : state) benchmark::DoNotOptimize(workFaceSeal(input, data, &*table.table, true));
 }
 
 }  // namespace

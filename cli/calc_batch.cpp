@@ -261,6 +261,10 @@ bool calculateLine(std::string_view line, std::size_t lineNumber, LineWriter& ou
     return false;
   }
   const SessionResult result = face ? runFaceSession(face->input, session) : runSession(parsed.input, session);
+  if (!result.reviewProblem.empty()) {
+    out.writeError(lineNumber, result.reviewProblem);
+    return false;
+  }
   std::optional<ReportFile> report, drawing;
   if (reports && result.outcome == SessionOutcome::Results) report = reports->write(lineNumber, result);
   if (drawings && result.outcome == SessionOutcome::Results) drawing = drawings->write(lineNumber, result);

@@ -37,7 +37,7 @@ inline constexpr std::size_t kMaxLineBytes = 1 << 20;
 // Works one input line (numbered from 1) and writes its output line to `out`, with the
 // report written by `reports` and the drawing by `drawings` (when given) for a line that
 // reaches the results sheet. Returns false when the line was unusable and gave an "error"
-// line.
+// line: one that cannot be read, or whose review inputs do not fit the rules or the gland.
 bool calculateLine(std::string_view line, std::size_t lineNumber, LineWriter& out, ReportWriter* reports = nullptr,
                    const SessionOptions& session = {}, ReportWriter* drawings = nullptr);
 

@@ -8,8 +8,9 @@
 //    "record": {every float of the record in declaration order (W, WT, ID, PR, ECC, BDM, ...,
 //               F90F), then "Answer", "GW", "GlandType", "ErrorText", "SelectedFile"},
 //    "sheet": {value label objectName: caption, in the sheet's fill order},   (results only)
-//    "review": {"overall", "as568", "fill", "extrusion", "stretch", "temperature", "swell",
-//               "statistics": each with its figures, "verdict" and "reason"},   (when asked)
+//    "review": {"overall", "headline", "rules": {"name", "file"}, "as568", "fill", "squeeze",
+//               "extrusion", "stretch", "temperature", "swell", "statistics": each with its
+//               figures, "verdict", "reason" and "remedy"},   (when asked)
 //    "report": path of the PDF written, or null with "report_error": why,  (with reports only)
 //    "drawing": path of the drawing written, or null with "drawing_error": why}  (with drawings only)
 // With chosen fields (cli/output_fields.h) "outcome" and "line" and the chosen ones, in that

@@ -64,8 +64,13 @@ SessionResult runSession(const GlandInput& input, const SessionOptions& options)
 
   roundSheetValues(record, side);
   if (options.review || input.review) {
-    result.reviewInputs = input.review.value_or(ReviewInputs{});
-    result.review = reviewGland(record, side, *result.reviewInputs, options.as568);
+    const ReviewInputs inputs = input.review.value_or(ReviewInputs{});
+    result.reviewProblem = options.rules ? reviewInputsProblem(inputs, *options.rules, record, side)
+                                         : "no design rules to review the gland by";
+    if (result.reviewProblem.empty()) {
+      result.reviewInputs = inputs;
+      result.review = reviewGland(record, side, inputs, *options.rules, options.as568);
+    }
   }
   result.outcome = SessionOutcome::Results;
   result.screen = Screen::Results;
@@ -75,13 +80,14 @@ SessionResult runSession(const GlandInput& input, const SessionOptions& options)
 SessionResult runFaceSession(const FaceInput& input, const SessionOptions& options) {
   SessionResult result;
   result.screen = Screen::Face;
-  const FaceDataLoad* data = options.face;
-  if (!data || !data->data) {
-    result.messages.push_back({MessageKind::Refusal, "The face seal tables are not available" +
-                                                         (data ? ": " + data->error : std::string()) + ".", false});
+  const FaceGlandTableLoad* table = options.faceTable;
+  if (!table || !table->table || !options.rules) {
+    const std::string why = !table ? std::string() : !table->table ? ": " + table->error : ": no rules";
+    result.messages.push_back({MessageKind::Refusal, "The face seal table is not available" + why + ".", false});
     return result;
   }
-  result.face = workFaceSeal(input, *data->data, options.as568, options.review);
+  result.face = workFaceSeal(input, {*table->table, *options.rules}, options.as568, options.review);
+  result.reviewProblem = result.face->reviewProblem;
   if (!result.face->design.gland) {
     result.messages.push_back({MessageKind::Refusal, result.face->design.refusal, false});
     return result;

@@ -10,6 +10,7 @@
 #include "model/gland_input.h"
 #include "model/as568.h"
 #include "model/review.h"
+#include "model/review_rules.h"
 #include "model/record.h"
 
 namespace glandwise::calc {
@@ -47,13 +48,15 @@ struct SessionResult {
   std::optional<Review> review;          // the design review, when asked for and Results
   std::optional<ReviewInputs> reviewInputs;  // the inputs of `review`
   std::optional<FaceResult> face;        // a face seal's line: its result (the radial parts stay empty)
+  std::string reviewProblem;             // why the review asked for cannot be made; empty when it can
 };
 
 // What every session of a run shares.
 struct SessionOptions {
   const As568Table* as568 = nullptr;  // the AS568 sizes, for "as568" and the review
+  const RuleSet* rules = nullptr;     // the design review's rules; without them no review is made
   bool review = false;                // review every gland that reaches the results sheet
-  const FaceDataLoad* face = nullptr;  // the face seal's table and rules, or why they could not be read
+  const FaceGlandTableLoad* faceTable = nullptr;  // the face seal table, or why it could not be read
 };
 
 // Works one input through the screens with a fresh record: clicks the chosen options, types
@@ -62,7 +65,8 @@ struct SessionOptions {
 // (No once they run out) and acknowledging its notices; then opens the results sheet, which
 // rounds the values it shows.
 // An "as568" size is chosen before the boxes are typed; the review runs when `options`
-// or the input asks for it.
+// or the input asks for it, unless its inputs do not fit the rules or the gland
+// (`reviewProblem` says why).
 SessionResult runSession(const GlandInput& input, const SessionOptions& options = {});
 
 // Works a face seal's line as the face seal designer would: "results" with its figures

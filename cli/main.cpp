@@ -24,6 +24,8 @@
 #include "drawing/dxf.h"
 #include "face/face_data.h"
 #include "model/as568.h"
+#include "model/review_rules.h"
+#include "model/table_file.h"
 #include "model/utf8.h"
 
 #ifdef GLANDWISE_WITH_REPORTS
@@ -40,7 +42,7 @@ constexpr int kExitOutputFailed = 3;
 constexpr const char* kDescription =
     "glandwise-calc: analyses static o-ring glands in bulk, as a person would on the Glandwise screens.";
 
-constexpr const char* kFooter = R"(INPUT
+constexpr const char* kFooter = R"help(INPUT
   JSON Lines: one JSON object per line. Every field is optional:
     "cross_section"  "0.070", "0.103", "0.139", "0.210" or "0.275"  (omitted: no option selected)
     "gland"          "rod" (groove in the rod) or "housing" (groove in the housing)  (omitted: none)
@@ -58,14 +60,26 @@ constexpr const char* kFooter = R"(INPUT
                      and "seal_id": its cross-section option is chosen and its inside diameter
                      typed; a size whose cross-section is not one of the five is refused
     "review"         the design review's inputs (all optional; JSON numbers unless noted):
-                       "hardness" 70, 80 or 90 (Shore A, default 70)
+                       "hardness" Shore A with extrusion limits in the rules (default 70)
                        "seal_id_tolerance" inch (default: the AS568 size's, else unknown)
-                       "temp_min_f", "temp_max_f" (default 70 and 70)
-                       "compound" "nbr" (default), "fkm", "epdm", "silicone" or "custom"
-                       with "alpha_seal_per_f"; "metal" "carbon_steel" (default),
-                       "stainless_steel", "aluminium" or "custom" with "alpha_metal_per_f"
-                       "swell_percent" (default 0), "groove_radius" inch (default 0.010)
-                       "squeeze_limits_percent" [low, high] (default [10, 30])
+                       "temp_min_f", "temp_max_f" both or neither (default: none, and
+                       the temperature check is not evaluated)
+                       "compound" a compound id of the rules: "nbr" (default), "fkm",
+                       "epdm", "silicone", "fluorosilicone", "neoprene", or "custom" with
+                       "alpha_seal_per_f"
+                       "metal" sets both parts' metal: a metal id of the rules,
+                       "carbon_steel" (default), "alloy_steel", "stainless_steel",
+                       "stainless_steel_316", "aluminium", "aluminium_7075", "brass",
+                       "titanium", or "custom" with "alpha_metal_per_f"; or each part's:
+                       "metal_groove" (the grooved part) and "metal_mating" (the part
+                       across the gap), "custom" with "alpha_groove_per_f" and
+                       "alpha_mating_per_f"
+                       "swell_percent" (default: none, and the swell check is not evaluated)
+                       "groove_radius" inch (default 0.010), at most half the groove width
+                       and the groove depth; "groove_width" [narrowest, widest] inch
+                       (default the standard range), not narrower than the seal
+                       "squeeze_limits_percent" [low, high] (default: the rules' for the
+                       cross-section)
                      A line with "review" gets the review, as every line does with --review.
   A face seal (an o-ring in a groove cut in a flange face) is a line with "gland": "face":
     "cross_section", "seal_id", "as568"  the ring, as above
@@ -78,9 +92,10 @@ constexpr const char* kFooter = R"(INPUT
     "pressure"       psi, above 0 and at most 1500 (omitted: "1")
     "edits"          the standard groove's boxes to retype: "datum_tol", "depth", "depth_tol",
                      "width", "width_tol" (inch; tolerances ±)
-    "review"         "hardness", "compound" (not "custom"), "metal" (not "custom"),
-                     "temp_min_f" with "temp_max_f", "swell_percent" (each omitted: not
-                     judged), and "flange_gap", inch the flanges open under pressure (default 0)
+    "review"         "hardness", "compound" and "metal" (the grooved flange's) as above but
+                     not "custom", "temp_min_f" with "temp_max_f", "swell_percent" (each
+                     omitted: not judged), and "flange_gap", inch the flanges open under
+                     pressure (default 0); judged by the face seal rows of the rules
   Each line starts from a fresh record: select, type, OK; load the editor, retype, OK; fill
   the results sheet. Blank lines are skipped without output but counted in line numbers.
   A line may hold at most 1 MiB (1048576 bytes); a longer one gives an "error" object naming
@@ -98,16 +113,20 @@ OUTPUT
                 (integer), "GW", "GlandType", "ErrorText", "SelectedFile" (strings)
     "sheet"     only for "results": each value label's objectName -> its caption (no date)
     "review"    only for "results" with --review or a "review" field: "overall" verdict,
-                the "as568" size the seal matches (or null), and "fill", "extrusion",
-                "stretch", "temperature", "swell", "statistics", each with its figures, a
-                "verdict" ("pass", "caution" or "fail") and the "reason" that decided it
+                its "headline" in words, the "rules" judged by ("name", "file"), the
+                "as568" size the seal matches (or null), and "fill", "squeeze",
+                "extrusion", "stretch", "temperature", "swell", "statistics", each with
+                its figures, a "verdict" ("pass", "caution", "fail" or "not evaluated":
+                not asked for, its figures null), the "reason" that decided it (figure,
+                condition, limit and the rule's source) and the "remedy" (null on a pass)
     "face"      a face seal's line instead of "record" and "sheet" ("screen" is "face"):
                 "pressure_from", "medium", "pressure", "as568", "ring", "groove" (the datum
                 and every dimension as used), "fit" (interference or stretch, nominal and
                 over the tolerances), "squeeze" and "fill" (nominal, MMC, LMC), "friction"
-                (not applicable), and with the review "review": "overall" and "squeeze",
-                "fill", "fit", "flange_gap", "heat_and_swell", "statistics", each with its
-                "figure", "verdict" ("pass", "caution", "fail" or "not evaluated") and "reason"
+                (not applicable), and with the review "review": "overall", "rules" and
+                "squeeze", "fill", "fit", "flange_gap", "heat_and_swell", "statistics",
+                each with its "figure", "verdict" ("pass", "caution", "fail" or "not
+                evaluated"), "reason" and "remedy" (null when there is none)
     "report"    only with --report-dir and "results": the PDF written, or null together
                 with "report_error" saying why it could not be written
     "drawing"   only with --drawing-dir and "results": the drawing written, or null
@@ -115,7 +134,8 @@ OUTPUT
   An unusable line (not JSON, anything but blanks after the object, not an object, an unknown
   field, a field given twice, a field of the wrong kind, an unknown option value, edits
   naming a box that the chosen editor lacks, an answer other than "yes" or "no", a review
-  input out of its range, a line over 1 MiB) gives
+  input out of its range or not in the rules or not fitting the groove, a line over 1 MiB)
+  gives
     {"outcome": "error", "line": N, "message": "line N: <the problem>"}
   and the run goes on.
   --format csv writes CSV (RFC 4180) instead, for a spreadsheet: a header row of column
@@ -143,6 +163,19 @@ FIELDS
   columns only with --report-dir, the drawing's only with --drawing-dir).
   e.g. --format csv --fields ID,PSM,PCM,PCMMax,PCMMin,lblGWV,review.overall
 
+DESIGN RULES
+  The review judges by a rule file: every limit, coefficient and service range with its
+  public source. By default the one installed with the program, share/glandwise/
+  review-rules.csv, "Glandwise defaults (public tables)": extrusion clearance by hardness
+  and pressure band (a band holds its upper pressure; halved for silicone), fill at MMC
+  (pass to 85 %, caution to 95 %), fill with heat and swell (pass to 95 %, caution to 100 %),
+  squeeze 10 to 30 % (36 % for 0.070), stretch to 5 %, the compounds' and metals'
+  coefficients and service ranges, and the face seal's own rows (gland "face"). --rules
+  FILE judges by a company's own file of the same columns:
+    gland,rule,cross_section_in,hardness_shore_a,pressure_above_psi,pressure_up_to_psi,
+    material,name,value,unit,source
+  A file that cannot be used is refused (exit 2) with its line, column and the reason.
+
 PROGRESS
   When standard error is a terminal and the run lasts more than a second, one line there
   keeps telling the input lines done, the rate and, for an input file, the total and the
@@ -153,8 +186,8 @@ EXIT STATUS
   0  every line was processed      1  some line was unusable, or some report or drawing
                                       not written
   2  unusable arguments (unknown option, an input that cannot be read: a folder, a closed
-     standard input, the output file itself; an AS568 table that cannot be read or is over
-     1 MiB, a report or drawing folder that cannot be made, a report writer
+     standard input, the output file itself; an AS568 table or rule file that cannot be read
+     or is over 1 MiB, a report or drawing folder that cannot be made, a report writer
      glandwise-report that cannot be started)
   3  the output could not be written (a full disk, a closed standard output, a reader that
      went away): the run stops at once with one line on standard error saying why
@@ -163,7 +196,7 @@ EXAMPLE
   echo '{"cross_section": "0.139", "gland": "rod", "seal_id": "1.75", "housing": "2", "pressure": "1000"}' | glandwise-calc
   {"outcome":"results","line":1,"screen":"results","messages":[],"record":{"W":0.139,...,
    "PDM":1.9955,...,"GDM":1.776,...},"sheet":{"lblWV":"0.139 Inch   Tolerance =  +/-  0.004",...}}
-)";
+)help";
 
 // The fields named in `list`; nothing, and the names there are on standard error, when
 // one is unknown.
@@ -200,17 +233,22 @@ std::filesystem::path as568File(const std::string& given, const char* programNam
   return given.empty() ? glandwise::shippedAs568Path(programFile(programName)) : std::filesystem::path(given);
 }
 
-// The AS568 table of `file`, and its text in `text`. Nothing (and a message on standard
-// error) when it cannot be read.
-std::optional<glandwise::As568Table> loadAs568Table(const std::filesystem::path& file, bool given, std::string& text) {
+// The table file `file` ("the AS568 table", "the rule file") read by `parse` into its load
+// (As568Load, RuleLoad), and its text into `text`. When it cannot be used the load says
+// why, and so does standard error, naming the `option` that gives another file.
+template <class Parse>
+auto loadTable(const std::filesystem::path& file, const char* what, const char* option, bool given,
+               std::string& text, Parse parse) {
   std::string error;
-  std::optional<std::string> read = glandwise::readAs568File(file, error);
-  glandwise::As568Load load = read ? glandwise::As568Table::parse(*read, file.filename().string())
-                                   : glandwise::As568Load{std::nullopt, std::move(error)};
-  if (!load.table)
-    std::cerr << "glandwise-calc: " << load.error << (given ? "" : " (or give one with --as568-table)") << '\n';
+  std::optional<std::string> read = glandwise::readTableFile(file, what, error);
+  decltype(parse(std::string_view())) load{};
+  if (read) load = parse(*read);
+  else load.error = std::move(error);
+  if (!load.error.empty())
+    std::cerr << "glandwise-calc: " << load.error << (given ? "" : std::string(" (or give one with ") + option + ")")
+              << '\n';
   if (read) text = std::move(*read);
-  return std::move(load.table);
+  return load;
 }
 
 // Whether standard output is the file that the run reads, which it would read its own
@@ -230,6 +268,11 @@ bool openInput(const std::string& inputPath, std::ifstream& file) {
   if (!folder && file) return true;
   std::cerr << "glandwise-calc: cannot read " << inputPath << ": " << std::strerror(folder ? EISDIR : errno) << '\n';
   return false;
+}
+
+// The rule file: the one given, or the one shipped beside the program.
+std::filesystem::path rulesFile(const std::string& given, const char* programName) {
+  return given.empty() ? glandwise::shippedRulesPath(programFile(programName)) : std::filesystem::path(given);
 }
 
 // The batch run, with a progress line on standard error when that is a terminal.
@@ -305,16 +348,16 @@ class DrawingSetup {
 
 #ifdef GLANDWISE_WITH_REPORTS
 // What --report-dir needs while the batch runs: the folder made and the report writer
-// glandwise-report started from beside this program (with `reviewTable`, the text of the
-// AS568 table the run reads, the reports of reviewed glands get the review page too).
+// glandwise-report started from beside this program (with the texts of the AS568 table and
+// the rule file the run reads, the reports of reviewed glands get the review page too).
 class ReportSetup {
  public:
   // Returns false (and says why) when the folder cannot be made or the writer not started.
-  bool start(const std::string& directory, std::string_view reviewTable, const char* programName) {
+  bool start(const std::string& directory, const glandwise::calc::ReviewSources& review, const char* programName) {
     if (!makeFolder(directory, "report")) return false;
     const std::string program = reportProgram(programName);
     std::string startError;
-    writer_ = glandwise::calc::ReportProcess::start(program, directory, reviewTable, startError);
+    writer_ = glandwise::calc::ReportProcess::start(program, directory, review, startError);
     if (!writer_)
       std::cerr << "glandwise-calc: cannot start the report writer " << program << ": " << startError << '\n';
     return writer_ != nullptr;
@@ -378,6 +421,10 @@ int main(int argc, char** argv) {
   app.add_option("--as568-table", as568Path,
                  "AS568 size table to use (CSV: dash,id_in,id_tol_in,cs_in,cs_tol_in); by default the one "
                  "installed with the program");
+  std::string rulesPath;
+  app.add_option("--rules", rulesPath,
+                 "design rule file to review by (CSV, see DESIGN RULES); by default the one installed with the "
+                 "program");
   std::string format = "json";
   app.add_option("--format", format, "json: one JSON object per line (JSON Lines); csv: a header row, then one "
                                      "row per line (see OUTPUT)")
@@ -424,17 +471,28 @@ int main(int argc, char** argv) {
   std::istream& in = inputPath == "-" ? std::cin : file;
   const std::filesystem::path as568Table = as568File(as568Path, argv[0]);
   std::string as568Text;
-  const std::optional<glandwise::As568Table> as568 = loadAs568Table(as568Table, !as568Path.empty(), as568Text);
-  if (!as568) return kExitUnusableArguments;
-  options.session.as568 = &*as568;
-  // The face seal's table and rules: a run without face seals needs neither, so a missing
-  // file refuses only the face seal lines, each saying why.
-  const glandwise::FaceDataLoad faceData = glandwise::loadFaceData(glandwise::shippedDataFolder(programFile(argv[0])));
-  options.session.face = &faceData;
+  const glandwise::As568Load as568 =
+      loadTable(as568Table, "the AS568 table", "--as568-table", !as568Path.empty(), as568Text,
+                [&](std::string_view text) { return glandwise::As568Table::parse(text, as568Table.filename().string()); });
+  if (!as568.table) return kExitUnusableArguments;
+  options.session.as568 = &*as568.table;
+  const std::filesystem::path rules = rulesFile(rulesPath, argv[0]);
+  std::string rulesText;
+  const glandwise::RuleLoad ruleSet = loadTable(rules, "the rule file", "--rules", !rulesPath.empty(), rulesText,
+                                                [&](std::string_view text) { return glandwise::RuleSet::parse(text, rules.string()); });
+  if (!ruleSet.rules) return kExitUnusableArguments;
+  options.session.rules = &*ruleSet.rules;
+  // The face seal's table: a run without face seals needs none, so a missing one refuses
+  // only the face seal lines, each saying why.
+  const glandwise::FaceGlandTableLoad faceTable =
+      glandwise::FaceGlandTable::load(glandwise::shippedFaceTablePath(programFile(argv[0])));
+  options.session.faceTable = &faceTable;
 #ifdef GLANDWISE_WITH_REPORTS
   ReportSetup reports;
   if (writesReports) {
-    if (!reports.start(reportDirectory, options.session.review ? as568Text : std::string_view(), argv[0]))
+    const glandwise::calc::ReviewSources review{options.session.review ? as568Text : std::string_view(), rulesText,
+                                                rules.string()};
+    if (!reports.start(reportDirectory, review, argv[0]))
       return kExitUnusableArguments;
     options.reports = reports.writer();
   }

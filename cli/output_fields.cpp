@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "model/gland_side.h"
+#include "model/review_rows.h"
 #include "model/sheet.h"
 
 namespace glandwise::calc {
@@ -99,10 +100,21 @@ class TableBuilder {
         std::move(write);
   }
 
-  // The "verdict" and "reason" of the check at `path`.
+  // The "verdict", "reason" and "remedy" (null when there is none) of the check at `path`.
   void finding(const std::string& path, const FindingOf& finding) {
     review(path + ".verdict", [finding](R r, FieldSink& sink) { sink.text(verdictName(finding(r).verdict)); });
     review(path + ".reason", [finding](R r, FieldSink& sink) { sink.text(finding(r).reason); });
+    review(path + ".remedy", [finding](R r, FieldSink& sink) {
+      if (finding(r).remedy.empty()) sink.null();
+      else sink.text(finding(r).remedy);
+    });
+  }
+  // A figure of the check at `path`, null when the check was not evaluated.
+  void checkFigure(const std::string& path, const FindingOf& finding, Figure value) {
+    review(path, [finding, value = std::move(value)](R r, FieldSink& sink) {
+      if (finding(r).verdict == Verdict::NotEvaluated) sink.null();
+      else sink.figure(value(r));
+    });
   }
 
  private:
@@ -151,17 +163,41 @@ void addSheet(TableBuilder& table) {
 }
 
 void addFill(TableBuilder& table) {
+  const FindingOf finding = [](R r) -> const Finding& { return r.fill.finding; };
   for (const auto& [key, condition] : {std::pair{"nominal", &FillReview::nominal}, {"mmc", &FillReview::mmc},
-                                       {"lmc", &FillReview::lmc}, {"worst_eccentric", &FillReview::worstEccentric}}) {
-    const std::string path = std::string("fill.") + key;
-    const auto of = [condition](R r) -> const FillCondition& { return r.fill.*condition; };
-    table.figure(path + ".effective_cross_section", [of](R r) { return of(r).effectiveCrossSection; });
-    table.figure(path + ".gland_height", [of](R r) { return of(r).glandHeight; });
-    table.figure(path + ".groove_width", [of](R r) { return of(r).grooveWidth; });
-    table.figure(path + ".fill_percent", [of](R r) { return of(r).fillPercent; });
-    table.finding(path, [of](R r) -> const Finding& { return of(r).finding; });
-  }
-  table.finding("fill", [](R r) -> const Finding& { return r.fill.finding; });
+                                       {"lmc", &FillReview::lmc}, {"worst_eccentric", &FillReview::worstEccentric}})
+    for (const auto& [name, member] : {std::pair{"effective_cross_section", &FillCondition::effectiveCrossSection},
+                                       {"seal_area", &FillCondition::sealArea},
+                                       {"gland_height", &FillCondition::glandHeight},
+                                       {"groove_width", &FillCondition::grooveWidth},
+                                       {"fill_percent", &FillCondition::fillPercent}})
+      table.checkFigure(std::string("fill.") + key + "." + name, finding,
+                        [condition, member](R r) { return r.fill.*condition.*member; });
+  table.finding("fill", finding);
+}
+
+void addSqueeze(TableBuilder& table) {
+  for (const auto& [key, member] : {std::pair{"lower_limit", &SqueezeReview::lowerLimit},
+                                    {"upper_limit", &SqueezeReview::upperLimit},
+                                    {"nominal_percent", &SqueezeReview::nominalPercent},
+                                    {"mmc_percent", &SqueezeReview::mmcPercent},
+                                    {"lmc_percent", &SqueezeReview::lmcPercent},
+                                    {"least_percent", &SqueezeReview::leastPercent},
+                                    {"most_percent", &SqueezeReview::mostPercent}})
+    table.figure(std::string("squeeze.") + key, [member](R r) { return r.squeeze.*member; });
+  table.finding("squeeze", [](R r) -> const Finding& { return r.squeeze.finding; });
+}
+
+void addExtrusion(TableBuilder& table) {
+  const FindingOf finding = [](R r) -> const Finding& { return r.extrusion.finding; };
+  table.figure("extrusion.diametral_clearance", [](R r) { return r.extrusion.diametralClearance; });
+  table.figure("extrusion.largest_clearance", [](R r) { return r.extrusion.largestClearance; });
+  table.review("extrusion.largest_at_f", [](R r, FieldSink& sink) {
+    if (r.extrusion.largestAtF) sink.figure(*r.extrusion.largestAtF);
+    else sink.null();
+  });
+  table.checkFigure("extrusion.limit", finding, [](R r) { return r.extrusion.limit; });
+  table.finding("extrusion", finding);
 }
 
 void addStretch(TableBuilder& table) {
@@ -182,17 +218,19 @@ void addStretch(TableBuilder& table) {
 }
 
 void addStatistics(TableBuilder& table) {
+  const FindingOf finding = [](R r) -> const Finding& { return r.statistics.finding; };
   for (const auto& [key, member] : {std::pair{"nominal_percent", &StatisticsReview::nominalPercent},
                                     {"rss_sigma", &StatisticsReview::rssSigma}, {"rss_low", &StatisticsReview::rssLow},
                                     {"rss_high", &StatisticsReview::rssHigh}})
     table.figure(std::string("statistics.") + key, [member](R r) { return r.statistics.*member; });
-  table.review("statistics.monte_carlo.samples", [](R, FieldSink& sink) { sink.integer(kMonteCarloSamples); });
+  table.review("statistics.assumptions", [](R r, FieldSink& sink) { sink.text(statisticsAssumptions(r)); });
+  table.review("statistics.monte_carlo.samples", [](R r, FieldSink& sink) { sink.integer(r.statistics.samples); });
   for (const auto& [key, member] :
        {std::pair{"mean", &StatisticsReview::mean}, {"sigma", &StatisticsReview::sigma},
         {"p0_1", &StatisticsReview::p001}, {"p99_9", &StatisticsReview::p999},
         {"below_percent", &StatisticsReview::belowPercent}, {"above_percent", &StatisticsReview::abovePercent},
         {"histogram_start", &StatisticsReview::histogramStart}, {"bin_width", &StatisticsReview::binWidth}})
-    table.figure(std::string("statistics.monte_carlo.") + key, [member](R r) { return r.statistics.*member; });
+    table.checkFigure(std::string("statistics.monte_carlo.") + key, finding, [member](R r) { return r.statistics.*member; });
   table.review("statistics.monte_carlo.histogram", [](R r, FieldSink& sink) {
     sink.list([&](JsonWriter& json) {
       json.beginArray();
@@ -200,27 +238,31 @@ void addStatistics(TableBuilder& table) {
       json.endArray();
     });
   });
-  table.finding("statistics", [](R r) -> const Finding& { return r.statistics.finding; });
+  table.finding("statistics", finding);
 }
 
 void addReview(TableBuilder& table) {
   table.review("overall", [](R r, FieldSink& sink) { sink.text(verdictName(r.overall)); });
+  table.review("headline", [](R r, FieldSink& sink) { sink.text(reviewHeadline(r)); });
+  table.review("rules.name", [](R r, FieldSink& sink) { sink.text(r.rulesName); });
+  table.review("rules.file", [](R r, FieldSink& sink) { sink.text(r.rulesFile); });
   table.review("as568", [](R r, FieldSink& sink) {
     if (r.as568Dash) sink.text("-" + *r.as568Dash);
     else sink.null();
   });
   addFill(table);
-  table.figure("extrusion.diametral_clearance", [](R r) { return r.extrusion.diametralClearance; });
-  table.figure("extrusion.limit", [](R r) { return r.extrusion.limit; });
-  table.finding("extrusion", [](R r) -> const Finding& { return r.extrusion.finding; });
+  addSqueeze(table);
+  addExtrusion(table);
   addStretch(table);
-  table.figure("temperature.cold_squeeze_percent", [](R r) { return r.temperature.coldSqueezePercent; });
-  table.figure("temperature.hot_squeeze_percent", [](R r) { return r.temperature.hotSqueezePercent; });
-  table.figure("temperature.hot_fill_percent", [](R r) { return r.temperature.hotFillPercent; });
-  table.finding("temperature", [](R r) -> const Finding& { return r.temperature.finding; });
-  table.figure("swell.squeeze_percent", [](R r) { return r.swell.squeezePercent; });
-  table.figure("swell.fill_percent", [](R r) { return r.swell.fillPercent; });
-  table.finding("swell", [](R r) -> const Finding& { return r.swell.finding; });
+  const FindingOf temperature = [](R r) -> const Finding& { return r.temperature.finding; };
+  table.checkFigure("temperature.cold_squeeze_percent", temperature, [](R r) { return r.temperature.coldSqueezePercent; });
+  table.checkFigure("temperature.hot_squeeze_percent", temperature, [](R r) { return r.temperature.hotSqueezePercent; });
+  table.checkFigure("temperature.hot_fill_percent", temperature, [](R r) { return r.temperature.hotFillPercent; });
+  table.finding("temperature", temperature);
+  const FindingOf swell = [](R r) -> const Finding& { return r.swell.finding; };
+  table.checkFigure("swell.squeeze_percent", swell, [](R r) { return r.swell.squeezePercent; });
+  table.checkFigure("swell.fill_percent", swell, [](R r) { return r.swell.fillPercent; });
+  table.finding("swell", swell);
   addStatistics(table);
 }
 
@@ -290,18 +332,24 @@ void addFace(TableBuilder& table) {
   table.face("review.overall", [](F f, FieldSink& sink) {
     if (f.review) sink.text(verdictName(f.review->overall));
   });
+  table.face("review.rules", [](F f, FieldSink& sink) {
+    if (f.review) sink.text(f.review->rulesName);
+  });
   for (std::size_t c = 0; c < kFaceCheckCount; ++c) {
     const std::string path = "review." + std::string(faceCheckKey(FaceCheck(c))) + ".";
     table.face(path + "figure", [c](F f, FieldSink& sink) {
       if (f.review) sink.text(f.review->rows[c].figure);
     });
     table.face(path + "verdict", [c](F f, FieldSink& sink) {
-      if (!f.review) return;
-      const FaceRow& row = f.review->rows[c];
-      sink.text(row.evaluated ? verdictName(row.finding.verdict) : "not evaluated");
+      if (f.review) sink.text(verdictName(f.review->rows[c].finding.verdict));
     });
     table.face(path + "reason", [c](F f, FieldSink& sink) {
       if (f.review) sink.text(f.review->rows[c].finding.reason);
+    });
+    table.face(path + "remedy", [c](F f, FieldSink& sink) {
+      if (!f.review) return;
+      const std::string& remedy = f.review->rows[c].finding.remedy;
+      remedy.empty() ? sink.null() : sink.text(remedy);
     });
   }
   for (const auto& [key, member] :

@@ -12,10 +12,10 @@ namespace glandwise::calc {
 
 namespace {
 
-// The face seal's page as a PDF; empty when it could not be drawn (or its review made).
+// The face seal's page as a PDF; empty when it could not be drawn.
 QByteArray facePdf(const FaceResult& face) {
-  if (!face.review) return {};
-  const FacePage page{*face.design.gland, *face.analysis, *face.review, *face.reviewInputs, todayText()};
+  const FacePage page{*face.design.gland, *face.analysis, face.review ? &*face.review : nullptr,
+                      face.reviewInputs ? &*face.reviewInputs : nullptr, todayText()};
   return pagePdf([&page](QPainter& painter, QPagedPaintDevice& device, int resolution) {
     drawFacePage(painter, device, resolution, page);
   });

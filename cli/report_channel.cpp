@@ -26,6 +26,13 @@ class Packer {
     put(static_cast<std::uint32_t>(text.size()));
     bytes_ += text;
   }
+  // One part of a message that Unpacker::part reads back: a text, or a value's bytes.
+  template <class T>
+  bool part(const T& value) {
+    if constexpr (std::is_same_v<T, std::string>) text(value);
+    else put(value);
+    return true;
+  }
   // Sends the message whole; false when the other end has gone away.
   bool send(int socket) const {
     for (std::size_t sent = 0; sent < bytes_.size();) {
@@ -60,6 +67,11 @@ class Unpacker {
   }
   // Whether a text was longer than the reader takes.
   bool tooLong() const { return tooLong_; }
+  template <class T>
+  bool part(T& value) {
+    if constexpr (std::is_same_v<T, std::string>) return text(value);
+    else return get(value);
+  }
 
  private:
   bool read(char* into, std::size_t count) {
@@ -77,6 +89,54 @@ class Unpacker {
   bool ok_ = true;       // every part so far was read whole
   bool tooLong_ = false;  // a text's length was beyond its limit
 };
+
+// Puts or reads the review inputs' parts, every bit of them, in one order for both ends.
+template <class Message, class Inputs>
+bool reviewParts(Message& message, Inputs& in) {
+  return message.part(in.hardness) && message.part(in.sealIdTolerance) && message.part(in.tempMinF) &&
+         message.part(in.tempMaxF) && message.part(in.compound) && message.part(in.alphaSealPerF) &&
+         message.part(in.metalGroove) && message.part(in.metalMating) && message.part(in.alphaGroovePerF) &&
+         message.part(in.alphaMatingPerF) && message.part(in.swellPercent) && message.part(in.grooveRadius) &&
+         message.part(in.grooveWidth) && message.part(in.squeezeLimits);
+}
+
+// Puts or reads a face seal's gland, in one order for both ends.
+template <class Message, class Gland>
+bool faceGlandParts(Message& m, Gland& g) {
+  std::string dash = g.ring.as568Dash.value_or("");
+  const bool whole = m.part(g.ring.crossSection) && m.part(g.ring.crossSectionTolerance) &&
+                     m.part(g.ring.insideDiameter) && m.part(g.ring.insideDiameterTolerance) && m.part(dash) &&
+                     m.part(g.pressureFrom) && m.part(g.medium) && m.part(g.pressure) && m.part(g.groove);
+  if constexpr (!std::is_const_v<Gland>)
+    if (!dash.empty()) g.ring.as568Dash = std::move(dash);
+  return whole;
+}
+
+// Puts or reads a face seal's review and its inputs, in one order for both ends.
+template <class Message, class Inputs, class Review>
+bool faceReviewParts(Message& m, Inputs& in, Review& r) {
+  bool whole = m.part(in.hardness) && m.part(in.compound) && m.part(in.metal) && m.part(in.temperaturesF) &&
+               m.part(in.swellPercent) && m.part(in.flangeGap) && m.part(r.overall);
+  for (auto& row : r.rows)
+    whole = whole && m.part(row.figure) && m.part(row.finding.verdict) && m.part(row.finding.reason) &&
+            m.part(row.finding.remedy);
+  return whole && m.part(r.statistics) && m.part(r.heat) && m.part(r.rulesName) && m.part(r.compoundName) &&
+         m.part(r.metalName) && m.part(r.extrusionLimit) &&
+         m.part(r.squeezeLimits);
+}
+
+// Whether the face seal's choices and verdicts read are ones this program has.
+bool faceValuesKnown(const ReportRequest& request) {
+  const auto known = [](Verdict v) { return int(v) >= int(Verdict::NotEvaluated) && int(v) <= int(Verdict::Fail); };
+  const FaceGland& g = *request.face;
+  bool ok = int(g.pressureFrom) >= 0 && int(g.pressureFrom) <= int(PressureFrom::Outside) && int(g.medium) >= 0 &&
+            int(g.medium) <= int(FaceMedium::Gas);
+  if (const std::optional<FaceReview>& review = request.faceReview) {
+    ok = ok && known(review->overall);
+    for (const FaceRow& row : review->rows) ok = ok && known(row.finding.verdict);
+  }
+  return ok;
+}
 
 }  // namespace
 
@@ -101,19 +161,12 @@ bool sendRequest(int socket, const ReportRequest& request) {
   message.put(request.record.Answer);
   for (const auto text : kRecordTexts) message.text(request.record.*text);
   message.put(request.review.has_value());
-  if (request.review) message.put(*request.review);  // the same program build reads it back
+  if (request.review) reviewParts(message, *request.review);
   message.put(request.face.has_value());
-  if (const std::optional<FaceGland>& face = request.face) {
-    message.put(face->ring.crossSection);
-    message.put(face->ring.crossSectionTolerance);
-    message.put(face->ring.insideDiameter);
-    message.put(face->ring.insideDiameterTolerance);
-    message.text(face->ring.as568Dash.value_or(""));
-    message.put(face->pressureFrom);
-    message.put(face->medium);
-    message.put(face->pressure);
-    message.put(face->groove);
-    message.put(request.faceReview);
+  if (request.face) {
+    faceGlandParts(message, *request.face);
+    message.put(request.faceReview.has_value());
+    if (request.faceReview) faceReviewParts(message, request.faceReviewInputs, *request.faceReview);
   }
   return message.send(socket);
 }
@@ -129,18 +182,13 @@ std::optional<ReportRequest> receiveRequest(int socket) {
   for (const auto text : kRecordTexts) whole = whole && message.text(request.record.*text);
   bool reviewed = false;
   whole = whole && message.get(reviewed);
-  if (whole && reviewed) whole = message.get(request.review.emplace());
-  bool face = false;
+  if (whole && reviewed) whole = reviewParts(message, request.review.emplace());
+  bool face = false, faceReviewed = false;
   whole = whole && message.get(face);
   if (whole && face) {
-    FaceGland& gland = request.face.emplace();
-    std::string dash;
-    whole = message.get(gland.ring.crossSection) && message.get(gland.ring.crossSectionTolerance) &&
-            message.get(gland.ring.insideDiameter) && message.get(gland.ring.insideDiameterTolerance) &&
-            message.text(dash) && message.get(gland.pressureFrom) && message.get(gland.medium) &&
-            message.get(gland.pressure) && message.get(gland.groove) && message.get(request.faceReview);
-    whole = whole && int(gland.pressureFrom) <= int(PressureFrom::Outside) && int(gland.medium) <= int(FaceMedium::Gas);
-    if (!dash.empty()) gland.ring.as568Dash = std::move(dash);
+    whole = faceGlandParts(message, request.face.emplace()) && message.get(faceReviewed);
+    if (whole && faceReviewed) whole = faceReviewParts(message, request.faceReviewInputs, request.faceReview.emplace());
+    whole = whole && faceValuesKnown(request);
   }
   if (!whole || glandType > static_cast<std::uint8_t>(GlandKind::HousingGroove)) return std::nullopt;
   request.lineNumber = lineNumber;

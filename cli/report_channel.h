@@ -23,7 +23,8 @@ struct ReportRequest {
   GlandRecord record;  // as the session left it, every float bit for bit
   std::optional<ReviewInputs> review;  // the review's inputs when the report has the review page
   std::optional<FaceGland> face;        // a face seal: its report is the face seal's page instead
-  FaceReviewInputs faceReview;          // the face seal's review inputs
+  FaceReviewInputs faceReviewInputs;    // with its review, when it was asked for
+  std::optional<FaceReview> faceReview;
 };
 
 // The conversation: glandwise-calc sends the AS568 table's text (empty: no review pages);
@@ -33,6 +34,15 @@ struct ReportRequest {
 // The longest text of a request, reply or greeting read; a longer one ends the conversation
 // (so that no length read from the other end makes the reader hold gigabytes).
 inline constexpr std::size_t kMaxMessageText = 64 << 10;
+
+// What the report writer reviews glands by: the texts of the AS568 table and the rule file
+// that the run read, and the rule file's name. Without the AS568 table's text, no review
+// pages are drawn and nothing more is sent.
+struct ReviewSources {
+  std::string_view as568Text;
+  std::string_view rulesText;
+  std::string rulesFile;
+};
 
 // Each sends one message whole and returns false when the other end cannot take it (it
 // has gone away): never raises SIGPIPE.

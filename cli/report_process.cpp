@@ -27,8 +27,8 @@ std::string endOf(int status) {
 }  // namespace
 
 std::unique_ptr<ReportProcess> ReportProcess::start(const std::string& program, const std::string& directory,
-                                                    std::string_view reviewTable, std::string& error) {
-  return spawn(program, {directory}, reviewTable, ".pdf", !reviewTable.empty(), error);
+                                                    const ReviewSources& review, std::string& error) {
+  return spawn(program, {directory}, review, ".pdf", !review.as568Text.empty(), error);
 }
 
 std::unique_ptr<ReportProcess> ReportProcess::startSvgDrawings(const std::string& program,
@@ -37,7 +37,7 @@ std::unique_ptr<ReportProcess> ReportProcess::startSvgDrawings(const std::string
 }
 
 std::unique_ptr<ReportProcess> ReportProcess::spawn(const std::string& program, std::vector<std::string> arguments,
-                                                    std::string_view table, std::string suffix, bool sendsReviews,
+                                                    const ReviewSources& review, std::string suffix, bool sendsReviews,
                                                     std::string& error) {
   int ends[2];
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
@@ -65,7 +65,9 @@ std::unique_ptr<ReportProcess> ReportProcess::spawn(const std::string& program, 
   }
   std::unique_ptr<ReportProcess> writer(new ReportProcess(ends[0], pid, directory, std::move(suffix), sendsReviews));
   std::optional<std::string> greeting;
-  if (sendText(ends[0], table)) greeting = receiveText(ends[0], kMaxMessageText);
+  bool sent = sendText(ends[0], review.as568Text);
+  if (sent && !review.as568Text.empty()) sent = sendText(ends[0], review.rulesText) && sendText(ends[0], review.rulesFile);
+  if (sent) greeting = receiveText(ends[0], kMaxMessageText);
   if (greeting && greeting->empty()) return writer;
   error = greeting && isValidUtf8(*greeting) ? *greeting : "it " + writer->stop();
   return nullptr;
@@ -107,10 +109,11 @@ ReportFile ReportProcess::write(std::size_t lineNumber, const SessionResult& res
     const std::optional<ReviewInputs> review = sendsReviews_ && result.review ? result.reviewInputs : std::nullopt;
     std::optional<ReportFile> reply;
     bool malformed = false;
-    ReportRequest request{lineNumber, result.glandType.value_or(GlandKind::RodGroove), result.record, review, {}, {}};
-    if (result.face) {  // its page holds its review, asked for or not
+    ReportRequest request{lineNumber, result.glandType.value_or(GlandKind::RodGroove), result.record, review, {}, {}, {}};
+    if (result.face) {  // its page holds its review when it was asked for
       request.face = result.face->design.gland;
-      request.faceReview = result.face->reviewInputs.value_or(FaceReviewInputs{});
+      request.faceReviewInputs = result.face->reviewInputs.value_or(FaceReviewInputs{});
+      request.faceReview = result.face->review;
     }
     if (sendRequest(socket_, request)) reply = receiveReply(socket_, malformed);
     if (reply && isReply(*reply, lineNumber)) {

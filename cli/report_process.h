@@ -10,6 +10,7 @@
 #include <sys/types.h>
 
 #include "cli/calc_reports.h"
+#include "cli/report_channel.h"
 
 namespace glandwise::calc {
 
@@ -21,11 +22,11 @@ namespace glandwise::calc {
 class ReportProcess final : public ReportWriter {
  public:
   // Starts `program` writing reports into `directory` (which exists) and waits until it is
-  // ready; with `reviewTable` (the AS568 table's text) the reports of reviewed glands get
+  // ready; with `review` holding an AS568 table's text, the reports of reviewed glands get
   // the review page second. Nothing, with the reason in `error`, when it cannot be started
   // or says that it cannot write reports.
   static std::unique_ptr<ReportProcess> start(const std::string& program, const std::string& directory,
-                                              std::string_view reviewTable, std::string& error);
+                                              const ReviewSources& review, std::string& error);
   // Starts `program` writing SVG drawings into `directory` (which exists), each with the
   // groove bottom radius of its gland's review inputs.
   static std::unique_ptr<ReportProcess> startSvgDrawings(const std::string& program, const std::string& directory,
@@ -42,10 +43,10 @@ class ReportProcess final : public ReportWriter {
   ReportProcess(int socket, pid_t pid, std::string directory, std::string suffix, bool sendsReviews)
       : socket_(socket), pid_(pid), directory_(std::move(directory)), suffix_(std::move(suffix)),
         sendsReviews_(sendsReviews) {}
-  // Starts `program` with `arguments` after its name, hands it `table` and waits for its
-  // greeting.
+  // Starts `program` with `arguments` after its name, hands it what it reviews by and waits
+  // for its greeting.
   static std::unique_ptr<ReportProcess> spawn(const std::string& program, std::vector<std::string> arguments,
-                                              std::string_view table, std::string suffix, bool sendsReviews,
+                                              const ReviewSources& review, std::string suffix, bool sendsReviews,
                                               std::string& error);
   // The name of line `lineNumber`'s file in the folder: "line-12.pdf".
   std::string fileName(std::size_t lineNumber) const { return "line-" + std::to_string(lineNumber) + suffix_; }

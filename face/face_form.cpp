@@ -12,12 +12,29 @@ namespace glandwise {
 const std::array<std::string_view, kFaceEditCount> kFaceEditNames{"datum_tol", "depth", "depth_tol", "width",
                                                                   "width_tol"};
 
-FaceDataLoad loadFaceData(const std::filesystem::path& folder) {
-  FaceGlandTableLoad table = FaceGlandTable::load(folder / kFaceTableFile);
-  if (!table.table) return {std::nullopt, std::move(table.error)};
-  FaceRulesLoad rules = FaceRules::load(folder / kFaceRulesFile);
-  if (!rules.rules) return {std::nullopt, std::move(rules.error)};
-  return {FaceData{std::move(*table.table), std::move(*rules.rules)}, {}};
+namespace {
+
+// Every face seal rule for every cross-section; the datum tolerance is by cross-section.
+constexpr RuleKind kFaceRules[] = {
+    RuleKind::RoomTemperature, RuleKind::StandardInterference, RuleKind::StandardStretch, RuleKind::InterferenceMax,
+    RuleKind::StretchMax,      RuleKind::DatumTolerance,       RuleKind::SqueezeMin,      RuleKind::SqueezeMax,
+    RuleKind::FillPass,        RuleKind::FillCaution,          RuleKind::ServiceFillPass, RuleKind::ServiceFillCaution,
+    RuleKind::OverfillCaution, RuleKind::OverfillFail,         RuleKind::OutsideCaution,  RuleKind::OutsideFail,
+    RuleKind::ToleranceSigmas};
+
+}  // namespace
+
+std::string faceRulesProblem(const RuleSet& rules) {
+  for (RuleKind kind : kFaceRules)
+    for (const CrossSection& section : kCrossSections)
+      if (!rules.faceRule(kind, section.value))
+        return "the rules \"" + rules.name() + "\" have no face seal rule \"" + std::string(ruleKindName(kind)) +
+               "\" for the " + std::string(section.text) + " inch cross-section";
+  return {};
+}
+
+const Rule& faceRule(const RuleSet& rules, RuleKind kind, float crossSection) {
+  return *rules.faceRule(kind, crossSection);
 }
 
 namespace {
@@ -128,6 +145,10 @@ std::array<std::string, kFaceBoxCount> faceGrooveTexts(const FaceGroove& groove)
 
 FaceDesign designFace(const FaceForm& entered, const FaceData& data, const As568Table* as568) {
   FaceDesign design;
+  if (std::string problem = faceRulesProblem(data.rules); !problem.empty()) {
+    design.refusal = "The face seal cannot be worked: " + problem + ".";
+    return design;
+  }
   FaceForm form = entered;
   std::optional<FaceRing> ring = ringOf(form, data, as568, design);
   if (!ring) return design;

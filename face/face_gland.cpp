@@ -4,7 +4,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "model/cross_sections.h"
 #include "model/numbers.h"
 #include "model/shrinkage.h"
 
@@ -36,14 +35,13 @@ const std::array<FaceSide, 2> kFaceSides{{
 std::string_view mediumKey(FaceMedium medium) { return medium == FaceMedium::Liquid ? "liquid" : "gas"; }
 
 FaceGroove standardFaceGroove(const FaceRing& ring, const FaceSide& side, FaceMedium medium, const FaceGlandRow& row,
-                              const FaceRules& rules, std::optional<float> datum) {
-  const std::size_t direction = static_cast<std::size_t>(side.from);
+                              const RuleSet& rules, std::optional<float> datum) {
   const FaceRange& width = medium == FaceMedium::Liquid ? row.widthLiquid : row.widthGas;
-  const double fit = rules.value(FaceRuleKey::StandardFit, direction) / 100;
+  const RuleKind fitRule = side.sign > 0 ? RuleKind::StandardInterference : RuleKind::StandardStretch;
+  const double fit = rules.faceRule(fitRule)->value / 100;
   const float standard = RoundDecimals(float(ring.ringEdge(side) * (1 - side.sign * fit)), 3);
-  const auto section = static_cast<std::size_t>(standardCrossSectionIndex(ring.crossSection).value());
   return {.datum = datum.value_or(standard),
-          .datumTolerance = float(rules.value(FaceRuleKey::DatumTolerance, section)),
+          .datumTolerance = float(rules.faceRule(RuleKind::DatumTolerance, ring.crossSection)->value),
           .depth = RoundDecimals(row.depth.middle(), 4),
           .depthTolerance = RoundDecimals(row.depth.halfSpread(), 4),
           .width = RoundDecimals(width.middle(), 4),

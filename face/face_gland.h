@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "face/face_rules.h"
 #include "face/face_table.h"
+#include "model/review_rules.h"
 
 namespace glandwise {
 
@@ -80,9 +80,9 @@ struct FaceGland {
 // published row (each range as its middle ± half its spread, to 0.0001 inch); the datum
 // from the ring's edge with the standard fit, rounded to 0.001 inch, unless `datum` gives
 // it; the datum's tolerance from the rules. The ring's cross-section is one of the five
-// standard ones.
+// standard ones, and the rules have the face seal's rows (faceRulesProblem).
 FaceGroove standardFaceGroove(const FaceRing& ring, const FaceSide& side, FaceMedium medium, const FaceGlandRow& row,
-                              const FaceRules& rules, std::optional<float> datum);
+                              const RuleSet& rules, std::optional<float> datum);
 
 // The gland at one condition. Inch, %.
 struct FaceCondition {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <nlohmann/json.hpp>
 #include <set>
 #include <vector>
@@ -13,10 +14,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr std::array<std::string_view, 4> kCompoundNames{"nbr", "fkm", "epdm", "silicone"};
-constexpr std::array<Compound, 4> kCompounds{Compound::Nbr, Compound::Fkm, Compound::Epdm, Compound::Silicone};
-constexpr std::array<std::string_view, 3> kMetalNames{"carbon_steel", "stainless_steel", "aluminium"};
-constexpr std::array<Metal, 3> kMetals{Metal::CarbonSteel, Metal::StainlessSteel, Metal::Aluminium};
 constexpr std::array<std::string_view, 2> kMediumNames{"liquid", "gas"};
 constexpr std::size_t kMaxQuoted = 60;  // bytes of input quoted in a problem
 
@@ -112,18 +109,9 @@ class FaceReader {
     std::optional<double> low, high;
     for (const auto& [name, item] : value.items()) {
       const std::string where = quote(name) + " in \"review\"";
-      if (name == "compound" || name == "metal") {
+      if (name == "compound" || name == "metal") {  // ids of the rules, which the review checks
         if (!item.is_string()) return where + " must be a string, not " + std::string(kindOf(item));
-        const std::string& text = item.get_ref<const std::string&>();
-        if (name == "compound") {
-          const auto c = indexOf(kCompoundNames, text);
-          if (!c) return "unknown " + where + " " + quote(text) + "; expected " + oneOf(kCompoundNames);
-          in.compound = kCompounds[*c];
-        } else {
-          const auto m = indexOf(kMetalNames, text);
-          if (!m) return "unknown " + where + " " + quote(text) + "; expected " + oneOf(kMetalNames);
-          in.metal = kMetals[*m];
-        }
+        (name == "compound" ? in.compound : in.metal) = item.get<std::string>();
         continue;
       }
       const bool known = name == "hardness" || name == "temp_min_f" || name == "temp_max_f" ||
@@ -131,8 +119,8 @@ class FaceReader {
       if (!known) return "unknown field " + quote(name) + " in \"review\"";
       if (!item.is_number()) return where + " must be a number, not " + std::string(kindOf(item));
       const double v = item.get<double>();
-      if (name == "hardness") {
-        if (v != 70 && v != 80 && v != 90) return where + " must be 70, 80 or 90 (Shore A)";
+      if (name == "hardness") {  // one with extrusion limits in the rules, which the review checks
+        if (!(v >= 1 && v <= 100 && v == std::floor(v))) return where + " must be a whole number from 1 to 100 (Shore A)";
         in.hardness = int(v);
       } else if (name == "temp_min_f" || name == "temp_max_f") {
         if (!(v >= -459.67 && v <= 2000)) return where + " must lie between -459.67 and 2000 (°F)";
@@ -259,15 +247,6 @@ std::optional<ParsedFaceInput> parseFaceLine(std::string_view line) {
   return parsed;
 }
 
-namespace {
-
-template <class Choice, std::size_t N>
-std::string nameOf(const std::array<std::string_view, N>& names, const std::array<Choice, N>& choices, Choice choice) {
-  return std::string(names[std::size_t(std::ranges::find(choices, choice) - choices.begin())]);
-}
-
-}  // namespace
-
 std::string faceLine(const FaceInput& input) {
   const FaceForm& f = input.form;
   Json line;
@@ -286,8 +265,8 @@ std::string faceLine(const FaceInput& input) {
   if (const std::optional<FaceReviewInputs>& r = input.review) {
     Json review;
     review["hardness"] = r->hardness;
-    review["compound"] = nameOf(kCompoundNames, kCompounds, r->compound);
-    review["metal"] = nameOf(kMetalNames, kMetals, r->metal);
+    review["compound"] = r->compound;
+    review["metal"] = r->metal;
     if (r->temperaturesF) review["temp_min_f"] = (*r->temperaturesF)[0], review["temp_max_f"] = (*r->temperaturesF)[1];
     if (r->swellPercent) review["swell_percent"] = *r->swellPercent;
     review["flange_gap"] = r->flangeGap;

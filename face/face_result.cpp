@@ -6,12 +6,15 @@
 namespace glandwise {
 
 FaceResult workFaceSeal(const FaceInput& input, const FaceData& data, const As568Table* as568, bool review) {
-  FaceResult result{input, designFace(input.form, data, as568), std::nullopt, std::nullopt, std::nullopt};
+  FaceResult result{input, designFace(input.form, data, as568), std::nullopt, std::nullopt, std::nullopt, {}};
   if (!result.design.gland) return result;
   result.analysis = analyseFaceGland(*result.design.gland);
   if (review || input.review) {
-    result.reviewInputs = input.review.value_or(FaceReviewInputs{});
-    result.review = reviewFaceGland(*result.design.gland, *result.analysis, *result.reviewInputs, data);
+    const FaceReviewInputs inputs = input.review.value_or(FaceReviewInputs{});
+    result.reviewProblem = faceReviewInputsProblem(inputs, data.rules, result.design.gland->pressure);
+    if (!result.reviewProblem.empty()) return result;
+    result.reviewInputs = inputs;
+    result.review = reviewFaceGland(*result.design.gland, *result.analysis, inputs, data);
   }
   return result;
 }

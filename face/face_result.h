@@ -19,10 +19,12 @@ struct FaceResult {
   std::optional<FaceAnalysis> analysis;          // when the gland is usable
   std::optional<FaceReview> review;              // when asked for and the gland is usable
   std::optional<FaceReviewInputs> reviewInputs;  // the inputs of `review`
+  std::string reviewProblem;  // why the review asked for cannot be made; empty when it can
 };
 
 // Works `input` through: reads the entries, analyses the gland and reviews it when the
-// input or `review` asks (with the default inputs where the input gives none).
+// input or `review` asks (with the default inputs where the input gives none) and its
+// inputs fit the rules.
 FaceResult workFaceSeal(const FaceInput& input, const FaceData& data, const As568Table* as568, bool review);
 
 // The standard face gland of an AS568 size for a pressure direction and medium, on the

@@ -12,8 +12,12 @@
 namespace glandwise {
 namespace {
 
-// The dimensions are those at room temperature.
-constexpr double kRoomTemperatureF = 70;
+// The face seal rules of the gland's cross-section.
+struct Limits {
+  const RuleSet& set;
+  float crossSection;
+  const Rule& operator()(RuleKind kind) const { return faceRule(set, kind, crossSection); }
+};
 
 // `value` as shown: with `decimals` decimals.
 // `value` rounded as it is shown, so that a verdict never turns on a digit nobody sees.
@@ -45,7 +49,7 @@ void merge(Finding& into, const Finding& finding) {
 }
 
 std::string percent(double value) { return text(value, 1) + " %"; }
-std::string limitText(const FaceRule& rule) {
+std::string limitText(const Rule& rule) {
   return text(rule.value, rule.value == std::floor(rule.value) ? 0 : 2) + " %";
 }
 
@@ -74,9 +78,9 @@ double shareAbove(double mean, double sigma, double limit) {
 // The squeeze `low` (where `lowWhere` says) to `high` (at `highWhere`) against the face
 // seal's limits.
 Finding squeezeFinding(double low, const std::string& lowWhere, double high, const std::string& highWhere,
-                       const FaceRules& rules) {
-  const FaceRule& min = rules.rule(FaceRuleKey::SqueezeMin);
-  const FaceRule& max = rules.rule(FaceRuleKey::SqueezeMax);
+                       const Limits& rules) {
+  const Rule& min = rules(RuleKind::SqueezeMin);
+  const Rule& max = rules(RuleKind::SqueezeMax);
   if (shown(low, 1) <= 0)
     return {Verdict::Fail, "squeeze " + percent(low) + lowWhere + ": no contact, the ring does not seal"};
   Finding f{Verdict::Pass, "squeeze " + percent(low) + lowWhere + " to " + percent(high) + highWhere + " within " +
@@ -90,7 +94,7 @@ Finding squeezeFinding(double low, const std::string& lowWhere, double high, con
   return f;
 }
 
-FaceRow squeezeRow(const FaceAnalysis& a, const FaceRules& rules, const FaceRange& published) {
+FaceRow squeezeRow(const FaceAnalysis& a, const Limits& rules, const FaceRange& published) {
   FaceRow row{percent(a.lmc.squeezePercent) + " LMC, " + percent(a.mmc.squeezePercent) + " MMC",
               squeezeFinding(a.lmc.squeezePercent, " at LMC", a.mmc.squeezePercent, " at MMC", rules)};
   if (published.max > 0)
@@ -102,23 +106,24 @@ FaceRow squeezeRow(const FaceAnalysis& a, const FaceRules& rules, const FaceRang
 // ---- fill ---------------------------------------------------------------------------
 
 // The fill's σ from the tolerances of the cross-section, depth, width and bottom radius
-// (σ = tolerance / 3; the radius spread over its range), root-sum-square.
-double fillSigma(const FaceGland& g, const FaceAnalysis& a) {
+// (each tolerance `sigmas` standard deviations; the radius's range as a tolerance of half
+// of it), root-sum-square.
+double fillSigma(const FaceGland& g, const FaceAnalysis& a, double sigmas) {
   const FaceGroove& gr = g.groove;
   const double w = g.ring.crossSection, ratio = a.areaRatio;
   const auto fill = [&](const std::array<double, 4>& d) {
     const double section = std::numbers::pi / 4 * (w + d[0]) * (w + d[0]) * ratio;
     return faceFillPercent(section, gr.depth + d[1], gr.width + d[2], gr.bottomRadius.middle() + d[3]);
   };
-  return rootSumSquare<4>(fill, {g.ring.crossSectionTolerance / 3.0, gr.depthTolerance / 3.0, gr.widthTolerance / 3.0,
-                                 (double(gr.bottomRadius.max) - gr.bottomRadius.min) / 6});
+  return rootSumSquare<4>(fill, {g.ring.crossSectionTolerance / sigmas, gr.depthTolerance / sigmas,
+                                 gr.widthTolerance / sigmas, (double(gr.bottomRadius.max) - gr.bottomRadius.min) / 2 / sigmas});
 }
 
 // Liquids: the fill at MMC against the pass and caution limits. Gases: the share of
 // assemblies that overfill the groove, since the published gas grooves come near 100 %
 // at MMC on purpose.
 Finding fillFinding(FaceMedium medium, double mmcFill, double overfilled, const std::string& where,
-                    const FaceRule& pass, const FaceRule& caution, const FaceRules& rules) {
+                    const Rule& pass, const Rule& caution, const Limits& rules) {
   if (medium == FaceMedium::Liquid) {
     const std::string figure = "fill " + percent(mmcFill) + " at MMC" + where;
     switch (againstUpper(mmcFill, caution.value, 1, Verdict::Fail)) {
@@ -133,8 +138,8 @@ Finding fillFinding(FaceMedium medium, double mmcFill, double overfilled, const 
     return {Verdict::Caution,
             figure + " is above " + limitText(pass) + " (" + pass.source + "): little room for swell and heat"};
   }
-  const FaceRule& warn = rules.rule(FaceRuleKey::OverfillCaution, 1);
-  const FaceRule& fail = rules.rule(FaceRuleKey::OverfillFail, 1);
+  const Rule& warn = rules(RuleKind::OverfillCaution);
+  const Rule& fail = rules(RuleKind::OverfillFail);
   const std::string figure =
       "fill " + percent(mmcFill) + " at MMC" + where + "; " + text(overfilled, 2) + " % of assemblies above 100 %";
   if (const Verdict v = againstUpper(overfilled, fail.value, 2, Verdict::Fail); v == Verdict::Fail)
@@ -144,20 +149,20 @@ Finding fillFinding(FaceMedium medium, double mmcFill, double overfilled, const 
   return {Verdict::Pass, figure + " is at most " + limitText(warn) + " (" + warn.source + ")"};
 }
 
-FaceRow fillRow(const FaceGland& g, const FaceAnalysis& a, const FaceStatistics& st, const FaceRules& rules) {
+FaceRow fillRow(const FaceGland& g, const FaceAnalysis& a, const FaceStatistics& st, const Limits& rules) {
   const std::size_t m = static_cast<std::size_t>(g.medium);
   const bool liquid = g.medium == FaceMedium::Liquid;
-  const FaceRule& pass = rules.rule(FaceRuleKey::FillPass, liquid ? m : 0);
-  const FaceRule& caution = rules.rule(FaceRuleKey::FillCaution, liquid ? m : 0);
+  const Rule& pass = rules(RuleKind::FillPass);
+  const Rule& caution = rules(RuleKind::FillCaution);
   return {percent(a.nominal.fillPercent) + " nominal, " + percent(a.mmc.fillPercent) + " MMC",
           fillFinding(g.medium, a.mmc.fillPercent, st.overfilledPercent, "", pass, caution, rules)};
 }
 
 // ---- fit ----------------------------------------------------------------------------
 
-FaceRow fitRow(const FaceGland& g, const FaceAnalysis& a, const FaceRules& rules) {
+FaceRow fitRow(const FaceGland& g, const FaceAnalysis& a, const Limits& rules) {
   const FaceSide& side = g.side();
-  const FaceRule& limit = rules.rule(FaceRuleKey::FitLimit, static_cast<std::size_t>(side.from));
+  const Rule& limit = rules(side.sign > 0 ? RuleKind::InterferenceMax : RuleKind::StretchMax);
   const FaceFit& fit = a.fit;
   const std::string name(side.fitName);
   FaceRow row{percent(fit.nominalPercent), {}};
@@ -195,41 +200,45 @@ FaceRow fitRow(const FaceGland& g, const FaceAnalysis& a, const FaceRules& rules
 
 // ---- flange gap ---------------------------------------------------------------------
 
-FaceRow gapRow(const FaceGland& g, const FaceReviewInputs& in, const FaceRules& rules, double limit) {
-  const std::string against = " against " + text(limit, 3) + " inch for " + std::to_string(in.hardness) +
-                              " Shore A at " + NumberText(g.pressure) +
-                              " psi (published extrusion limits, as a "
-                              "radial clearance whose gap lies all on one side)";
-  FaceRow row{text(in.flangeGap, 4) + " in, limit " + text(limit, 3) + " in", {}};
+FaceRow gapRow(const FaceGland& g, const FaceReviewInputs& in, const Rule& limit, double factor) {
+  const double allowed = limit.value * factor;
+  const std::string against = " against " + text(allowed, 4) + " inch for " + std::to_string(in.hardness) +
+                              " Shore A at " + NumberText(g.pressure) + " psi (" + limit.source +
+                              (factor != 1 ? ", times " + text(factor, 2) + " for the compound" : std::string()) +
+                              "; judged as a radial clearance whose gap lies all on one side)";
+  FaceRow row{text(in.flangeGap, 4) + " in, limit " + text(allowed, 4) + " in", {}};
   if (shown(in.flangeGap, 4) == 0) {
     row.finding = {Verdict::Pass,
-                   "no flange gap: the flanges stay closed, so nothing extrudes (the bolt load must "
-                   "keep them closed at " +
+                   "no flange gap: the flanges stay closed, so nothing extrudes (the bolt load must keep them closed at " +
                        NumberText(g.pressure) + " psi)"};
     return row;
   }
   const std::string figure = "flange gap " + text(in.flangeGap, 4) + " inch" + against;
-  const FaceRule& margin = rules.rule(FaceRuleKey::GapCaution);
-  if (againstUpper(in.flangeGap, limit, 4, Verdict::Fail) == Verdict::Fail)
-    row.finding = {Verdict::Fail,
-                   figure + ": the ring will extrude; keep the flanges closed, or use a harder compound"};
-  else if (againstUpper(in.flangeGap, limit * margin.value / 100, 4, Verdict::Caution) != Verdict::Pass)
-    row.finding = {Verdict::Caution, figure + ": " + margin.source};
-  else row.finding = {Verdict::Pass, figure};
+  switch (againstUpper(in.flangeGap, allowed, 4, Verdict::Fail)) {
+    case Verdict::Fail:
+      row.finding = {Verdict::Fail, figure + ": the ring will extrude",
+                     "keep the flanges closed within " + text(allowed, 4) + " inch, or use a harder compound"};
+      break;
+    case Verdict::Caution: row.finding = {Verdict::Caution, figure + ": at the limit"}; break;
+    default: row.finding = {Verdict::Pass, figure};
+  }
   return row;
 }
 
 // ---- heat and swell -----------------------------------------------------------------
 
-FaceHeat heatFigures(const FaceGland& g, const FaceAnalysis& a, const FaceReviewInputs& in, const FaceStatistics& st) {
+FaceHeat heatFigures(const FaceGland& g, const FaceAnalysis& a, const FaceReviewInputs& in, const FaceStatistics& st,
+                     const Limits& rules) {
+  const double room = rules(RuleKind::RoomTemperature).value;
   const FaceSide& side = g.side();
-  const double seal = compoundExpansion(in.compound), metal = metalExpansion(in.metal);
-  const auto [lowest, highest] = in.temperaturesF.value_or(std::array<double, 2>{kRoomTemperatureF, kRoomTemperatureF});
+  const double seal = rules.set.material(RuleKind::Compound, in.compound)->value;
+  const double metal = rules.set.material(RuleKind::Metal, in.metal)->value;
+  const auto [lowest, highest] = in.temperaturesF.value_or(std::array<double, 2>{room, room});
   const double swell = in.swellPercent.value_or(0) / 100;
   FaceHeat heat{};
   // Hot: the ring's volume grows by heat and swell, its circumference held by the groove,
   // which grows with the metal.
-  const double hot = highest - kRoomTemperatureF, grown = 1 + metal * hot;
+  const double hot = highest - room, grown = 1 + metal * hot;
   const double volume = std::pow(1 + seal * hot, 3) * (1 + std::max(swell, 0.0));
   const double areaGrowth = volume / grown;
   heat.hotFillPercent = faceFillPercent(a.mmc.sectionArea * areaGrowth, a.mmc.depth * grown, a.mmc.width * grown,
@@ -240,7 +249,7 @@ FaceHeat heatFigures(const FaceGland& g, const FaceAnalysis& a, const FaceReview
   heat.hotOverfilledPercent = shareAbove(hotNominal, st.fillSigma * hotNominal / a.nominal.fillPercent, 100);
   // Cold: the ring shrinks (and with a negative swell shrinks more); on a groove ID it is
   // stretched the more, on a groove OD it pulls away from the wall.
-  const double cold = lowest - kRoomTemperatureF, shrunk = 1 + metal * cold;
+  const double cold = lowest - room, shrunk = 1 + metal * cold;
   const double ringShrink = (1 + seal * cold) * std::cbrt(1 + std::min(swell, 0.0));
   heat.coldFitPercent = faceFitPercent(side, g.ring.ringEdge(side) * ringShrink, g.groove.datum * shrunk);
   const double free = (double(g.ring.crossSection) - g.ring.crossSectionTolerance) * ringShrink;
@@ -250,8 +259,9 @@ FaceHeat heatFigures(const FaceGland& g, const FaceAnalysis& a, const FaceReview
   return heat;
 }
 
-FaceRow heatRow(const FaceGland& g, const FaceHeat& heat, const FaceReviewInputs& in, const FaceRules& rules) {
-  const auto [lowest, highest] = in.temperaturesF.value_or(std::array<double, 2>{kRoomTemperatureF, kRoomTemperatureF});
+FaceRow heatRow(const FaceGland& g, const FaceHeat& heat, const FaceReviewInputs& in, const Limits& rules) {
+  const double room = rules(RuleKind::RoomTemperature).value;
+  const auto [lowest, highest] = in.temperaturesF.value_or(std::array<double, 2>{room, room});
   const std::string hotWhere = " at " + text(highest, 0) + " °F" +
                                (in.swellPercent ? " with " + text(*in.swellPercent, 1) + " % swell" : std::string());
   const std::string coldWhere = " at " + text(lowest, 0) + " °F";
@@ -259,20 +269,22 @@ FaceRow heatRow(const FaceGland& g, const FaceHeat& heat, const FaceReviewInputs
   row.finding = squeezeFinding(heat.coldSqueezePercent, " at LMC" + coldWhere, heat.hotSqueezePercent,
                                " at MMC" + hotWhere, rules);
   merge(row.finding, fillFinding(g.medium, heat.hotFillPercent, heat.hotOverfilledPercent, hotWhere,
-                                 rules.rule(FaceRuleKey::HotFillPass), rules.rule(FaceRuleKey::HotFillCaution), rules));
+                                 rules(RuleKind::ServiceFillPass), rules(RuleKind::ServiceFillCaution), rules));
   const FaceSide& side = g.side();
-  const FaceRule& limit = rules.rule(FaceRuleKey::FitLimit, static_cast<std::size_t>(side.from));
+  const Rule& limit = rules(side.sign > 0 ? RuleKind::InterferenceMax : RuleKind::StretchMax);
   const std::string fit = std::string(side.fitName) + " " + percent(heat.coldFitPercent) + coldWhere;
   if (shown(heat.coldFitPercent, 1) < 0)
     merge(row.finding,
           {Verdict::Caution, fit + ": the shrunk ring pulls away from the " + std::string(side.datumName)});
   if (shown(heat.coldFitPercent, 1) > shown(limit.value, 1))
     merge(row.finding, {Verdict::Caution, fit + " is above " + limitText(limit) + " (" + limit.source + ")"});
-  if (const auto range = compoundServiceRange(in.compound);
-      in.temperaturesF && range && (lowest < (*range)[0] || highest > (*range)[1]))
-    merge(row.finding, {Verdict::Caution, text(lowest, 0) + " to " + text(highest, 0) + " °F is beyond " +
-                                              std::string(compoundName(in.compound)) + "'s usual " +
-                                              text((*range)[0], 0) + " to " + text((*range)[1], 0) + " °F"});
+  const Rule* compound = rules.set.material(RuleKind::Compound, in.compound);
+  const Rule* min = rules.set.material(RuleKind::ServiceMin, in.compound, GlandKind::RodGroove);
+  const Rule* max = rules.set.material(RuleKind::ServiceMax, in.compound, GlandKind::RodGroove);
+  if (in.temperaturesF && min && max && (lowest < min->value || highest > max->value))
+    merge(row.finding, {Verdict::Caution, text(lowest, 0) + " to " + text(highest, 0) + " °F is beyond " + compound->name +
+                                              "'s service range " + text(min->value, 0) + " to " +
+                                              text(max->value, 0) + " °F (" + min->source + ")"});
   return row;
 }
 
@@ -282,7 +294,8 @@ FaceRow heatRow(const FaceGland& g, const FaceHeat& heat, const FaceReviewInputs
 // groove ID, where the stretch thins the section) the ring's ID and the datum; the shares
 // outside the limits and the histogram of a run of kFaceRun assemblies from the normal
 // distribution it makes.
-void squeezeStatistics(const FaceGland& g, const FaceRules& rules, FaceStatistics& st) {
+void squeezeStatistics(const FaceGland& g, const Limits& rules, FaceStatistics& st) {
+  const double sigmas = st.toleranceSigmas = rules(RuleKind::ToleranceSigmas).value;
   const FaceSide& side = g.side();
   const double w = g.ring.crossSection, id = g.ring.insideDiameter;
   const auto squeeze = [&](const std::array<double, 4>& d) {
@@ -293,10 +306,10 @@ void squeezeStatistics(const FaceGland& g, const FaceRules& rules, FaceStatistic
   };
   st.mean = squeeze({});
   st.sigma =
-      rootSumSquare<4>(squeeze, {g.ring.crossSectionTolerance / 3.0, g.groove.depthTolerance / 3.0,
-                                 g.ring.insideDiameterTolerance.value_or(0) / 3.0, g.groove.datumTolerance / 3.0});
-  st.belowPercent = 100 - shareAbove(st.mean, st.sigma, rules.value(FaceRuleKey::SqueezeMin));
-  st.abovePercent = shareAbove(st.mean, st.sigma, rules.value(FaceRuleKey::SqueezeMax));
+      rootSumSquare<4>(squeeze, {g.ring.crossSectionTolerance / sigmas, g.groove.depthTolerance / sigmas,
+                                 g.ring.insideDiameterTolerance.value_or(0) / sigmas, g.groove.datumTolerance / sigmas});
+  st.belowPercent = 100 - shareAbove(st.mean, st.sigma, rules(RuleKind::SqueezeMin).value);
+  st.abovePercent = shareAbove(st.mean, st.sigma, rules(RuleKind::SqueezeMax).value);
   constexpr double kSpan = 4;  // σ each side
   st.histogramStart = st.mean - kSpan * st.sigma;
   st.binWidth = 2 * kSpan * st.sigma / double(st.histogram.size());
@@ -307,14 +320,14 @@ void squeezeStatistics(const FaceGland& g, const FaceRules& rules, FaceStatistic
   }
 }
 
-FaceRow statisticsRow(const FaceStatistics& st, const FaceRules& rules) {
-  const FaceRule& warn = rules.rule(FaceRuleKey::OutsideCaution);
-  const FaceRule& fail = rules.rule(FaceRuleKey::OutsideFail);
+FaceRow statisticsRow(const FaceStatistics& st, const Limits& rules) {
+  const Rule& warn = rules(RuleKind::OutsideCaution);
+  const Rule& fail = rules(RuleKind::OutsideFail);
   const double outside = st.belowPercent + st.abovePercent;
   const std::string figure = text(outside, 2) + " % of assemblies outside the squeeze limits " +
-                             limitText(rules.rule(FaceRuleKey::SqueezeMin)) + " to " +
-                             limitText(rules.rule(FaceRuleKey::SqueezeMax)) +
-                             " (root-sum-square of the tolerances, σ = tolerance / 3)";
+                             limitText(rules(RuleKind::SqueezeMin)) + " to " +
+                             limitText(rules(RuleKind::SqueezeMax)) +
+                             " (root-sum-square of the tolerances, σ = tolerance / " + text(st.toleranceSigmas, 0) + ")";
   FaceRow row{"mean " + percent(st.mean) + ", σ " + text(st.sigma, 2) + " %; " + text(outside, 2) + " % outside", {}};
   if (againstUpper(outside, fail.value, 2, Verdict::Fail) == Verdict::Fail)
     row.finding = {Verdict::Fail, figure + " is more than " + limitText(fail) + " (" + fail.source + ")"};
@@ -340,42 +353,64 @@ std::string_view faceCheckKey(FaceCheck check) {
 
 FaceReview reviewFaceGland(const FaceGland& g, const FaceAnalysis& a, const FaceReviewInputs& in,
                            const FaceData& data) {
-  const FaceRules& rules = data.rules;
+  const Limits rules{data.rules, g.ring.crossSection};
   const FaceGlandRow* published = data.table.find(g.ring.crossSection);
   FaceReview review;
+  review.rulesName = data.rules.name();
+  review.compoundName = data.rules.material(RuleKind::Compound, in.compound)->name;
+  review.metalName = data.rules.material(RuleKind::Metal, in.metal)->name;
   FaceStatistics& st = review.statistics;
-  st.fillSigma = fillSigma(g, a);
+  st.fillSigma = fillSigma(g, a, rules(RuleKind::ToleranceSigmas).value);
   st.overfilledPercent = shareAbove(a.nominal.fillPercent, st.fillSigma, 100);
   squeezeStatistics(g, rules, st);
-  review.extrusionLimit = extrusionClearanceLimit(in.hardness, g.pressure);
-  review.squeezeLimits = {rules.value(FaceRuleKey::SqueezeMin), rules.value(FaceRuleKey::SqueezeMax)};
+  // The flange gap is judged by the radial glands' extrusion limits, as a radial clearance.
+  const Rule& limit = *data.rules.extrusionLimit(GlandKind::RodGroove, in.hardness, g.pressure);
+  const Rule* factor = data.rules.material(RuleKind::ExtrusionFactor, in.compound, GlandKind::RodGroove);
+  review.extrusionLimit = limit.value * (factor ? factor->value : 1);
+  review.squeezeLimits = {rules(RuleKind::SqueezeMin).value, rules(RuleKind::SqueezeMax).value};
   const auto set = [&](FaceCheck check, FaceRow row) { review.rows[static_cast<std::size_t>(check)] = std::move(row); };
   set(FaceCheck::Squeeze, squeezeRow(a, rules, published ? published->squeezePercent : FaceRange{0, 0}));
   set(FaceCheck::Fill, fillRow(g, a, st, rules));
   set(FaceCheck::Fit, fitRow(g, a, rules));
-  set(FaceCheck::FlangeGap, gapRow(g, in, rules, review.extrusionLimit));
+  set(FaceCheck::FlangeGap, gapRow(g, in, limit, factor ? factor->value : 1));
   if (in.temperaturesF || in.swellPercent) {
-    review.heat = heatFigures(g, a, in, st);
+    review.heat = heatFigures(g, a, in, st, rules);
     set(FaceCheck::HeatAndSwell, heatRow(g, *review.heat, in, rules));
   } else {
     set(FaceCheck::HeatAndSwell,
-        {"not evaluated", {Verdict::Pass, "not evaluated: give the service temperatures or the fluid's swell"}, false});
+        {"not evaluated", {Verdict::NotEvaluated, "not evaluated: give the service temperatures or the fluid's swell"}});
   }
   set(FaceCheck::Statistics, statisticsRow(st, rules));
-  for (const FaceRow& row : review.rows)
-    if (row.evaluated) review.overall = std::max(review.overall, row.finding.verdict);
+  for (const FaceRow& row : review.rows) review.overall = std::max(review.overall, row.finding.verdict);
   return review;
 }
 
-std::string faceReviewInputsText(const FaceReviewInputs& in) {
-  std::string line = "Hardness " + std::to_string(in.hardness) + " Shore A; compound " +
-                     std::string(compoundName(in.compound)) + "; metal " + std::string(metalName(in.metal)) + "; ";
+std::string faceReviewInputsProblem(const FaceReviewInputs& in, const RuleSet& rules, float pressure) {
+  const auto names = [&](RuleKind kind) {
+    std::string list;
+    for (const Rule* rule : rules.materials(kind)) list += (list.empty() ? "\"" : ", \"") + rule->material + "\"";
+    return list;
+  };
+  if (!rules.extrusionLimit(GlandKind::RodGroove, in.hardness, pressure))
+    return "\"hardness\" in \"review\" " + std::to_string(in.hardness) + " has no extrusion limit at " +
+           NumberText(pressure) + " psi in the rules \"" + rules.name() + "\"";
+  if (!rules.material(RuleKind::Compound, in.compound))
+    return "\"compound\" in \"review\" \"" + in.compound + "\" is not a compound of the rules; expected " +
+           names(RuleKind::Compound);
+  if (!rules.material(RuleKind::Metal, in.metal))
+    return "\"metal\" in \"review\" \"" + in.metal + "\" is not a metal of the rules; expected " + names(RuleKind::Metal);
+  return {};
+}
+
+std::string faceReviewInputsText(const FaceReviewInputs& in, const FaceReview& review) {
+  std::string line = "Hardness " + std::to_string(in.hardness) + " Shore A; compound " + review.compoundName +
+                     "; grooved flange " + review.metalName + "; ";
   line += in.temperaturesF
               ? "temperature " + text((*in.temperaturesF)[0], 0) + " to " + text((*in.temperaturesF)[1], 0) + " °F; "
               : std::string("temperature not given; ");
   line +=
       in.swellPercent ? "fluid swell " + text(*in.swellPercent, 1) + " %; " : std::string("fluid swell not given; ");
-  return line + "flange gap under pressure " + text(in.flangeGap, 4) + " inch.";
+  return line + "flange gap under pressure " + text(in.flangeGap, 4) + " inch; rules \"" + review.rulesName + "\".";
 }
 
 }  // namespace glandwise

@@ -16,8 +16,8 @@ inline constexpr std::size_t kFaceReviewBoxCount = static_cast<std::size_t>(Face
 
 struct FaceReviewForm {
   int hardness = 70;
-  Compound compound = Compound::Nbr;
-  Metal metal = Metal::CarbonSteel;
+  std::string compound = "nbr";        // a compound id of the rules
+  std::string metal = "carbon_steel";  // a metal id of the rules
   std::array<std::string, kFaceReviewBoxCount> texts = {"", "", "", "0"};
 };
 

@@ -56,9 +56,12 @@ constexpr std::array<const char*, kFaceReviewBoxCount> kReviewBoxNames{"txtFaceT
                                                                        "txtFaceSwell", "txtFaceGap"};
 constexpr std::array<const char*, kFaceReviewBoxCount> kReviewCaptions{
     "Lowest temperature (°F)", "Highest temperature (°F)", "Fluid swell (%)", "Flange gap (inch)"};
-constexpr std::array<int, 3> kHardnesses{70, 80, 90};
-constexpr std::array<Compound, 4> kCompounds{Compound::Nbr, Compound::Fkm, Compound::Epdm, Compound::Silicone};
-constexpr std::array<Metal, 3> kMetals{Metal::CarbonSteel, Metal::StainlessSteel, Metal::Aluminium};
+// The index of `value` in `list`, or 0 (the first) when it is not there.
+template <class T>
+int indexIn(const std::vector<T>& list, const T& value) {
+  const auto found = std::ranges::find(list, value);
+  return found == list.end() ? 0 : int(found - list.begin());
+}
 
 const QColor kProblemText(0xc6, 0x28, 0x28);
 const QColor kProblemBox(0xff, 0xd6, 0xd6);
@@ -304,9 +307,16 @@ QWidget* FaceDesigner::buildReviewInputs() {
     return c;
   };
   QStringList hardnesses, compounds, metals;
-  for (int h : kHardnesses) hardnesses << QString::number(h);
-  for (Compound c : kCompounds) compounds << toQString(compoundName(c));
-  for (Metal m : kMetals) metals << toQString(metalName(m));
+  hardnesses_ = data_.rules.hardnesses(GlandKind::RodGroove);
+  for (int h : hardnesses_) hardnesses << QString::number(h);
+  for (const Rule* c : data_.rules.materials(RuleKind::Compound)) {
+    compounds_.push_back(c->material);
+    compounds << toQString(c->name);
+  }
+  for (const Rule* m : data_.rules.materials(RuleKind::Metal)) {
+    metals_.push_back(m->material);
+    metals << toQString(m->name);
+  }
   hardness_ = combo("cboFaceHardness", hardnesses, 0, QStringLiteral("Shore A"));
   compound_ = combo("cboFaceCompound", compounds, 2, QStringLiteral("Compound"));
   metal_ = combo("cboFaceMetal", metals, 4, QStringLiteral("Flanges"));
@@ -406,9 +416,12 @@ void FaceDesigner::standardGroove() {
 
 FaceReviewForm FaceDesigner::reviewForm() const {
   FaceReviewForm form;
-  form.hardness = kHardnesses[std::size_t(std::max(0, hardness_->currentIndex()))];
-  form.compound = kCompounds[std::size_t(std::max(0, compound_->currentIndex()))];
-  form.metal = kMetals[std::size_t(std::max(0, metal_->currentIndex()))];
+  const auto chosen = [](const auto& list, const QComboBox* combo) {
+    return list.at(std::size_t(std::max(0, combo->currentIndex())));
+  };
+  form.hardness = chosen(hardnesses_, hardness_);
+  form.compound = chosen(compounds_, compound_);
+  form.metal = chosen(metals_, metal_);
   for (std::size_t i = 0; i < kFaceReviewBoxCount; ++i) form.texts[i] = reviewBoxes_[i]->text().toStdString();
   return form;
 }
@@ -419,9 +432,9 @@ void FaceDesigner::showInput(const FaceInput& input) {
   form_ = input.form;
   const FaceReviewForm review = faceReviewForm(input.review.value_or(FaceReviewInputs{}));
   showing_ = true;
-  hardness_->setCurrentIndex(int(std::ranges::find(kHardnesses, review.hardness) - kHardnesses.begin()));
-  compound_->setCurrentIndex(int(std::ranges::find(kCompounds, review.compound) - kCompounds.begin()));
-  metal_->setCurrentIndex(int(std::ranges::find(kMetals, review.metal) - kMetals.begin()));
+  hardness_->setCurrentIndex(indexIn(hardnesses_, review.hardness));
+  compound_->setCurrentIndex(indexIn(compounds_, review.compound));
+  metal_->setCurrentIndex(indexIn(metals_, review.metal));
   for (std::size_t i = 0; i < kFaceReviewBoxCount; ++i) reviewBoxes_[i]->setText(toQString(review.texts[i]));
   showing_ = false;
   workAgain();
@@ -527,10 +540,9 @@ void FaceDesigner::showReview() {
   for (std::size_t c = 0; c < kFaceCheckCount; ++c) {
     const FaceRow& row = r.review->rows[c];
     checks_[c][1]->setText(toQString(row.figure));
-    checks_[c][2]->setText(row.evaluated ? QString::fromLatin1(verdictLook(row.finding.verdict).words)
-                                         : QStringLiteral("NOT EVALUATED"));
-    setColour(checks_[c][2], QPalette::WindowText,
-              row.evaluated ? palette().color(QPalette::WindowText) : kNotEvaluated);
+    const bool evaluated = row.finding.verdict != Verdict::NotEvaluated;
+    checks_[c][2]->setText(QString::fromLatin1(verdictLook(row.finding.verdict).words));
+    setColour(checks_[c][2], QPalette::WindowText, evaluated ? palette().color(QPalette::WindowText) : kNotEvaluated);
     checks_[c][3]->setText(toQString(row.finding.reason));
   }
   histogram_->setPlot(faceSqueezePlot(*r.review, *r.analysis));
@@ -538,8 +550,9 @@ void FaceDesigner::showReview() {
 
 std::optional<FacePage> FaceDesigner::page() const {
   const FaceResult& r = result_;
-  if (!r.review) return std::nullopt;
-  return FacePage{*r.design.gland, *r.analysis, *r.review, *r.reviewInputs, todayText()};
+  if (!r.analysis) return std::nullopt;
+  return FacePage{*r.design.gland, *r.analysis, r.review ? &*r.review : nullptr,
+                  r.reviewInputs ? &*r.reviewInputs : nullptr, todayText()};
 }
 
 const drawing::Drawing& FaceDesigner::drawing() const { return drawing_->drawing(); }

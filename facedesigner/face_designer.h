@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <array>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "face/face_data.h"
 #include "face/face_result.h"
@@ -45,7 +47,8 @@ class FaceDesigner : public QWidget {
   FaceInput input() const;
   // The entries worked through, as shown.
   const FaceResult& result() const { return result_; }
-  // The printed page of what is shown, when the gland and its review are usable.
+  // The printed page of what is shown (with the review when its inputs are usable), when
+  // the entries are.
   std::optional<FacePage> page() const;
   // The section drawing shown; empty when the entries cannot be used.
   const drawing::Drawing& drawing() const;
@@ -86,7 +89,9 @@ class FaceDesigner : public QWidget {
   void showReview();
   FaceReviewForm reviewForm() const;
 
-  const FaceData& data_;
+  FaceData data_;                 // the face seal table and the review's rules
+  std::vector<int> hardnesses_;   // the hardness combo's choices: those with extrusion limits
+  std::vector<std::string> compounds_, metals_;  // the compound and metal combos' ids
   const As568Table* as568_;
   SettingsStore& settings_;
   FaceForm form_;                                 // the entries of the ring, service and groove

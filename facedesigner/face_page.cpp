@@ -79,15 +79,17 @@ void drawFacePage(QPainter& p, QPagedPaintDevice& device, int resolution, const 
                  toQString(faceIdentity(page.gland)) + QStringLiteral("    Date: ") + page.date) +
        8;
 
-  const VerdictLook look = verdictLook(page.review.overall);
-  const QRectF badge(area.left(), y, area.width(), 30);
-  p.fillRect(badge, look.background);
-  p.setPen(look.text);
-  p.setFont(pageFont(p.font(), 20, true));
-  p.drawText(badge, Qt::AlignCenter, QStringLiteral("Overall: %1").arg(QString::fromLatin1(look.words)));
-  p.setPen(Qt::black);
-  p.setFont(text);
-  y += badge.height() + 8;
+  if (page.review) {
+    const VerdictLook look = verdictLook(page.review->overall);
+    const QRectF badge(area.left(), y, area.width(), 30);
+    p.fillRect(badge, look.background);
+    p.setPen(look.text);
+    p.setFont(pageFont(p.font(), 20, true));
+    p.drawText(badge, Qt::AlignCenter, QStringLiteral("Overall: %1").arg(QString::fromLatin1(look.words)));
+    p.setPen(Qt::black);
+    p.setFont(text);
+    y += badge.height() + 8;
+  }
 
   const double half = area.width() / 2;
   const double dimensions =
@@ -97,29 +99,33 @@ void drawFacePage(QPainter& p, QPagedPaintDevice& device, int resolution, const 
   y += std::max(dimensions, results) + 4;
   y += paragraph(p, QRectF(half, y, half, 100), QString::fromLatin1(kFaceFriction)) + 8;
 
-  std::vector<std::array<std::string, 4>> checks;
-  for (std::size_t c = 0; c < kFaceCheckCount; ++c) {
-    const FaceRow& row = page.review.rows[c];
-    checks.push_back({std::string(faceCheckName(FaceCheck(c))), row.figure,
-                      row.evaluated ? verdictLook(row.finding.verdict).words : "NOT EVALUATED", row.finding.reason});
+  if (page.review) {
+    std::vector<std::array<std::string, 4>> checks;
+    for (std::size_t c = 0; c < kFaceCheckCount; ++c) {
+      const FaceRow& row = page.review->rows[c];
+      checks.push_back({std::string(faceCheckName(FaceCheck(c))), row.figure,
+                        verdictLook(row.finding.verdict).words, row.finding.reason});
+    }
+    y += table<4>(p, QRectF(0, y, area.width(), 1000), checks, {0, 105, 300, 395}, bold, false) + 8;
   }
-  y += table<4>(p, QRectF(0, y, area.width(), 1000), checks, {0, 105, 300, 395}, bold, false) + 8;
 
   p.setFont(pageFont(p.font(), 10, false));
-  const drawing::Drawing section =
-      faceDrawing(faceSection(page.gland, page.analysis, page.inputs.flangeGap), page.gland.groove);
+  const double gap = page.inputs ? page.inputs->flangeGap : 0;
+  const drawing::Drawing section = faceDrawing(faceSection(page.gland, page.analysis, gap), page.gland.groove);
   paintDrawing(p, section, drawingPlacement(QRectF(0, y, half, kPictureHeight), section.extent));
-  paintSqueezeHistogram(p, QRectF(half, y, half, kPictureHeight), faceSqueezePlot(page.review, page.analysis));
+  if (page.review)
+    paintSqueezeHistogram(p, QRectF(half, y, half, kPictureHeight), faceSqueezePlot(*page.review, page.analysis));
   y += kPictureHeight + 8;
+  if (!page.review || !page.inputs) return p.restore();
 
   p.setFont(bold);
   y += paragraph(p, area.adjusted(0, y, 0, 0), QStringLiteral("Review inputs")) + 2;
   p.setFont(text);
   paragraph(p, area.adjusted(0, y, 0, 0),
-            toQString(faceReviewInputsText(page.inputs)) +
-                QStringLiteral(" Rules: the face seal rules shipped with Glandwise (face-seal-rules.csv); each "
-                               "reason names its source. Statistics: root-sum-square of the tolerances, σ = tolerance "
-                               "/ 3, as a normal distribution."));
+            toQString(faceReviewInputsText(*page.inputs, *page.review)) +
+                QStringLiteral(" Each reason names its rule's source. Statistics: root-sum-square of the tolerances, "
+                               "each tolerance ±%1 σ, as a normal distribution.")
+                    .arg(page.review->statistics.toleranceSigmas));
   p.restore();
 }
 

@@ -1,12 +1,11 @@
 #include "model/as568.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <fstream>
 #include <unordered_set>
 
 #include "model/numbers.h"
+#include "model/table_file.h"
 #include "model/utf8.h"
 
 namespace glandwise {
@@ -116,31 +115,9 @@ As568Load As568Table::parse(std::string_view text, std::string_view source) {
 
 As568Load As568Table::load(const std::filesystem::path& file) {
   std::string error;
-  const std::optional<std::string> text = readAs568File(file, error);
+  const std::optional<std::string> text = readTableFile(file, "the AS568 table", error);
   if (!text) return {std::nullopt, std::move(error)};
   return parse(*text, file.filename().string());
-}
-
-std::optional<std::string> readAs568File(const std::filesystem::path& file, std::string& error) {
-  const std::string cannot = "cannot read the AS568 table " + file.string() + ": ";
-  std::error_code folder;
-  if (std::filesystem::is_directory(file, folder)) {
-    error = cannot + std::strerror(EISDIR);
-    return std::nullopt;
-  }
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
-    error = cannot + std::strerror(errno);
-    return std::nullopt;
-  }
-  std::string text(kMaxAs568TableBytes + 1, '\0');
-  in.read(text.data(), static_cast<std::streamsize>(text.size()));
-  text.resize(static_cast<std::size_t>(in.gcount()));
-  if (in.bad()) error = cannot + "it could not be read to its end";
-  else if (text.size() > kMaxAs568TableBytes)
-    error = cannot + "it is longer than " + std::to_string(kMaxAs568TableBytes) + " bytes, which no table of sizes is";
-  if (!error.empty()) return std::nullopt;
-  return text;
 }
 
 const As568Size* As568Table::find(std::string_view dash) const {

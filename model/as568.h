@@ -30,7 +30,7 @@ class As568Table {
  public:
   // Reads the table from CSV text. `source` names it in messages ("as568.csv line 12: ...").
   static As568Load parse(std::string_view text, std::string_view source);
-  // Reads the table from a file (readAs568File).
+  // Reads the table from a file (readTableFile).
   static As568Load load(const std::filesystem::path& file);
 
   // The size with this dash number: "214", "-214", "2-214" or "AS568-214"; nullptr if none.
@@ -49,14 +49,6 @@ struct As568Load {
   std::optional<As568Table> table;
   std::string error;  // why the table could not be read; empty when it was
 };
-
-// The longest table file read: the shipped table holds 17 KB.
-inline constexpr std::size_t kMaxAs568TableBytes = 1 << 20;
-
-// The text of a table file (a pipe will do), or nothing with why in `error`: a missing or
-// unreadable file with the system's reason, a folder, and a file longer than
-// kMaxAs568TableBytes, which is not read beyond that.
-std::optional<std::string> readAs568File(const std::filesystem::path& file, std::string& error);
 
 // The three-digit dash number of a size written as "214", "-214", "2-214" or "AS568-214",
 // or nothing when the text is not a dash number. Short numbers are padded ("-4" is "004"),

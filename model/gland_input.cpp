@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <nlohmann/json.hpp>
 #include <unordered_set>
 #include <utility>
@@ -23,19 +24,20 @@ constexpr std::array<std::string_view, static_cast<std::size_t>(Field::Count)> k
 
 // The fields of a "review" object.
 enum class ReviewField {
-  Hardness, SealIdTolerance, TempMin, TempMax, Compound, AlphaSeal, Metal, AlphaMetal, Swell, GrooveRadius,
-  SqueezeLimits, Count
+  Hardness, SealIdTolerance, TempMin, TempMax, Compound, AlphaSeal, Metal, AlphaMetal, MetalGroove, AlphaGroove,
+  MetalMating, AlphaMating, Swell, GrooveRadius, GrooveWidth, SqueezeLimits, Count
 };
 
 constexpr std::array<std::string_view, static_cast<std::size_t>(ReviewField::Count)> kReviewFieldNames{
     "hardness", "seal_id_tolerance", "temp_min_f", "temp_max_f", "compound", "alpha_seal_per_f",
-    "metal", "alpha_metal_per_f", "swell_percent", "groove_radius", "squeeze_limits_percent"};
+    "metal", "alpha_metal_per_f", "metal_groove", "alpha_groove_per_f", "metal_mating", "alpha_mating_per_f",
+    "swell_percent", "groove_radius", "groove_width", "squeeze_limits_percent"};
 
-constexpr std::array<std::string_view, 5> kCompoundNames{"nbr", "fkm", "epdm", "silicone", "custom"};
-constexpr std::array<Compound, 5> kCompounds{Compound::Nbr, Compound::Fkm, Compound::Epdm, Compound::Silicone,
-                                             Compound::Custom};
-constexpr std::array<std::string_view, 4> kMetalNames{"carbon_steel", "stainless_steel", "aluminium", "custom"};
-constexpr std::array<Metal, 4> kMetals{Metal::CarbonSteel, Metal::StainlessSteel, Metal::Aluminium, Metal::Custom};
+// A material id of a rule set: lower-case letters, digits and _.
+bool materialId(std::string_view text) {
+  return !text.empty() && text.size() <= 40 &&
+         text.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789_") == std::string_view::npos;
+}
 
 // Where each text field's text goes.
 const std::array<std::optional<std::string> GlandInput::*, 4> kTextFields{
@@ -141,28 +143,29 @@ std::string syntaxProblem(std::string_view line, std::size_t position, std::stri
 constexpr int kNumberOverflow = 406;
 
 // Reads the "review" object's fields into review inputs, event by event, and checks their
-// kinds and ranges. Every problem is a text naming the field; empty when all is well.
+// kinds and ranges. Every problem is a text naming the field; empty when all is well. The
+// material ids are checked against a rule set later (reviewInputsProblem).
 class ReviewReader {
  public:
   std::string key(const std::string& name) {
     const std::optional<int> index = indexOf(kReviewFieldNames, name);
     if (!index) return "unknown field " + quote(name) + " in \"review\"";
-    const unsigned bit = 1u << *index;
-    if (seen_ & bit) return quote(name) + " given twice in \"review\"";
-    seen_ |= bit;
+    if (given(static_cast<ReviewField>(*index))) return quote(name) + " given twice in \"review\"";
+    seen_ |= 1u << *index;
     field_ = static_cast<ReviewField>(*index);
     return {};
   }
 
   std::string number(double value) {
-    if (inLimits_) {
-      if (limitCount_ == 2) return fieldQuoted() + " must hold two numbers";
-      limits_[limitCount_++] = value;
+    if (inPair_) {
+      if (pairCount_ == 2) return fieldQuoted() + " must hold two numbers";
+      pair_[pairCount_++] = value;
       return {};
     }
     switch (field_) {
       case ReviewField::Hardness:
-        if (value != 70 && value != 80 && value != 90) return fieldQuoted() + " must be 70, 80 or 90 (Shore A)";
+        if (!(value >= 1 && value <= 100 && value == std::floor(value)))
+          return fieldQuoted() + " must be a whole number from 1 to 100 (Shore A)";
         inputs_.hardness = static_cast<int>(value);
         return {};
       case ReviewField::SealIdTolerance:
@@ -172,7 +175,9 @@ class ReviewReader {
       case ReviewField::TempMin: return temperature(inputs_.tempMinF, value);
       case ReviewField::TempMax: return temperature(inputs_.tempMaxF, value);
       case ReviewField::AlphaSeal: return expansion(inputs_.alphaSealPerF, value);
-      case ReviewField::AlphaMetal: return expansion(inputs_.alphaMetalPerF, value);
+      case ReviewField::AlphaMetal: return expansion(alphaMetal_, value);
+      case ReviewField::AlphaGroove: return expansion(inputs_.alphaGroovePerF, value);
+      case ReviewField::AlphaMating: return expansion(inputs_.alphaMatingPerF, value);
       case ReviewField::Swell:
         if (!(value > -100 && value <= 1000)) return fieldQuoted() + " must be above -100 and at most 1000 (%)";
         inputs_.swellPercent = value;
@@ -186,25 +191,39 @@ class ReviewReader {
   }
 
   std::string text(const std::string& value) {
-    if (inLimits_) return fieldQuoted() + " must hold two numbers";
-    if (field_ == ReviewField::Compound) return choose(kCompoundNames, kCompounds, inputs_.compound, value);
-    if (field_ == ReviewField::Metal) return choose(kMetalNames, kMetals, inputs_.metal, value);
-    return wrongKind("string");
+    if (inPair_) return fieldQuoted() + " must hold two numbers";
+    std::string* into = field_ == ReviewField::Compound      ? &inputs_.compound
+                        : field_ == ReviewField::Metal       ? &metal_
+                        : field_ == ReviewField::MetalGroove ? &inputs_.metalGroove
+                        : field_ == ReviewField::MetalMating ? &inputs_.metalMating
+                                                             : nullptr;
+    if (!into) return wrongKind("string");
+    if (!materialId(value))
+      return fieldQuoted() + " " + quote(value) + " is not a material id (lower-case letters, digits and _)";
+    *into = value;
+    return {};
   }
 
-  // An array starts: only the squeeze limits are one.
+  // An array starts: only the squeeze limits and the groove width are one.
   std::string startArray() {
-    if (field_ != ReviewField::SqueezeLimits || inLimits_) return wrongKind("array");
-    inLimits_ = true;
+    if ((field_ != ReviewField::SqueezeLimits && field_ != ReviewField::GrooveWidth) || inPair_)
+      return wrongKind("array");
+    inPair_ = true;
+    pairCount_ = 0;
     return {};
   }
 
   std::string endArray() {
-    inLimits_ = false;
-    if (limitCount_ != 2 || !(limits_[0] >= 0 && limits_[0] < limits_[1]))
-      return fieldQuoted() + " must be two numbers, the lower below the upper";
-    inputs_.squeezeMinPercent = limits_[0];
-    inputs_.squeezeMaxPercent = limits_[1];
+    inPair_ = false;
+    if (field_ == ReviewField::SqueezeLimits) {
+      if (pairCount_ != 2 || !(pair_[0] >= 0 && pair_[0] < pair_[1] && pair_[1] <= 100))
+        return fieldQuoted() + " must be two numbers from 0 to 100, the lower below the upper";
+      inputs_.squeezeLimits = pair_;
+    } else {
+      if (pairCount_ != 2 || !(pair_[0] > 0 && pair_[0] <= pair_[1] && pair_[1] < 10))
+        return fieldQuoted() + " must be two numbers of inch, the narrowest above 0 and not above the widest";
+      inputs_.grooveWidth = pair_;
+    }
     return {};
   }
 
@@ -212,32 +231,44 @@ class ReviewReader {
   std::string overflow() const { return fieldQuoted() + " is out of range"; }
 
   // The inputs read, or the problem of fields that do not go together.
-  std::string finish(ReviewInputs& inputs) const {
+  std::string finish(ReviewInputs& inputs) {
+    if (given(ReviewField::TempMin) != given(ReviewField::TempMax))
+      return "\"review\" needs both \"temp_min_f\" and \"temp_max_f\", or neither";
     if (inputs_.tempMinF > inputs_.tempMaxF) return "\"temp_min_f\" in \"review\" is above \"temp_max_f\"";
-    if (std::string problem = customCoefficient(ReviewField::AlphaSeal, inputs_.compound == Compound::Custom,
-                                                "compound");
-        !problem.empty())
-      return problem;
-    if (std::string problem = customCoefficient(ReviewField::AlphaMetal, inputs_.metal == Metal::Custom, "metal");
-        !problem.empty())
-      return problem;
+    if (given(ReviewField::Metal) && (given(ReviewField::MetalGroove) || given(ReviewField::MetalMating)))
+      return "\"metal\" in \"review\" sets both metals: give it or \"metal_groove\" and \"metal_mating\"";
+    if (given(ReviewField::AlphaMetal) && (given(ReviewField::AlphaGroove) || given(ReviewField::AlphaMating)))
+      return "\"alpha_metal_per_f\" in \"review\" sets both metals' coefficients: give it or their own";
+    if (given(ReviewField::Metal)) inputs_.metalGroove = inputs_.metalMating = metal_;
+    if (given(ReviewField::AlphaMetal)) inputs_.alphaGroovePerF = inputs_.alphaMatingPerF = alphaMetal_;
+    const bool metal = given(ReviewField::Metal) || given(ReviewField::AlphaMetal);
+    for (const auto& [coefficient, custom, choice] :
+         {std::tuple{ReviewField::AlphaSeal, inputs_.compound == kCustomMaterial, "compound"},
+          {metal ? ReviewField::AlphaMetal : ReviewField::AlphaGroove, inputs_.metalGroove == kCustomMaterial,
+           metal ? "metal" : "metal_groove"},
+          {metal ? ReviewField::AlphaMetal : ReviewField::AlphaMating, inputs_.metalMating == kCustomMaterial,
+           metal ? "metal" : "metal_mating"}})
+      if (std::string problem = customCoefficient(coefficient, custom, choice); !problem.empty()) return problem;
     inputs = inputs_;
     return {};
   }
 
  private:
+  bool given(ReviewField field) const { return seen_ & (1u << static_cast<unsigned>(field)); }
+
   std::string fieldQuoted() const {
     return quote(kReviewFieldNames[static_cast<std::size_t>(field_)]) + " in \"review\"";
   }
 
   std::string wrongKind(std::string_view kind) const {
-    const bool text = field_ == ReviewField::Compound || field_ == ReviewField::Metal;
-    const std::string_view wanted =
-        text ? "a string" : field_ == ReviewField::SqueezeLimits ? "an array of two numbers" : "a number";
+    const bool text = field_ == ReviewField::Compound || field_ == ReviewField::Metal ||
+                      field_ == ReviewField::MetalGroove || field_ == ReviewField::MetalMating;
+    const bool pair = field_ == ReviewField::SqueezeLimits || field_ == ReviewField::GrooveWidth;
+    const std::string_view wanted = text ? "a string" : pair ? "an array of two numbers" : "a number";
     return fieldQuoted() + " must be " + std::string(wanted) + ", not " + std::string(kind);
   }
 
-  std::string temperature(double& into, double value) const {
+  std::string temperature(std::optional<double>& into, double value) const {
     if (!(value >= -459.67 && value <= 2000)) return fieldQuoted() + " must lie between -459.67 and 2000 (°F)";
     into = value;
     return {};
@@ -249,30 +280,22 @@ class ReviewReader {
     return {};
   }
 
-  template <class Choice, std::size_t N>
-  std::string choose(const std::array<std::string_view, N>& names, const std::array<Choice, N>& choices,
-                     Choice& into, const std::string& value) const {
-    const std::optional<int> index = indexOf(names, value);
-    if (!index) return "unknown " + fieldQuoted() + " " + quote(value) + "; expected " + oneOf(names);
-    into = choices[static_cast<std::size_t>(*index)];
-    return {};
-  }
-
   // A custom coefficient goes with the choice "custom", and only with it.
   std::string customCoefficient(ReviewField coefficient, bool custom, std::string_view choice) const {
-    const bool given = seen_ & (1u << static_cast<unsigned>(coefficient));
     const std::string name = quote(kReviewFieldNames[static_cast<std::size_t>(coefficient)]);
-    if (custom && !given) return "\"review\" needs " + name + " with " + std::string(choice) + " \"custom\"";
-    if (!custom && given) return name + " in \"review\" needs " + std::string(choice) + " \"custom\"";
+    if (custom && !given(coefficient)) return "\"review\" needs " + name + " with " + std::string(choice) + " \"custom\"";
+    if (!custom && given(coefficient)) return name + " in \"review\" needs " + std::string(choice) + " \"custom\"";
     return {};
   }
 
-  ReviewInputs inputs_;                          // what has been read so far
-  ReviewField field_ = ReviewField::Count;       // the field whose value comes next
-  unsigned seen_ = 0;                            // bit i set: field i has been given
-  bool inLimits_ = false;                        // inside the squeeze limits' array
-  std::array<double, 2> limits_{};
-  std::size_t limitCount_ = 0;
+  ReviewInputs inputs_;                     // what has been read so far
+  std::string metal_;                       // "metal", which sets both metals
+  double alphaMetal_ = 0;                   // "alpha_metal_per_f", which sets both coefficients
+  ReviewField field_ = ReviewField::Count;  // the field whose value comes next
+  unsigned seen_ = 0;                       // bit i set: field i has been given
+  bool inPair_ = false;                     // inside an array of two numbers
+  std::array<double, 2> pair_{};
+  std::size_t pairCount_ = 0;
 };
 
 // Reads one input object from the parser's events, as they come: checks each field's name
@@ -628,26 +651,32 @@ class LineWriter {
   std::string line_ = "{";
 };
 
-template <class Choice, std::size_t N>
-std::string_view nameOf(const std::array<std::string_view, N>& names, const std::array<Choice, N>& choices,
-                        Choice choice) {
-  return names[static_cast<std::size_t>(std::find(choices.begin(), choices.end(), choice) - choices.begin())];
-}
-
 std::string reviewObject(const ReviewInputs& review) {
   LineWriter out;
   const auto name = [](ReviewField field) { return kReviewFieldNames[static_cast<std::size_t>(field)]; };
   out.number(name(ReviewField::Hardness), review.hardness);
   if (review.sealIdTolerance) out.number(name(ReviewField::SealIdTolerance), *review.sealIdTolerance);
-  out.number(name(ReviewField::TempMin), review.tempMinF);
-  out.number(name(ReviewField::TempMax), review.tempMaxF);
-  out.text(name(ReviewField::Compound), nameOf(kCompoundNames, kCompounds, review.compound));
-  if (review.compound == Compound::Custom) out.number(name(ReviewField::AlphaSeal), review.alphaSealPerF);
-  out.text(name(ReviewField::Metal), nameOf(kMetalNames, kMetals, review.metal));
-  if (review.metal == Metal::Custom) out.number(name(ReviewField::AlphaMetal), review.alphaMetalPerF);
-  out.number(name(ReviewField::Swell), review.swellPercent);
+  if (review.tempMinF && review.tempMaxF) {
+    out.number(name(ReviewField::TempMin), *review.tempMinF);
+    out.number(name(ReviewField::TempMax), *review.tempMaxF);
+  }
+  out.text(name(ReviewField::Compound), review.compound);
+  if (review.compound == kCustomMaterial) out.number(name(ReviewField::AlphaSeal), review.alphaSealPerF);
+  const bool custom = review.metalGroove == kCustomMaterial;
+  if (review.metalGroove == review.metalMating && (!custom || review.alphaGroovePerF == review.alphaMatingPerF)) {
+    out.text(name(ReviewField::Metal), review.metalGroove);
+    if (custom) out.number(name(ReviewField::AlphaMetal), review.alphaGroovePerF);
+  } else {
+    out.text(name(ReviewField::MetalGroove), review.metalGroove);
+    if (custom) out.number(name(ReviewField::AlphaGroove), review.alphaGroovePerF);
+    out.text(name(ReviewField::MetalMating), review.metalMating);
+    if (review.metalMating == kCustomMaterial) out.number(name(ReviewField::AlphaMating), review.alphaMatingPerF);
+  }
+  if (review.swellPercent) out.number(name(ReviewField::Swell), *review.swellPercent);
   out.number(name(ReviewField::GrooveRadius), review.grooveRadius);
-  out.pair(name(ReviewField::SqueezeLimits), review.squeezeMinPercent, review.squeezeMaxPercent);
+  if (review.grooveWidth) out.pair(name(ReviewField::GrooveWidth), (*review.grooveWidth)[0], (*review.grooveWidth)[1]);
+  if (review.squeezeLimits)
+    out.pair(name(ReviewField::SqueezeLimits), (*review.squeezeLimits)[0], (*review.squeezeLimits)[1]);
   return out.finish();
 }
 

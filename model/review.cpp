@@ -2,68 +2,57 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
-#include <numbers>
+#include <cstdio>
 #include <vector>
 
 #include "model/numbers.h"
-#include "model/sampling.h"
-#include "model/shrinkage.h"
+#include "model/review_physics.h"
+#include "model/review_statistics.h"
 
 namespace glandwise {
 namespace {
 
-using std::numbers::pi;
+// The precision the review shows its figures at, and compares them with their limits at:
+// lengths, percentages, and shares of assemblies.
+constexpr double kLengthStep = 0.0001;  // inch
+constexpr double kPercentStep = 0.1;
+constexpr double kShareStep = 0.01;
 
-// Linear expansion coefficients, 1/°F. Elastomers: typical values for the compound
-// families (confirm with the compound's data sheet). Metals: carbon steel AISI 4140,
-// 300-series stainless steel and wrought aluminium, from published handbook tables.
-constexpr double kNbrExpansion = 130e-6;
-constexpr double kFkmExpansion = 90e-6;
-constexpr double kEpdmExpansion = 89e-6;
-constexpr double kSiliconeExpansion = 150e-6;
-constexpr double kCarbonSteelExpansion = 6.2e-6;
-constexpr double kStainlessExpansion = 9.6e-6;
-constexpr double kAluminiumExpansion = 12.6e-6;
-constexpr double kRoomTemperatureF = 70;
+std::string fixed(double value, int decimals) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", decimals, value);
+  return text;
+}
+std::string inch(double value) { return fixed(value, 4) + " in"; }
+std::string percent(double value) { return fixed(value, 1) + " %"; }
+std::string degrees(double value) { return NumberText(float(value)) + " °F"; }
+std::string plain(double value) { return NumberText(float(value)); }
 
-// The largest safe diametral clearance (inch) of o-rings without back-up rings by
-// hardness (rows: 70, 80, 90 Shore A) and pressure band (below 500 psi, 500 to below 1000,
-// 1000 to below 1500, 1500 and above). The 70 and 90 rows follow published limits of
-// diametral clearance for o-rings without back-up rings; the 80 row is their mean.
-constexpr int kHardnesses[] = {70, 80, 90};
-constexpr double kBandEdges[] = {500, 1000, 1500};
-constexpr double kClearanceLimits[3][4] = {
-    {0.016, 0.010, 0.006, 0.004},
-    {0.022, 0.017, 0.013, 0.010},
-    {0.028, 0.024, 0.020, 0.016},
-};
-
-// Clearance above this share of the limit is close to extruding.
-constexpr double kExtrusionMargin = 0.9;
-
-std::string text(double value, int decimals) {
-  return NumberText(RoundDecimals(static_cast<float>(value), decimals));
+// Where a figure lies against a limit at the precision shown: -1 on the good side of it,
+// 0 at it, 1 beyond it. `upper`: the limit is an upper one. Not a number lies beyond.
+int beyond(double figure, double limit, double step, bool upper) {
+  if (std::isnan(figure)) return 1;
+  const double f = std::round(std::clamp(figure, -1e12, 1e12) / step), l = std::round(limit / step);
+  return upper ? (f > l) - (f < l) : (f < l) - (f > l);
 }
 
-Verdict worse(Verdict a, Verdict b) { return std::max(a, b); }
-
-// Keeps the worst of several findings, and the reasons of the worst kind.
-void merge(Finding& into, const Finding& finding) {
-  if (finding.verdict > into.verdict) into = finding;
-  else if (finding.verdict == into.verdict && finding.verdict != Verdict::Pass) into.reason += "; " + finding.reason;
+// Keeps the worst of several findings, and the reasons and remedies of the worst kind.
+void merge(Finding& into, Finding finding) {
+  if (finding.verdict > into.verdict) {
+    into = std::move(finding);
+  } else if (finding.verdict == into.verdict && finding.verdict > Verdict::Pass) {
+    into.reason += "; " + finding.reason;
+    if (!finding.remedy.empty()) into.remedy += (into.remedy.empty() ? "" : "; ") + finding.remedy;
+  }
 }
 
-Finding fillFinding(double fillPercent, const std::string& where) {
-  const std::string figure = "fill " + text(fillPercent, 1) + " % " + where;
-  if (!(fillPercent <= kFillFail)) return {Verdict::Fail, figure + " is above 90 %: the seal has no room in the groove"};
-  if (fillPercent > kFillCaution)
-    return {Verdict::Caution, figure + " is above 85 %: little room for swell and heat"};
-  return {Verdict::Pass, figure + " is at most 85 %"};
-}
+Finding notEvaluated(std::string why) { return {Verdict::NotEvaluated, "not evaluated: " + std::move(why), {}}; }
 
-// The groove-width range of the standard gland, "0.187 to 0.192": minimum and maximum.
-std::optional<std::array<double, 2>> grooveWidths(const std::string& range) {
+// A limit with its source, as a reason gives it: "85 % (published ...)".
+std::string limitText(const std::string& value, const std::string& source) { return value + " (" + source + ")"; }
+
+// The groove-width range of the standard gland, "0.187 to 0.192": narrowest and widest.
+std::optional<std::array<double, 2>> widthRange(const std::string& range) {
   const std::size_t to = range.find("to");
   if (to == std::string::npos) return std::nullopt;
   const ParsedNumber low = parseNumber(std::string_view(range).substr(0, to));
@@ -72,279 +61,443 @@ std::optional<std::array<double, 2>> grooveWidths(const std::string& range) {
   return std::array<double, 2>{low.value, high.value};
 }
 
-// The seal's share of the groove's cross-section area, %: two bottom corners of radius r
-// take their area off the rectangle of gland height by groove width.
-double fillPercent(double effective, double height, double width, double radius) {
-  const double grooveArea = height * width - 2 * radius * radius * (1 - pi / 4);
-  const double sealArea = pi / 4 * effective * effective;
-  return grooveArea > 0 ? sealArea / grooveArea * 100 : HUGE_VAL;
+// The groove's narrowest and widest width: typed, else the standard gland's.
+std::optional<std::array<double, 2>> grooveWidths(const ReviewInputs& in, const GlandRecord& r) {
+  return in.grooveWidth ? in.grooveWidth : widthRange(r.GW);
 }
 
-double squeezePercent(double effective, double height) { return (effective - height) / effective * 100; }
+// A material of the review: its coefficient and name, from the rules or typed.
+struct Material {
+  double alpha = 0;  // 1/°F
+  std::string name;
+  const Rule* rule = nullptr;  // none for a custom one
+};
 
-}  // namespace
+Material material(const RuleSet& rules, RuleKind kind, const std::string& id, double typed) {
+  if (id == kCustomMaterial) return {typed, "Custom", nullptr};
+  const Rule* rule = rules.material(kind, id);
+  return rule ? Material{rule->value, rule->name, rule} : Material{0, id + " (not in the rule set)", nullptr};
+}
 
-FillReview reviewFill(const GlandRecord& r, const GlandSide& s, const ReviewInputs& in) {
+// The seal at MMC (largest section, smallest stretch) and at LMC (smallest section, largest
+// stretch), with the seal ID tolerance `idTolerance`.
+Ring mmcRing(const GlandRecord& r, float idTolerance) { return {double(r.W) + r.WT, double(r.ID) + idTolerance}; }
+Ring lmcRing(const GlandRecord& r, float idTolerance) { return {double(r.W) - r.WT, double(r.ID) - idTolerance}; }
+
+// The seal ID tolerance a review uses: the typed one, else the AS568 size's, else none.
+float sealIdTolerance(const ReviewInputs& in, const As568Size* size) {
+  return in.sealIdTolerance ? *in.sealIdTolerance : size ? size->insideDiameterTolerance : 0.0f;
+}
+
+FillCondition fillCondition(const GlandSide& s, double radius, const Ring& ring, double seat, double height,
+                            double width, const Thermal& t, double swell) {
+  const RingFit fit = fitRing(ring, seat, s, t, swell);
+  return {fit.radial, fit.area, height, width, fillPercent(fit.area, height, width, radius)};
+}
+
+// The seal's fill at its four conditions at room temperature without swell, in a groove
+// `widths` wide (narrowest, widest) with a bottom radius `radius`; the finding is the caller's.
+FillReview fillConditions(const GlandRecord& r, const GlandSide& s, float idTolerance,
+                          const std::array<double, 2>& widths, double radius) {
+  const auto [narrow, wide] = widths;
+  const Thermal room;
+  const GlandHeights h = glandHeights(r, s, room);
+  const auto& seat = s.stretchedOnto;
   FillReview fill{};
-  const std::optional<std::array<double, 2>> widths = grooveWidths(r.GW);
-  if (!widths) {
-    fill.finding = {Verdict::Caution, "the groove width \"" + r.GW + "\" is unknown: fill not assessed"};
-    return fill;
-  }
-  const double narrow = (*widths)[0], wide = (*widths)[1], middle = (narrow + wide) / 2;
-  const auto condition = [&](double effective, double height, double width, const char* where) {
-    const double percent = fillPercent(effective, height, width, in.grooveRadius);
-    return FillCondition{effective, height, width, percent, fillFinding(percent, where)};
-  };
-  fill.nominal = condition(r.*s.EW, r.*s.GH, middle, "at nominal");
-  fill.mmc = condition(r.*s.EWMax, r.*s.GHMin, narrow, "at MMC");
-  fill.lmc = condition(r.*s.EWMin, r.*s.GHMax, wide, "at LMC");
-  fill.worstEccentric = condition(r.*s.EWMax, r.*s.GHMinE, narrow, "at worst-case eccentric (loaded side)");
-  fill.finding = {Verdict::Pass, "fill at most 85 % at every condition"};
-  for (const FillCondition* c : {&fill.nominal, &fill.mmc, &fill.lmc, &fill.worstEccentric})
-    if (c->finding.verdict != Verdict::Pass) merge(fill.finding, c->finding);
+  fill.nominal = fillCondition(s, radius, {r.W, r.ID}, r.*seat.nominal, h.nominal, (narrow + wide) / 2, room, 0);
+  fill.mmc = fillCondition(s, radius, mmcRing(r, idTolerance), r.*seat.min, h.mmc, narrow, room, 0);
+  fill.lmc = fillCondition(s, radius, lmcRing(r, idTolerance), r.*seat.max, h.lmc, wide, room, 0);
+  fill.worstEccentric = fillCondition(s, radius, mmcRing(r, idTolerance), r.*seat.min, h.loaded, narrow, room, 0);
   return fill;
 }
 
-namespace {
+// The rules and inputs of one review, looked up once.
+struct Context {
+  const GlandRecord& r;
+  const GlandSide& s;
+  const ReviewInputs& in;
+  const RuleSet& rules;
+  GlandKind kind;
+  Material compound, grooveMetal, matingMetal;
+  Thermal room;                    // the coefficients, at room temperature
+  double roomF;                    // °F
+  std::optional<std::array<double, 2>> widths;  // narrowest and widest groove, inch
+  float idTolerance = 0;           // the seal ID tolerance used, inch
+  double lower, upper;             // squeeze limits, %
+  std::string lowerSource, upperSource;
 
-ExtrusionReview reviewExtrusion(const GlandRecord& r, const GlandSide& s, const ReviewInputs& in) {
-  ExtrusionReview e{};
-  e.diametralClearance = double(r.*s.bore.max) - r.*s.rod.min;
-  e.limit = extrusionClearanceLimit(in.hardness, r.PR);
-  const std::string figures = "diametral clearance " + text(e.diametralClearance, 4) + " inch against " +
-                              text(e.limit, 3) + " inch for " + std::to_string(in.hardness) +
-                              " Shore A at " + NumberText(r.PR) + " psi";
-  if (e.diametralClearance > e.limit)
-    e.finding = {Verdict::Fail, figures + ": the seal will extrude; use a harder compound or a back-up ring"};
-  else if (e.diametralClearance > kExtrusionMargin * e.limit)
-    e.finding = {Verdict::Caution, figures + ": within 10 % of the limit"};
-  else
-    e.finding = {Verdict::Pass, figures};
+  const Rule& rule(RuleKind k) const { return *rules.find(kind, k, r.W); }  // the set has every required one
+  Thermal at(double temperatureF) const {
+    Thermal t = room;
+    t.dT = temperatureF - roomF;
+    return t;
+  }
+  Ring mmcRing() const { return glandwise::mmcRing(r, idTolerance); }
+  Ring nominalRing() const { return {r.W, r.ID}; }
+  Ring lmcRing() const { return glandwise::lmcRing(r, idTolerance); }
+};
+
+// The least and most squeezed points of a gland.
+struct Extremes {
+  double least, most;
+};
+
+// The conditions of a squeeze check: temperatures and swell for each extreme, and the ends judged.
+struct SqueezeCase {
+  std::vector<double> temperaturesF;     // the least and most are taken over these
+  double leastSwell = 0, mostSwell = 0;  // fractions
+  bool judgeLeast = true, judgeMost = true;
+};
+
+Extremes extremes(const Context& c, const GlandRecord& r, const SqueezeCase& sc) {
+  Extremes e{HUGE_VAL, -HUGE_VAL};
+  for (double temperature : sc.temperaturesF) {
+    const Thermal t = c.at(temperature);
+    const GlandHeights h = glandHeights(r, c.s, t);
+    e.least = std::min(e.least, squeezePercent(fitRing(c.lmcRing(), r.*c.s.stretchedOnto.max, c.s, t, sc.leastSwell).radial,
+                                               h.unloaded));
+    e.most = std::max(e.most, squeezePercent(fitRing(c.mmcRing(), r.*c.s.stretchedOnto.min, c.s, t, sc.mostSwell).radial,
+                                             h.loaded));
+  }
   return e;
 }
 
-double effectiveCrossSection(double w, double stretchPercent, const GlandSide& s) {
-  return s.unstretched(stretchPercent) ? w : stretchedCrossSection(w, stretchPercent, false);
+// The nominal groove diameters (inch) that bring both extremes of `sc` strictly inside the
+// squeeze limits, by bisection on a shift of the groove diameter up to one cross-section
+// either way: nothing when none does.
+std::optional<std::array<double, 2>> grooveRange(const Context& c, const SqueezeCase& sc) {
+  const auto at = [&](double shift) {
+    GlandRecord shifted = c.r;
+    for (float GlandRecord::*d : {c.s.groove.nominal, c.s.groove.min, c.s.groove.max})
+      shifted.*d = float(shifted.*d + shift);
+    return extremes(c, shifted, sc);
+  };
+  double from = -double(c.r.W), to = c.r.W;
+  // Narrows [from, to] to the shifts where `inside` holds of the end `value`.
+  const auto keep = [&](double Extremes::*value, double limit, bool lower) {
+    const bool rising = at(c.r.W).*value > at(-double(c.r.W)).*value;
+    double low = -double(c.r.W), high = c.r.W;
+    for (int i = 0; i < 24; ++i) {  // to 0.2 µin
+      const double middle = (low + high) / 2;
+      ((at(middle).*value < limit) == rising ? low : high) = middle;
+    }
+    const bool above = rising == lower;  // the shifts inside lie above the root
+    if (above) from = std::max(from, low + kLengthStep);
+    else to = std::min(to, high - kLengthStep);
+  };
+  keep(&Extremes::least, c.lower, true);
+  keep(&Extremes::most, c.upper, false);
+  if (!(from <= to)) return std::nullopt;
+  const double nominal = c.r.*c.s.groove.nominal;
+  return std::array<double, 2>{std::ceil((nominal + from) / kLengthStep) * kLengthStep,
+                               std::floor((nominal + to) / kLengthStep) * kLengthStep};
 }
 
-StretchReview reviewStretch(const GlandRecord& r, const GlandSide& s, const ReviewInputs& in,
-                            const As568Size* size) {
-  StretchReview st{};
-  if (in.sealIdTolerance) {
-    st.sealIdTolerance = *in.sealIdTolerance;
-    st.toleranceSource = "typed";
-  } else if (size) {
-    st.sealIdTolerance = size->insideDiameterTolerance;
-    st.toleranceSource = "AS568 -" + size->dash;
-  } else {
-    st.toleranceSource = "none";
-    st.finding = {Verdict::Caution,
-                  "stretch range unknown: type the seal's inside-diameter tolerance or use an AS568 size"};
-    return st;
+std::string grooveRemedy(const Context& c, const SqueezeCase& sc) {
+  const std::string limits = plain(c.lower) + " to " + plain(c.upper) + " %";
+  if (const auto range = grooveRange(c, sc))
+    return "a groove diameter from " + fixed((*range)[0], 4) + " to " + fixed((*range)[1], 4) +
+           " in brings the squeeze inside " + limits;
+  return "no groove diameter brings both ends inside " + limits + ": tighten the tolerances";
+}
+
+// The condition of one end of a squeeze check in words: "over -20 to 180 °F with 10 % swell".
+std::string conditionText(const SqueezeCase& sc, double swell) {
+  const std::vector<double>& t = sc.temperaturesF;
+  std::string text = t.size() == 1 ? "at " + degrees(t[0]) : "over " + plain(t.front()) + " to " + degrees(t.back());
+  return swell == 0 ? text : text + " with " + plain(swell * 100) + " % swell";
+}
+
+// The squeeze extremes judged against the limits. A worst-case point beyond a limit is a
+// caution (the statistics say how many assemblies reach it); a point without squeeze
+// fails: the seal loses contact.
+Finding squeezeFinding(const Context& c, Extremes e, const SqueezeCase& sc) {
+  const std::string least = "the least squeeze " + percent(e.least) + " (LMC, unloaded side) " +
+                            conditionText(sc, sc.leastSwell);
+  const std::string most = "the most squeeze " + percent(e.most) + " (MMC, loaded side) " +
+                           conditionText(sc, sc.mostSwell);
+  const std::string sources = c.lowerSource == c.upperSource ? c.lowerSource : c.lowerSource + "; " + c.upperSource;
+  Finding f{Verdict::Pass,
+            (sc.judgeLeast ? least : "") + (sc.judgeLeast && sc.judgeMost ? " and " : "") + (sc.judgeMost ? most : "") +
+                " within " + limitText(plain(c.lower) + " to " + plain(c.upper) + " %", sources),
+            {}};
+  if (sc.judgeLeast) {
+    if (beyond(e.least, 0, kPercentStep, false) >= 0)
+      merge(f, {Verdict::Fail, "no contact: " + least + " is not above 0 %", {}});
+    else if (const int low = beyond(e.least, c.lower, kPercentStep, false); low >= 0)
+      merge(f, {Verdict::Caution, least + " is " + (low > 0 ? "below" : "at") + " the lower limit " +
+                                      limitText(percent(c.lower), c.lowerSource), {}});
   }
-  st.known = true;
-  const double largestId = double(r.ID) + st.sealIdTolerance, smallestId = double(r.ID) - st.sealIdTolerance;
-  st.smallestPercent = (double(r.*s.stretchedOnto.min) - largestId) / largestId * 100;
-  st.largestPercent = (double(r.*s.stretchedOnto.max) - smallestId) / smallestId * 100;
-  st.effectiveAtSmallest = effectiveCrossSection(r.W, st.smallestPercent, s);
-  st.effectiveAtLargest = effectiveCrossSection(r.W, st.largestPercent, s);
-  const std::string range = "stretch " + text(st.smallestPercent, 2) + " to " + text(st.largestPercent, 2) + " %";
-  st.finding = {Verdict::Pass, range + " with the seal ID tolerance ±" + NumberText(st.sealIdTolerance)};
-  if (s.kind == GlandKind::RodGroove && st.smallestPercent < 0)
-    merge(st.finding, {Verdict::Caution, range + ": below 0 % the seal can sit loose in the groove"});
-  if (st.largestPercent > kStretchCaution)
-    merge(st.finding, {Verdict::Caution, range + ": above 5 % shortens the seal's life"});
+  if (sc.judgeMost)
+    if (const int high = beyond(e.most, c.upper, kPercentStep, true); high >= 0)
+      merge(f, {Verdict::Caution, most + " is " + (high > 0 ? "above" : "at") + " the upper limit " +
+                                      limitText(percent(c.upper), c.upperSource), {}});
+  if (f.verdict > Verdict::Pass) f.remedy = grooveRemedy(c, sc);
+  return f;
+}
+
+FillCondition fillCondition(const Context& c, const Ring& ring, double seat, double height, double width,
+                            const Thermal& t, double swell) {
+  return fillCondition(c.s, c.in.grooveRadius, ring, seat, height, width, t, swell);
+}
+
+// The narrowest groove (to 0.001 inch) whose fill of the condition is within `limit` %.
+std::string widthRemedy(const Context& c, const FillCondition& fill, double limit, const std::string& what) {
+  const double corners = 2 * c.in.grooveRadius * c.in.grooveRadius * (1 - std::acos(-1.0) / 4);
+  double width = std::ceil((fill.sealArea / (limit / 100) + corners) / fill.glandHeight / 0.001) * 0.001;
+  while (beyond(fillPercent(fill.sealArea, fill.glandHeight, width, c.in.grooveRadius), limit, kPercentStep, true) > 0)
+    width += 0.001;
+  return "a narrowest groove width of " + fixed(width, 3) + " in brings " + what + " within " + percent(limit);
+}
+
+// Fill against a pass and a caution limit.
+Finding fillFinding(const Context& c, const FillCondition& fill, const std::string& condition, const Rule& pass,
+                    const Rule& caution, const Rule* guidance) {
+  const std::string what = "fill " + percent(fill.fillPercent) + " at MMC " + condition;
+  if (beyond(fill.fillPercent, pass.value, kPercentStep, true) <= 0)
+    return {Verdict::Pass, what + " is within " + limitText(percent(pass.value), pass.source), {}};
+  const int side = beyond(fill.fillPercent, caution.value, kPercentStep, true);
+  Finding f{side > 0 ? Verdict::Fail : Verdict::Caution, what, widthRemedy(c, fill, pass.value, "the fill")};
+  if (side > 0)
+    f.reason += " is above " + limitText(percent(caution.value), caution.source) + ": the seal has no room";
+  else
+    f.reason += " is above " + limitText(percent(pass.value), pass.source) + (side == 0 ? ", at the limit " + percent(caution.value) : "");
+  if (guidance && beyond(fill.fillPercent, guidance->value, kPercentStep, true) > 0 && side <= 0)
+    f.reason += "; above " + percent(guidance->value) + " it leaves little room for swell or heat (" + guidance->source + ")";
+  return f;
+}
+
+std::string unknownWidth(const GlandRecord& r) { return "the groove width \"" + r.GW + "\" is unknown: type it"; }
+
+FillReview reviewFill(const Context& c) {
+  if (!c.widths) {
+    FillReview fill{};
+    fill.finding = notEvaluated(unknownWidth(c.r));
+    return fill;
+  }
+  FillReview fill = fillConditions(c.r, c.s, c.idTolerance, *c.widths, c.in.grooveRadius);
+  fill.finding = fillFinding(c, fill.mmc, "(concentric, room temperature, no swell)", c.rule(RuleKind::FillPass),
+                             c.rule(RuleKind::FillCaution), &c.rule(RuleKind::FillGuidance));
+  return fill;
+}
+
+SqueezeReview reviewSqueeze(const Context& c) {
+  SqueezeReview sq{};
+  sq.lowerLimit = c.lower;
+  sq.upperLimit = c.upper;
+  const GlandHeights h = glandHeights(c.r, c.s, c.room);
+  const auto& seat = c.s.stretchedOnto;
+  sq.nominalPercent = squeezePercent(roomSection(c.nominalRing(), c.r.*seat.nominal, c.s), h.nominal);
+  sq.mmcPercent = squeezePercent(roomSection(c.mmcRing(), c.r.*seat.min, c.s), h.mmc);
+  sq.lmcPercent = squeezePercent(roomSection(c.lmcRing(), c.r.*seat.max, c.s), h.lmc);
+  const SqueezeCase roomCase{{c.roomF}};
+  const Extremes e = extremes(c, c.r, roomCase);
+  sq.leastPercent = e.least;
+  sq.mostPercent = e.most;
+  sq.finding = squeezeFinding(c, e, roomCase);
+  return sq;
+}
+
+// The hardnesses of the rule set that would pass the clearance, in words.
+std::string harderRemedy(const Context& c, double clearance, double factor) {
+  for (int hardness : c.rules.hardnesses(c.kind)) {
+    const Rule* limit = c.rules.extrusionLimit(c.kind, hardness, c.r.PR);
+    if (hardness > c.in.hardness && limit && beyond(clearance, limit->value * factor, kLengthStep, true) < 0)
+      return std::to_string(hardness) + " Shore A passes (limit " + inch(limit->value * factor) + ")";
+  }
+  return {};
+}
+
+// The largest clearance that passes and the diameter of the grooved part's land that gives it.
+std::string clearanceRemedy(const Context& c, const ExtrusionReview& e) {
+  const double allowed = e.limit - kLengthStep - (e.largestClearance - e.diametralClearance);  // at room temperature
+  if (!(allowed > 0)) return {};
+  const GlandRecord& r = c.r;
+  std::string text = "a clearance of at most " + inch(allowed) + " at room temperature";
+  if (c.s.kind == GlandKind::RodGroove)
+    return text + ": a rod diameter of at least " +
+           fixed(std::ceil((double(r.*c.s.bore.max) - allowed + r.*c.s.rod.tolerance) / kLengthStep) * kLengthStep, 4) + " in";
+  return text + ": a bore diameter of at most " +
+         fixed(std::floor((double(r.*c.s.rod.min) + allowed - r.*c.s.bore.tolerance) / kLengthStep) * kLengthStep, 4) + " in";
+}
+
+std::string backupRemedy(const Context& c) {
+  const auto range = [&](RuleKind min, RuleKind max) -> std::string {
+    const Rule* low = c.rules.find(c.kind, min, c.r.W);
+    const Rule* high = c.rules.find(c.kind, max, c.r.W);
+    return low && high ? fixed(low->value, 3) + " to " + fixed(high->value, 3) + " in" : std::string();
+  };
+  const std::string one = range(RuleKind::BackupWidthOneMin, RuleKind::BackupWidthOneMax);
+  const std::string two = range(RuleKind::BackupWidthTwoMin, RuleKind::BackupWidthTwoMax);
+  if (one.empty() || two.empty()) return {};
+  return "a back-up ring: groove width " + one + " for one, " + two + " for two";
+}
+
+ExtrusionReview reviewExtrusion(const Context& c) {
+  ExtrusionReview e{};
+  e.diametralClearance = e.largestClearance = glandHeights(c.r, c.s, c.room).clearance;
+  if (c.in.tempMinF && c.in.tempMaxF)
+    for (double temperature : {*c.in.tempMinF, *c.in.tempMaxF})
+      if (const double clearance = glandHeights(c.r, c.s, c.at(temperature)).clearance;
+          !e.largestAtF || clearance > e.largestClearance) {
+        e.largestClearance = clearance;
+        e.largestAtF = temperature;
+      }
+  const Rule* limit = c.rules.extrusionLimit(c.kind, c.in.hardness, c.r.PR);
+  if (!limit) {
+    e.finding = notEvaluated("the rule set has no extrusion limit for " + std::to_string(c.in.hardness) +
+                             " Shore A at " + plain(c.r.PR) + " psi");
+    return e;
+  }
+  const Rule* factor = c.rules.material(RuleKind::ExtrusionFactor, c.in.compound, c.kind);
+  e.limit = limit->value * (factor ? factor->value : 1);
+  const std::string where = e.largestAtF ? "at " + degrees(*e.largestAtF) : "at room temperature";
+  std::string what = "diametral clearance " + inch(e.largestClearance) + " " + where + " against " +
+                     limitText(inch(e.limit), limit->source) + " for " + std::to_string(c.in.hardness) +
+                     " Shore A at " + plain(c.r.PR) + " psi";
+  if (factor) what += ", " + fixed(factor->value, 2) + " of it for " + c.compound.name + " (" + factor->source + ")";
+  const int side = beyond(e.largestClearance, e.limit, kLengthStep, true);
+  if (side < 0) {
+    e.finding = {Verdict::Pass, what, {}};
+    return e;
+  }
+  const Rule* standard = factor ? nullptr : c.rules.standardClearance(c.kind, c.r.W, c.r.PR);
+  if (side == 0)
+    e.finding = {Verdict::Caution, what + ": at the limit", {}};
+  else if (standard && beyond(e.largestClearance, standard->value, kLengthStep, true) <= 0)
+    e.finding = {Verdict::Caution, what + ": above it, but within the standard clearance " +
+                                       limitText(inch(standard->value), standard->source), {}};
+  else
+    e.finding = {Verdict::Fail, what + ": the seal will extrude", {}};
+  std::string remedy = harderRemedy(c, e.largestClearance, factor ? factor->value : 1);
+  for (const std::string& more : {clearanceRemedy(c, e), backupRemedy(c)})
+    if (!more.empty()) remedy += (remedy.empty() ? "" : "; or ") + more;
+  e.finding.remedy = remedy;
+  return e;
+}
+
+StretchReview reviewStretch(const Context& c, const As568Size* size) {
+  const GlandRecord& r = c.r;
+  StretchReview st{};
+  st.known = c.in.sealIdTolerance || size;
+  st.sealIdTolerance = c.idTolerance;
+  st.toleranceSource = c.in.sealIdTolerance ? "typed" : size ? "AS568 -" + size->dash : "none";
+  const double largestId = double(r.ID) + c.idTolerance, smallestId = double(r.ID) - c.idTolerance;
+  const auto& seat = c.s.stretchedOnto;
+  st.smallestPercent = (double(r.*seat.min) - largestId) / largestId * 100;
+  st.largestPercent = (double(r.*seat.max) - smallestId) / smallestId * 100;
+  st.effectiveAtSmallest = roomSection({r.W, largestId}, r.*seat.min, c.s);
+  st.effectiveAtLargest = roomSection({r.W, smallestId}, r.*seat.max, c.s);
+  const std::string range = "stretch " + fixed(st.smallestPercent, 1) + " to " + percent(st.largestPercent) +
+                            (st.known ? " with the seal ID tolerance ±" + NumberText(c.idTolerance) + " in"
+                                      : " at the nominal seal ID (its tolerance unknown)");
+  const Rule& most = c.rule(RuleKind::StretchMax);
+  st.finding = {Verdict::Pass, range + ", within " + limitText(percent(most.value), most.source), {}};
+  if (beyond(st.largestPercent, most.value, kPercentStep, true) > 0)
+    merge(st.finding, {Verdict::Caution, range + ": above " + limitText(percent(most.value), most.source),
+                       "a seal ID of at least " +
+                           fixed(std::ceil((r.*seat.max / (1 + most.value / 100) + c.idTolerance) / 0.001) * 0.001, 3) +
+                           " in keeps the stretch within " + percent(most.value)});
+  if (const Rule* least = c.rules.find(c.kind, RuleKind::StretchMin, r.W);
+      least && beyond(st.smallestPercent, least->value, kPercentStep, false) > 0)
+    merge(st.finding, {Verdict::Caution, range + ": below " + limitText(percent(least->value), least->source) +
+                                             ", the seal can sit loose",
+                       "a seal ID of at most " +
+                           fixed(std::floor((r.*seat.min / (1 + least->value / 100) - c.idTolerance) / 0.001) * 0.001, 3) +
+                           " in"});
   return st;
 }
 
-double compoundAlpha(const ReviewInputs& in) {
-  return in.compound == Compound::Custom ? in.alphaSealPerF : compoundExpansion(in.compound);
-}
-
-double metalAlpha(const ReviewInputs& in) {
-  return in.metal == Metal::Custom ? in.alphaMetalPerF : metalExpansion(in.metal);
-}
-
-TemperatureReview reviewTemperature(const GlandRecord& r, const GlandSide& s, const ReviewInputs& in,
-                                    const FillReview& fill) {
-  TemperatureReview t{};
-  const double seal = compoundAlpha(in), metal = metalAlpha(in);
-  const double cold = in.tempMinF - kRoomTemperatureF, hot = in.tempMaxF - kRoomTemperatureF;
-  const double coldSeal = r.*s.EWMin * (1 + seal * cold), coldHeight = r.*s.GHMaxE * (1 + metal * cold);
-  const double hotSeal = r.*s.EWMax * (1 + seal * hot), hotHeight = r.*s.GHMinE * (1 + metal * hot);
-  t.coldSqueezePercent = squeezePercent(coldSeal, coldHeight);
-  t.hotSqueezePercent = squeezePercent(hotSeal, hotHeight);
-  t.hotFillPercent = fill.worstEccentric.grooveWidth > 0
-                         ? fillPercent(hotSeal, hotHeight, fill.worstEccentric.grooveWidth, in.grooveRadius)
-                         : 0;
-  const std::string range = NumberText(float(in.tempMinF)) + " to " + NumberText(float(in.tempMaxF)) + " °F";
-  t.finding = {Verdict::Pass, "squeeze " + text(t.coldSqueezePercent, 2) + " % cold, " +
-                                  text(t.hotSqueezePercent, 2) + " % hot over " + range};
-  if (const auto service = compoundServiceRange(in.compound);
-      service && (in.tempMinF < (*service)[0] || in.tempMaxF > (*service)[1]))
-    merge(t.finding, {Verdict::Caution, range + " leaves the compound's usual service range " +
-                                            NumberText(float((*service)[0])) + " to " +
-                                            NumberText(float((*service)[1])) + " °F"});
-  if (t.coldSqueezePercent <= 0)
-    merge(t.finding, {Verdict::Fail, "no squeeze left at " + NumberText(float(in.tempMinF)) +
-                                         " °F (LMC, unloaded side): the seal loses contact"});
-  else if (t.coldSqueezePercent < in.squeezeMinPercent)
-    merge(t.finding, {Verdict::Caution, "squeeze " + text(t.coldSqueezePercent, 2) + " % at " +
-                                            NumberText(float(in.tempMinF)) + " °F is below the lower limit"});
-  if (t.hotSqueezePercent > in.squeezeMaxPercent)
-    merge(t.finding, {Verdict::Caution, "squeeze " + text(t.hotSqueezePercent, 2) + " % at " +
-                                            NumberText(float(in.tempMaxF)) + " °F is above the upper limit"});
-  if (fill.worstEccentric.grooveWidth > 0) {
-    const Finding hotFill = fillFinding(t.hotFillPercent, "at " + NumberText(float(in.tempMaxF)) + " °F");
-    if (hotFill.verdict != Verdict::Pass) merge(t.finding, hotFill);
+// The compounds of the rule set whose service range covers the temperatures, in words.
+std::string compoundsCovering(const Context& c, double low, double high) {
+  std::string names;
+  for (const Rule* compound : c.rules.materials(RuleKind::Compound)) {
+    const Rule* min = c.rules.material(RuleKind::ServiceMin, compound->material, c.kind);
+    const Rule* max = c.rules.material(RuleKind::ServiceMax, compound->material, c.kind);
+    if (min && max && min->value <= low && max->value >= high) names += (names.empty() ? "" : ", ") + compound->name;
   }
+  return names.empty() ? std::string() : "a compound whose service range covers them: " + names;
+}
+
+TemperatureReview reviewTemperature(const Context& c) {
+  TemperatureReview t{};
+  if (!c.in.tempMinF || !c.in.tempMaxF) {
+    t.finding = notEvaluated("give the service temperatures");
+    return t;
+  }
+  const double low = *c.in.tempMinF, high = *c.in.tempMaxF, swell = c.in.swellPercent.value_or(0) / 100;
+  const SqueezeCase service{{low, high}, std::min(swell, 0.0), std::max(swell, 0.0)};
+  const Extremes e = extremes(c, c.r, service);
+  t.coldSqueezePercent = e.least;
+  t.hotSqueezePercent = e.most;
+  t.finding = squeezeFinding(c, e, service);
+  if (c.widths) {
+    FillCondition hottest{};
+    for (double temperature : {low, high}) {
+      const Thermal th = c.at(temperature);
+      const GlandHeights h = glandHeights(c.r, c.s, th);
+      const FillCondition at = fillCondition(c, c.mmcRing(), c.r.*c.s.stretchedOnto.min, h.mmc,
+                                             (*c.widths)[0] * h.grooveScale, th, std::max(swell, 0.0));
+      if (at.fillPercent >= hottest.fillPercent) hottest = at;
+    }
+    t.hotFillPercent = hottest.fillPercent;
+    Finding hot = fillFinding(c, hottest, conditionText(service, service.mostSwell), c.rule(RuleKind::ServiceFillPass),
+                              c.rule(RuleKind::ServiceFillCaution), nullptr);
+    if (hot.verdict > Verdict::Pass) merge(t.finding, std::move(hot));
+  }
+  const Rule* min = c.compound.rule ? c.rules.material(RuleKind::ServiceMin, c.in.compound, c.kind) : nullptr;
+  const Rule* max = c.compound.rule ? c.rules.material(RuleKind::ServiceMax, c.in.compound, c.kind) : nullptr;
+  if (min && max && (low < min->value || high > max->value))
+    merge(t.finding, {Verdict::Caution,
+                      plain(low) + " to " + degrees(high) + " leaves the service range of " + c.compound.name + ", " +
+                          limitText(plain(min->value) + " to " + degrees(max->value), min->source),
+                      compoundsCovering(c, low, high)});
   return t;
 }
 
-SwellReview reviewSwell(const GlandRecord& r, const GlandSide& s, const ReviewInputs& in, const FillReview& fill) {
+SwellReview reviewSwell(const Context& c) {
   SwellReview sw{};
-  const double swell = in.swellPercent / 100;
-  const double effective = r.*s.EWMax * std::cbrt(1 + swell);
-  sw.squeezePercent = squeezePercent(effective, r.*s.GHMin);
-  sw.fillPercent = fill.mmc.fillPercent * (1 + swell);
-  sw.finding = fill.mmc.grooveWidth > 0 ? fillFinding(sw.fillPercent, "at MMC after " + text(in.swellPercent, 1) + " % swell")
-                                        : fill.finding;
+  if (!c.in.swellPercent) {
+    sw.finding = notEvaluated("give the fluid swell");
+    return sw;
+  }
+  const double swell = *c.in.swellPercent / 100;
+  const SqueezeCase swollen{{c.roomF}, std::min(swell, 0.0), std::max(swell, 0.0), swell <= 0, swell >= 0};
+  const Extremes e = extremes(c, c.r, swollen);
+  sw.squeezePercent = swell < 0 ? e.least : e.most;
+  sw.finding = squeezeFinding(c, e, swollen);
+  if (c.widths) {
+    const GlandHeights h = glandHeights(c.r, c.s, c.room);
+    const FillCondition at =
+        fillCondition(c, c.mmcRing(), c.r.*c.s.stretchedOnto.min, h.mmc, (*c.widths)[0], c.room, std::max(swell, 0.0));
+    sw.fillPercent = at.fillPercent;
+    Finding fill = fillFinding(c, at, conditionText(swollen, swollen.mostSwell), c.rule(RuleKind::ServiceFillPass),
+                               c.rule(RuleKind::ServiceFillCaution), nullptr);
+    if (fill.verdict > Verdict::Pass) merge(sw.finding, std::move(fill));
+  }
   return sw;
 }
 
-// The dimensions that the statistics vary, inch.
-struct Dimensions {
-  double w, id, bore, rod, groove, eccentric;
-};
-
-// The squeeze % of one assembly: the checks' stretch and shrinkage rules without display
-// rounding, and the local gland height shifted by the eccentric offset.
-class SqueezeModel {
- public:
-  explicit SqueezeModel(const GlandSide& side)
-      : side_(side), seat_(role(side, side.stretchedOnto)), outer_(role(side, side.outer)),
-        inner_(role(side, side.inner)) {}
-
-  // Whether the squeeze depends on a diameter: the rod's does not on a groove in the rod,
-  // nor the bore's on a groove in the housing.
-  bool uses(double Dimensions::*diameter) const {
-    return diameter == seat_ || diameter == outer_ || diameter == inner_;
+StatisticsReview reviewStatistics(const Context& c, int samples) {
+  const Rule& sigmas = c.rule(RuleKind::ToleranceSigmas);
+  StatisticsReview st = squeezeStatistics(c.r, c.s, {c.idTolerance, sigmas.value, c.lower, c.upper, samples});
+  if (st.samples == 0) {
+    st.finding = notEvaluated("the statistics were not asked for");
+    return st;
   }
-
-  double operator()(const Dimensions& d) const {
-    const double effective = effectiveCrossSection(d.w, (d.*seat_ - d.id) / d.id * 100, side_);
-    return squeezePercent(effective, (d.*outer_ - d.*inner_) / 2 + d.eccentric);
-  }
-
- private:
-  // Which of the sampled diameters plays a role of the side.
-  static double Dimensions::*role(const GlandSide& side, const Diameter& diameter) {
-    if (diameter.nominal == side.bore.nominal) return &Dimensions::bore;
-    if (diameter.nominal == side.rod.nominal) return &Dimensions::rod;
-    return &Dimensions::groove;
-  }
-
-  const GlandSide& side_;
-  double Dimensions::*seat_;   // the diameter the seal's inside is stretched onto
-  double Dimensions::*outer_;  // the gland's outer and inner diameters
-  double Dimensions::*inner_;
-};
-
-// The value with `rank` values before it in the order `before` (rank < values.size()),
-// from a heap of the rank + 1 first: one comparison for nearly every value.
-template <class Order>
-double rankedValue(const std::vector<double>& values, std::size_t rank, Order before) {
-  std::vector<double> first(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(rank) + 1);
-  std::make_heap(first.begin(), first.end(), before);
-  for (std::size_t i = rank + 1; i < values.size(); ++i) {
-    if (!before(values[i], first.front())) continue;
-    std::pop_heap(first.begin(), first.end(), before);
-    first.back() = values[i];
-    std::push_heap(first.begin(), first.end(), before);
-  }
-  return first.front();
-}
-
-StatisticsReview reviewStatistics(const GlandRecord& r, const GlandSide& s, const ReviewInputs& in,
-                                  const StretchReview& stretch) {
-  StatisticsReview st{};
-  const SqueezeModel squeeze(s);
-  const Dimensions nominal{r.W, r.ID, r.*s.bore.nominal, r.*s.rod.nominal, r.*s.groove.nominal, 0};
-  // Standard deviations: a third of each tolerance (none for a diameter that the squeeze
-  // does not depend on); the eccentric offset is uniform over ±ECC/2.
-  const auto third = [&](const Diameter& d, double Dimensions::*role) {
-    return squeeze.uses(role) ? r.*d.tolerance / 3.0 : 0.0;
-  };
-  const Dimensions sigma{r.WT / 3.0,
-                         stretch.known ? stretch.sealIdTolerance / 3.0 : 0,
-                         third(s.bore, &Dimensions::bore),
-                         third(s.rod, &Dimensions::rod),
-                         third(s.groove, &Dimensions::groove),
-                         r.ECC / (2 * std::sqrt(3.0))};
-  st.nominalPercent = squeeze(nominal);
-
-  double variance = 0;
-  for (double Dimensions::*dimension : {&Dimensions::w, &Dimensions::id, &Dimensions::bore, &Dimensions::rod,
-                                        &Dimensions::groove, &Dimensions::eccentric}) {
-    constexpr double h = 1e-6;  // inch
-    Dimensions up = nominal, down = nominal;
-    up.*dimension += h;
-    down.*dimension -= h;
-    const double sensitivity = (squeeze(up) - squeeze(down)) / (2 * h);
-    variance += std::pow(sensitivity * (sigma.*dimension), 2);
-  }
-  st.rssSigma = std::sqrt(variance);
-  st.rssLow = st.nominalPercent - 3 * st.rssSigma;
-  st.rssHigh = st.nominalPercent + 3 * st.rssSigma;
-
-  // The normally distributed dimensions that vary; the others draw no random number.
-  std::vector<double Dimensions::*> varying;
-  for (double Dimensions::*dimension : {&Dimensions::w, &Dimensions::id, &Dimensions::bore, &Dimensions::rod,
-                                        &Dimensions::groove})
-    if (sigma.*dimension > 0) varying.push_back(dimension);
-
-  Xoshiro256 random(kMonteCarloSeed);
-  StandardNormal normal(random);
-  std::vector<double> samples(kMonteCarloSamples);
-  double sum = 0, sumOfSquares = 0;
-  int below = 0, above = 0;
-  for (double& sample : samples) {
-    Dimensions d = nominal;
-    for (double Dimensions::*dimension : varying) d.*dimension += sigma.*dimension * normal();
-    d.eccentric = r.ECC * (random.uniform() - 0.5);
-    sample = squeeze(d);
-    sum += sample;
-    sumOfSquares += sample * sample;
-    below += sample < in.squeezeMinPercent;
-    above += sample > in.squeezeMaxPercent;
-  }
-  const double n = kMonteCarloSamples;
-  st.mean = sum / n;
-  st.sigma = std::sqrt(std::max(0.0, (sumOfSquares - sum * sum / n) / (n - 1)));
-  st.belowPercent = below / n * 100;
-  st.abovePercent = above / n * 100;
-
-  // The 0.1 % and 99.9 % points: the samples ranked 100th from either end.
-  const auto tailRank = static_cast<std::size_t>(std::lround(0.001 * (n - 1)));
-  st.p001 = rankedValue(samples, tailRank, std::less<>());
-  st.p999 = rankedValue(samples, tailRank, std::greater<>());
-
-  const auto [smallest, largest] = std::minmax_element(samples.begin(), samples.end());
-  st.histogramStart = *smallest;
-  st.binWidth = (*largest - *smallest) / st.histogram.size();
-  for (double sample : samples) {
-    const double bin = st.binWidth > 0 ? (sample - st.histogramStart) / st.binWidth : 0;
-    ++st.histogram[std::min<std::size_t>(static_cast<std::size_t>(bin), st.histogram.size() - 1)];
-  }
-
+  const Rule& caution = c.rule(RuleKind::OutsideCaution);
+  const Rule& fail = c.rule(RuleKind::OutsideFail);
   const double outside = st.belowPercent + st.abovePercent;
-  const std::string figure = text(outside, 2) + " % of assemblies outside the squeeze limits " +
-                             NumberText(float(in.squeezeMinPercent)) + " to " +
-                             NumberText(float(in.squeezeMaxPercent)) + " %";
-  if (outside > kOutsideFail) st.finding = {Verdict::Fail, figure + ": more than 5 %"};
-  else if (outside > kOutsideCaution) st.finding = {Verdict::Caution, figure + ": more than a 3-sigma process's 0.27 %"};
-  else st.finding = {Verdict::Pass, figure};
+  const std::string figure = fixed(outside, 2) + " % of " + std::to_string(st.samples) +
+                             " assemblies outside the squeeze limits " + plain(c.lower) + " to " + plain(c.upper) + " %";
+  if (const int side = beyond(outside, fail.value, kShareStep, true); side >= 0)
+    st.finding = {side > 0 ? Verdict::Fail : Verdict::Caution,
+                  figure + (side > 0 ? ": more than " : ": at ") + limitText(fixed(fail.value, 2) + " %", fail.source), {}};
+  else if (beyond(outside, caution.value, kShareStep, true) > 0)
+    st.finding = {Verdict::Caution, figure + ": more than " + limitText(fixed(caution.value, 2) + " %", caution.source), {}};
+  else
+    st.finding = {Verdict::Pass, figure + ", within " + limitText(fixed(caution.value, 2) + " %", caution.source), {}};
+  if (st.finding.verdict > Verdict::Pass) st.finding.remedy = grooveRemedy(c, SqueezeCase{{c.roomF}});
   return st;
 }
 
@@ -352,6 +505,7 @@ StatisticsReview reviewStatistics(const GlandRecord& r, const GlandSide& s, cons
 
 std::string_view verdictName(Verdict verdict) {
   switch (verdict) {
+    case Verdict::NotEvaluated: return "not evaluated";
     case Verdict::Pass: return "pass";
     case Verdict::Caution: return "caution";
     case Verdict::Fail: return "fail";
@@ -359,61 +513,109 @@ std::string_view verdictName(Verdict verdict) {
   return {};
 }
 
-double compoundExpansion(Compound compound) {
-  switch (compound) {
-    case Compound::Nbr: return kNbrExpansion;
-    case Compound::Fkm: return kFkmExpansion;
-    case Compound::Epdm: return kEpdmExpansion;
-    case Compound::Silicone: return kSiliconeExpansion;
-    case Compound::Custom: break;
-  }
-  return 0;
+GrooveFit grooveFit(const GlandRecord& r, const GlandSide& s) {
+  return {r.W, (double(r.*s.depthOuter.min) - r.*s.depthInner.max) / 2, widthRange(r.GW)};
 }
 
-double metalExpansion(Metal metal) {
-  switch (metal) {
-    case Metal::CarbonSteel: return kCarbonSteelExpansion;
-    case Metal::StainlessSteel: return kStainlessExpansion;
-    case Metal::Aluminium: return kAluminiumExpansion;
-    case Metal::Custom: break;
-  }
-  return 0;
+std::string grooveRadiusProblem(double radius, const std::array<double, 2>& width, const GrooveFit& fit) {
+  if (beyond(radius, width[0] / 2, kLengthStep, true) > 0) return "above half the groove width, " + fixed(width[0] / 2, 4) + " inch";
+  if (beyond(radius, fit.grooveDepth, kLengthStep, true) > 0) return "above the groove depth, " + fixed(fit.grooveDepth, 4) + " inch";
+  return {};
 }
 
-std::optional<std::array<double, 2>> compoundServiceRange(Compound compound) {
-  // Usual service ranges of the compound families, °F.
-  switch (compound) {
-    case Compound::Nbr: return std::array<double, 2>{-30, 250};
-    case Compound::Fkm: return std::array<double, 2>{-15, 400};
-    case Compound::Epdm: return std::array<double, 2>{-65, 300};
-    case Compound::Silicone: return std::array<double, 2>{-80, 450};
-    case Compound::Custom: break;
-  }
-  return std::nullopt;
+std::string grooveWidthProblem(const std::array<double, 2>& width, const GrooveFit& fit) {
+  if (width[0] > width[1]) return "the narrowest above the widest";
+  if (beyond(width[0], fit.sealCrossSection, kLengthStep, false) > 0)
+    return "narrower than the seal's cross-section, " + plain(fit.sealCrossSection) + " inch";
+  return {};
 }
 
-double extrusionClearanceLimit(int hardness, double pressure) {
-  std::size_t row = 0;
-  while (row + 1 < std::size(kHardnesses) && kHardnesses[row] < hardness) ++row;
-  std::size_t band = 0;
-  while (band < std::size(kBandEdges) && pressure >= kBandEdges[band]) ++band;
-  return kClearanceLimits[row][band];
+std::string reviewInputsProblem(const ReviewInputs& in, const RuleSet& rules, const GlandRecord& record,
+                                const GlandSide& side) {
+  const auto field = [](std::string_view name) { return "\"" + std::string(name) + "\" in \"review\" "; };
+  const std::vector<int> hardnesses = rules.hardnesses(side.kind);
+  if (std::find(hardnesses.begin(), hardnesses.end(), in.hardness) == hardnesses.end())
+    return field("hardness") + std::to_string(in.hardness) + ": the rule set " + rules.name() +
+           " has no extrusion limits for it";
+  const auto known = [&](RuleKind kind, const std::string& id) {
+    return id == kCustomMaterial || rules.material(kind, id, side.kind) != nullptr;
+  };
+  if (!known(RuleKind::Compound, in.compound))
+    return field("compound") + "\"" + in.compound + "\" is not a compound of the rule set " + rules.name();
+  for (const auto& [name, id] : {std::pair{"metal_groove", &in.metalGroove}, {"metal_mating", &in.metalMating}})
+    if (!known(RuleKind::Metal, *id)) return field(name) + "\"" + *id + "\" is not a metal of the rule set " + rules.name();
+  const GrooveFit fit = grooveFit(record, side);
+  const std::optional<std::array<double, 2>> width = in.grooveWidth ? in.grooveWidth : fit.standardWidth;
+  if (in.grooveWidth)
+    if (std::string problem = grooveWidthProblem(*in.grooveWidth, fit); !problem.empty())
+      return field("groove_width") + "is " + problem;
+  if (width)
+    if (std::string problem = grooveRadiusProblem(in.grooveRadius, *width, fit); !problem.empty())
+      return field("groove_radius") + NumberText(float(in.grooveRadius)) + " is " + problem;
+  return {};
 }
 
-Review reviewGland(const GlandRecord& record, const GlandSide& side, const ReviewInputs& inputs,
-                   const As568Table* table) {
-  Review review;
+FillReview reviewFill(const GlandRecord& record, const GlandSide& side, const ReviewInputs& inputs,
+                      const As568Table* table) {
   const As568Size* size = table ? table->match(record.W, record.ID) : nullptr;
+  const std::optional<std::array<double, 2>> widths = grooveWidths(inputs, record);
+  if (!widths) {
+    FillReview fill{};
+    fill.finding = notEvaluated(unknownWidth(record));
+    return fill;
+  }
+  FillReview fill = fillConditions(record, side, sealIdTolerance(inputs, size), *widths, inputs.grooveRadius);
+  fill.finding = notEvaluated("the fill's figures alone are not judged");
+  return fill;
+}
+
+Review reviewGland(const GlandRecord& record, const GlandSide& side, const ReviewInputs& inputs, const RuleSet& rules,
+                   const As568Table* table, int samples) {
+  const As568Size* size = table ? table->match(record.W, record.ID) : nullptr;
+  Context c{record, side, inputs, rules, side.kind,
+            material(rules, RuleKind::Compound, inputs.compound, inputs.alphaSealPerF),
+            material(rules, RuleKind::Metal, inputs.metalGroove, inputs.alphaGroovePerF),
+            material(rules, RuleKind::Metal, inputs.metalMating, inputs.alphaMatingPerF),
+            {}, 0, grooveWidths(inputs, record), 0, 0, 0, {}, {}};
+  c.room = {0, c.compound.alpha, c.grooveMetal.alpha, c.matingMetal.alpha};
+  c.roomF = c.rule(RuleKind::RoomTemperature).value;
+  c.idTolerance = sealIdTolerance(inputs, size);
+  if (inputs.squeezeLimits) {
+    c.lower = (*inputs.squeezeLimits)[0];
+    c.upper = (*inputs.squeezeLimits)[1];
+    c.lowerSource = c.upperSource = "typed";
+  } else {
+    c.lower = c.rule(RuleKind::SqueezeMin).value;
+    c.upper = c.rule(RuleKind::SqueezeMax).value;
+    c.lowerSource = c.rule(RuleKind::SqueezeMin).source;
+    c.upperSource = c.rule(RuleKind::SqueezeMax).source;
+  }
+
+  Review review;
+  review.rulesName = rules.name();
+  review.rulesFile = rules.file();
   if (size) review.as568Dash = size->dash;
-  review.fill = reviewFill(record, side, inputs);
-  review.extrusion = reviewExtrusion(record, side, inputs);
-  review.stretch = reviewStretch(record, side, inputs, size);
-  review.temperature = reviewTemperature(record, side, inputs, review.fill);
-  review.swell = reviewSwell(record, side, inputs, review.fill);
-  review.statistics = reviewStatistics(record, side, inputs, review.stretch);
-  for (const Finding* finding : {&review.fill.finding, &review.extrusion.finding, &review.stretch.finding,
-                                 &review.temperature.finding, &review.swell.finding, &review.statistics.finding})
-    review.overall = worse(review.overall, finding->verdict);
+  review.compoundName = c.compound.name;
+  review.grooveMetalName = c.grooveMetal.name;
+  review.matingMetalName = c.matingMetal.name;
+  review.limits = {c.rule(RuleKind::FillPass).value,        c.rule(RuleKind::FillCaution).value,
+                   c.rule(RuleKind::ServiceFillPass).value, c.rule(RuleKind::ServiceFillCaution).value,
+                   c.rule(RuleKind::StretchMax).value,      c.rule(RuleKind::OutsideCaution).value,
+                   c.rule(RuleKind::OutsideFail).value};
+  review.alphaSealPerF = c.compound.alpha;
+  review.alphaGroovePerF = c.grooveMetal.alpha;
+  review.alphaMatingPerF = c.matingMetal.alpha;
+  review.fill = reviewFill(c);
+  review.squeeze = reviewSqueeze(c);
+  review.extrusion = reviewExtrusion(c);
+  review.stretch = reviewStretch(c, size);
+  review.temperature = reviewTemperature(c);
+  review.swell = reviewSwell(c);
+  review.statistics = reviewStatistics(c, samples);
+  for (const Finding* finding : {&review.fill.finding, &review.squeeze.finding, &review.extrusion.finding,
+                                 &review.stretch.finding, &review.temperature.finding, &review.swell.finding,
+                                 &review.statistics.finding})
+    review.overall = std::max(review.overall, finding->verdict);
   return review;
 }
 

@@ -1,93 +1,92 @@
 #pragma once
 // The design review: what an engineer asks of a gland after the worst-case analysis —
-// groove fill, extrusion, the seal's own tolerance, heat and cold, fluid swell and the
-// statistics of a production run. Computed from the analysed record; it changes nothing.
+// groove fill, squeeze, extrusion, the seal's own tolerance, heat and cold, fluid swell and
+// the statistics of a production run, each judged by a rule of a rule set (with its public
+// source) and told with a remedy in numbers. Computed from the analysed record; it changes
+// nothing.
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "model/as568.h"
 #include "model/gland_side.h"
 #include "model/record.h"
+#include "model/review_rules.h"
 
 namespace glandwise {
 
-enum class Verdict { Pass, Caution, Fail };
+// A check's verdict. NotEvaluated: the check was not asked for (no service temperatures,
+// say); it counts neither as a pass nor in the overall verdict.
+enum class Verdict { NotEvaluated, Pass, Caution, Fail };
 
-// "pass", "caution" or "fail".
+// "not evaluated", "pass", "caution" or "fail".
 std::string_view verdictName(Verdict verdict);
 
-// Seal compounds with a typical linear expansion coefficient and service range.
-enum class Compound { Nbr, Fkm, Epdm, Silicone, Custom };
-// Gland metals with a typical linear expansion coefficient.
-enum class Metal { CarbonSteel, StainlessSteel, Aluminium, Custom };
+// The material id that stands for a coefficient the user types.
+inline constexpr std::string_view kCustomMaterial = "custom";
 
 // What the review needs beyond the record. The defaults give a review of every gland.
 struct ReviewInputs {
-  int hardness = 70;                          // seal hardness, Shore A: 70, 80 or 90
-  std::optional<float> sealIdTolerance;       // typed ± tolerance of the seal ID, inch
-  double tempMinF = 70;                       // lowest service temperature, °F
-  double tempMaxF = 70;                       // highest service temperature, °F
-  Compound compound = Compound::Nbr;
-  double alphaSealPerF = 0;                   // used when compound is Custom, 1/°F
-  Metal metal = Metal::CarbonSteel;
-  double alphaMetalPerF = 0;                  // used when metal is Custom, 1/°F
-  double swellPercent = 0;                    // fluid volume swell of the seal, %
-  double grooveRadius = 0.010;                // groove bottom corner radius, inch
-  double squeezeMinPercent = 10;              // squeeze limits of the statistics, %
-  double squeezeMaxPercent = 30;
+  int hardness = 70;                     // seal hardness, Shore A
+  std::optional<float> sealIdTolerance;  // typed ± tolerance of the seal ID, inch
+  std::optional<double> tempMinF;        // lowest and highest service temperatures, °F:
+  std::optional<double> tempMaxF;        // both or neither
+  std::string compound = "nbr";          // a compound id of the rule set, or "custom"
+  double alphaSealPerF = 0;              // the custom compound's coefficient, 1/°F
+  std::string metalGroove = "carbon_steel";  // the metal of the part with the groove, or "custom"
+  std::string metalMating = "carbon_steel";  // the metal of the part across the gap, or "custom"
+  double alphaGroovePerF = 0, alphaMatingPerF = 0;  // the custom metals' coefficients, 1/°F
+  std::optional<double> swellPercent;    // fluid volume swell of the seal, % (negative: shrinkage)
+  double grooveRadius = 0.010;           // groove bottom corner radius, inch
+  std::optional<std::array<double, 2>> grooveWidth;    // typed narrowest and widest groove, inch
+  std::optional<std::array<double, 2>> squeezeLimits;  // typed lower and upper squeeze limit, %
 };
 
-// The limits that the checks judge their figures against, %. Fill above these leaves
-// little room for swell and heat, then none.
-inline constexpr double kFillCaution = 85;
-inline constexpr double kFillFail = 90;
-// Stretch above this shortens a seal's life.
-inline constexpr double kStretchCaution = 5;
-// Shares of assemblies outside the squeeze limits: beyond a 3-sigma process, and far beyond.
-inline constexpr double kOutsideCaution = 0.27;
-inline constexpr double kOutsideFail = 5;
-
-// The typical properties of the compounds and metals (see review.cpp for the sources).
-double compoundExpansion(Compound compound);     // 1/°F; 0 for Custom
-double metalExpansion(Metal metal);               // 1/°F; 0 for Custom
-// The compound's usual service range, °F; nothing for Custom.
-std::optional<std::array<double, 2>> compoundServiceRange(Compound compound);
-
-// The largest safe diametral clearance without back-up rings for a hardness (70, 80 or 90
-// Shore A) at a pressure (psi), inch; a pressure on a band edge takes the higher band.
-double extrusionClearanceLimit(int hardness, double pressure);
-
-// One checked figure: its verdict and the rule that decided it, in words.
+// One checked figure: its verdict, the reason (condition, figure, limit and the rule's
+// source) and, for a caution or a fail, the smallest change that passes, in numbers.
 struct Finding {
   Verdict verdict = Verdict::Pass;
   std::string reason;
+  std::string remedy;
 };
 
-// Gland fill (% of the groove's cross-section area taken by the seal) at one condition.
+// The seal in the groove at one condition.
 struct FillCondition {
-  double effectiveCrossSection;  // inch
-  double glandHeight;            // inch
-  double grooveWidth;            // inch
-  double fillPercent;
-  Finding finding;
+  double effectiveCrossSection = 0;  // the seal's radial section, inch
+  double sealArea = 0;               // its section area, square inch
+  double glandHeight = 0;            // inch
+  double grooveWidth = 0;            // inch
+  double fillPercent = 0;            // % of the groove's area
 };
 
 struct FillReview {
-  FillCondition nominal, mmc, lmc, worstEccentric;
-  Finding finding;  // the worst of the four
+  FillCondition nominal, mmc, lmc;
+  FillCondition worstEccentric;  // MMC on the loaded side: a local figure, shown and never judged
+  Finding finding;               // at MMC: concentric, room temperature, no swell
+};
+
+// The squeeze at room temperature, without swell.
+struct SqueezeReview {
+  double lowerLimit = 0, upperLimit = 0;        // the acceptance limits used, %
+  double nominalPercent = 0, mmcPercent = 0, lmcPercent = 0;  // concentric
+  double leastPercent = 0;  // the least squeezed point: LMC on the unloaded side, the seal at its largest stretch
+  double mostPercent = 0;   // the most squeezed point: MMC on the loaded side, at its smallest stretch
+  Finding finding;
 };
 
 struct ExtrusionReview {
-  double diametralClearance;  // largest bore − smallest rod, inch
-  double limit;               // the largest safe clearance for the hardness and pressure, inch
+  double diametralClearance = 0;  // largest bore − smallest rod at room temperature, inch
+  double largestClearance = 0;    // the largest over the service temperatures, inch
+  std::optional<double> largestAtF;  // the temperature of the largest; none: room temperature
+  double limit = 0;               // the largest clearance that passes for the hardness, pressure and compound, inch
   Finding finding;
 };
 
 struct StretchReview {
-  bool known = false;            // false: no seal ID tolerance, the range is unknown
+  bool known = false;            // false: no seal ID tolerance; the nominal ID alone is used
   float sealIdTolerance = 0;     // the tolerance used, inch
   std::string toleranceSource;   // "typed", "AS568 -214" or "none"
   double smallestPercent = 0, largestPercent = 0;
@@ -96,34 +95,49 @@ struct StretchReview {
 };
 
 struct TemperatureReview {
-  double coldSqueezePercent;  // smallest squeeze at the lowest temperature (LMC, unloaded side)
-  double hotSqueezePercent;   // largest squeeze at the highest temperature (MMC, loaded side)
-  double hotFillPercent;      // largest fill at the highest temperature
+  double coldSqueezePercent = 0;  // least squeeze over the range (LMC, unloaded side, with any shrinkage)
+  double hotSqueezePercent = 0;   // most squeeze over the range (MMC, loaded side, with any swell)
+  double hotFillPercent = 0;      // largest fill at MMC over the range, with any swell
   Finding finding;
 };
 
 struct SwellReview {
-  double squeezePercent;  // at MMC with swell
-  double fillPercent;     // at MMC with swell
+  double squeezePercent = 0;  // at room temperature: most squeezed (swell) or least squeezed (shrinkage)
+  double fillPercent = 0;     // at MMC, room temperature
   Finding finding;
 };
 
 struct StatisticsReview {
-  double nominalPercent;         // squeeze % of the nominal gland
-  double rssSigma;               // root-sum-square standard deviation, %
-  double rssLow, rssHigh;        // nominal ∓ 3 σ
-  // Monte Carlo over kSamples assemblies.
-  double mean, sigma, p001, p999;  // squeeze %: mean, σ, 0.1 % and 99.9 % points
-  double belowPercent, abovePercent;  // share of assemblies below / above the limits, %
-  double histogramStart, binWidth;    // squeeze % at the histogram's left edge, and per bin
-  std::array<int, 40> histogram{};    // assemblies per bin
+  int samples = 0;               // assemblies sampled; 0: not evaluated
+  double toleranceSigmas = 3;    // standard deviations a tolerance spans
+  double nominalPercent = 0;     // squeeze % of the nominal gland, concentric
+  double rssSigma = 0;           // root-sum-square standard deviation of the concentric squeeze, %
+  double rssLow = 0, rssHigh = 0;  // nominal ∓ 3 σ
+  double mean = 0, sigma = 0;    // of the sampled concentric squeeze, %
+  double p001 = 0, p999 = 0;     // 0.1 % point of the least squeezed points, 99.9 % of the most
+  double belowPercent = 0, abovePercent = 0;  // shares below / above the limits, %
+  double histogramStart = 0, binWidth = 0;    // squeeze % at the histogram's left edge, and per bin
+  std::array<int, 40> histogram{};  // least and most squeezed points per bin (two per assembly)
   Finding finding;
 };
 
+// The limits of the rule set that a review's figures were judged against, %.
+struct ReviewLimits {
+  double fillPass = 0, fillCaution = 0;                // fill at MMC, room temperature, no swell
+  double serviceFillPass = 0, serviceFillCaution = 0;  // fill at MMC with heat and swell
+  double stretchMax = 0;                               // installed stretch
+  double outsideCaution = 0, outsideFail = 0;          // share of assemblies outside the squeeze limits
+};
+
 struct Review {
-  Verdict overall = Verdict::Pass;
+  Verdict overall = Verdict::Pass;  // the worst evaluated check
+  ReviewLimits limits;
+  std::string rulesName, rulesFile;  // the rule set judged by
   std::optional<std::string> as568Dash;  // the AS568 size the seal matches, e.g. "214"
+  std::string compoundName, grooveMetalName, matingMetalName;  // as people read them
+  double alphaSealPerF = 0, alphaGroovePerF = 0, alphaMatingPerF = 0;  // their coefficients in use, 1/°F
   FillReview fill;
+  SqueezeReview squeeze;
   ExtrusionReview extrusion;
   StretchReview stretch;
   TemperatureReview temperature;
@@ -135,13 +149,35 @@ struct Review {
 inline constexpr int kMonteCarloSamples = 100000;
 inline constexpr std::uint64_t kMonteCarloSeed = 0x6c616e6477697365;  // "landwise"
 
-// The gland's fill at its four conditions, the first part of the review (and all that its
-// section drawing needs of it).
-FillReview reviewFill(const GlandRecord& record, const GlandSide& side, const ReviewInputs& inputs);
+// The gland's fill at its four conditions at room temperature without swell, as the review
+// has it, unjudged: all that its section drawing needs. `table` as for reviewGland.
+FillReview reviewFill(const GlandRecord& record, const GlandSide& side, const ReviewInputs& inputs,
+                      const As568Table* table = nullptr);
 
-// Reviews the analysed gland of `side` in `record` (after the editor's OK and the sheet).
-// `table` supplies the seal ID tolerance when none is typed and the seal is an AS568 size.
-Review reviewGland(const GlandRecord& record, const GlandSide& side, const ReviewInputs& inputs,
-                   const As568Table* table);
+// Reviews the analysed gland of `side` in `record` (after the editor's OK and the sheet)
+// by `rules`. `table` supplies the seal ID tolerance when none is typed and the seal is an
+// AS568 size. `samples` assemblies go into the statistics; 0 leaves them not evaluated
+// (for a quick review of many candidates). The inputs are those reviewInputsProblem finds
+// nothing wrong with.
+Review reviewGland(const GlandRecord& record, const GlandSide& side, const ReviewInputs& inputs, const RuleSet& rules,
+                   const As568Table* table, int samples = kMonteCarloSamples);
+
+// The gland's figures that the groove inputs must fit.
+struct GrooveFit {
+  double sealCrossSection;  // W, inch
+  double grooveDepth;       // the groove's depth in its own part, shallowest, inch
+  std::optional<std::array<double, 2>> standardWidth;  // the range of GW, inch; none when unreadable
+};
+GrooveFit grooveFit(const GlandRecord& record, const GlandSide& side);
+
+// Why a groove radius or width does not fit the gland ("above half the groove width,
+// 0.0465 inch"); empty when it fits.
+std::string grooveRadiusProblem(double radius, const std::array<double, 2>& width, const GrooveFit& fit);
+std::string grooveWidthProblem(const std::array<double, 2>& width, const GrooveFit& fit);
+
+// Why the inputs cannot be reviewed with `rules` for this gland, naming the batch input's
+// field ("\"compound\" in \"review\" ..."); empty when they can.
+std::string reviewInputsProblem(const ReviewInputs& inputs, const RuleSet& rules, const GlandRecord& record,
+                                const GlandSide& side);
 
 }  // namespace glandwise

@@ -9,9 +9,10 @@
 namespace glandwise {
 
 // Tab-separated lines ending in a line feed: a header "Row, Figure, Limit, Verdict, Reason",
-// the overall verdict, then each check's figures. A row names its figure and unit
-// ("Extrusion, diametral clearance (inch)"); the figure is written to the decimals the window
-// shows, the limit it is judged against as it stands in the rule.
+// the overall verdict with the headline, then each check's figures. A row names its figure
+// and unit ("Extrusion, largest diametral clearance (inch)"); the figure is written to the
+// decimals the window shows (none for a check not evaluated), the limit it is judged against
+// as it stands in the rule set.
 std::string reviewCells(const Review& review, const ReviewInputs& inputs);
 
 }  // namespace glandwise

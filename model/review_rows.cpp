@@ -1,7 +1,11 @@
 #include "model/review_rows.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
+
+#include "model/numbers.h"
+#include "model/review_form.h"
 
 namespace glandwise {
 namespace {
@@ -13,15 +17,16 @@ std::string fixed(double value, int decimals, const char* unit) {
   return text;
 }
 
+std::string plain(double value) { return NumberText(float(value)); }
+
 std::string fillFigure(const FillReview& fill) {
-  const double largest = std::max({fill.nominal.fillPercent, fill.mmc.fillPercent, fill.lmc.fillPercent,
-                                   fill.worstEccentric.fillPercent});
-  return fixed(fill.nominal.fillPercent, 1, " % nominal, ") + fixed(largest, 1, " % largest");
+  return fixed(fill.nominal.fillPercent, 1, " % nominal, ") + fixed(fill.mmc.fillPercent, 1, " % at MMC (") +
+         fixed(fill.worstEccentric.fillPercent, 1, " % locally, loaded side)");
 }
 
 std::string stretchFigure(const StretchReview& stretch) {
-  if (!stretch.known) return "no seal ID tolerance";
-  return fixed(stretch.smallestPercent, 2, " to ") + fixed(stretch.largestPercent, 2, " %");
+  return fixed(stretch.smallestPercent, 1, " to ") + fixed(stretch.largestPercent, 1, " %") +
+         (stretch.known ? "" : " (nominal ID)");
 }
 
 std::string statisticsFigure(const StatisticsReview& s) {
@@ -29,65 +34,84 @@ std::string statisticsFigure(const StatisticsReview& s) {
          fixed(s.abovePercent, 2, " % above");
 }
 
-// A figure as the user typed it: no trailing zeros.
-std::string plain(double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%g", value);
-  return text;
+// A figure, or nothing for a check that was not evaluated.
+std::string evaluated(const Finding& finding, const std::string& figure) {
+  return finding.verdict == Verdict::NotEvaluated ? std::string() : figure;
 }
 
 }  // namespace
 
-std::string_view compoundName(Compound compound) {
-  switch (compound) {
-    case Compound::Nbr: return "NBR (nitrile)";
-    case Compound::Fkm: return "FKM (fluorocarbon)";
-    case Compound::Epdm: return "EPDM";
-    case Compound::Silicone: return "Silicone";
-    case Compound::Custom: break;
-  }
-  return "Custom";
-}
-
-std::string_view metalName(Metal metal) {
-  switch (metal) {
-    case Metal::CarbonSteel: return "Carbon steel";
-    case Metal::StainlessSteel: return "Stainless steel";
-    case Metal::Aluminium: return "Aluminium";
-    case Metal::Custom: break;
-  }
-  return "Custom";
-}
-
-std::string reviewInputsText(const ReviewInputs& in, const StretchReview& stretch) {
-  std::string text = "Hardness " + std::to_string(in.hardness) + " Shore A; compound " +
-                     std::string(compoundName(in.compound));
-  // The expansion coefficient in use: the one typed for Custom, else the material's own.
-  const double seal = in.compound == Compound::Custom ? in.alphaSealPerF : compoundExpansion(in.compound);
-  const double metal = in.metal == Metal::Custom ? in.alphaMetalPerF : metalExpansion(in.metal);
-  text += " (" + plain(seal) + " per °F); metal " + std::string(metalName(in.metal)) + " (" + plain(metal) + " per °F)";
-  text += "; temperature " + plain(in.tempMinF) + " to " + plain(in.tempMaxF) + " °F; fluid swell " +
-          plain(in.swellPercent) + " %; groove bottom radius " + plain(in.grooveRadius) +
-          " inch; squeeze limits " + plain(in.squeezeMinPercent) + " to " + plain(in.squeezeMaxPercent) +
-          " %; seal ID tolerance ";
-  text += stretch.known ? "± " + plain(stretch.sealIdTolerance) + " inch (" + stretch.toleranceSource + ")" : "none";
-  return text + ".";
-}
-
 std::vector<ReviewRow> reviewRows(const Review& r) {
-  return {
-      {"Gland fill", fillFigure(r.fill), r.fill.finding.verdict, r.fill.finding.reason},
-      {"Extrusion", fixed(r.extrusion.diametralClearance, 4, " in, limit ") + fixed(r.extrusion.limit, 3, " in"),
-       r.extrusion.finding.verdict, r.extrusion.finding.reason},
-      {"Stretch", stretchFigure(r.stretch), r.stretch.finding.verdict, r.stretch.finding.reason},
-      {"Temperature",
-       fixed(r.temperature.coldSqueezePercent, 1, " % cold, ") + fixed(r.temperature.hotSqueezePercent, 1, " % hot"),
-       r.temperature.finding.verdict, r.temperature.finding.reason},
-      {"Fluid swell", fixed(r.swell.squeezePercent, 1, " % squeeze, ") + fixed(r.swell.fillPercent, 1, " % fill"),
-       r.swell.finding.verdict, r.swell.finding.reason},
-      {"Squeeze statistics", statisticsFigure(r.statistics), r.statistics.finding.verdict,
-       r.statistics.finding.reason},
+  const auto row = [](const char* key, const char* name, const Finding& finding, const std::string& figure) {
+    return ReviewRow{key, name, evaluated(finding, figure), finding.verdict, finding.reason, finding.remedy};
   };
+  const ExtrusionReview& e = r.extrusion;
+  return {
+      row("fill", "Gland fill", r.fill.finding, fillFigure(r.fill)),
+      row("squeeze", "Squeeze", r.squeeze.finding,
+          fixed(r.squeeze.leastPercent, 1, " to ") + fixed(r.squeeze.mostPercent, 1, " %, limits ") +
+              plain(r.squeeze.lowerLimit) + " to " + plain(r.squeeze.upperLimit) + " %"),
+      row("extrusion", "Extrusion", e.finding, fixed(e.largestClearance, 4, " in, limit ") + fixed(e.limit, 4, " in")),
+      row("stretch", "Stretch", r.stretch.finding, stretchFigure(r.stretch)),
+      row("temperature", "Temperature", r.temperature.finding,
+          fixed(r.temperature.coldSqueezePercent, 1, " % to ") + fixed(r.temperature.hotSqueezePercent, 1, " %, fill ") +
+              fixed(r.temperature.hotFillPercent, 1, " %")),
+      row("swell", "Fluid swell", r.swell.finding,
+          fixed(r.swell.squeezePercent, 1, " % squeeze, ") + fixed(r.swell.fillPercent, 1, " % fill")),
+      row("statistics", "Squeeze statistics", r.statistics.finding, statisticsFigure(r.statistics)),
+  };
+}
+
+std::string reviewHeadline(const Review& review) {
+  std::string headline = std::string(verdictName(review.overall));
+  std::transform(headline.begin(), headline.end(), headline.begin(), [](unsigned char c) { return std::toupper(c); });
+  std::vector<std::string> skipped;
+  for (const ReviewRow& row : reviewRows(review))
+    if (row.verdict == Verdict::NotEvaluated) skipped.push_back(row.key);
+  for (std::size_t i = 0; i < skipped.size(); ++i)
+    headline += (i == 0 ? " — " : i + 1 == skipped.size() ? " and " : ", ") + skipped[i];
+  return skipped.empty() ? headline : headline + " not evaluated";
+}
+
+std::vector<SqueezeMark> squeezeMarks(const Review& r) {
+  return {{"lower limit", r.squeeze.lowerLimit},
+          {"upper limit", r.squeeze.upperLimit},
+          {"LMC (concentric)", r.squeeze.lmcPercent},
+          {"MMC (concentric)", r.squeeze.mmcPercent},
+          {"least squeezed (LMC, unloaded side)", r.squeeze.leastPercent},
+          {"most squeezed (MMC, loaded side)", r.squeeze.mostPercent}};
+}
+
+std::string statisticsAssumptions(const Review& r) {
+  return std::to_string(r.statistics.samples) +
+         " assemblies at room temperature: each toleranced dimension normal about its nominal, its "
+         "tolerance taken as ±" + plain(r.statistics.toleranceSigmas) + " standard deviations (" +
+         (r.stretch.known ? "the seal ID's too" : "the seal ID at its nominal, its tolerance unknown") +
+         "); the mating part off centre by an offset uniform over the disc of its radial clearance and "
+         "half the eccentricity allowance, in a random direction. Below the lower limit counts each "
+         "assembly's least squeezed point, above the upper its most squeezed point; the histogram holds both.";
+}
+
+std::string reviewInputsText(const ReviewInputs& in, const Review& review) {
+  // Each material with the coefficient in use: the one typed for a custom one, else its own.
+  const auto material = [](const std::string& name, double alpha) {
+    return name + " (" + reviewBoxText(float(alpha)) + " per °F)";  // as its box shows it
+  };
+  const std::string groove = material(review.grooveMetalName, review.alphaGroovePerF);
+  const std::string mating = material(review.matingMetalName, review.alphaMatingPerF);
+  std::string text = "Hardness " + std::to_string(in.hardness) + " Shore A; compound " +
+                     material(review.compoundName, review.alphaSealPerF);
+  text += groove == mating ? "; metal " + groove : "; grooved part " + groove + ", mating part " + mating;
+  text += in.tempMinF && in.tempMaxF ? "; temperature " + plain(*in.tempMinF) + " to " + plain(*in.tempMaxF) + " °F"
+                                     : "; no service temperatures";
+  text += in.swellPercent ? "; fluid swell " + plain(*in.swellPercent) + " %" : "; no fluid swell";
+  text += "; groove bottom radius " + plain(in.grooveRadius) + " inch";
+  if (in.grooveWidth) text += "; groove width " + plain((*in.grooveWidth)[0]) + " to " + plain((*in.grooveWidth)[1]) + " inch";
+  text += "; squeeze limits " + plain(review.squeeze.lowerLimit) + " to " + plain(review.squeeze.upperLimit) + " %" +
+          (in.squeezeLimits ? " (typed)" : "") + "; seal ID tolerance ";
+  const StretchReview& stretch = review.stretch;
+  text += stretch.known ? "± " + plain(stretch.sealIdTolerance) + " inch (" + stretch.toleranceSource + ")" : "none";
+  return text + "; rules " + review.rulesName + " (" + review.rulesFile + ").";
 }
 
 }  // namespace glandwise

@@ -1,5 +1,6 @@
 #pragma once
-// The review in words: rows of a table and its inputs, for the screen and the printed page.
+// The review in words: rows of a table, the headline, the histogram's marks, the
+// statistics' assumptions and the inputs, for the screen, the printed page and the batch.
 
 #include <string>
 #include <vector>
@@ -8,23 +9,37 @@
 
 namespace glandwise {
 
-// One check of the review in words: its name, its figures, its verdict and the rule.
+// One check of the review in words: its name, its figures, its verdict, the rule and the remedy.
 struct ReviewRow {
+  std::string key;     // the check's key in the batch output, e.g. "fill", "swell"
   std::string name;    // e.g. "Gland fill"
-  std::string figure;  // e.g. "67.4 % nominal, 72.1 % largest"
+  std::string figure;  // e.g. "67.4 % nominal, 72.1 % at MMC"
   Verdict verdict;
   std::string reason;
+  std::string remedy;  // empty for a pass or a check not evaluated
 };
 
-// The six checks in order: fill, extrusion, stretch, temperature, swell, statistics.
+// The checks in order: fill, squeeze, extrusion, stretch, temperature, swell, statistics.
+inline constexpr std::size_t kReviewRowCount = 7;
 std::vector<ReviewRow> reviewRows(const Review& review);
 
-// The names people read: "NBR (nitrile)", "Stainless steel".
-std::string_view compoundName(Compound compound);
-std::string_view metalName(Metal metal);
+// The overall verdict in words, naming the checks not evaluated: "PASS — temperature and
+// swell not evaluated".
+std::string reviewHeadline(const Review& review);
 
-// The review's inputs in one paragraph, with the expansion coefficients in use and the seal ID
-// tolerance the stretch used.
-std::string reviewInputsText(const ReviewInputs& inputs, const StretchReview& stretch);
+// A squeeze the histogram marks, with its name.
+struct SqueezeMark {
+  std::string name;  // e.g. "lower limit", "MMC (concentric)", "most squeezed (MMC, loaded side)"
+  double percent;
+};
+// The limits, the concentric MMC and LMC squeezes and the eccentric extremes.
+std::vector<SqueezeMark> squeezeMarks(const Review& review);
+
+// What the statistics assume, in words.
+std::string statisticsAssumptions(const Review& review);
+
+// The review's inputs in one paragraph, with the expansion coefficients in use, the seal ID
+// tolerance the stretch used and, last, the rule set.
+std::string reviewInputsText(const ReviewInputs& inputs, const Review& review);
 
 }  // namespace glandwise

@@ -12,11 +12,8 @@ double reduction(double stretchPercent, bool storeFloats) {
 
 }  // namespace
 
-double stretchedCrossSection(double w, double stretchPercent, bool storeFloats) {
-  const double s = stretchPercent;
-  if (s <= 3) return w - ((((s * 1.06) + 0.01) - std::pow(s, 2) * 0.1) / 100) * w;
-  if (s <= 26) return w - ((((s * 0.59) + 0.56) - std::pow(s, 2) * 0.0046) / 100) * w;
-  return w / (reduction(s, storeFloats) / 100 + 1);
+double extrapolatedCrossSection(double w, double stretchPercent, bool storeFloats) {
+  return w / (reduction(stretchPercent, storeFloats) / 100 + 1);
 }
 
 float extrapolatedReduction(double stretchPercent) { return static_cast<float>(reduction(stretchPercent, true)); }

@@ -86,14 +86,14 @@ void drawReviewPage(QPainter& p, QPagedPaintDevice& device, int resolution, cons
   paintGlandSection(p, QRectF(area.left(), y, area.width(), kSectionHeight), section);
   y += kSectionHeight + 10;
   paintSqueezeHistogram(p, QRectF(area.left(), y, area.width(), kHistogramHeight),
-                        {page.review.statistics, page.inputs.squeezeMinPercent, page.inputs.squeezeMaxPercent,
+                        {page.review.statistics, page.review.squeeze.lowerLimit, page.review.squeeze.upperLimit,
                          section.worstMmcSqueeze, section.worstLmcSqueeze});
   y += kHistogramHeight + 10;
 
   p.setFont(bold);
   y += drawParagraph(p, area.adjusted(0, y, 0, 0), QStringLiteral("Inputs")) + 2;
   p.setFont(text);
-  drawParagraph(p, area.adjusted(0, y, 0, 0), toQString(reviewInputsText(page.inputs, page.review.stretch)));
+  drawParagraph(p, area.adjusted(0, y, 0, 0), toQString(reviewInputsText(page.inputs, page.review)));
   p.restore();
 }
 

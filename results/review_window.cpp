@@ -43,23 +43,26 @@ constexpr std::array<BoxShown, kReviewBoxCount> kBoxes{{
     {"txtTempMin", "Lowest temperature", "°F", "TempMin"},
     {"txtTempMax", "Highest temperature", "°F", "TempMax"},
     {"txtAlphaSeal", "Seal expansion", "per °F", "AlphaSeal"},
-    {"txtAlphaMetal", "Metal expansion", "per °F", "AlphaMetal"},
+    {"txtAlphaMetal", "Grooved part expansion", "per °F", "AlphaMetal"},
     {"txtSwell", "Fluid swell", "%", "Swell"},
     {"txtGrooveRadius", "Groove bottom radius", "inch", "GrooveRadius"},
     {"txtSqueezeMin", "Lower squeeze limit", "%", "SqueezeMin"},
     {"txtSqueezeMax", "Upper squeeze limit", "%", "SqueezeMax"},
+    {"txtGrooveWidthMin", "Narrowest groove", "inch", nullptr},
+    {"txtGrooveWidthMax", "Widest groove", "inch", nullptr},
+    {"txtAlphaMating", "Mating part expansion", "per °F", "AlphaMating"},
 }};
 
 constexpr std::array<int, 3> kHardnesses{70, 80, 90};
-constexpr int kInputsPerColumn = 6;
+constexpr int kInputsPerColumn = 8;
 constexpr int kBoxChars = 12;       // a box is this many digits wide
 constexpr int kProblemChars = 18;   // a problem takes at least this width, and wraps
 constexpr int kPictureHeight = 240;  // the pictures' least height, px: room for the axis and its labels
 
-constexpr const char* kCheckNames[] = {"Fill", "Extrusion", "Stretch", "Temperature", "Swell", "Statistics"};
+constexpr const char* kCheckNames[] = {"Fill", "Squeeze", "Extrusion", "Stretch", "Temperature", "Swell", "Statistics"};
 
-// The expansion coefficient boxes: typed for a Custom material, else showing the material's own.
-constexpr std::array<ReviewBox, 2> kExpansionBoxes{ReviewBox::AlphaSeal, ReviewBox::AlphaMetal};
+// The expansion coefficient boxes: typed for a custom material, else showing the material's own.
+constexpr std::array<ReviewBox, 3> kExpansionBoxes{ReviewBox::AlphaSeal, ReviewBox::AlphaGroove, ReviewBox::AlphaMating};
 bool isExpansion(std::size_t box) { return std::ranges::find(kExpansionBoxes, ReviewBox(box)) != kExpansionBoxes.end(); }
 
 // The badge while a box cannot be used.
@@ -83,6 +86,22 @@ QComboBox* makeCombo(QWidget* parent, const char* name, const QStringList& items
   return combo;
 }
 
+// The materials of a kind in the rules, each with its id as its data, and "Custom".
+QComboBox* materialCombo(QWidget* parent, const char* name, const RuleSet& rules, RuleKind kind) {
+  auto* combo = makeCombo(parent, name, {});
+  for (const Rule* material : rules.materials(kind))
+    combo->addItem(toQString(material->name), toQString(material->material));
+  combo->addItem(QStringLiteral("Custom"), toQString(std::string(kCustomMaterial)));
+  return combo;
+}
+
+std::string materialId(const QComboBox* combo) { return combo->currentData().toString().toStdString(); }
+
+// Shows the material `id` in its combo; an id the rules lack leaves the combo as it is.
+void chooseMaterial(QComboBox* combo, const std::string& id) {
+  if (const int index = combo->findData(toQString(id)); index >= 0) combo->setCurrentIndex(index);
+}
+
 QLabel* addLabel(QGridLayout* grid, const QString& name, const QString& text, int row, int column) {
   auto* label = new QLabel(text);
   label->setObjectName(name);
@@ -99,10 +118,16 @@ QLabel* addWrappedLabel(QGridLayout* grid, const QString& name, int row, int col
   return label;
 }
 
+// The material id of expansion box `box` in `form`.
+const std::string& expansionMaterial(ReviewBox box, const ReviewForm& form) {
+  return box == ReviewBox::AlphaSeal ? form.compound : box == ReviewBox::AlphaGroove ? form.metalGroove : form.metalMating;
+}
+
 // The coefficient of the named material of expansion box `box`, as the box shows it.
-QString expansionText(ReviewBox box, const ReviewForm& form) {
-  const double inUse = box == ReviewBox::AlphaSeal ? compoundExpansion(form.compound) : metalExpansion(form.metal);
-  return toQString(reviewBoxText(float(inUse)));
+QString expansionText(ReviewBox box, const ReviewForm& form, const RuleSet& rules) {
+  const Rule* rule = rules.material(box == ReviewBox::AlphaSeal ? RuleKind::Compound : RuleKind::Metal,
+                                    expansionMaterial(box, form));
+  return rule ? toQString(reviewBoxText(float(rule->value))) : QString();
 }
 
 }  // namespace
@@ -111,6 +136,7 @@ VerdictLook verdictLook(Verdict verdict) {
   switch (verdict) {
     case Verdict::Pass: return {"PASS", QColor(0x2e, 0x7d, 0x32), Qt::white};
     case Verdict::Caution: return {"CAUTION", QColor(0xf9, 0xa8, 0x25), Qt::black};
+    case Verdict::NotEvaluated: return {"NOT EVALUATED", QColor(0xbd, 0xbd, 0xbd), Qt::black};
     case Verdict::Fail: break;
   }
   return {"FAIL", QColor(0xc6, 0x28, 0x28), Qt::white};
@@ -125,8 +151,8 @@ QString glandIdentity(const GlandRecord& record, const GlandSide& side, const Re
 }
 
 ReviewWindow::ReviewWindow(const GlandRecord& record, const GlandSide& side, const As568Table* table,
-                           SettingsStore& settings)
-    : QWidget(nullptr, Qt::Window), record_(record), side_(&side), table_(table), settings_(settings) {
+                           const RuleSet& rules, SettingsStore& settings)
+    : QWidget(nullptr, Qt::Window), record_(record), side_(&side), table_(table), rules_(rules), settings_(settings) {
   setObjectName(QStringLiteral("frmReview"));
   setWindowTitle(QStringLiteral("%1 - Design Review").arg(QString::fromUtf8(kWindowCaption)));
   auto* layout = new QVBoxLayout(this);
@@ -233,11 +259,8 @@ QWidget* ReviewWindow::buildInputs() {
   QStringList hardnesses;
   for (int hardness : kHardnesses) hardnesses << QString::number(hardness);
   hardness_ = makeCombo(inputs, "cboHardness", hardnesses);
-  QStringList compounds, metals;
-  for (int c = 0; c <= int(Compound::Custom); ++c) compounds << toQString(compoundName(Compound(c)));
-  for (int m = 0; m <= int(Metal::Custom); ++m) metals << toQString(metalName(Metal(m)));
-  compound_ = makeCombo(inputs, "cboCompound", compounds);
-  metal_ = makeCombo(inputs, "cboMetal", metals);
+  compound_ = materialCombo(inputs, "cboCompound", rules_, RuleKind::Compound);
+  metal_ = materialCombo(inputs, "cboMetal", rules_, RuleKind::Metal);
   const std::array<const char*, kReviewComboCount> comboCaptions{"Hardness (Shore A)", "Compound", "Metal"};
   const std::array<QComboBox*, kReviewComboCount> combos{hardness_, compound_, metal_};
   const auto label = [inputs](const char* text) { return new QLabel(QString::fromUtf8(text), inputs); };
@@ -265,8 +288,8 @@ void ReviewWindow::connectInputs() {
     const char* settingsKey;
   };
   for (const ComboKept& kept : {ComboKept{hardness_, "Hardness"}, {compound_, "Compound"}, {metal_, "Metal"}}) {
-    connect(kept.combo, &QComboBox::currentIndexChanged, this, [this, key = kept.settingsKey](int index) {
-      save(key, QString::number(index));
+    connect(kept.combo, &QComboBox::currentIndexChanged, this, [this, kept](int index) {
+      save(kept.settingsKey, kept.combo == hardness_ ? QString::number(index) : kept.combo->currentData().toString());
       showExpansions();
       reviewAgain();
     });
@@ -315,8 +338,8 @@ ReviewForm ReviewWindow::loadedForm() const {
   };
   const auto hardness = int(std::ranges::find(kHardnesses, form.hardness) - kHardnesses.begin());
   form.hardness = kHardnesses[std::size_t(index("Hardness", hardness, int(kHardnesses.size())))];
-  form.compound = Compound(index("Compound", int(form.compound), int(Compound::Custom) + 1));
-  form.metal = Metal(index("Metal", int(form.metal), int(Metal::Custom) + 1));
+  form.compound = stored("Compound", form.compound);
+  form.metalGroove = form.metalMating = stored("Metal", form.metalGroove);
   for (std::size_t i = 0; i < kBoxes.size(); ++i)
     form.texts[i] = kBoxes[i].settingsKey ? stored(kBoxes[i].settingsKey, form.texts[i]) : std::string();
   return form;
@@ -325,8 +348,8 @@ ReviewForm ReviewWindow::loadedForm() const {
 void ReviewWindow::fill(const ReviewForm& form) {
   filling_ = true;
   hardness_->setCurrentIndex(int(std::ranges::find(kHardnesses, form.hardness) - kHardnesses.begin()));
-  compound_->setCurrentIndex(int(form.compound));
-  metal_->setCurrentIndex(int(form.metal));
+  chooseMaterial(compound_, form.compound);
+  chooseMaterial(metal_, form.metalGroove);
   for (std::size_t i = 0; i < kBoxes.size(); ++i) {
     if (isExpansion(i)) customTexts_[i] = form.texts[i];
     else boxes_[i]->setText(toQString(form.texts[i]));
@@ -338,8 +361,8 @@ void ReviewWindow::fill(const ReviewForm& form) {
 void ReviewWindow::setInputs(const ReviewInputs& inputs) {
   ReviewForm form = reviewFormOf(inputs);
   // A coefficient that the inputs do not use leaves the one typed for Custom as it is.
-  if (inputs.compound != Compound::Custom) form.text(ReviewBox::AlphaSeal) = customTexts_[std::size_t(ReviewBox::AlphaSeal)];
-  if (inputs.metal != Metal::Custom) form.text(ReviewBox::AlphaMetal) = customTexts_[std::size_t(ReviewBox::AlphaMetal)];
+  for (ReviewBox box : kExpansionBoxes)
+    if (expansionMaterial(box, form) != kCustomMaterial) form.text(box) = customTexts_[std::size_t(box)];
   fill(form);
   reviewAgain();
 }
@@ -348,10 +371,10 @@ void ReviewWindow::showExpansions() {
   const ReviewForm shown = form();
   for (ReviewBox box : kExpansionBoxes) {
     QLineEdit* edit = boxes_[std::size_t(box)];
-    const bool custom = box == ReviewBox::AlphaSeal ? shown.compound == Compound::Custom : shown.metal == Metal::Custom;
+    const bool custom = expansionMaterial(box, shown) == kCustomMaterial;
     // Disabled first: the material's value is shown, not typed.
     edit->setEnabled(custom);
-    edit->setText(custom ? toQString(customTexts_[std::size_t(box)]) : expansionText(box, shown));
+    edit->setText(custom ? toQString(customTexts_[std::size_t(box)]) : expansionText(box, shown, rules_));
   }
 }
 
@@ -362,8 +385,8 @@ void ReviewWindow::save(const char* key, const QString& value) {
 ReviewForm ReviewWindow::form() const {
   ReviewForm form;
   form.hardness = kHardnesses[std::size_t(std::max(0, hardness_->currentIndex()))];
-  form.compound = static_cast<Compound>(std::max(0, compound_->currentIndex()));
-  form.metal = static_cast<Metal>(std::max(0, metal_->currentIndex()));
+  form.compound = materialId(compound_);
+  form.metalGroove = form.metalMating = materialId(metal_);
   for (std::size_t i = 0; i < kBoxes.size(); ++i)
     form.texts[i] = isExpansion(i) ? customTexts_[i] : boxes_[i]->text().toStdString();
   return form;
@@ -377,13 +400,13 @@ void ReviewWindow::showGland(const GlandRecord& record, const GlandSide& side) {
 
 void ReviewWindow::reviewAgain() {
   if (filling_) return;
-  const ReviewFormRead read = readReviewForm(form());
+  const ReviewFormRead read = readReviewForm(form(), grooveFit(record_, *side_));
   showProblems(read);
   const bool wasComplete = complete_;
   complete_ = read.inputs.has_value();
   if (complete_) {
     inputs_ = *read.inputs;
-    review_ = reviewGland(record_, *side_, inputs_, table_);
+    review_ = reviewGland(record_, *side_, inputs_, rules_, table_);
     showReview();
   }
   showBadge();
@@ -426,7 +449,7 @@ void ReviewWindow::showReview() {
                     : QString());
   const GlandSection section = glandSection(record_, *side_, review_.fill, inputs_.grooveRadius);
   drawing_->setSection(section);
-  histogram_->setPlot({review_.statistics, inputs_.squeezeMinPercent, inputs_.squeezeMaxPercent,
+  histogram_->setPlot({review_.statistics, review_.squeeze.lowerLimit, review_.squeeze.upperLimit,
                        section.worstMmcSqueeze, section.worstLmcSqueeze});
   const std::vector<ReviewRow> rows = reviewRows(review_);
   for (std::size_t r = 0; r < rows.size(); ++r) {

@@ -12,6 +12,8 @@
 #include "model/record.h"
 #include "model/review.h"
 #include "model/review_form.h"
+#include "model/review_rows.h"
+#include "model/review_rules.h"
 #include "platform/platform.h"
 #include "results/review_page.h"
 #include "results/review_plots.h"
@@ -43,7 +45,8 @@ inline constexpr int kReviewComboCount = 3;  // the review inputs chosen from li
 class ReviewWindow : public QWidget {
   Q_OBJECT
  public:
-  ReviewWindow(const GlandRecord& record, const GlandSide& side, const As568Table* table, SettingsStore& settings);
+  ReviewWindow(const GlandRecord& record, const GlandSide& side, const As568Table* table, const RuleSet& rules,
+               SettingsStore& settings);
 
   // Reviews another analysed gland (or the same one edited) with the inputs as they are.
   void showGland(const GlandRecord& record, const GlandSide& side);
@@ -93,9 +96,9 @@ class ReviewWindow : public QWidget {
   void connectInputs();
   // The inputs kept in the settings, or the defaults.
   ReviewForm loadedForm() const;
-  // Sets every control as `form` has it; an expansion box keeps its text for Custom.
+  // Sets every control as `form` has it; an expansion box keeps its text for a custom material.
   void fill(const ReviewForm& form);
-  // Each expansion box: the text typed for Custom, or greyed with the material's own value.
+  // Each expansion box: the text typed for a custom material, or greyed with the material's own value.
   void showExpansions();
   // Inputs and pictures in two columns when a window `width` wide holds them, else in one.
   void arrange(int width);
@@ -112,6 +115,7 @@ class ReviewWindow : public QWidget {
   GlandRecord record_;           // the analysed gland under review (a copy)
   const GlandSide* side_;        // its gland kind
   const As568Table* table_;      // the AS568 sizes, or nullptr when they could not be read
+  const RuleSet& rules_;         // the rules the review judges by
   SettingsStore& settings_;
   ReviewInputs inputs_;          // the inputs of the review shown
   Review review_;                // the review shown
@@ -119,10 +123,10 @@ class ReviewWindow : public QWidget {
   bool filling_ = false;         // the controls are being set together: review once, after
   QComboBox* hardness_;          // Shore A
   QComboBox* compound_;
-  QComboBox* metal_;
+  QComboBox* metal_;             // both parts' metal
   std::array<QLineEdit*, kReviewBoxCount> boxes_{};      // by ReviewBox
   std::array<QLabel*, kReviewBoxCount> problems_{};      // why each box cannot be used
-  std::array<std::string, kReviewBoxCount> customTexts_;  // of the expansion boxes: typed for Custom
+  std::array<std::string, kReviewBoxCount> customTexts_;  // of the expansion boxes: typed for a custom material
   QLabel* gland_ = nullptr;      // the gland's identity
   QWidget* print_ = nullptr;     // PRINT
   QWidget* exportDrawing_ = nullptr;  // EXPORT DRAWING…
@@ -136,7 +140,7 @@ class ReviewWindow : public QWidget {
   QBoxLayout* pictureRow_ = nullptr;  // the pictures side by side, or one under the other
   bool twoColumns_ = false;
   int twoColumnWidth_ = 0;       // the least window width that holds two columns, px
-  std::array<std::array<QLabel*, 4>, 6> rows_{};  // per check: name, figure, verdict, reason
+  std::array<std::array<QLabel*, 4>, kReviewRowCount> rows_{};  // per check: name, figure, verdict, reason
   GlandDrawing* drawing_ = nullptr;
   SqueezeHistogram* histogram_ = nullptr;
 };
@@ -144,7 +148,7 @@ class ReviewWindow : public QWidget {
 // How a verdict is shown: in words, so that it reads in grey print and without colour
 // vision, on its colour.
 struct VerdictLook {
-  const char* words;  // "PASS", "CAUTION", "FAIL"
+  const char* words;  // "PASS", "CAUTION", "FAIL", "NOT EVALUATED"
   QColor background;
   QColor text;        // of the words on the background
 };

@@ -11,7 +11,8 @@ const std::string kSamples = "'" GLANDWISE_CALC_SAMPLES "' ";
 
 // Catches lines lost, reordered or misnumbered (line 3 is blank), a file or standard input
 // not read to its end, and an exit status that does not tell a clean run from one with
-// unusable lines or from a command line that cannot be used: all that a script sees.
+// unusable lines or from a command line that cannot be used (a rule file that is a device
+// or not a rule file): all that a script sees.
 TEST(Program, WorksEverySampleLineInOrderAndExitsWithItsStatus) {
   for (const std::string& commandLine : {kCalc + kSamples, kCalc + "- < " + kSamples}) {
     const auto [status, output] = runShell(commandLine);
@@ -29,11 +30,14 @@ TEST(Program, WorksEverySampleLineInOrderAndExitsWithItsStatus) {
   const std::pair<std::string, int> runs[] = {{"head -n 3 " + kSamples + "| " + kCalc + "-j 2", 0},
                                               {kCalc + "< /dev/null", 0}, {kCalc + "--help", 0},
                                               {kCalc + "--bogus < /dev/null", 2},
-                                              {kCalc + "/nonexistent/inputs.jsonl", 2}};
+                                              {kCalc + "/nonexistent/inputs.jsonl", 2},
+                                              {kCalc + "--rules /dev/null < /dev/null", 2},
+                                              {kCalc + "--rules '" GLANDWISE_CALC_SAMPLES "' < /dev/null", 2}};
   for (const auto& [commandLine, status] : runs) EXPECT_EQ(runShell(commandLine).first, status) << commandLine;
   const std::string help = runShell(kCalc + "--help").second;
   for (const char* topic : {"EXIT STATUS", "unusable arguments", "could not be written", "1 MiB", "\"review\"",
-                            "\"cross_section\"", "\"outcome\": \"error\"", "--format csv", "FIELDS", "PROGRESS"})
+                            "\"cross_section\"", "\"outcome\": \"error\"", "--format csv", "FIELDS", "PROGRESS",
+                            "DESIGN RULES", "--rules", "review-rules.csv"})
     EXPECT_NE(help.find(topic), std::string::npos) << topic;
 }
 
@@ -57,7 +61,7 @@ TEST(Program, StopsLoudlyWhenItsOutputFailsAndRefusesOverLongLines) {
       {"cp " + samples + copy + " && " + calc + copy + " 2>&1 >>" + copy, 2,
        copy + " is also the output file: the run would read back its own output"},
       {calc + "--as568-table /dev/zero 2>&1 </dev/null", 2,
-       "cannot read the AS568 table /dev/zero: it is longer than 1048576 bytes, which no table of sizes is"}};
+       "cannot read the AS568 table /dev/zero: it is longer than 1048576 bytes, which no such table is"}};
   for (const auto& [commandLine, status, message] : failures)
     EXPECT_EQ(runShell("bash -o pipefail -c '" + commandLine + "'"), std::pair(status, "glandwise-calc: " + message + "\n"))
         << commandLine;

@@ -12,6 +12,7 @@
 #include "model/as568.h"
 #include "model/numbers.h"
 #include "model/record.h"
+#include "model/review_rules.h"
 
 using namespace glandwise;
 using Json = nlohmann::ordered_json;  // keeps the keys in the order written
@@ -105,19 +106,30 @@ TEST(Session, UntouchedEditorBoxesReadBackAsTheirTexts) {
 
 // Catches an AS568 size that does not choose its option and type its seal, one off the five
 // cross-sections not refused, an unknown size cut inside a character (the output line is no
-// longer UTF-8), and the review missing where asked for (by the line or for every line) or
-// present where not.
+// longer UTF-8), the review missing where asked for (by the line or for every line) or
+// present where not, without the rules it used, with figures of a check not evaluated, or
+// made of inputs the rules do not know.
 TEST(Session, As568SizesAndTheReview) {
   const As568Load table = As568Table::load(GLANDWISE_AS568_TABLE);
-  ASSERT_TRUE(table.table) << table.error;
+  const RuleLoad rules = RuleSet::load(GLANDWISE_REVIEW_RULES);
+  ASSERT_TRUE(table.table && rules.rules) << table.error << rules.error;
   calc::SessionOptions options;
   options.as568 = &*table.table;
+  options.rules = &*rules.rules;
   const std::string line = R"({"as568": "2-214", "gland": "rod", "housing": "1.25", "pressure": "600")";
   Json out = outputOf(line + R"(, "review": {"hardness": 90}})", options);
   EXPECT_EQ(out["record"]["W"].get<float>(), 0.139f);
   EXPECT_EQ(out["record"]["ID"].get<float>(), 0.984f);
-  EXPECT_EQ(keys(out["review"]), (std::vector<std::string>{"overall", "as568", "fill", "extrusion", "stretch",
-                                                            "temperature", "swell", "statistics"}));
+  EXPECT_EQ(keys(out["review"]), (std::vector<std::string>{"overall", "headline", "rules", "as568", "fill", "squeeze",
+                                                            "extrusion", "stretch", "temperature", "swell",
+                                                            "statistics"}));
+  EXPECT_EQ(out["review"]["rules"]["file"], GLANDWISE_REVIEW_RULES);
+  EXPECT_TRUE(out["review"]["temperature"]["cold_squeeze_percent"].is_null());  // not evaluated
+  const auto errors = jsonLines();
+  EXPECT_FALSE(calc::calculateLine(line + R"(, "review": {"compound": "unobtainium"}})", 1, *errors, nullptr, options));
+  EXPECT_EQ(Json::parse(errors->text())["message"],
+            R"(line 1: "compound" in "review" "unobtainium" is not a compound of the rule set Glandwise defaults)"
+            " (public tables)");
   EXPECT_EQ(out["review"]["as568"], "-214");
   EXPECT_EQ(out["review"]["extrusion"]["limit"], 0.024);  // 90 Shore A, 500 to 1000 psi
   EXPECT_EQ(out["review"]["statistics"]["monte_carlo"]["histogram"].size(), 40u);

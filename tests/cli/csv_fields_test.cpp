@@ -64,7 +64,7 @@ TEST(CsvAndFields, CellsHoldTheValuesOfTheJsonOutput) {
                           R"( "edits": {"txtPDM": "1.24", "txtGDM": "1.1"}, "answers": ["no", "yes"]})" "\n"
                           R"({"cross_section": "0.139", "gland": "rod",)" "\n"  // broken
                           R"({"cross_section": 0.139})" "\n";                   // quotes in its message
-  const std::string fields = "--review --fields 'ErrorText, PDM,GW,messages,sheet,review.fill.mmc,review.overall' ";
+  const std::string fields = "--review --fields 'ErrorText, PDM,GW,messages,sheet,review.extrusion,review.rules,review.overall' ";
   const auto [csvStatus, csv] = runShell(kCalc + "--format csv " + fields + input);
   const auto [jsonStatus, jsonText] = runShell(kCalc + fields + input);
   EXPECT_EQ(csvStatus, 1);
@@ -75,9 +75,9 @@ TEST(CsvAndFields, CellsHoldTheValuesOfTheJsonOutput) {
   const std::vector<std::string>& header = rows[0];
   EXPECT_EQ(std::vector<std::string>(header.begin(), header.begin() + 8),
             (std::vector<std::string>{"line", "outcome", "message", "messages", "PDM", "GW", "ErrorText", "lblWV"}));
-  EXPECT_EQ(std::vector<std::string>(header.end() - 2, header.end()),
-            (std::vector<std::string>{"review.fill.mmc.verdict", "review.fill.mmc.reason"}));
-  EXPECT_EQ(header.size(), 3u + 4 + 62 + 1 + 6);  // the 62 labels of the two sheets
+  EXPECT_EQ(std::vector<std::string>(header.end() - 3, header.end()),
+            (std::vector<std::string>{"review.extrusion.verdict", "review.extrusion.reason", "review.extrusion.remedy"}));
+  EXPECT_EQ(header.size(), 3u + 4 + 62 + 3 + 7);  // the 62 labels of the two sheets
   for (std::size_t i = 0; i < objects.size(); ++i) {
     const json& object = objects[i];
     const std::vector<std::string>& row = rows[i + 1];

@@ -53,12 +53,12 @@ TEST(DrawingDir, DxfIsTheGlandToScaleInInch) {
   ASSERT_EQ(objects.size(), 3u);
   // Groove width: the middle of 0.187 to 0.192; gland depth: (bore - groove) / 2 on the rod,
   // (groove - rod) / 2 in the housing. The ring: 0.139 thinned by (1.06 s + 0.01 - 0.1 s²) %
-  // at the stretch s = 1.776 / 1.75 - 1 = 1.4857 %, 0.137104 shown as 0.1371; in the housing
-  // by 0.01 % at s = 0, 0.138986 shown as 0.13899.
+  // at the stretch s = 1.776 / 1.75 - 1 = 1.4857 %, 0.137104; in the housing by 0.01 % at
+  // s = 0, 0.138986.
   const struct {
     double grooveDiameter, depth, ring;
     const char* diameterText;
-  } expected[] = {{1.776, (2 - 1.776) / 2, 0.1371, "Ø1.7760 ±0.0010"}, {1.974, (1.974 - 1.75) / 2, 0.13899, "Ø1.9740 ±0.0010"}};
+  } expected[] = {{1.776, (2 - 1.776) / 2, 0.137104, "Ø1.7760 ±0.0010"}, {1.974, (1.974 - 1.75) / 2, 0.138986, "Ø1.9740 ±0.0010"}};
   for (int line = 0; line < 2; ++line) {
     const std::string path = (folder / ("line-" + std::to_string(line + 1) + ".dxf")).string();
     ASSERT_EQ(objects[line]["drawing"], path);

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <map>
 
 #include "face/face_drawing.h"
@@ -15,9 +17,10 @@ using namespace glandwise;
 namespace {
 
 const FaceData& data() {
-  static const FaceDataLoad load = loadFaceData(GLANDWISE_DATA_DIR);
-  EXPECT_TRUE(load.data) << load.error;
-  return *load.data;
+  static const FaceGlandTableLoad table = FaceGlandTable::load(GLANDWISE_DATA_DIR "/face-seal-glands.csv");
+  static const RuleLoad rules = RuleSet::load(GLANDWISE_DATA_DIR "/review-rules.csv");
+  static const FaceData data{*table.table, *rules.rules};
+  return data;
 }
 
 const As568Table& as568() {
@@ -160,15 +163,21 @@ TEST(FaceSeal, DataFilesAreChecked) {
   EXPECT_EQ(FaceGlandTable::parse(header + "0.139,0.004,0.107,0.101" + row.substr(23) + ",s\n", "t").error,
             "t line 2: depth_min_in is above depth_max_in");
 
-  std::string rules = "rule,applies_to,value,source\n";
-  for (const char* line : {"standard_fit_percent,inside,1.5", "standard_fit_percent,outside,2.5",
-                           "fit_limit_percent,inside,3", "fit_limit_percent,outside,5"})
-    rules += std::string(line) + ",s\n";
-  EXPECT_EQ(FaceRules::parse(rules, "r").error, "r: no rule \"datum_tolerance_in\" for \"0.070\"");
-  EXPECT_EQ(FaceRules::parse(rules + "fit_limit_percent,outside,4,s\n", "r").error,
-            "r line 6: \"fit_limit_percent\" for \"outside\" given twice");
-  EXPECT_EQ(FaceRules::parse(rules + "fill_pass_percent,gas,90,s\n", "r").error,
-            "r line 6: \"fill_pass_percent\" is not a rule for \"gas\"");
+  // A face seal's rule given for radial glands is refused; rules without a face seal row
+  // serve radial glands, and a face seal is refused with the row it lacks.
+  std::ifstream file(GLANDWISE_DATA_DIR "/review-rules.csv");
+  std::string shipped((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  EXPECT_NE(RuleSet::parse(shipped + "radial,overfill_fail,,,,,,,5,%,s\n", "r").error.find(
+                "overfill_fail is a rule of face seals: its gland is face"),
+            std::string::npos);
+  const std::size_t at = shipped.find("face,squeeze_max,");
+  shipped.erase(at, shipped.find('\n', at) + 1 - at);
+  const RuleLoad without = RuleSet::parse(shipped, "r");
+  ASSERT_TRUE(without.rules) << without.error;
+  const FaceInput input{standard("214", PressureFrom::Inside, FaceMedium::Liquid).input};
+  EXPECT_EQ(workFaceSeal(input, {data().table, *without.rules}, &as568(), true).design.refusal,
+            "The face seal cannot be worked: the rules \"Glandwise defaults (public tables)\" have no face seal rule "
+            "\"squeeze_max\" for the 0.070 inch cross-section.");
 }
 
 // The batch line reads back what the designer saves, and refuses what does not go together.
@@ -181,7 +190,7 @@ TEST(FaceSeal, BatchLine) {
   input.form.datum = "1.01";
   input.form.pressure = "800";
   input.form.edit(FaceBox::WidthTolerance) = "0.002";
-  input.review = FaceReviewInputs{80, Compound::Fkm, Metal::Aluminium, std::array<double, 2>{-20, 300}, 5, 0.002};
+  input.review = FaceReviewInputs{80, "fkm", "aluminium", std::array<double, 2>{-20, 300}, 5, 0.002};
   const std::string line = faceLine(input);
   const std::optional<ParsedFaceInput> read = parseFaceLine(line);
   ASSERT_TRUE(read && read->problem.empty()) << line;

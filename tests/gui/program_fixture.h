@@ -131,6 +131,7 @@ class Program {
     });
     watchdog_.start(100);
     flow_->setAs568TablePath(GLANDWISE_AS568_TABLE);
+    flow_->setRulesPath(GLANDWISE_REVIEW_RULES);
     flow_->start();
     settle();
   }

@@ -31,8 +31,12 @@ TEST(InputLine, NamesTheFirstProblemOfAnUnusableLine) {
       {R"({"seal_id": 1e999})", R"("seal_id" must be a string, not number)"},
       {"{\"cross_section\":\"0.139\"}\0,\"unknownfield\":5}"sv, "not valid JSON at column 26: a NUL byte"},
       {R"({"as568": "214", "seal_id": "1"})", R"("as568" stands in for "cross_section" and "seal_id")"},
-      {R"({"review": {"hardness": 75}})", R"("hardness" in "review" must be 70, 80 or 90)"},
-      {R"({"review": {"compound": "custom", "metal": "lead"}})", R"(unknown "metal" in "review" "lead")"},
+      {R"({"review": {"hardness": 75.5}})", R"("hardness" in "review" must be a whole number)"},
+      {R"({"review": {"compound": "custom", "metal": "Lead!"}})", R"("metal" in "review" "Lead!" is not a material)"},
+      {R"({"review": {"metal": "brass", "metal_mating": "brass"}})", R"("metal" in "review" sets both metals)"},
+      {R"({"review": {"metal_groove": "custom"}})", R"("review" needs "alpha_groove_per_f" with metal_groove)"},
+      {R"({"review": {"temp_min_f": -20}})", R"("review" needs both "temp_min_f" and "temp_max_f")"},
+      {R"({"review": {"groove_width": [0.2, 0.1]}})", R"("groove_width" in "review" must be two numbers)"},
       {R"({"review": {"compound": "custom"}})", R"("review" needs "alpha_seal_per_f" with compound "custom")"},
       {R"({"review": {"squeeze_limits_percent": [30, 10]}})", R"("squeeze_limits_percent" in "review" must be)"},
       {R"({"review": {"swell_percent": 1e999}})", R"("swell_percent" in "review" is out of range)"}};
@@ -74,15 +78,17 @@ TEST(InputLine, ReadsEveryFieldOfAUsableLine) {
   const ParsedInput review = parseInputLine(
       R"({"as568": "-214", "review": {"hardness": 90, "seal_id_tolerance": 0.01, "temp_min_f": -20, "temp_max_f": 200,)"
       R"( "compound": "fkm", "metal": "custom", "alpha_metal_per_f": 1e-5, "swell_percent": 12,)"
-      R"( "groove_radius": 0.02, "squeeze_limits_percent": [12, 28]}})");
+      R"( "groove_radius": 0.02, "groove_width": [0.19, 0.2], "squeeze_limits_percent": [12, 28]}})");
   ASSERT_EQ(review.problem, "");
   ASSERT_TRUE(review.input.review);
   const ReviewInputs& r = *review.input.review;
   EXPECT_EQ(review.input.as568, "-214");
-  EXPECT_EQ(std::tie(r.hardness, r.sealIdTolerance, r.tempMinF, r.tempMaxF, r.compound, r.metal, r.alphaMetalPerF),
-            std::make_tuple(90, std::optional<float>(0.01f), -20.0, 200.0, Compound::Fkm, Metal::Custom, 1e-5));
-  EXPECT_EQ(std::tie(r.swellPercent, r.grooveRadius, r.squeezeMinPercent, r.squeezeMaxPercent),
-            std::make_tuple(12.0, 0.02, 12.0, 28.0));
+  EXPECT_EQ(std::tie(r.hardness, r.sealIdTolerance, r.tempMinF, r.tempMaxF, r.compound),
+            std::make_tuple(90, std::optional<float>(0.01f), -20.0, 200.0, "fkm"));
+  EXPECT_EQ(std::tie(r.metalGroove, r.metalMating, r.alphaGroovePerF, r.alphaMatingPerF),
+            std::make_tuple("custom", "custom", 1e-5, 1e-5));  // "metal" sets both parts'
+  EXPECT_EQ(std::tie(r.swellPercent, r.grooveRadius, r.grooveWidth, r.squeezeLimits),
+            std::make_tuple(12.0, 0.02, std::array<double, 2>{0.19, 0.2}, std::array<double, 2>{12, 28}));
 }
 
 // Catches a saved gland that reads back as another one: a field left out or misnamed, a
@@ -100,9 +106,10 @@ TEST(InputLine, WritesALineThatReadsBackToTheSameInput) {
   input.answers = {true, false};
   ReviewInputs review;
   review.sealIdTolerance = 0.013f;
-  review.compound = Compound::Custom;
+  review.compound = "custom";
   review.alphaSealPerF = 8.5e-5;
-  review.squeezeMinPercent = 12.5;
+  review.metalMating = "aluminium";
+  review.squeezeLimits = {12.5, 30};
   review.grooveRadius = 0.01f;  // as the review form reads its box
   input.review = review;
   const std::string line = inputLine(input);
@@ -110,9 +117,9 @@ TEST(InputLine, WritesALineThatReadsBackToTheSameInput) {
             R"({"cross_section": "0.139", "gland": "housing", "seal_id": "1.5 \"x\" \\ )"
             "\u00f8"
             R"(", "rod": "", "pressure": "1500", "edits": {"txtGDF": "0.61", "txtECC": ".002"},)"
-            R"( "answers": ["yes", "no"], "review": {"hardness": 70, "seal_id_tolerance": 0.013, "temp_min_f": 70,)"
-            R"( "temp_max_f": 70, "compound": "custom", "alpha_seal_per_f": 8.5e-05, "metal": "carbon_steel",)"
-            R"( "swell_percent": 0, "groove_radius": 0.01, "squeeze_limits_percent": [12.5, 30]}})");
+            R"( "answers": ["yes", "no"], "review": {"hardness": 70, "seal_id_tolerance": 0.013,)"
+            R"( "compound": "custom", "alpha_seal_per_f": 8.5e-05, "metal_groove": "carbon_steel",)"
+            R"( "metal_mating": "aluminium", "groove_radius": 0.01, "squeeze_limits_percent": [12.5, 30]}})");
   const ParsedInput read = parseInputLine(line);
   ASSERT_EQ(read.problem, "");
   EXPECT_EQ(inputLine(read.input), line);
