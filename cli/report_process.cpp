@@ -109,7 +109,11 @@ ReportFile ReportProcess::write(std::size_t lineNumber, const SessionResult& res
     const std::optional<ReviewInputs> review = sendsReviews_ && result.review ? result.reviewInputs : std::nullopt;
     std::optional<ReportFile> reply;
     bool malformed = false;
-    ReportRequest request{lineNumber, result.glandType.value_or(GlandKind::RodGroove), result.record, review, {}, {}, {}};
+    ReportRequest request;
+    request.lineNumber = lineNumber;
+    request.glandType = result.glandType.value_or(GlandKind::RodGroove);
+    request.record = result.record;
+    request.review = review;
     if (result.face) {  // its page holds its review when it was asked for
       request.face = result.face->design.gland;
       request.faceReviewInputs = result.face->reviewInputs.value_or(FaceReviewInputs{});

@@ -28,11 +28,11 @@ constexpr double kDatumLeader = 4;     // length of the datum's leader towards t
 struct Layout {
   double inner, outer;  // the groove's walls
   double depth, gap, r;
-  double low, high;     // the flanges' ends in u
-  double body;          // the grooved flange beyond the groove bottom
-  double mating;        // the mating flange's face, and its thickness
+  double low, high;  // the flanges' ends in u
+  double body;       // the grooved flange beyond the groove bottom
+  double mating;     // the mating flange's face, and its thickness
   double matingBody;
-  bool pocket;          // the groove reaches the axis
+  bool pocket;  // the groove reaches the axis
 };
 
 Layout layoutOf(const FaceSection& s) {
@@ -96,7 +96,8 @@ void dimension(Sketch& sketch, const Layout& l, const FaceSection& s, const Face
   sketch.stroke(wall, end);
   sketch.arrow(wall, {wall.x - end.x, wall.y - end.y});
   sketch.text(Layer::Dimensions, {end.x, end.y + (outer ? 1 : -1) * kTextGap * T}, HorizontalAlign::Centre,
-              outer ? VerticalAlign::Baseline : VerticalAlign::Top, "Ø" + toleranced(2 * s.datumWall, groove.datumTolerance));
+              outer ? VerticalAlign::Baseline : VerticalAlign::Top,
+              "Ø" + toleranced(2 * s.datumWall, groove.datumTolerance));
 
   const double depthLine = l.high + gap;
   sketch.stroke(at(l.outer + offset, 0), at(depthLine + over, 0));
@@ -137,8 +138,8 @@ void writeNotes(Sketch& sketch, const Layout& l, const FaceSection& s) {
 }  // namespace
 
 Drawing faceDrawing(const FaceSection& s, const FaceGroove& groove) {
-  const double values[] = {s.innerWall, s.outerWall, s.depth, s.gap, s.nominal.diameter, s.mmc.diameter,
-                           s.lmc.diameter, s.nominal.centre};
+  const double values[] = {s.innerWall,        s.outerWall,    s.depth,        s.gap,
+                           s.nominal.diameter, s.mmc.diameter, s.lmc.diameter, s.nominal.centre};
   if (!std::ranges::all_of(values, [](double v) { return std::isfinite(v); }) ||
       !(s.outerWall > s.innerWall && s.depth > 0 && s.nominal.diameter > 0))
     return {};

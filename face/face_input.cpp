@@ -120,7 +120,8 @@ class FaceReader {
       if (!item.is_number()) return where + " must be a number, not " + std::string(kindOf(item));
       const double v = item.get<double>();
       if (name == "hardness") {  // one with extrusion limits in the rules, which the review checks
-        if (!(v >= 1 && v <= 100 && v == std::floor(v))) return where + " must be a whole number from 1 to 100 (Shore A)";
+        if (!(v >= 1 && v <= 100 && v == std::floor(v)))
+          return where + " must be a whole number from 1 to 100 (Shore A)";
         in.hardness = int(v);
       } else if (name == "temp_min_f" || name == "temp_max_f") {
         if (!(v >= -459.67 && v <= 2000)) return where + " must lie between -459.67 and 2000 (°F)";

@@ -19,7 +19,7 @@ struct FaceResult {
   std::optional<FaceAnalysis> analysis;          // when the gland is usable
   std::optional<FaceReview> review;              // when asked for and the gland is usable
   std::optional<FaceReviewInputs> reviewInputs;  // the inputs of `review`
-  std::string reviewProblem;  // why the review asked for cannot be made; empty when it can
+  std::string reviewProblem;                     // why the review asked for cannot be made; empty when it can
 };
 
 // Works `input` through: reads the entries, analyses the gland and reviews it when the

@@ -115,15 +115,16 @@ double fillSigma(const FaceGland& g, const FaceAnalysis& a, double sigmas) {
     const double section = std::numbers::pi / 4 * (w + d[0]) * (w + d[0]) * ratio;
     return faceFillPercent(section, gr.depth + d[1], gr.width + d[2], gr.bottomRadius.middle() + d[3]);
   };
-  return rootSumSquare<4>(fill, {g.ring.crossSectionTolerance / sigmas, gr.depthTolerance / sigmas,
-                                 gr.widthTolerance / sigmas, (double(gr.bottomRadius.max) - gr.bottomRadius.min) / 2 / sigmas});
+  return rootSumSquare<4>(
+      fill, {g.ring.crossSectionTolerance / sigmas, gr.depthTolerance / sigmas, gr.widthTolerance / sigmas,
+             (double(gr.bottomRadius.max) - gr.bottomRadius.min) / 2 / sigmas});
 }
 
 // Liquids: the fill at MMC against the pass and caution limits. Gases: the share of
 // assemblies that overfill the groove, since the published gas grooves come near 100 %
 // at MMC on purpose.
-Finding fillFinding(FaceMedium medium, double mmcFill, double overfilled, const std::string& where,
-                    const Rule& pass, const Rule& caution, const Limits& rules) {
+Finding fillFinding(FaceMedium medium, double mmcFill, double overfilled, const std::string& where, const Rule& pass,
+                    const Rule& caution, const Limits& rules) {
   if (medium == FaceMedium::Liquid) {
     const std::string figure = "fill " + percent(mmcFill) + " at MMC" + where;
     switch (againstUpper(mmcFill, caution.value, 1, Verdict::Fail)) {
@@ -208,9 +209,10 @@ FaceRow gapRow(const FaceGland& g, const FaceReviewInputs& in, const Rule& limit
                               "; judged as a radial clearance whose gap lies all on one side)";
   FaceRow row{text(in.flangeGap, 4) + " in, limit " + text(allowed, 4) + " in", {}};
   if (shown(in.flangeGap, 4) == 0) {
-    row.finding = {Verdict::Pass,
-                   "no flange gap: the flanges stay closed, so nothing extrudes (the bolt load must keep them closed at " +
-                       NumberText(g.pressure) + " psi)"};
+    row.finding = {
+        Verdict::Pass,
+        "no flange gap: the flanges stay closed, so nothing extrudes (the bolt load must keep them closed at " +
+            NumberText(g.pressure) + " psi)"};
     return row;
   }
   const std::string figure = "flange gap " + text(in.flangeGap, 4) + " inch" + against;
@@ -282,8 +284,8 @@ FaceRow heatRow(const FaceGland& g, const FaceHeat& heat, const FaceReviewInputs
   const Rule* min = rules.set.material(RuleKind::ServiceMin, in.compound, GlandKind::RodGroove);
   const Rule* max = rules.set.material(RuleKind::ServiceMax, in.compound, GlandKind::RodGroove);
   if (in.temperaturesF && min && max && (lowest < min->value || highest > max->value))
-    merge(row.finding, {Verdict::Caution, text(lowest, 0) + " to " + text(highest, 0) + " °F is beyond " + compound->name +
-                                              "'s service range " + text(min->value, 0) + " to " +
+    merge(row.finding, {Verdict::Caution, text(lowest, 0) + " to " + text(highest, 0) + " °F is beyond " +
+                                              compound->name + "'s service range " + text(min->value, 0) + " to " +
                                               text(max->value, 0) + " °F (" + min->source + ")"});
   return row;
 }
@@ -305,9 +307,9 @@ void squeezeStatistics(const FaceGland& g, const Limits& rules, FaceStatistics& 
     return (section - (g.groove.depth + d[1])) / section * 100;
   };
   st.mean = squeeze({});
-  st.sigma =
-      rootSumSquare<4>(squeeze, {g.ring.crossSectionTolerance / sigmas, g.groove.depthTolerance / sigmas,
-                                 g.ring.insideDiameterTolerance.value_or(0) / sigmas, g.groove.datumTolerance / sigmas});
+  st.sigma = rootSumSquare<4>(squeeze,
+                              {g.ring.crossSectionTolerance / sigmas, g.groove.depthTolerance / sigmas,
+                               g.ring.insideDiameterTolerance.value_or(0) / sigmas, g.groove.datumTolerance / sigmas});
   st.belowPercent = 100 - shareAbove(st.mean, st.sigma, rules(RuleKind::SqueezeMin).value);
   st.abovePercent = shareAbove(st.mean, st.sigma, rules(RuleKind::SqueezeMax).value);
   constexpr double kSpan = 4;  // σ each side
@@ -325,9 +327,9 @@ FaceRow statisticsRow(const FaceStatistics& st, const Limits& rules) {
   const Rule& fail = rules(RuleKind::OutsideFail);
   const double outside = st.belowPercent + st.abovePercent;
   const std::string figure = text(outside, 2) + " % of assemblies outside the squeeze limits " +
-                             limitText(rules(RuleKind::SqueezeMin)) + " to " +
-                             limitText(rules(RuleKind::SqueezeMax)) +
-                             " (root-sum-square of the tolerances, σ = tolerance / " + text(st.toleranceSigmas, 0) + ")";
+                             limitText(rules(RuleKind::SqueezeMin)) + " to " + limitText(rules(RuleKind::SqueezeMax)) +
+                             " (root-sum-square of the tolerances, σ = tolerance / " + text(st.toleranceSigmas, 0) +
+                             ")";
   FaceRow row{"mean " + percent(st.mean) + ", σ " + text(st.sigma, 2) + " %; " + text(outside, 2) + " % outside", {}};
   if (againstUpper(outside, fail.value, 2, Verdict::Fail) == Verdict::Fail)
     row.finding = {Verdict::Fail, figure + " is more than " + limitText(fail) + " (" + fail.source + ")"};
@@ -378,7 +380,8 @@ FaceReview reviewFaceGland(const FaceGland& g, const FaceAnalysis& a, const Face
     set(FaceCheck::HeatAndSwell, heatRow(g, *review.heat, in, rules));
   } else {
     set(FaceCheck::HeatAndSwell,
-        {"not evaluated", {Verdict::NotEvaluated, "not evaluated: give the service temperatures or the fluid's swell"}});
+        {"not evaluated",
+         {Verdict::NotEvaluated, "not evaluated: give the service temperatures or the fluid's swell"}});
   }
   set(FaceCheck::Statistics, statisticsRow(st, rules));
   for (const FaceRow& row : review.rows) review.overall = std::max(review.overall, row.finding.verdict);
@@ -398,7 +401,8 @@ std::string faceReviewInputsProblem(const FaceReviewInputs& in, const RuleSet& r
     return "\"compound\" in \"review\" \"" + in.compound + "\" is not a compound of the rules; expected " +
            names(RuleKind::Compound);
   if (!rules.material(RuleKind::Metal, in.metal))
-    return "\"metal\" in \"review\" \"" + in.metal + "\" is not a metal of the rules; expected " + names(RuleKind::Metal);
+    return "\"metal\" in \"review\" \"" + in.metal + "\" is not a metal of the rules; expected " +
+           names(RuleKind::Metal);
   return {};
 }
 

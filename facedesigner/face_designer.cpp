@@ -17,10 +17,10 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "face/face_drawing.h"
 #include "face/face_input.h"
 #include "face/face_section.h"
 #include "face/face_text.h"
-#include "face/face_drawing.h"
 #include "model/cross_sections.h"
 #include "model/review_rows.h"
 #include "model/selection.h"
@@ -174,8 +174,8 @@ QLayout* FaceDesigner::buildButtons() {
   QPushButton* standard =
       button("cmdFaceStandard", QStringLiteral("STANDARD GROOVE"), QKeySequence(Qt::ALT | Qt::Key_G));
   QPushButton* save = button("cmdFaceSave", QStringLiteral("SAVE\u2026"), QKeySequence(Qt::ALT | Qt::Key_S));
-  QPushButton* exportDrawing = button("cmdFaceExport", QStringLiteral("EXPORT DRAWING\u2026"),
-                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  QPushButton* exportDrawing =
+      button("cmdFaceExport", QStringLiteral("EXPORT DRAWING\u2026"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   QPushButton* print = button("cmdFacePrint", QStringLiteral("PRINT"), QKeySequence(Qt::ALT | Qt::Key_P));
   QPushButton* close = button("cmdFaceClose", QStringLiteral("CLOSE"), QKeySequence(Qt::ALT | Qt::Key_C));
   for (QPushButton* b : {standard, save, exportDrawing, print, close}) row->addWidget(b);
@@ -516,10 +516,10 @@ void FaceDesigner::showResults() {
                                 : row == 0 && c == 0 ? QStringLiteral("\u2014")
                                                      : QString());
   identity_->setText(r.design.gland ? toQString(faceIdentity(*r.design.gland)) : QStringLiteral("Face seal"));
-  drawing_->setDrawing(r.analysis ? faceDrawing(faceSection(*r.design.gland, *r.analysis,
-                                                             reviewInputs_ ? reviewInputs_->flangeGap : 0),
-                                                 r.design.gland->groove)
-                                   : drawing::Drawing{});
+  drawing_->setDrawing(
+      r.analysis ? faceDrawing(faceSection(*r.design.gland, *r.analysis, reviewInputs_ ? reviewInputs_->flangeGap : 0),
+                               r.design.gland->groove)
+                 : drawing::Drawing{});
 }
 
 void FaceDesigner::showReview() {

@@ -54,9 +54,9 @@ class FaceDesigner : public QWidget {
   const drawing::Drawing& drawing() const;
 
  signals:
-  void dismissed();       // CLOSE, Escape or the frame: the window asks to be unloaded
-  void printRequested();  // PRINT
-  void saveRequested();   // SAVE… or Ctrl+S
+  void dismissed();               // CLOSE, Escape or the frame: the window asks to be unloaded
+  void printRequested();          // PRINT
+  void saveRequested();           // SAVE… or Ctrl+S
   void exportDrawingRequested();  // EXPORT DRAWING… or Ctrl+Shift+S
 
  protected:
@@ -89,8 +89,8 @@ class FaceDesigner : public QWidget {
   void showReview();
   FaceReviewForm reviewForm() const;
 
-  FaceData data_;                 // the face seal table and the review's rules
-  std::vector<int> hardnesses_;   // the hardness combo's choices: those with extrusion limits
+  FaceData data_;                                // the face seal table and the review's rules
+  std::vector<int> hardnesses_;                  // the hardness combo's choices: those with extrusion limits
   std::vector<std::string> compounds_, metals_;  // the compound and metal combos' ids
   const As568Table* as568_;
   SettingsStore& settings_;

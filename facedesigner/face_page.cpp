@@ -3,9 +3,9 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include "face/face_drawing.h"
 #include "face/face_section.h"
 #include "face/face_text.h"
-#include "face/face_drawing.h"
 #include "results/drawing_paint.h"
 #include "results/review_window.h"
 #include "widgets/controls.h"
@@ -103,8 +103,8 @@ void drawFacePage(QPainter& p, QPagedPaintDevice& device, int resolution, const 
     std::vector<std::array<std::string, 4>> checks;
     for (std::size_t c = 0; c < kFaceCheckCount; ++c) {
       const FaceRow& row = page.review->rows[c];
-      checks.push_back({std::string(faceCheckName(FaceCheck(c))), row.figure,
-                        verdictLook(row.finding.verdict).words, row.finding.reason});
+      checks.push_back({std::string(faceCheckName(FaceCheck(c))), row.figure, verdictLook(row.finding.verdict).words,
+                        row.finding.reason});
     }
     y += table<4>(p, QRectF(0, y, area.width(), 1000), checks, {0, 105, 300, 395}, bold, false) + 8;
   }

@@ -16,9 +16,9 @@ namespace glandwise {
 struct FacePage {
   const FaceGland& gland;
   const FaceAnalysis& analysis;
-  const FaceReview* review;          // none: the review was not asked for
-  const FaceReviewInputs* inputs;    // the review's inputs, with it
-  QString date;                      // the day it is printed, as the user writes dates
+  const FaceReview* review;        // none: the review was not asked for
+  const FaceReviewInputs* inputs;  // the review's inputs, with it
+  QString date;                    // the day it is printed, as the user writes dates
 };
 
 // The squeeze histogram of a face seal's review, for the review pictures' painter.

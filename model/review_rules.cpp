@@ -274,7 +274,8 @@ std::string_view ruleKindName(RuleKind kind) { return spec(kind).name; }
 std::string_view ruleKindUnit(RuleKind kind) { return spec(kind).unit; }
 
 const Rule* RuleSet::find(GlandKind gland, RuleKind kind, float crossSection) const {
-  return best(forGland(gland), kind, [&](const Rule& rule) { return !rule.crossSection || *rule.crossSection == crossSection; });
+  return best(forGland(gland), kind,
+              [&](const Rule& rule) { return !rule.crossSection || *rule.crossSection == crossSection; });
 }
 
 const Rule* RuleSet::extrusionLimit(GlandKind gland, int hardness, double pressure) const {

@@ -167,8 +167,8 @@ TEST(FaceSeal, DataFilesAreChecked) {
   // serve radial glands, and a face seal is refused with the row it lacks.
   std::ifstream file(GLANDWISE_DATA_DIR "/review-rules.csv");
   std::string shipped((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  EXPECT_NE(RuleSet::parse(shipped + "radial,overfill_fail,,,,,,,5,%,s\n", "r").error.find(
-                "overfill_fail is a rule of face seals: its gland is face"),
+  EXPECT_NE(RuleSet::parse(shipped + "radial,overfill_fail,,,,,,,5,%,s\n", "r")
+                .error.find("overfill_fail is a rule of face seals: its gland is face"),
             std::string::npos);
   const std::size_t at = shipped.find("face,squeeze_max,");
   shipped.erase(at, shipped.find('\n', at) + 1 - at);

@@ -67,7 +67,8 @@ void FaceScreenTest::keyboardGivesTheBatchFiguresAndTheSavedSealReopens() {
   QProcess calc;
   calc.start(QStringLiteral(GLANDWISE_CALC_PROGRAM), {});
   calc.write(R"({"gland": "face", "as568": "-214", "pressure_from": "inside", "medium": "liquid", )"
-             R"("pressure": "500", "edits": {"depth": "0.1"}, "review": {"flange_gap": 0.002}})" "\n");
+             R"("pressure": "500", "edits": {"depth": "0.1"}, "review": {"flange_gap": 0.002}})"
+             "\n");
   calc.closeWriteChannel();
   QVERIFY(calc.waitForFinished(30000));  // a deadlock fails here, not at CTest's timeout
   QCOMPARE(calc.exitCode(), 0);
