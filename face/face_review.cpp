@@ -42,6 +42,11 @@ Verdict againstLower(double figure, double limit, int decimals, Verdict below) {
   return againstUpper(-figure, -limit, decimals, below);
 }
 
+// A finding: its verdict, the reason and, for a caution or a fail, a remedy where one is known.
+Finding found(Verdict verdict, std::string reason, std::string remedy = {}) {
+  return {verdict, std::move(reason), std::move(remedy)};
+}
+
 // Keeps the worse finding; the reasons of equal verdicts are joined.
 void merge(Finding& into, const Finding& finding) {
   if (finding.verdict > into.verdict) into = finding;
@@ -82,15 +87,15 @@ Finding squeezeFinding(double low, const std::string& lowWhere, double high, con
   const Rule& min = rules(RuleKind::SqueezeMin);
   const Rule& max = rules(RuleKind::SqueezeMax);
   if (shown(low, 1) <= 0)
-    return {Verdict::Fail, "squeeze " + percent(low) + lowWhere + ": no contact, the ring does not seal"};
-  Finding f{Verdict::Pass, "squeeze " + percent(low) + lowWhere + " to " + percent(high) + highWhere + " within " +
-                               limitText(min) + " to " + limitText(max) + " (" + max.source + ")"};
+    return found(Verdict::Fail, "squeeze " + percent(low) + lowWhere + ": no contact, the ring does not seal");
+  Finding f = found(Verdict::Pass, "squeeze " + percent(low) + lowWhere + " to " + percent(high) + highWhere +
+                                       " within " + limitText(min) + " to " + limitText(max) + " (" + max.source + ")");
   if (const Verdict v = againstLower(low, min.value, 1, Verdict::Fail); v != Verdict::Pass)
-    merge(f, {v, "squeeze " + percent(low) + lowWhere + (v == Verdict::Fail ? " is below" : " is at") +
-                     " the lower limit " + limitText(min) + " (" + min.source + ")"});
+    merge(f, found(v, "squeeze " + percent(low) + lowWhere + (v == Verdict::Fail ? " is below" : " is at") +
+                          " the lower limit " + limitText(min) + " (" + min.source + ")"));
   if (const Verdict v = againstUpper(high, max.value, 1, Verdict::Fail); v != Verdict::Pass)
-    merge(f, {v, "squeeze " + percent(high) + highWhere + (v == Verdict::Fail ? " is above" : " is at") +
-                     " the upper limit " + limitText(max) + " (" + max.source + ")"});
+    merge(f, found(v, "squeeze " + percent(high) + highWhere + (v == Verdict::Fail ? " is above" : " is at") +
+                          " the upper limit " + limitText(max) + " (" + max.source + ")"));
   return f;
 }
 
@@ -129,30 +134,29 @@ Finding fillFinding(FaceMedium medium, double mmcFill, double overfilled, const 
     const std::string figure = "fill " + percent(mmcFill) + " at MMC" + where;
     switch (againstUpper(mmcFill, caution.value, 1, Verdict::Fail)) {
       case Verdict::Fail:
-        return {Verdict::Fail, figure + " is above " + limitText(caution) + " (" + caution.source + ")"};
+        return found(Verdict::Fail, figure + " is above " + limitText(caution) + " (" + caution.source + ")");
       case Verdict::Caution:
-        return {Verdict::Caution, figure + " is at " + limitText(caution) + " (" + caution.source + ")"};
+        return found(Verdict::Caution, figure + " is at " + limitText(caution) + " (" + caution.source + ")");
+      case Verdict::NotEvaluated:
       case Verdict::Pass: break;
     }
     if (againstUpper(mmcFill, pass.value, 1, Verdict::Caution) == Verdict::Pass)
-      return {Verdict::Pass, figure + " is at most " + limitText(pass) + " (" + pass.source + ")"};
-    return {Verdict::Caution,
-            figure + " is above " + limitText(pass) + " (" + pass.source + "): little room for swell and heat"};
+      return found(Verdict::Pass, figure + " is at most " + limitText(pass) + " (" + pass.source + ")");
+    return found(Verdict::Caution,
+                 figure + " is above " + limitText(pass) + " (" + pass.source + "): little room for swell and heat");
   }
   const Rule& warn = rules(RuleKind::OverfillCaution);
   const Rule& fail = rules(RuleKind::OverfillFail);
   const std::string figure =
       "fill " + percent(mmcFill) + " at MMC" + where + "; " + text(overfilled, 2) + " % of assemblies above 100 %";
   if (const Verdict v = againstUpper(overfilled, fail.value, 2, Verdict::Fail); v == Verdict::Fail)
-    return {v, figure + " is more than " + limitText(fail) + " (" + fail.source + ")"};
+    return found(v, figure + " is more than " + limitText(fail) + " (" + fail.source + ")");
   if (againstUpper(overfilled, warn.value, 2, Verdict::Caution) != Verdict::Pass)
-    return {Verdict::Caution, figure + " is more than " + limitText(warn) + " (" + warn.source + ")"};
-  return {Verdict::Pass, figure + " is at most " + limitText(warn) + " (" + warn.source + ")"};
+    return found(Verdict::Caution, figure + " is more than " + limitText(warn) + " (" + warn.source + ")");
+  return found(Verdict::Pass, figure + " is at most " + limitText(warn) + " (" + warn.source + ")");
 }
 
 FaceRow fillRow(const FaceGland& g, const FaceAnalysis& a, const FaceStatistics& st, const Limits& rules) {
-  const std::size_t m = static_cast<std::size_t>(g.medium);
-  const bool liquid = g.medium == FaceMedium::Liquid;
   const Rule& pass = rules(RuleKind::FillPass);
   const Rule& caution = rules(RuleKind::FillCaution);
   return {percent(a.nominal.fillPercent) + " nominal, " + percent(a.mmc.fillPercent) + " MMC",
@@ -176,13 +180,13 @@ FaceRow fitRow(const FaceGland& g, const FaceAnalysis& a, const Limits& rules) {
           : std::string(
                 "the ring ID is above the groove ID: pressure from outside moves the ring inward and crowds it");
   const std::string nominal = name + " " + percent(fit.nominalPercent) + " of the nominal ring";
-  row.finding = {Verdict::Pass, nominal + " within 0 to " + limitText(limit) + " (" + limit.source + ")"};
+  row.finding = found(Verdict::Pass, nominal + " within 0 to " + limitText(limit) + " (" + limit.source + ")");
   if (const Verdict v = againstLower(fit.nominalPercent, 0, 1, Verdict::Fail); v != Verdict::Pass)
-    merge(row.finding, {v, nominal + (v == Verdict::Fail ? ": " + loose
-                                                         : " is at 0 %: the ring only just touches the " +
-                                                               std::string(side.datumName))});
+    merge(row.finding, found(v, nominal + (v == Verdict::Fail ? ": " + loose
+                                                              : " is at 0 %: the ring only just touches the " +
+                                                                    std::string(side.datumName))));
   if (againstUpper(fit.nominalPercent, limit.value, 1, Verdict::Caution) != Verdict::Pass)
-    merge(row.finding, {Verdict::Caution, nominal + " is above " + limitText(limit) + " (" + limit.source + ")"});
+    merge(row.finding, found(Verdict::Caution, nominal + " is above " + limitText(limit) + " (" + limit.source + ")"));
   if (fit.rangePercent) {
     const auto [low, high] = *fit.rangePercent;
     const std::string range =
@@ -191,8 +195,8 @@ FaceRow fitRow(const FaceGland& g, const FaceAnalysis& a, const Limits& rules) {
     const bool tight = shown(high, 1) > shown(limit.value, 1);
     const std::string over = "the largest exceeds " + limitText(limit) + " (" + limit.source + ")";
     if (loose || tight)
-      merge(row.finding, {Verdict::Caution, range + ": " + (loose ? "the smallest ring sits loose" : "") +
-                                                (loose && tight ? " and " : "") + (tight ? over : "")});
+      merge(row.finding, found(Verdict::Caution, range + ": " + (loose ? "the smallest ring sits loose" : "") +
+                                                     (loose && tight ? " and " : "") + (tight ? over : "")));
   } else if (row.finding.verdict == Verdict::Pass) {
     row.finding.reason += "; the ring's ID tolerance is unknown (not an AS568 size), so its range is not judged";
   }
@@ -209,20 +213,19 @@ FaceRow gapRow(const FaceGland& g, const FaceReviewInputs& in, const Rule& limit
                               "; judged as a radial clearance whose gap lies all on one side)";
   FaceRow row{text(in.flangeGap, 4) + " in, limit " + text(allowed, 4) + " in", {}};
   if (shown(in.flangeGap, 4) == 0) {
-    row.finding = {
-        Verdict::Pass,
-        "no flange gap: the flanges stay closed, so nothing extrudes (the bolt load must keep them closed at " +
-            NumberText(g.pressure) + " psi)"};
+    row.finding = found(Verdict::Pass,
+                        "no flange gap: the flanges stay closed, so nothing extrudes (the bolt load must keep them "
+                        "closed at " + NumberText(g.pressure) + " psi)");
     return row;
   }
   const std::string figure = "flange gap " + text(in.flangeGap, 4) + " inch" + against;
   switch (againstUpper(in.flangeGap, allowed, 4, Verdict::Fail)) {
     case Verdict::Fail:
-      row.finding = {Verdict::Fail, figure + ": the ring will extrude",
-                     "keep the flanges closed within " + text(allowed, 4) + " inch, or use a harder compound"};
+      row.finding = found(Verdict::Fail, figure + ": the ring will extrude",
+                          "keep the flanges closed within " + text(allowed, 4) + " inch, or use a harder compound");
       break;
-    case Verdict::Caution: row.finding = {Verdict::Caution, figure + ": at the limit"}; break;
-    default: row.finding = {Verdict::Pass, figure};
+    case Verdict::Caution: row.finding = found(Verdict::Caution, figure + ": at the limit"); break;
+    default: row.finding = found(Verdict::Pass, figure);
   }
   return row;
 }
@@ -277,16 +280,16 @@ FaceRow heatRow(const FaceGland& g, const FaceHeat& heat, const FaceReviewInputs
   const std::string fit = std::string(side.fitName) + " " + percent(heat.coldFitPercent) + coldWhere;
   if (shown(heat.coldFitPercent, 1) < 0)
     merge(row.finding,
-          {Verdict::Caution, fit + ": the shrunk ring pulls away from the " + std::string(side.datumName)});
+          found(Verdict::Caution, fit + ": the shrunk ring pulls away from the " + std::string(side.datumName)));
   if (shown(heat.coldFitPercent, 1) > shown(limit.value, 1))
-    merge(row.finding, {Verdict::Caution, fit + " is above " + limitText(limit) + " (" + limit.source + ")"});
+    merge(row.finding, found(Verdict::Caution, fit + " is above " + limitText(limit) + " (" + limit.source + ")"));
   const Rule* compound = rules.set.material(RuleKind::Compound, in.compound);
   const Rule* min = rules.set.material(RuleKind::ServiceMin, in.compound, GlandKind::RodGroove);
   const Rule* max = rules.set.material(RuleKind::ServiceMax, in.compound, GlandKind::RodGroove);
   if (in.temperaturesF && min && max && (lowest < min->value || highest > max->value))
-    merge(row.finding, {Verdict::Caution, text(lowest, 0) + " to " + text(highest, 0) + " °F is beyond " +
-                                              compound->name + "'s service range " + text(min->value, 0) + " to " +
-                                              text(max->value, 0) + " °F (" + min->source + ")"});
+    merge(row.finding, found(Verdict::Caution, text(lowest, 0) + " to " + text(highest, 0) + " °F is beyond " +
+                                                   compound->name + "'s service range " + text(min->value, 0) + " to " +
+                                                   text(max->value, 0) + " °F (" + min->source + ")"));
   return row;
 }
 
@@ -332,10 +335,10 @@ FaceRow statisticsRow(const FaceStatistics& st, const Limits& rules) {
                              ")";
   FaceRow row{"mean " + percent(st.mean) + ", σ " + text(st.sigma, 2) + " %; " + text(outside, 2) + " % outside", {}};
   if (againstUpper(outside, fail.value, 2, Verdict::Fail) == Verdict::Fail)
-    row.finding = {Verdict::Fail, figure + " is more than " + limitText(fail) + " (" + fail.source + ")"};
+    row.finding = found(Verdict::Fail, figure + " is more than " + limitText(fail) + " (" + fail.source + ")");
   else if (againstUpper(outside, warn.value, 2, Verdict::Caution) != Verdict::Pass)
-    row.finding = {Verdict::Caution, figure + " is more than " + limitText(warn) + " (" + warn.source + ")"};
-  else row.finding = {Verdict::Pass, figure};
+    row.finding = found(Verdict::Caution, figure + " is more than " + limitText(warn) + " (" + warn.source + ")");
+  else row.finding = found(Verdict::Pass, figure);
   return row;
 }
 
@@ -381,7 +384,7 @@ FaceReview reviewFaceGland(const FaceGland& g, const FaceAnalysis& a, const Face
   } else {
     set(FaceCheck::HeatAndSwell,
         {"not evaluated",
-         {Verdict::NotEvaluated, "not evaluated: give the service temperatures or the fluid's swell"}});
+         found(Verdict::NotEvaluated, "not evaluated: give the service temperatures or the fluid's swell")});
   }
   set(FaceCheck::Statistics, statisticsRow(st, rules));
   for (const FaceRow& row : review.rows) review.overall = std::max(review.overall, row.finding.verdict);
