@@ -34,6 +34,8 @@ constexpr const char* kDrawingsSection = "Drawings";
 constexpr const char* kFolderKey = "Folder";
 constexpr const char* kGlandFileFilter = "Gland files (*.gland.json);;All files (*)";
 constexpr const char* kDrawingFilter = "SVG drawing (*.svg);;DXF drawing for CAD (*.dxf)";
+constexpr const char* kRulesSection = "DesignRules";
+constexpr const char* kRulesFileFilter = "Design rules (*.csv);;All files (*)";
 
 // The file name proposed for a gland, without its ending: its kind and seal ID, e.g.
 // "rod-groove-1.75".
@@ -201,10 +203,14 @@ void ScreenFlow::openReview() {
   if (ReviewWindow* open = review_.get()) {
     open->showGland(record_, sheet.side());
   } else {
-    const RuleLoad& loaded = rules();
-    if (!loaded.rules) return platform_.messageBoxes.notify("The design rules could not be read.\n\n" + loaded.error);
-    ReviewWindow& window = review_.load(record_, sheet.side(), table.table ? &*table.table : nullptr, *loaded.rules,
-                                        platform_.settings);
+    // The rules the gland was saved with, else those chosen last, else the program's own.
+    const std::string file = glandReview_ && !glandReview_->rulesFile.empty()
+                                 ? glandReview_->rulesFile
+                                 : ReviewWindow::keptRulesFile(platform_.settings);
+    std::optional<ChosenRules> chosen = reviewRules(file);
+    if (!chosen) return;
+    ReviewWindow& window = review_.load(record_, sheet.side(), table.table ? &*table.table : nullptr,
+                                        std::move(chosen->rules), std::move(chosen->file), platform_.settings);
     if (glandReview_) window.setInputs(*glandReview_);
     connect(&window, &ReviewWindow::dismissed, this, [this, &window] {
       if (window.complete()) glandReview_ = window.inputs();
@@ -217,6 +223,7 @@ void ScreenFlow::openReview() {
     connect(&window, &ReviewWindow::completeChanged, this, &ScreenFlow::allowSave);
     connect(&window, &ReviewWindow::saveRequested, this, &ScreenFlow::saveGland);
     connect(&window, &ReviewWindow::exportDrawingRequested, this, &ScreenFlow::exportDrawing);
+    connect(&window, &ReviewWindow::rulesRequested, this, &ScreenFlow::chooseRules);
     allowSave();
     placeBeside(window, sheet, buttonColumn(sheet));
   }
@@ -279,6 +286,39 @@ void ScreenFlow::saveFaceSeal() {
 const RuleLoad& ScreenFlow::rules() {
   if (!rules_) rules_ = RuleSet::load(rulesPath_);
   return *rules_;
+}
+
+std::optional<ScreenFlow::ChosenRules> ScreenFlow::reviewRules(const std::string& file) {
+  if (!file.empty()) {
+    RuleLoad load = RuleSet::load(file);
+    if (load.rules) return ChosenRules{std::move(*load.rules), keptRulesName(file)};
+    platform_.messageBoxes.notify("The design rules could not be read; the program's own stand in.\n\n" + load.error);
+  }
+  const RuleLoad& shipped = rules();
+  if (!shipped.rules) {
+    platform_.messageBoxes.notify("The design rules could not be read.\n\n" + shipped.error);
+    return std::nullopt;
+  }
+  return ChosenRules{*shipped.rules, {}};
+}
+
+std::string ScreenFlow::keptRulesName(const std::string& file) const {
+  std::error_code error;
+  return std::filesystem::equivalent(file, rulesPath_, error) ? std::string() : file;
+}
+
+void ScreenFlow::chooseRules() {
+  ReviewWindow* review = review_.get();
+  if (!review) return;
+  const std::optional<std::string> chosen =
+      platform_.fileDialog.openFile("Design rules", kRulesFileFilter, lastFolder(kRulesSection));
+  if (!chosen) return;
+  rememberFolder(kRulesSection, *chosen);
+  RuleLoad load = RuleSet::load(*chosen);
+  if (!load.rules)
+    return platform_.messageBoxes.notify("The design rules could not be read; the review goes on with " +
+                                         review->rules().name() + ".\n\n" + load.error);
+  review->setRules(std::move(*load.rules), keptRulesName(*chosen));
 }
 
 void ScreenFlow::printSheet() {
@@ -368,7 +408,12 @@ void ScreenFlow::openGlandFile(const std::string& path) {
   if (entered.outcome == OkOutcome::Refused) return unopened("The selection screen refuses it: " + entered.message);
   editor_.get()->typeEdits(read.input.edits);
   glandReview_ = read.input.review;
-  if (ReviewWindow* review = review_.get(); review && glandReview_) review->setInputs(*glandReview_);
+  ReviewWindow* review = review_.get();
+  if (!review || !glandReview_) return;
+  if (glandReview_->rulesFile != review->rulesFile())
+    if (std::optional<ChosenRules> chosen = reviewRules(glandReview_->rulesFile))
+      review->setRules(std::move(chosen->rules), std::move(chosen->file));
+  review->setInputs(*glandReview_);
 }
 
 }  // namespace glandwise

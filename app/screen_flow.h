@@ -97,6 +97,9 @@ class ScreenFlow : public QObject {
   // with or last reviewed with. Not while a review box cannot be used (Save is disabled
   // then). A failure is told in a notice.
   void saveGland();
+  // "Design rules…" on the review window: asks which rule file, then reviews by it. A file
+  // that cannot be used is told in a notice with its line and column, and nothing changes.
+  void chooseRules();
   // EXPORT DRAWING… on the review window: asks where, then writes the section drawing shown
   // there as SVG, or as DXF when the file's name ends in ".dxf". A failure is told in a notice.
   void exportDrawing();
@@ -127,6 +130,17 @@ class ScreenFlow : public QObject {
   // The face seal designer's SAVE… and PRINT.
   void saveFaceSeal();
   void printFaceSeal();
+  // A rule set for the review window and its file as a gland keeps it (empty for the
+  // program's own).
+  struct ChosenRules {
+    RuleSet rules;
+    std::string file;
+  };
+  // The rules of `file` (empty: the program's own). A file that cannot be read is told in a
+  // notice and the program's own stand in; nothing when even those cannot be read.
+  std::optional<ChosenRules> reviewRules(const std::string& file);
+  // `file` as a gland keeps it: empty when it is the program's own rule file.
+  std::string keptRulesName(const std::string& file) const;
   // Enables Save on the editor, the sheet and the review window unless the review window's
   // inputs are incomplete.
   void allowSave();

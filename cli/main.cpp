@@ -80,6 +80,8 @@ constexpr const char* kFooter = R"help(INPUT
                        (default the standard range), not narrower than the seal
                        "squeeze_limits_percent" [low, high] (default: the rules' for the
                        cross-section)
+                       "rules" the rule file the inputs go with, as a saved gland keeps
+                       it: a line naming another file than the run's is refused
                      A line with "review" gets the review, as every line does with --review.
   A face seal (an o-ring in a groove cut in a flange face) is a line with "gland": "face":
     "cross_section", "seal_id", "as568"  the ring, as above

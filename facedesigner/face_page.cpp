@@ -60,8 +60,12 @@ SqueezePlot faceSqueezePlot(const FaceReview& review, const FaceAnalysis& analys
   StatisticsReview st{};
   st.mean = f.mean, st.sigma = f.sigma, st.belowPercent = f.belowPercent, st.abovePercent = f.abovePercent;
   st.histogramStart = f.histogramStart, st.binWidth = f.binWidth, st.histogram = f.histogram;
-  return {st, review.squeezeLimits[0], review.squeezeLimits[1], analysis.mmc.squeezePercent,
-          analysis.lmc.squeezePercent};
+  st.toleranceSigmas = f.toleranceSigmas;
+  return {st,
+          {{SqueezeMarkKind::Limit, "lower limit", review.squeezeLimits[0]},
+           {SqueezeMarkKind::Limit, "upper limit", review.squeezeLimits[1]},
+           {SqueezeMarkKind::ConcentricLmc, "LMC", analysis.lmc.squeezePercent},
+           {SqueezeMarkKind::ConcentricMmc, "MMC", analysis.mmc.squeezePercent}}};
 }
 
 void drawFacePage(QPainter& p, QPagedPaintDevice& device, int resolution, const FacePage& page) {

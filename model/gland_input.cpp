@@ -25,13 +25,13 @@ constexpr std::array<std::string_view, static_cast<std::size_t>(Field::Count)> k
 // The fields of a "review" object.
 enum class ReviewField {
   Hardness, SealIdTolerance, TempMin, TempMax, Compound, AlphaSeal, Metal, AlphaMetal, MetalGroove, AlphaGroove,
-  MetalMating, AlphaMating, Swell, GrooveRadius, GrooveWidth, SqueezeLimits, Count
+  MetalMating, AlphaMating, Swell, GrooveRadius, GrooveWidth, SqueezeLimits, Rules, Count
 };
 
 constexpr std::array<std::string_view, static_cast<std::size_t>(ReviewField::Count)> kReviewFieldNames{
     "hardness", "seal_id_tolerance", "temp_min_f", "temp_max_f", "compound", "alpha_seal_per_f",
     "metal", "alpha_metal_per_f", "metal_groove", "alpha_groove_per_f", "metal_mating", "alpha_mating_per_f",
-    "swell_percent", "groove_radius", "groove_width", "squeeze_limits_percent"};
+    "swell_percent", "groove_radius", "groove_width", "squeeze_limits_percent", "rules"};
 
 // A material id of a rule set: lower-case letters, digits and _.
 bool materialId(std::string_view text) {
@@ -46,6 +46,9 @@ const std::array<std::optional<std::string> GlandInput::*, 4> kTextFields{
 
 constexpr std::array<std::string_view, 2> kGlandNames{"rod", "housing"};
 constexpr std::array<GlandKind, 2> kGlandKinds{GlandKind::RodGroove, GlandKind::HousingGroove};
+
+// The longest rule file path a "review" object names, in bytes.
+constexpr std::size_t kMaxRulesPath = 4096;
 
 // Input quoted in a problem is cut to this many bytes, so that no message repeats a long line.
 constexpr std::size_t kMaxQuoted = 60;
@@ -192,6 +195,7 @@ class ReviewReader {
 
   std::string text(const std::string& value) {
     if (inPair_) return fieldQuoted() + " must hold two numbers";
+    if (field_ == ReviewField::Rules) return rulesFile(value);
     std::string* into = field_ == ReviewField::Compound      ? &inputs_.compound
                         : field_ == ReviewField::Metal       ? &metal_
                         : field_ == ReviewField::MetalGroove ? &inputs_.metalGroove
@@ -262,10 +266,19 @@ class ReviewReader {
 
   std::string wrongKind(std::string_view kind) const {
     const bool text = field_ == ReviewField::Compound || field_ == ReviewField::Metal ||
-                      field_ == ReviewField::MetalGroove || field_ == ReviewField::MetalMating;
+                      field_ == ReviewField::MetalGroove || field_ == ReviewField::MetalMating ||
+                      field_ == ReviewField::Rules;
     const bool pair = field_ == ReviewField::SqueezeLimits || field_ == ReviewField::GrooveWidth;
     const std::string_view wanted = text ? "a string" : pair ? "an array of two numbers" : "a number";
     return fieldQuoted() + " must be " + std::string(wanted) + ", not " + std::string(kind);
+  }
+
+  // The rule file's path: a file's name, not empty and without a NUL.
+  std::string rulesFile(const std::string& value) {
+    if (value.empty() || value.size() > kMaxRulesPath || value.find('\0') != std::string::npos)
+      return fieldQuoted() + " must name a rule file";
+    inputs_.rulesFile = value;
+    return {};
   }
 
   std::string temperature(std::optional<double>& into, double value) const {
@@ -677,6 +690,7 @@ std::string reviewObject(const ReviewInputs& review) {
   if (review.grooveWidth) out.pair(name(ReviewField::GrooveWidth), (*review.grooveWidth)[0], (*review.grooveWidth)[1]);
   if (review.squeezeLimits)
     out.pair(name(ReviewField::SqueezeLimits), (*review.squeezeLimits)[0], (*review.squeezeLimits)[1]);
+  if (!review.rulesFile.empty()) out.text(name(ReviewField::Rules), review.rulesFile);
   return out.finish();
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <vector>
 
 #include "model/numbers.h"
@@ -59,6 +60,12 @@ std::optional<std::array<double, 2>> widthRange(const std::string& range) {
   const ParsedNumber high = parseNumber(std::string_view(range).substr(to + 2));
   if (low.status != NumberStatus::Number || high.status != NumberStatus::Number) return std::nullopt;
   return std::array<double, 2>{low.value, high.value};
+}
+
+// Whether the paths name one file: the same text, or the same file on the disk.
+bool sameFile(const std::string& a, const std::string& b) {
+  std::error_code error;
+  return a == b || std::filesystem::equivalent(a, b, error);
 }
 
 // The groove's narrowest and widest width: typed, else the standard gland's.
@@ -126,7 +133,15 @@ struct Context {
   double lower, upper;             // squeeze limits, %
   std::string lowerSource, upperSource;
 
-  const Rule& rule(RuleKind k) const { return *rules.find(kind, k, r.W); }  // the set has every required one
+  mutable std::vector<const Rule*> used;  // the rules the review judged or advised by, in order
+
+  // A rule the review judges or advises by, kept among those used; nullptr stays nullptr.
+  const Rule* use(const Rule* rule) const {
+    if (rule) used.push_back(rule);
+    return rule;
+  }
+  // The required rule of `k` for the gland (the set has every required one), used.
+  const Rule& rule(RuleKind k) const { return *use(rules.find(kind, k, r.W)); }
   Thermal at(double temperatureF) const {
     Thermal t = room;
     t.dT = temperatureF - roomF;
@@ -303,7 +318,7 @@ std::string harderRemedy(const Context& c, double clearance, double factor) {
   for (int hardness : c.rules.hardnesses(c.kind)) {
     const Rule* limit = c.rules.extrusionLimit(c.kind, hardness, c.r.PR);
     if (hardness > c.in.hardness && limit && beyond(clearance, limit->value * factor, kLengthStep, true) < 0)
-      return std::to_string(hardness) + " Shore A passes (limit " + inch(limit->value * factor) + ")";
+      return std::to_string(hardness) + " Shore A passes (limit " + inch(c.use(limit)->value * factor) + ")";
   }
   return {};
 }
@@ -323,8 +338,8 @@ std::string clearanceRemedy(const Context& c, const ExtrusionReview& e) {
 
 std::string backupRemedy(const Context& c) {
   const auto range = [&](RuleKind min, RuleKind max) -> std::string {
-    const Rule* low = c.rules.find(c.kind, min, c.r.W);
-    const Rule* high = c.rules.find(c.kind, max, c.r.W);
+    const Rule* low = c.use(c.rules.find(c.kind, min, c.r.W));
+    const Rule* high = c.use(c.rules.find(c.kind, max, c.r.W));
     return low && high ? fixed(low->value, 3) + " to " + fixed(high->value, 3) + " in" : std::string();
   };
   const std::string one = range(RuleKind::BackupWidthOneMin, RuleKind::BackupWidthOneMax);
@@ -343,13 +358,13 @@ ExtrusionReview reviewExtrusion(const Context& c) {
         e.largestClearance = clearance;
         e.largestAtF = temperature;
       }
-  const Rule* limit = c.rules.extrusionLimit(c.kind, c.in.hardness, c.r.PR);
+  const Rule* limit = c.use(c.rules.extrusionLimit(c.kind, c.in.hardness, c.r.PR));
   if (!limit) {
     e.finding = notEvaluated("the rule set has no extrusion limit for " + std::to_string(c.in.hardness) +
                              " Shore A at " + plain(c.r.PR) + " psi");
     return e;
   }
-  const Rule* factor = c.rules.material(RuleKind::ExtrusionFactor, c.in.compound, c.kind);
+  const Rule* factor = c.use(c.rules.material(RuleKind::ExtrusionFactor, c.in.compound, c.kind));
   e.limit = limit->value * (factor ? factor->value : 1);
   const std::string where = e.largestAtF ? "at " + degrees(*e.largestAtF) : "at room temperature";
   std::string what = "diametral clearance " + inch(e.largestClearance) + " " + where + " against " +
@@ -361,7 +376,7 @@ ExtrusionReview reviewExtrusion(const Context& c) {
     e.finding = {Verdict::Pass, what, {}};
     return e;
   }
-  const Rule* standard = factor ? nullptr : c.rules.standardClearance(c.kind, c.r.W, c.r.PR);
+  const Rule* standard = factor ? nullptr : c.use(c.rules.standardClearance(c.kind, c.r.W, c.r.PR));
   if (side == 0)
     e.finding = {Verdict::Caution, what + ": at the limit", {}};
   else if (standard && beyond(e.largestClearance, standard->value, kLengthStep, true) <= 0)
@@ -398,7 +413,7 @@ StretchReview reviewStretch(const Context& c, const As568Size* size) {
                        "a seal ID of at least " +
                            fixed(std::ceil((r.*seat.max / (1 + most.value / 100) + c.idTolerance) / 0.001) * 0.001, 3) +
                            " in keeps the stretch within " + percent(most.value)});
-  if (const Rule* least = c.rules.find(c.kind, RuleKind::StretchMin, r.W);
+  if (const Rule* least = c.use(c.rules.find(c.kind, RuleKind::StretchMin, r.W));
       least && beyond(st.smallestPercent, least->value, kPercentStep, false) > 0)
     merge(st.finding, {Verdict::Caution, range + ": below " + limitText(percent(least->value), least->source) +
                                              ", the seal can sit loose",
@@ -414,7 +429,10 @@ std::string compoundsCovering(const Context& c, double low, double high) {
   for (const Rule* compound : c.rules.materials(RuleKind::Compound)) {
     const Rule* min = c.rules.material(RuleKind::ServiceMin, compound->material, c.kind);
     const Rule* max = c.rules.material(RuleKind::ServiceMax, compound->material, c.kind);
-    if (min && max && min->value <= low && max->value >= high) names += (names.empty() ? "" : ", ") + compound->name;
+    if (min && max && min->value <= low && max->value >= high) {
+      names += (names.empty() ? "" : ", ") + compound->name;
+      c.use(min), c.use(max);
+    }
   }
   return names.empty() ? std::string() : "a compound whose service range covers them: " + names;
 }
@@ -445,8 +463,8 @@ TemperatureReview reviewTemperature(const Context& c) {
                               c.rule(RuleKind::ServiceFillCaution), nullptr);
     if (hot.verdict > Verdict::Pass) merge(t.finding, std::move(hot));
   }
-  const Rule* min = c.compound.rule ? c.rules.material(RuleKind::ServiceMin, c.in.compound, c.kind) : nullptr;
-  const Rule* max = c.compound.rule ? c.rules.material(RuleKind::ServiceMax, c.in.compound, c.kind) : nullptr;
+  const Rule* min = c.compound.rule ? c.use(c.rules.material(RuleKind::ServiceMin, c.in.compound, c.kind)) : nullptr;
+  const Rule* max = c.compound.rule ? c.use(c.rules.material(RuleKind::ServiceMax, c.in.compound, c.kind)) : nullptr;
   if (min && max && (low < min->value || high > max->value))
     merge(t.finding, {Verdict::Caution,
                       plain(low) + " to " + degrees(high) + " leaves the service range of " + c.compound.name + ", " +
@@ -479,12 +497,13 @@ SwellReview reviewSwell(const Context& c) {
 }
 
 StatisticsReview reviewStatistics(const Context& c, int samples) {
-  const Rule& sigmas = c.rule(RuleKind::ToleranceSigmas);
+  const Rule& sigmas = *c.rules.find(c.kind, RuleKind::ToleranceSigmas, c.r.W);
   StatisticsReview st = squeezeStatistics(c.r, c.s, {c.idTolerance, sigmas.value, c.lower, c.upper, samples});
   if (st.samples == 0) {
     st.finding = notEvaluated("the statistics were not asked for");
     return st;
   }
+  c.use(&sigmas);
   const Rule& caution = c.rule(RuleKind::OutsideCaution);
   const Rule& fail = c.rule(RuleKind::OutsideFail);
   const double outside = st.belowPercent + st.abovePercent;
@@ -533,6 +552,8 @@ std::string grooveWidthProblem(const std::array<double, 2>& width, const GrooveF
 std::string reviewInputsProblem(const ReviewInputs& in, const RuleSet& rules, const GlandRecord& record,
                                 const GlandSide& side) {
   const auto field = [](std::string_view name) { return "\"" + std::string(name) + "\" in \"review\" "; };
+  if (!in.rulesFile.empty() && !sameFile(in.rulesFile, rules.file()))
+    return field("rules") + "\"" + in.rulesFile + "\" is not the rule file judged by, " + rules.file();
   const std::vector<int> hardnesses = rules.hardnesses(side.kind);
   if (std::find(hardnesses.begin(), hardnesses.end(), in.hardness) == hardnesses.end())
     return field("hardness") + std::to_string(in.hardness) + ": the rule set " + rules.name() +
@@ -576,7 +597,7 @@ Review reviewGland(const GlandRecord& record, const GlandSide& side, const Revie
             material(rules, RuleKind::Compound, inputs.compound, inputs.alphaSealPerF),
             material(rules, RuleKind::Metal, inputs.metalGroove, inputs.alphaGroovePerF),
             material(rules, RuleKind::Metal, inputs.metalMating, inputs.alphaMatingPerF),
-            {}, 0, grooveWidths(inputs, record), 0, 0, 0, {}, {}};
+            {}, 0, grooveWidths(inputs, record), 0, 0, 0, {}, {}, {}};
   c.room = {0, c.compound.alpha, c.grooveMetal.alpha, c.matingMetal.alpha};
   c.roomF = c.rule(RuleKind::RoomTemperature).value;
   c.idTolerance = sealIdTolerance(inputs, size);
@@ -598,10 +619,11 @@ Review reviewGland(const GlandRecord& record, const GlandSide& side, const Revie
   review.compoundName = c.compound.name;
   review.grooveMetalName = c.grooveMetal.name;
   review.matingMetalName = c.matingMetal.name;
-  review.limits = {c.rule(RuleKind::FillPass).value,        c.rule(RuleKind::FillCaution).value,
-                   c.rule(RuleKind::ServiceFillPass).value, c.rule(RuleKind::ServiceFillCaution).value,
-                   c.rule(RuleKind::StretchMax).value,      c.rule(RuleKind::OutsideCaution).value,
-                   c.rule(RuleKind::OutsideFail).value};
+  const auto limit = [&](RuleKind k) { return rules.find(side.kind, k, record.W)->value; };  // not yet used
+  review.limits = {limit(RuleKind::FillPass),        limit(RuleKind::FillCaution),
+                   limit(RuleKind::ServiceFillPass), limit(RuleKind::ServiceFillCaution),
+                   limit(RuleKind::StretchMax),      limit(RuleKind::OutsideCaution),
+                   limit(RuleKind::OutsideFail)};
   review.alphaSealPerF = c.compound.alpha;
   review.alphaGroovePerF = c.grooveMetal.alpha;
   review.alphaMatingPerF = c.matingMetal.alpha;
@@ -616,6 +638,9 @@ Review reviewGland(const GlandRecord& record, const GlandSide& side, const Revie
                                  &review.stretch.finding, &review.temperature.finding, &review.swell.finding,
                                  &review.statistics.finding})
     review.overall = std::max(review.overall, finding->verdict);
+  for (const Material* m : {&c.compound, &c.grooveMetal, &c.matingMetal}) c.use(m->rule);
+  for (const Rule* rule : c.used)
+    if (std::ranges::find(review.sources, rule->source) == review.sources.end()) review.sources.push_back(rule->source);
   return review;
 }
 

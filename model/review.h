@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/as568.h"
 #include "model/gland_side.h"
@@ -43,6 +44,9 @@ struct ReviewInputs {
   double grooveRadius = 0.010;           // groove bottom corner radius, inch
   std::optional<std::array<double, 2>> grooveWidth;    // typed narrowest and widest groove, inch
   std::optional<std::array<double, 2>> squeezeLimits;  // typed lower and upper squeeze limit, %
+  // The rule file the inputs go with, as a saved gland keeps it: empty for the rules shipped
+  // with the program. reviewGland judges by the rule set it is given.
+  std::string rulesFile;
 };
 
 // One checked figure: its verdict, the reason (condition, figure, limit and the rule's
@@ -143,6 +147,7 @@ struct Review {
   TemperatureReview temperature;
   SwellReview swell;
   StatisticsReview statistics;
+  std::vector<std::string> sources;  // the sources of the rules judged and advised by, each once, in order of use
 };
 
 // Assemblies in the Monte Carlo, and its seed for the xoshiro256** generator.
@@ -176,7 +181,8 @@ std::string grooveRadiusProblem(double radius, const std::array<double, 2>& widt
 std::string grooveWidthProblem(const std::array<double, 2>& width, const GrooveFit& fit);
 
 // Why the inputs cannot be reviewed with `rules` for this gland, naming the batch input's
-// field ("\"compound\" in \"review\" ..."); empty when they can.
+// field ("\"compound\" in \"review\" ..."); empty when they can. Inputs that name a rule file
+// go only with the rule set read from that file.
 std::string reviewInputsProblem(const ReviewInputs& inputs, const RuleSet& rules, const GlandRecord& record,
                                 const GlandSide& side);
 

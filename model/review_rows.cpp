@@ -74,12 +74,13 @@ std::string reviewHeadline(const Review& review) {
 }
 
 std::vector<SqueezeMark> squeezeMarks(const Review& r) {
-  return {{"lower limit", r.squeeze.lowerLimit},
-          {"upper limit", r.squeeze.upperLimit},
-          {"LMC (concentric)", r.squeeze.lmcPercent},
-          {"MMC (concentric)", r.squeeze.mmcPercent},
-          {"least squeezed (LMC, unloaded side)", r.squeeze.leastPercent},
-          {"most squeezed (MMC, loaded side)", r.squeeze.mostPercent}};
+  using enum SqueezeMarkKind;
+  return {{Limit, "lower limit", r.squeeze.lowerLimit},
+          {Limit, "upper limit", r.squeeze.upperLimit},
+          {ConcentricLmc, "LMC (concentric)", r.squeeze.lmcPercent},
+          {ConcentricMmc, "MMC (concentric)", r.squeeze.mmcPercent},
+          {LeastSqueezed, "least squeezed (LMC, unloaded side)", r.squeeze.leastPercent},
+          {MostSqueezed, "most squeezed (MMC, loaded side)", r.squeeze.mostPercent}};
 }
 
 std::string statisticsAssumptions(const Review& r) {
@@ -90,6 +91,26 @@ std::string statisticsAssumptions(const Review& r) {
          "); the mating part off centre by an offset uniform over the disc of its radial clearance and "
          "half the eccentricity allowance, in a random direction. Below the lower limit counts each "
          "assembly's least squeezed point, above the upper its most squeezed point; the histogram holds both.";
+}
+
+std::string glandDimensionsText(const GlandRecord& r, const GlandSide& s, const Review& review) {
+  // A toleranced diameter: "1.2500 ± 0.0010 inch".
+  const auto diameter = [&r](const Diameter& d) {
+    return fixed(r.*d.nominal, 4, " ± ") + fixed(r.*d.tolerance, 4, " inch");
+  };
+  const bool rodGroove = s.kind == GlandKind::RodGroove;
+  const StretchReview& stretch = review.stretch;
+  std::string text = "Seal cross-section " + fixed(r.W, 4, " ± ") + fixed(r.WT, 4, " inch, ID ") +
+                     fixed(r.ID, 4, stretch.known ? " ± " : " inch (tolerance unknown)");
+  if (stretch.known) text += fixed(stretch.sealIdTolerance, 4, " inch (") + stretch.toleranceSource + ")";
+  text += "; housing bore " + diameter(s.bore) + "; rod " + diameter(s.rod) + "; groove diameter " +
+          diameter(s.groove) + (rodGroove ? " (in the rod)" : " (in the housing)");
+  const FillReview& fill = review.fill;  // its widths are those the review used; none when unknown
+  text += "; groove width " + (fill.mmc.grooveWidth == 0 ? "\"" + r.GW + "\""
+                                                         : fixed(fill.mmc.grooveWidth, 4, " to ") +
+                                                               fixed(fill.lmc.grooveWidth, 4, " inch"));
+  text += "; gland height " + fixed(r.*s.GH, 4, " inch (") + fixed(r.*s.GHMin, 4, " to ") + fixed(r.*s.GHMax, 4, " inch)");
+  return text + "; eccentricity allowance " + fixed(r.ECC, 4, " inch; pressure ") + plain(r.PR) + " psi.";
 }
 
 std::string reviewInputsText(const ReviewInputs& in, const Review& review) {

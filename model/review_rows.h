@@ -27,8 +27,12 @@ std::vector<ReviewRow> reviewRows(const Review& review);
 // swell not evaluated".
 std::string reviewHeadline(const Review& review);
 
+// What a squeeze mark stands for.
+enum class SqueezeMarkKind { Limit, ConcentricLmc, ConcentricMmc, LeastSqueezed, MostSqueezed };
+
 // A squeeze the histogram marks, with its name.
 struct SqueezeMark {
+  SqueezeMarkKind kind;
   std::string name;  // e.g. "lower limit", "MMC (concentric)", "most squeezed (MMC, loaded side)"
   double percent;
 };
@@ -37,6 +41,11 @@ std::vector<SqueezeMark> squeezeMarks(const Review& review);
 
 // What the statistics assume, in words.
 std::string statisticsAssumptions(const Review& review);
+
+// The gland's dimensions with their tolerances in one paragraph, as the review used them:
+// the seal, the bore, the rod, the groove and the gland height, the eccentricity allowance
+// and the pressure.
+std::string glandDimensionsText(const GlandRecord& record, const GlandSide& side, const Review& review);
 
 // The review's inputs in one paragraph, with the expansion coefficients in use, the seal ID
 // tolerance the stretch used and, last, the rule set.

@@ -1,5 +1,7 @@
 #include "results/review_page.h"
 
+#include <algorithm>
+
 #include <QDate>
 #include <QLocale>
 #include <QPagedPaintDevice>
@@ -17,8 +19,8 @@ namespace {
 // The page is laid out in units of 1/96 inch, as the screen's pixels.
 constexpr double kUnitsPerInch = 96;
 constexpr int kTextSize = 11;   // units
-constexpr double kSectionHeight = 250;    // units: the section drawing across the page
-constexpr double kHistogramHeight = 250;  // units
+constexpr int kSmallSize = 9;   // units: the paragraphs under the pictures
+constexpr double kPictureHeight = 230;  // units: the section drawing and the histogram side by side
 
 QFont pageFont(const QFont& base, int size, bool bold) {
   QFont font = base;
@@ -34,22 +36,37 @@ double drawParagraph(QPainter& p, const QRectF& box, const QString& text, int fl
   return used.height();
 }
 
-// The checks as a table; returns its height.
+// The checks as a table, each remedy under its reason; returns its height. A check not
+// evaluated is printed in grey.
 double drawChecks(QPainter& p, const QRectF& area, const Review& review, const QFont& text, const QFont& bold) {
-  const double columns[] = {0, 115, 360, 435};  // name, figure, verdict, reason
+  const double columns[] = {0, 110, 330, 440};  // name, figure, verdict, reason
+  QFont italic = text;
+  italic.setItalic(true);
   double y = area.top();
   for (const ReviewRow& row : reviewRows(review)) {
     const auto cell = [&](int c, double right) { return QRectF(area.left() + columns[c], y, right - columns[c] - 6, 1000); };
+    p.setPen(row.verdict == Verdict::NotEvaluated ? kNotEvaluatedText : Qt::black);
     p.setFont(bold);
-    drawParagraph(p, cell(0, columns[1]), toQString(row.name));
-    drawParagraph(p, cell(2, columns[3]), QString::fromLatin1(verdictLook(row.verdict).words));
+    const double name = drawParagraph(p, cell(0, columns[1]), toQString(row.name));
+    const double verdict = drawParagraph(p, cell(2, columns[3]), QString::fromLatin1(verdictLook(row.verdict).words));
     p.setFont(text);
     const double figure = drawParagraph(p, cell(1, columns[2]), toQString(row.figure));
-    const double reason = drawParagraph(p, cell(3, area.width()), toQString(row.reason));
-    y += std::max(figure, reason) + 4;
+    double reason = drawParagraph(p, cell(3, area.width()), toQString(row.reason));
+    if (!row.remedy.empty()) {
+      p.setFont(italic);
+      reason += drawParagraph(p, cell(3, area.width()).translated(0, reason + 1), "Remedy: " + toQString(row.remedy)) + 1;
+    }
+    y += std::max({name, figure, verdict, reason}) + 4;
+    p.setPen(Qt::black);
     p.drawLine(QPointF(area.left(), y - 2), QPointF(area.right(), y - 2));
   }
   return y - area.top();
+}
+
+// A paragraph led by its heading: "Heading. text"; returns its height.
+double drawSection(QPainter& p, const QRectF& area, const QString& heading, const QString& text, const QFont& font) {
+  p.setFont(font);
+  return drawParagraph(p, area, heading + QStringLiteral(". ") + text);
 }
 
 }  // namespace
@@ -63,37 +80,44 @@ void drawReviewPage(QPainter& p, QPagedPaintDevice& device, int resolution, cons
   p.scale(scale, scale);
   const QRectF area(0, 0, printable.width() / scale, printable.height() / scale);
   const QFont text = pageFont(p.font(), kTextSize, false), bold = pageFont(p.font(), kTextSize, true);
+  const QFont small = pageFont(p.font(), kSmallSize, false);
+  const Review& review = page.review;
 
   p.setFont(pageFont(p.font(), 20, true));
   double y = drawParagraph(p, area, QStringLiteral("Glandwise - Design Review"), Qt::AlignHCenter) + 6;
   p.setFont(text);
   y += drawParagraph(p, area.adjusted(0, y, 0, 0),
-                     glandIdentity(page.record, page.side, page.review) + QStringLiteral("    Date: ") + page.date) + 10;
+                     glandIdentity(page.record, page.side, review) + QStringLiteral("    Date: ") + page.date) + 2;
+  y += drawParagraph(p, area.adjusted(0, y, 0, 0), rulesIdentity(review.rulesName, review.rulesFile)) + 8;
 
-  const VerdictLook look = verdictLook(page.review.overall);
-  const QRectF badge(area.left(), y, area.width(), 34);
+  const VerdictLook look = verdictLook(review.overall);
+  const QRectF badge(area.left(), y, area.width(), 30);
   p.fillRect(badge, look.background);
   p.setPen(look.text);
-  p.setFont(pageFont(p.font(), 22, true));
-  p.drawText(badge, Qt::AlignCenter, QStringLiteral("Overall: %1").arg(QString::fromLatin1(look.words)));
+  p.setFont(pageFont(p.font(), 18, true));
+  p.drawText(badge, Qt::AlignCenter, QStringLiteral("Overall: %1").arg(toQString(reviewHeadline(review))));
   p.setPen(Qt::black);
-  y += badge.height() + 10;
+  y += badge.height() + 8;
 
-  y += drawChecks(p, area.adjusted(0, y, 0, 0), page.review, text, bold) + 10;
+  y += drawChecks(p, area.adjusted(0, y, 0, 0), review, text, bold) + 8;
 
-  p.setFont(pageFont(p.font(), 10, false));
-  const GlandSection section = glandSection(page.record, page.side, page.review.fill, page.inputs.grooveRadius);
-  paintGlandSection(p, QRectF(area.left(), y, area.width(), kSectionHeight), section);
-  y += kSectionHeight + 10;
-  paintSqueezeHistogram(p, QRectF(area.left(), y, area.width(), kHistogramHeight),
-                        {page.review.statistics, page.review.squeeze.lowerLimit, page.review.squeeze.upperLimit,
-                         section.worstMmcSqueeze, section.worstLmcSqueeze});
-  y += kHistogramHeight + 10;
+  p.setFont(pageFont(p.font(), 9, false));
+  const double half = area.width() / 2;
+  const GlandSection section = glandSection(page.record, page.side, review.fill, page.inputs.grooveRadius);
+  paintGlandSection(p, QRectF(area.left(), y, half - 5, kPictureHeight), section);
+  paintSqueezeHistogram(p, QRectF(area.left() + half + 5, y, half - 5, kPictureHeight),
+                        {review.statistics, squeezeMarks(review)});
+  y += kPictureHeight + 6;
 
-  p.setFont(bold);
-  y += drawParagraph(p, area.adjusted(0, y, 0, 0), QStringLiteral("Inputs")) + 2;
-  p.setFont(text);
-  drawParagraph(p, area.adjusted(0, y, 0, 0), toQString(reviewInputsText(page.inputs, page.review)));
+  const auto paragraph = [&](const char* heading, const std::string& body) {
+    y += drawSection(p, area.adjusted(0, y, 0, 0), QString::fromUtf8(heading), toQString(body), small) + 4;
+  };
+  paragraph("Statistics", statisticsAssumptions(review));
+  paragraph("Gland", glandDimensionsText(page.record, page.side, review));
+  paragraph("Inputs", reviewInputsText(page.inputs, review));
+  std::string sources;
+  for (const std::string& source : review.sources) sources += (sources.empty() ? "" : "; ") + source;
+  paragraph("Sources of the rules used", sources + ".");
   p.restore();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
-// The printed design review: one page with the gland's identity, the verdict, the checks,
-// the section drawing, the squeeze histogram and the inputs.
+// The printed design review: one page that stands on its own in a design file, with the
+// gland's identity, the rule set, the headline, the checks with their remedies, the section
+// drawing, the squeeze histogram and its assumptions, the gland's dimensions with their
+// tolerances, the inputs and the sources of the rules used.
 
 #include <QString>
 

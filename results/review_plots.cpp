@@ -17,8 +17,8 @@ void paintGlandSection(QPainter& painter, const QRectF& area, const GlandSection
 SqueezeAxis squeezeAxis(QPainter& painter, const QRectF& area, const SqueezePlot& plot) {
   const StatisticsReview& st = plot.statistics;
   const double histogramEnd = st.histogramStart + st.binWidth * double(st.histogram.size());
-  double low = std::min({st.histogramStart, plot.limitLow, plot.worstMmc, plot.worstLmc});
-  double high = std::max({histogramEnd, plot.limitHigh, plot.worstMmc, plot.worstLmc});
+  double low = st.histogramStart, high = histogramEnd;
+  for (const SqueezeMark& mark : plot.marks) low = std::min(low, mark.percent), high = std::max(high, mark.percent);
   const double pad = std::max(0.05 * (high - low), 0.5);
   low -= pad, high += pad;
   const double h = QFontMetricsF(painter.font()).height();
@@ -53,27 +53,70 @@ void drawAxis(QPainter& painter, const SqueezeAxis& axis, double base) {
                      QString::number(tick, 'g', 4));
 }
 
+// The pen of a mark: solid limits, dashed concentric and dotted eccentric squeezes, in the
+// drawing's colours of the MMC and LMC seal.
+QPen markPen(SqueezeMarkKind kind) {
+  switch (kind) {
+    case SqueezeMarkKind::Limit: return {kLimitColour, 2};
+    case SqueezeMarkKind::ConcentricLmc: return {kLmcColour, 1.5, Qt::DashLine};
+    case SqueezeMarkKind::ConcentricMmc: return {kMmcColour, 1.5, Qt::DashLine};
+    case SqueezeMarkKind::LeastSqueezed: return {kLmcColour, 1.5, Qt::DotLine};
+    case SqueezeMarkKind::MostSqueezed: break;
+  }
+  return {kMmcColour, 1.5, Qt::DotLine};
+}
+
+// A mark's words in the key: its name and figure.
+QString markText(const SqueezeMark& mark) {
+  return QString::fromStdString(mark.name) + QStringLiteral(" %1 %").arg(mark.percent, 0, 'f', 1);
+}
+
+// The key's columns within `area`: two when every mark's words fit in half of it, else one.
+int keyColumns(const QPainter& painter, const QRectF& area, const SqueezePlot& plot) {
+  const QFontMetricsF metrics(painter.font());
+  const double room = (area.width() - 2 * metrics.height()) / 2 - 2 * metrics.height();
+  for (const SqueezeMark& mark : plot.marks)
+    if (metrics.horizontalAdvance(markText(mark)) > room) return 1;
+  return 2;
+}
+
+// The key's height within `area`, px.
+double keyHeight(const QPainter& painter, const QRectF& area, const SqueezePlot& plot) {
+  const std::size_t columns = std::size_t(keyColumns(painter, area, plot));
+  return QFontMetricsF(painter.font()).height() * double((plot.marks.size() + columns - 1) / columns);
+}
+
+// Each mark's line sample, name and figure, in the key's columns from `top`.
+void drawKey(QPainter& painter, const QRectF& area, double top, const SqueezePlot& plot) {
+  const std::size_t columns = std::size_t(keyColumns(painter, area, plot));
+  const double h = QFontMetricsF(painter.font()).height(), width = (area.width() - 2 * h) / double(columns);
+  for (std::size_t i = 0; i < plot.marks.size(); ++i) {
+    const SqueezeMark& mark = plot.marks[i];
+    const double left = area.left() + h + width * double(i % columns), y = top + h * double(i / columns);
+    painter.setPen(markPen(mark.kind));
+    painter.drawLine(QPointF(left, y + h / 2), QPointF(left + 1.5 * h, y + h / 2));
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(left + 2 * h, y, width - 2 * h, h), Qt::AlignLeft | Qt::AlignVCenter, markText(mark));
+  }
+}
+
 }  // namespace
 
 void paintSqueezeHistogram(QPainter& painter, const QRectF& area, const SqueezePlot& plot) {
   painter.save();
   const SqueezeAxis axis = squeezeAxis(painter, area, plot);
   const double h = QFontMetricsF(painter.font()).height();
-  const double top = area.top() + 3.5 * h, base = area.bottom() - 1.5 * h;
+  const double key = keyHeight(painter, area, plot);
+  const double top = area.top() + 1.5 * h, base = area.bottom() - 1.5 * h - key;
   const StatisticsReview& st = plot.statistics;
   drawBars(painter, axis, st, top, base);
   drawAxis(painter, axis, base);
-  const auto marker = [&](double percent, const QPen& pen, const QString& label, int line) {
-    painter.setPen(pen);
-    const double x = std::round(axis.xOf(percent));
-    painter.drawLine(QPointF(x, top - h * 0.5), QPointF(x, base));
-    const double labelLeft = std::clamp(x - 4 * h, area.left(), area.right() - 8 * h);
-    painter.drawText(QRectF(labelLeft, top - h * (1.5 + line), 8 * h, h), Qt::AlignCenter, label);
-  };
-  marker(plot.limitLow, QPen(kLimitColour, 2), QString::number(plot.limitLow, 'g', 4) + " %", 0);
-  marker(plot.limitHigh, QPen(kLimitColour, 2), QString::number(plot.limitHigh, 'g', 4) + " %", 0);
-  marker(plot.worstMmc, QPen(kMmcColour, 1, Qt::DashLine), QStringLiteral("MMC"), 1);
-  marker(plot.worstLmc, QPen(kLmcColour, 1, Qt::DashLine), QStringLiteral("LMC"), 1);
+  for (const SqueezeMark& mark : plot.marks) {
+    painter.setPen(markPen(mark.kind));
+    const double x = std::round(axis.xOf(mark.percent));
+    painter.drawLine(QPointF(x, top), QPointF(x, base));
+  }
+  drawKey(painter, area, base + 1.5 * h, plot);
   painter.setPen(Qt::black);
   const QRectF shares(area.left() + h, area.top(), area.width() - 2 * h, h);
   painter.drawText(shares, Qt::AlignLeft, QString::number(st.belowPercent, 'f', 2) + " % below the limit");

@@ -6,10 +6,12 @@
 #include <QColor>
 #include <QRectF>
 #include <QWidget>
+#include <vector>
 
 #include "drawing/drawing.h"
 #include "model/gland_section.h"
 #include "model/review.h"
+#include "model/review_rows.h"
 #include "results/drawing_paint.h"
 
 class QPainter;
@@ -20,11 +22,10 @@ namespace glandwise {
 // drawing/gland_drawing.h) as large as fits, centred.
 void paintGlandSection(QPainter& painter, const QRectF& area, const GlandSection& section);
 
-// What the histogram shows: the Monte Carlo, its limits and the worst-case squeezes, %.
+// What the histogram shows: the Monte Carlo and the squeezes it marks (model/review_rows.h).
 struct SqueezePlot {
   StatisticsReview statistics;
-  double limitLow, limitHigh;
-  double worstMmc, worstLmc;
+  std::vector<SqueezeMark> marks;
 };
 
 // The histogram's squeeze axis within an area: the squeeze % at the plot's two edges.
@@ -39,8 +40,9 @@ inline const QColor kLimitColour{200, 30, 30};
 
 SqueezeAxis squeezeAxis(QPainter& painter, const QRectF& area, const SqueezePlot& plot);
 
-// Draws the histogram of the squeeze within `area`, with the limits as solid lines, the
-// worst-case MMC and LMC squeezes as dashed lines, and the shares outside the limits.
+// Draws the histogram of the squeeze within `area`, with the shares outside the limits above
+// it and its marks: the limits as solid lines, the concentric MMC and LMC squeezes dashed
+// and the eccentric extremes dotted, each named with its figure in a key under the axis.
 void paintSqueezeHistogram(QPainter& painter, const QRectF& area, const SqueezePlot& plot);
 
 // The section drawing as a widget: it fills the widget, whatever its size.

@@ -1,6 +1,7 @@
 #include "results/review_window.h"
 
 #include <algorithm>
+#include <variant>
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -26,24 +28,32 @@ namespace glandwise {
 namespace {
 
 constexpr const char* kSettingsSection = "Review";
+constexpr const char* kRulesFileKey = "RulesFile";
 // The window's least size, px: small enough for any screen; its contents scroll.
 constexpr QSize kMinimumSize(420, 320);
 
-// One text box of the inputs: its control name, caption, unit and settings key (none for
-// the seal's tolerance, which belongs to the seal and is not kept).
-struct BoxShown {
+// One input of the form as shown: its control name, caption, unit and settings key (none
+// for the seal's tolerance and the groove widths, which belong to the gland and are not kept).
+struct InputShown {
   const char* name;
   const char* caption;
   const char* unit;
   const char* settingsKey;
 };
 
-constexpr std::array<BoxShown, kReviewBoxCount> kBoxes{{
+constexpr std::array<InputShown, kReviewListCount> kLists{{
+    {"cboHardness", "Hardness", "Shore A", "Hardness"},
+    {"cboCompound", "Compound", "", "Compound"},
+    {"cboMetalGroove", "Grooved part metal", "", "MetalGroove"},
+    {"cboMetalMating", "Mating part metal", "", "MetalMating"},
+}};
+
+constexpr std::array<InputShown, kReviewBoxCount> kBoxes{{
     {"txtSealIdTol", "Seal ID tolerance ±", "inch", nullptr},
     {"txtTempMin", "Lowest temperature", "°F", "TempMin"},
     {"txtTempMax", "Highest temperature", "°F", "TempMax"},
     {"txtAlphaSeal", "Seal expansion", "per °F", "AlphaSeal"},
-    {"txtAlphaMetal", "Grooved part expansion", "per °F", "AlphaMetal"},
+    {"txtAlphaGroove", "Grooved part expansion", "per °F", "AlphaGroove"},
     {"txtSwell", "Fluid swell", "%", "Swell"},
     {"txtGrooveRadius", "Groove bottom radius", "inch", "GrooveRadius"},
     {"txtSqueezeMin", "Lower squeeze limit", "%", "SqueezeMin"},
@@ -53,13 +63,22 @@ constexpr std::array<BoxShown, kReviewBoxCount> kBoxes{{
     {"txtAlphaMating", "Mating part expansion", "per °F", "AlphaMating"},
 }};
 
-constexpr std::array<int, 3> kHardnesses{70, 80, 90};
+// The inputs in the order shown (and tabbed through): each material beside its
+// coefficient, then the service, the groove and the limits.
+using Input = std::variant<ReviewList, ReviewBox>;
+constexpr std::array<Input, kReviewListCount + kReviewBoxCount> kInputOrder{
+    ReviewList::Hardness,    ReviewList::Compound,    ReviewBox::AlphaSeal,         ReviewList::MetalGroove,
+    ReviewBox::AlphaGroove,  ReviewList::MetalMating, ReviewBox::AlphaMating,       ReviewBox::SealIdTolerance,
+    ReviewBox::TempMin,      ReviewBox::TempMax,      ReviewBox::Swell,             ReviewBox::GrooveRadius,
+    ReviewBox::GrooveWidthMin, ReviewBox::GrooveWidthMax, ReviewBox::SqueezeMin,    ReviewBox::SqueezeMax,
+};
 constexpr int kInputsPerColumn = 8;
 constexpr int kBoxChars = 12;       // a box is this many digits wide
 constexpr int kProblemChars = 18;   // a problem takes at least this width, and wraps
-constexpr int kPictureHeight = 240;  // the pictures' least height, px: room for the axis and its labels
+constexpr int kPictureHeight = 240;  // the pictures' least height, px: room for the axis, its labels and the key
 
 constexpr const char* kCheckNames[] = {"Fill", "Squeeze", "Extrusion", "Stretch", "Temperature", "Swell", "Statistics"};
+static_assert(std::size(kCheckNames) == kReviewRowCount);
 
 // The expansion coefficient boxes: typed for a custom material, else showing the material's own.
 constexpr std::array<ReviewBox, 3> kExpansionBoxes{ReviewBox::AlphaSeal, ReviewBox::AlphaGroove, ReviewBox::AlphaMating};
@@ -79,27 +98,36 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
   widget->setPalette(palette);
 }
 
-QComboBox* makeCombo(QWidget* parent, const char* name, const QStringList& items) {
-  auto* combo = new QComboBox(parent);
-  combo->setObjectName(QString::fromLatin1(name));
-  combo->addItems(items);
-  return combo;
+// Colours `role` of an enabled widget, leaving it the style's grey while it is disabled.
+void setEnabledColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette palette = widget->palette();
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) palette.setColor(group, role, colour);
+  widget->setPalette(palette);
+}
+
+// Lists `items` (text and data) in `combo`, keeping the one chosen when it is among them,
+// else the first; says nothing of the change.
+void relist(QComboBox* combo, const std::vector<std::pair<QString, QVariant>>& items) {
+  const QVariant chosen = combo->currentData();
+  const QSignalBlocker quiet(combo);
+  combo->clear();
+  for (const auto& [text, data] : items) combo->addItem(text, data);
+  combo->setCurrentIndex(std::max(0, combo->findData(chosen)));
 }
 
 // The materials of a kind in the rules, each with its id as its data, and "Custom".
-QComboBox* materialCombo(QWidget* parent, const char* name, const RuleSet& rules, RuleKind kind) {
-  auto* combo = makeCombo(parent, name, {});
-  for (const Rule* material : rules.materials(kind))
-    combo->addItem(toQString(material->name), toQString(material->material));
-  combo->addItem(QStringLiteral("Custom"), toQString(std::string(kCustomMaterial)));
-  return combo;
+std::vector<std::pair<QString, QVariant>> materialItems(const RuleSet& rules, RuleKind kind) {
+  std::vector<std::pair<QString, QVariant>> items;
+  for (const Rule* material : rules.materials(kind)) items.emplace_back(toQString(material->name), toQString(material->material));
+  items.emplace_back(QStringLiteral("Custom"), toQString(std::string(kCustomMaterial)));
+  return items;
 }
 
 std::string materialId(const QComboBox* combo) { return combo->currentData().toString().toStdString(); }
 
-// Shows the material `id` in its combo; an id the rules lack leaves the combo as it is.
-void chooseMaterial(QComboBox* combo, const std::string& id) {
-  if (const int index = combo->findData(toQString(id)); index >= 0) combo->setCurrentIndex(index);
+// Shows the item whose data is `value` in its combo; a value not listed leaves the combo as it is.
+void choose(QComboBox* combo, const QVariant& value) {
+  if (const int index = combo->findData(value); index >= 0) combo->setCurrentIndex(index);
 }
 
 QLabel* addLabel(QGridLayout* grid, const QString& name, const QString& text, int row, int column) {
@@ -150,9 +178,19 @@ QString glandIdentity(const GlandRecord& record, const GlandSide& side, const Re
   return identity;
 }
 
-ReviewWindow::ReviewWindow(const GlandRecord& record, const GlandSide& side, const As568Table* table,
-                           const RuleSet& rules, SettingsStore& settings)
-    : QWidget(nullptr, Qt::Window), record_(record), side_(&side), table_(table), rules_(rules), settings_(settings) {
+QString rulesIdentity(const std::string& name, const std::string& file) {
+  return QStringLiteral("Design rules: %1 (%2)").arg(toQString(name), toQString(file));
+}
+
+ReviewWindow::ReviewWindow(const GlandRecord& record, const GlandSide& side, const As568Table* table, RuleSet rules,
+                           std::string rulesFile, SettingsStore& settings)
+    : QWidget(nullptr, Qt::Window),
+      record_(record),
+      side_(&side),
+      table_(table),
+      rules_(std::move(rules)),
+      rulesFile_(std::move(rulesFile)),
+      settings_(settings) {
   setObjectName(QStringLiteral("frmReview"));
   setWindowTitle(QStringLiteral("%1 - Design Review").arg(QString::fromUtf8(kWindowCaption)));
   auto* layout = new QVBoxLayout(this);
@@ -163,6 +201,7 @@ ReviewWindow::ReviewWindow(const GlandRecord& record, const GlandSide& side, con
           &ReviewWindow::copyReview);
   connect(addWindowAction(*this, QStringLiteral("Save gland\u2026"), QKeySequence::Save), &QAction::triggered, this,
           &ReviewWindow::saveRequested);
+  listRules();
   fill(loadedForm());
   connectInputs();
   reviewAgain();
@@ -181,6 +220,7 @@ QScrollArea* ReviewWindow::buildScroller() {
   auto* layout = new QVBoxLayout(content);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(buildInputs());
+  layout->addLayout(buildRules());
   layout->addWidget(buildChecks());
   layout->addWidget(buildPictures(), 1);
   scroller_ = new QScrollArea;
@@ -229,8 +269,9 @@ QWidget* ReviewWindow::buildBadge() {
   badge_ = new QLabel;
   badge_->setObjectName(QStringLiteral("lblOverall"));
   badge_->setAlignment(Qt::AlignCenter);
+  badge_->setWordWrap(true);  // a long headline takes two lines rather than a wider window
   QFont large = badge_->font();
-  large.setPointSizeF(large.pointSizeF() * 2);
+  large.setPointSizeF(large.pointSizeF() * 1.6);
   large.setBold(true);
   badge_->setFont(large);
   badge_->setAutoFillBackground(true);
@@ -238,10 +279,26 @@ QWidget* ReviewWindow::buildBadge() {
   return badge_;
 }
 
+QLayout* ReviewWindow::buildRules() {
+  auto* row = new QHBoxLayout;
+  rulesShown_ = new QLabel;
+  rulesShown_->setObjectName(QStringLiteral("lblRules"));
+  rulesShown_->setTextFormat(Qt::PlainText);
+  rulesShown_->setWordWrap(true);  // a long path takes more lines rather than a wider window
+  row->addWidget(rulesShown_, 1);
+  auto* choose = new QPushButton(QStringLiteral("Design rules…"));
+  choose->setObjectName(QStringLiteral("cmdRules"));
+  choose->setAutoDefault(true);
+  connect(choose, &QPushButton::clicked, this, &ReviewWindow::rulesRequested);
+  row->addWidget(choose, 0, Qt::AlignTop);
+  return row;
+}
+
 QWidget* ReviewWindow::buildPictures() {
   pictures_ = new QWidget;
-  auto* row = new QBoxLayout(QBoxLayout::LeftToRight, pictures_);
-  row->setContentsMargins(0, 0, 0, 0);
+  auto* column = new QVBoxLayout(pictures_);
+  column->setContentsMargins(0, 0, 0, 0);
+  auto* row = new QBoxLayout(QBoxLayout::LeftToRight);
   drawing_ = new GlandDrawing;
   histogram_ = new SqueezeHistogram;
   for (QWidget* picture : std::initializer_list<QWidget*>{drawing_, histogram_}) {
@@ -249,6 +306,12 @@ QWidget* ReviewWindow::buildPictures() {
     row->addWidget(picture, 1);
   }
   pictureRow_ = row;
+  column->addLayout(row, 1);
+  assumptions_ = new QLabel;
+  assumptions_->setObjectName(QStringLiteral("lblAssumptions"));
+  assumptions_->setTextFormat(Qt::PlainText);
+  assumptions_->setWordWrap(true);
+  column->addWidget(assumptions_);
   return pictures_;
 }
 
@@ -256,17 +319,19 @@ QWidget* ReviewWindow::buildInputs() {
   auto* inputs = new QWidget;
   inputGrid_ = new QGridLayout(inputs);
   inputGrid_->setContentsMargins(0, 0, 0, 0);
-  QStringList hardnesses;
-  for (int hardness : kHardnesses) hardnesses << QString::number(hardness);
-  hardness_ = makeCombo(inputs, "cboHardness", hardnesses);
-  compound_ = materialCombo(inputs, "cboCompound", rules_, RuleKind::Compound);
-  metal_ = materialCombo(inputs, "cboMetal", rules_, RuleKind::Metal);
-  const std::array<const char*, kReviewComboCount> comboCaptions{"Hardness (Shore A)", "Compound", "Metal"};
-  const std::array<QComboBox*, kReviewComboCount> combos{hardness_, compound_, metal_};
   const auto label = [inputs](const char* text) { return new QLabel(QString::fromUtf8(text), inputs); };
-  for (int i = 0; i < kReviewComboCount; ++i) inputCells_[std::size_t(i)] = {label(comboCaptions[i]), combos[i]};
   const int problemWidth = inputs->fontMetrics().averageCharWidth() * kProblemChars;
-  for (std::size_t i = 0; i < kBoxes.size(); ++i) {
+  // Made in the order shown, which is the order Tab takes.
+  for (std::size_t shown = 0; shown < kInputOrder.size(); ++shown) {
+    if (const auto* list = std::get_if<ReviewList>(&kInputOrder[shown])) {
+      const InputShown& input = kLists[std::size_t(*list)];
+      auto* combo = new QComboBox(inputs);
+      combo->setObjectName(QString::fromLatin1(input.name));
+      lists_[std::size_t(*list)] = combo;
+      inputCells_[shown] = {label(input.caption), combo, label(input.unit)};
+      continue;
+    }
+    const auto i = std::size_t(std::get<ReviewBox>(kInputOrder[shown]));
     boxes_[i] = new SelectAllLineEdit(inputs);
     boxes_[i]->setObjectName(QString::fromLatin1(kBoxes[i].name));
     boxes_[i]->setMinimumWidth(boxes_[i]->fontMetrics().horizontalAdvance(QLatin1Char('0')) * kBoxChars);
@@ -277,26 +342,47 @@ QWidget* ReviewWindow::buildInputs() {
     problems_[i]->setWordWrap(true);  // a long problem takes two lines rather than a wider window
     problems_[i]->setMinimumWidth(problemWidth);
     setColour(problems_[i], QPalette::WindowText, kProblemText);
-    inputCells_[kReviewComboCount + i] = {label(kBoxes[i].caption), boxes_[i], label(kBoxes[i].unit), problems_[i]};
+    inputCells_[shown] = {label(kBoxes[i].caption), boxes_[i], label(kBoxes[i].unit), problems_[i]};
   }
   return inputs;
 }
 
+void ReviewWindow::listRules() {
+  rulesShown_->setText(rulesIdentity(rules_.name(), rules_.file()));
+  std::vector<std::pair<QString, QVariant>> hardnesses;
+  for (int hardness : rules_.hardnesses(side_->kind)) hardnesses.emplace_back(QString::number(hardness), hardness);
+  relist(lists_[std::size_t(ReviewList::Hardness)], hardnesses);
+  relist(lists_[std::size_t(ReviewList::Compound)], materialItems(rules_, RuleKind::Compound));
+  for (ReviewList metal : {ReviewList::MetalGroove, ReviewList::MetalMating})
+    relist(lists_[std::size_t(metal)], materialItems(rules_, RuleKind::Metal));
+}
+
+std::string ReviewWindow::keptRulesFile(SettingsStore& settings) {
+  return settings.get(kSettingsApplication, kSettingsSection, kRulesFileKey, "");
+}
+
+void ReviewWindow::setRules(RuleSet rules, std::string rulesFile) {
+  rules_ = std::move(rules);
+  rulesFile_ = std::move(rulesFile);
+  save(kRulesFileKey, toQString(rulesFile_));
+  filling_ = true;
+  listRules();
+  showExpansions();
+  filling_ = false;
+  reviewAgain();
+}
+
 void ReviewWindow::connectInputs() {
-  struct ComboKept {
-    QComboBox* combo;
-    const char* settingsKey;
-  };
-  for (const ComboKept& kept : {ComboKept{hardness_, "Hardness"}, {compound_, "Compound"}, {metal_, "Metal"}}) {
-    connect(kept.combo, &QComboBox::currentIndexChanged, this, [this, kept](int index) {
-      save(kept.settingsKey, kept.combo == hardness_ ? QString::number(index) : kept.combo->currentData().toString());
+  for (std::size_t i = 0; i < kLists.size(); ++i) {
+    connect(lists_[i], &QComboBox::currentIndexChanged, this, [this, i] {
+      save(kLists[i].settingsKey, lists_[i]->currentData().toString());
       showExpansions();
       reviewAgain();
     });
   }
   for (std::size_t i = 0; i < kBoxes.size(); ++i) {
     connect(boxes_[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
-      // An expansion box that shows a material's own value keeps the text typed for Custom.
+      // An expansion box that shows a material's own value keeps the text typed for a custom one.
       if (!boxes_[i]->isEnabled()) return;
       if (isExpansion(i)) customTexts_[i] = text.toStdString();
       if (const char* key = kBoxes[i].settingsKey) save(key, text);
@@ -309,18 +395,25 @@ QWidget* ReviewWindow::buildChecks() {
   checks_ = new QWidget;
   auto* grid = new QGridLayout(checks_);
   grid->setContentsMargins(0, 0, 0, 0);
-  constexpr const char* kParts[] = {"Name", "Figure", "Verdict", "Reason"};
-  for (int r = 0; r < int(rows_.size()); ++r)
-    for (int c = 0; c < 4; ++c) {
+  constexpr const char* kParts[] = {"Name", "Figure", "Verdict", "Reason", "Remedy"};
+  for (int r = 0; r < int(rows_.size()); ++r) {
+    for (int c = 0; c < 5; ++c) {
       const QString name = QStringLiteral("lbl%1%2").arg(kCheckNames[r], kParts[c]);
-      // A long figure or rule takes more lines rather than a wider window.
-      rows_[r][c] = c == 1 || c == 3 ? addWrappedLabel(grid, name, r, c) : addLabel(grid, name, {}, r, c);
+      // A long figure, reason or remedy takes more lines rather than a wider window; the
+      // remedy stands under the reason.
+      const int row = 2 * r + (c == 4), column = c == 4 ? 3 : c;
+      rows_[r][c] = c == 1 || c >= 3 ? addWrappedLabel(grid, name, row, column) : addLabel(grid, name, {}, row, column);
       rows_[r][c]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-  for (auto& row : rows_) {
-    QFont bold = row[2]->font();
+    QFont bold = rows_[r][2]->font();
     bold.setBold(true);
-    row[2]->setFont(bold);
+    rows_[r][2]->setFont(bold);
+    rows_[r][2]->setAutoFillBackground(true);  // the verdict on its colour, as tall as its words
+    rows_[r][2]->setMargin(2);
+    grid->setAlignment(rows_[r][2], Qt::AlignLeft | Qt::AlignTop);
+    QFont italic = rows_[r][4]->font();
+    italic.setItalic(true);
+    rows_[r][4]->setFont(italic);
   }
   grid->setColumnStretch(1, 2);
   grid->setColumnStretch(3, 3);
@@ -332,14 +425,10 @@ ReviewForm ReviewWindow::loadedForm() const {
   const auto stored = [this](const char* key, const std::string& fallback) {
     return settings_.get(kSettingsApplication, kSettingsSection, key, fallback);
   };
-  const auto index = [&](const char* key, int fallback, int count) {
-    const int stored_ = QString::fromStdString(stored(key, std::to_string(fallback))).toInt();
-    return stored_ >= 0 && stored_ < count ? stored_ : fallback;
-  };
-  const auto hardness = int(std::ranges::find(kHardnesses, form.hardness) - kHardnesses.begin());
-  form.hardness = kHardnesses[std::size_t(index("Hardness", hardness, int(kHardnesses.size())))];
-  form.compound = stored("Compound", form.compound);
-  form.metalGroove = form.metalMating = stored("Metal", form.metalGroove);
+  form.hardness = QString::fromStdString(stored(kLists[0].settingsKey, std::to_string(form.hardness))).toInt();
+  form.compound = stored(kLists[1].settingsKey, form.compound);
+  form.metalGroove = stored(kLists[2].settingsKey, form.metalGroove);
+  form.metalMating = stored(kLists[3].settingsKey, form.metalMating);
   for (std::size_t i = 0; i < kBoxes.size(); ++i)
     form.texts[i] = kBoxes[i].settingsKey ? stored(kBoxes[i].settingsKey, form.texts[i]) : std::string();
   return form;
@@ -347,9 +436,10 @@ ReviewForm ReviewWindow::loadedForm() const {
 
 void ReviewWindow::fill(const ReviewForm& form) {
   filling_ = true;
-  hardness_->setCurrentIndex(int(std::ranges::find(kHardnesses, form.hardness) - kHardnesses.begin()));
-  chooseMaterial(compound_, form.compound);
-  chooseMaterial(metal_, form.metalGroove);
+  choose(lists_[std::size_t(ReviewList::Hardness)], form.hardness);
+  choose(lists_[std::size_t(ReviewList::Compound)], toQString(form.compound));
+  choose(lists_[std::size_t(ReviewList::MetalGroove)], toQString(form.metalGroove));
+  choose(lists_[std::size_t(ReviewList::MetalMating)], toQString(form.metalMating));
   for (std::size_t i = 0; i < kBoxes.size(); ++i) {
     if (isExpansion(i)) customTexts_[i] = form.texts[i];
     else boxes_[i]->setText(toQString(form.texts[i]));
@@ -360,7 +450,7 @@ void ReviewWindow::fill(const ReviewForm& form) {
 
 void ReviewWindow::setInputs(const ReviewInputs& inputs) {
   ReviewForm form = reviewFormOf(inputs);
-  // A coefficient that the inputs do not use leaves the one typed for Custom as it is.
+  // A coefficient that the inputs do not use leaves the one typed for a custom material as it is.
   for (ReviewBox box : kExpansionBoxes)
     if (expansionMaterial(box, form) != kCustomMaterial) form.text(box) = customTexts_[std::size_t(box)];
   fill(form);
@@ -384,9 +474,10 @@ void ReviewWindow::save(const char* key, const QString& value) {
 
 ReviewForm ReviewWindow::form() const {
   ReviewForm form;
-  form.hardness = kHardnesses[std::size_t(std::max(0, hardness_->currentIndex()))];
-  form.compound = materialId(compound_);
-  form.metalGroove = form.metalMating = materialId(metal_);
+  form.hardness = lists_[std::size_t(ReviewList::Hardness)]->currentData().toInt();
+  form.compound = materialId(lists_[std::size_t(ReviewList::Compound)]);
+  form.metalGroove = materialId(lists_[std::size_t(ReviewList::MetalGroove)]);
+  form.metalMating = materialId(lists_[std::size_t(ReviewList::MetalMating)]);
   for (std::size_t i = 0; i < kBoxes.size(); ++i)
     form.texts[i] = isExpansion(i) ? customTexts_[i] : boxes_[i]->text().toStdString();
   return form;
@@ -400,12 +491,18 @@ void ReviewWindow::showGland(const GlandRecord& record, const GlandSide& side) {
 
 void ReviewWindow::reviewAgain() {
   if (filling_) return;
-  const ReviewFormRead read = readReviewForm(form(), grooveFit(record_, *side_));
+  const GrooveFit fit = grooveFit(record_, *side_);
+  const ReviewFormRead read = readReviewForm(form(), fit);
   showProblems(read);
+  // Empty width boxes show the standard gland's range, which the review then uses.
+  for (const auto& [box, end] : {std::pair{ReviewBox::GrooveWidthMin, 0}, {ReviewBox::GrooveWidthMax, 1}})
+    boxes_[std::size_t(box)]->setPlaceholderText(
+        fit.standardWidth ? toQString(reviewBoxText(float((*fit.standardWidth)[std::size_t(end)]))) : QString());
   const bool wasComplete = complete_;
   complete_ = read.inputs.has_value();
   if (complete_) {
     inputs_ = *read.inputs;
+    inputs_.rulesFile = rulesFile_;
     review_ = reviewGland(record_, *side_, inputs_, rules_, table_);
     showReview();
   }
@@ -435,7 +532,7 @@ void ReviewWindow::showBadge() {
     return;
   }
   const VerdictLook look = verdictLook(review_.overall);
-  badge_->setText(QString::fromLatin1(look.words));
+  badge_->setText(toQString(reviewHeadline(review_)));
   setColour(badge_, QPalette::Window, look.background);
   setColour(badge_, QPalette::WindowText, look.text);
 }
@@ -447,16 +544,33 @@ void ReviewWindow::showReview() {
   boxes_[std::size_t(ReviewBox::SealIdTolerance)]->setPlaceholderText(
       stretch.known ? QStringLiteral("%1 (%2)").arg(stretch.sealIdTolerance).arg(toQString(stretch.toleranceSource))
                     : QString());
-  const GlandSection section = glandSection(record_, *side_, review_.fill, inputs_.grooveRadius);
-  drawing_->setSection(section);
-  histogram_->setPlot({review_.statistics, review_.squeeze.lowerLimit, review_.squeeze.upperLimit,
-                       section.worstMmcSqueeze, section.worstLmcSqueeze});
+  drawing_->setSection(glandSection(record_, *side_, review_.fill, inputs_.grooveRadius));
+  histogram_->setPlot({review_.statistics, squeezeMarks(review_)});
+  assumptions_->setText(QStringLiteral("Statistics: ") + toQString(statisticsAssumptions(review_)));
+  showChecks();
+}
+
+void ReviewWindow::showChecks() {
   const std::vector<ReviewRow> rows = reviewRows(review_);
   for (std::size_t r = 0; r < rows.size(); ++r) {
-    rows_[r][0]->setText(toQString(rows[r].name));
-    rows_[r][1]->setText(toQString(rows[r].figure));
-    rows_[r][2]->setText(QString::fromLatin1(verdictLook(rows[r].verdict).words));
-    rows_[r][3]->setText(toQString(rows[r].reason));
+    const ReviewRow& row = rows[r];
+    const VerdictLook look = verdictLook(row.verdict);
+    std::array<QLabel*, 5>& labels = rows_[r];
+    labels[0]->setText(toQString(row.name));
+    labels[1]->setText(toQString(row.figure));
+    labels[2]->setText(QString::fromLatin1(look.words));
+    labels[3]->setText(toQString(row.reason));
+    labels[4]->setText(row.remedy.empty() ? QString() : QStringLiteral("Remedy: ") + toQString(row.remedy));
+    labels[4]->setVisible(!row.remedy.empty());
+    // The verdict on its colour, greyed with the rest while the inputs are incomplete.
+    labels[2]->setPalette(QPalette());
+    setEnabledColour(labels[2], QPalette::Window, look.background);
+    setEnabledColour(labels[2], QPalette::WindowText, look.text);
+    // A check not evaluated stands back in grey: it counts for nothing.
+    for (int c : {0, 1, 3}) {
+      labels[std::size_t(c)]->setPalette(QPalette());
+      if (row.verdict == Verdict::NotEvaluated) setEnabledColour(labels[std::size_t(c)], QPalette::WindowText, kNotEvaluatedText);
+    }
   }
 }
 

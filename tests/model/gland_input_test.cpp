@@ -111,6 +111,7 @@ TEST(InputLine, WritesALineThatReadsBackToTheSameInput) {
   review.metalMating = "aluminium";
   review.squeezeLimits = {12.5, 30};
   review.grooveRadius = 0.01f;  // as the review form reads its box
+  review.rulesFile = "/rules/acme \"2\".csv";
   input.review = review;
   const std::string line = inputLine(input);
   EXPECT_EQ(line,
@@ -119,7 +120,8 @@ TEST(InputLine, WritesALineThatReadsBackToTheSameInput) {
             R"(", "rod": "", "pressure": "1500", "edits": {"txtGDF": "0.61", "txtECC": ".002"},)"
             R"( "answers": ["yes", "no"], "review": {"hardness": 70, "seal_id_tolerance": 0.013,)"
             R"( "compound": "custom", "alpha_seal_per_f": 8.5e-05, "metal_groove": "carbon_steel",)"
-            R"( "metal_mating": "aluminium", "groove_radius": 0.01, "squeeze_limits_percent": [12.5, 30]}})");
+            R"( "metal_mating": "aluminium", "groove_radius": 0.01, "squeeze_limits_percent": [12.5, 30],)"
+            R"( "rules": "/rules/acme \"2\".csv"}})");
   const ParsedInput read = parseInputLine(line);
   ASSERT_EQ(read.problem, "");
   EXPECT_EQ(inputLine(read.input), line);

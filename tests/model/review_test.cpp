@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -172,7 +173,17 @@ TEST(ReviewVerdictTest, TheWorstCheckDecides) {
     EXPECT_NE(check.remedy.find(c.remedy), std::string::npos) << check.remedy;
     EXPECT_EQ(r.overall, c.overall) << c.check << ": " << reviewHeadline(r);
   }
-  EXPECT_EQ(reviewHeadline(review(cases[0].record, housing)), "PASS — temperature and swell not evaluated");
+  const Review unasked = review(cases[0].record, housing);
+  EXPECT_EQ(reviewHeadline(unasked), "PASS — temperature and swell not evaluated");
+  // The sources of the rules judged by: the extrusion band's, not the service ranges' unasked.
+  const auto cites = [&](const char* source) { return std::count(unasked.sources.begin(), unasked.sources.end(), source) == 1; };
+  EXPECT_TRUE(cites("published extrusion band table (70 Shore A)"));
+  EXPECT_FALSE(cites("service range common to the o-ring material guides"));
+  // Inputs saved with another rule file are not judged by these rules.
+  ReviewInputs elsewhere;
+  elsewhere.rulesFile = "/nowhere/acme.csv";
+  EXPECT_NE(reviewInputsProblem(elsewhere, rules(), cases[0].record, glandSide(housing)).find("\"rules\""),
+            std::string::npos);
 }
 
 // Catches a seal area taken as the circle of its thinned section (2.8 % short at 4.3 %
