@@ -204,6 +204,11 @@ void SelectionScreen::buildRightColumn() {
   QPushButton* ok = makeButton(this, "cmdOk", QStringLiteral("OK"), {kRightColumn, 2460, kRightWidth, 480}, shellButtonFont());
   QPushButton* exit = makeButton(this, "cmdExit", QStringLiteral("EXIT"), {kRightColumn, 3090, kRightWidth, 480}, shellButtonFont());
 
+  // Beside the specified screen's controls, under EXIT: the face seal designer.
+  QPushButton* face = makeButton(this, "cmdFaceSeal", QStringLiteral("FACE SEAL\u2026"),
+                                 {kRightColumn, 3720, kRightWidth, 480}, shellButtonFont());
+  connect(face, &QPushButton::clicked, this, &SelectionScreen::faceSealRequested);
+
   connect(handbook, &QPushButton::clicked, this, &SelectionScreen::pressHandbook);
   connect(ok, &QPushButton::clicked, this, &SelectionScreen::pressOk);
   connect(exit, &QPushButton::clicked, this, &MainScreen::exitRequested);
@@ -235,7 +240,7 @@ void SelectionScreen::buildAs568Box() {
 
 void SelectionScreen::setFocusOrder() {
   QList<QWidget*> order{sealInsideDia_.box, as568Box_, rodDia_.box, housingDia_.box, pressure_.box};
-  for (const char* name : {"cmdHandbook", "cmdOk", "cmdExit"})
+  for (const char* name : {"cmdHandbook", "cmdOk", "cmdExit", "cmdFaceSeal"})
     order.append(findChild<QWidget*>(QString::fromLatin1(name)));
   for (const CrossSection& option : kCrossSections)
     order.append(findChild<QWidget*>(toQString(option.optionName)));
