@@ -12,6 +12,8 @@
 #include "platform/gland_file.h"
 #include "platform/replace_file.h"
 #include "platform/window_placement.h"
+#include "face/face_input.h"
+#include "facedesigner/face_page.h"
 #include "results/drawing_paint.h"
 #include "results/report.h"
 #include "widgets/controls.h"
@@ -103,6 +105,7 @@ void ScreenFlow::leaveTitle() {
   connect(&selection, &SelectionScreen::findRequested, this, &ScreenFlow::openFinder);
   connect(&selection, &SelectionScreen::fileDropped, this,
           [this](const QString& path) { openGlandFile(path.toStdString()); });
+  connect(&selection, &SelectionScreen::faceSealRequested, this, &ScreenFlow::openFaceDesigner);
   connect(&selection, &MainScreen::exitRequested, this, &ScreenFlow::endProgram);
   present(selection, title_.get());
   title_.unload();
@@ -239,6 +242,48 @@ const As568Load& ScreenFlow::as568Table() {
   return *as568_;
 }
 
+const FaceGlandTableLoad& ScreenFlow::faceTable() {
+  if (!faceTable_) faceTable_ = FaceGlandTable::load(as568Path_.parent_path() / kFaceTableFile);
+  return *faceTable_;
+}
+
+void ScreenFlow::openFaceDesigner() {
+  if (!face_.get()) {
+    const FaceGlandTableLoad& table = faceTable();
+    const RuleLoad& ruleSet = rules();
+    const std::string problem = !table.table    ? table.error
+                                : !ruleSet.rules ? ruleSet.error
+                                                 : faceRulesProblem(*ruleSet.rules);
+    if (!problem.empty()) return platform_.messageBoxes.notify("The face seal designer cannot open.\n\n" + problem);
+    const As568Load& as568 = as568Table();
+    FaceDesigner& designer = face_.load(FaceData{*table.table, *ruleSet.rules}, as568.table ? &*as568.table : nullptr,
+                                        platform_.settings);
+    connect(&designer, &FaceDesigner::dismissed, this, [this] { face_.unload(); });
+    connect(&designer, &FaceDesigner::printRequested, this, &ScreenFlow::printFaceSeal);
+    connect(&designer, &FaceDesigner::saveRequested, this, &ScreenFlow::saveFaceSeal);
+    connect(&designer, &FaceDesigner::exportDrawingRequested, this, &ScreenFlow::exportFaceDrawing);
+    if (const QWidget* from = currentScreen()) placeLike(designer, *from);
+  }
+  bringToFront(*face_.get());
+}
+
+void ScreenFlow::printFaceSeal() {
+  FaceDesigner& designer = *face_.get();
+  const std::optional<FacePage> page = designer.page();
+  if (!page)
+    return platform_.messageBoxes.notify("There is no face seal to print yet.\n\n" + designer.result().design.refusal);
+  printPage([&page](QPainter& painter, QPagedPaintDevice& device, int resolution) {
+    drawFacePage(painter, device, resolution, *page);
+  }, designer, platform_.printDialog, platform_.messageBoxes);
+}
+
+void ScreenFlow::saveFaceSeal() {
+  const FaceInput input = face_.get()->input();
+  std::string name = "face-seal";
+  if (input.form.sealId.find_first_of("/\\") == std::string::npos) name += "-" + input.form.sealId;
+  saveLine("Save face seal", name + kGlandFileSuffix, faceLine(input), "The face seal");
+}
+
 const RuleLoad& ScreenFlow::rules() {
   if (!rules_) rules_ = RuleSet::load(rulesPath_);
   return *rules_;
@@ -292,10 +337,9 @@ void ScreenFlow::openFinder() {
     connect(&window, &FindWindow::openRequested, this, &ScreenFlow::openFoundGland);
     connect(&window, &FindWindow::printRequested, this, [this, &window] {
       if (const std::optional<FindPage> page = window.page())
-        printPage(window, platform_.printDialog, platform_.messageBoxes,
-                  [&](QPainter& painter, QPagedPaintDevice& device, int resolution) {
-                    drawFindPage(painter, device, resolution, *page);
-                  });
+        printPage([&](QPainter& painter, QPagedPaintDevice& device, int resolution) {
+          drawFindPage(painter, device, resolution, *page);
+        }, window, platform_.printDialog, platform_.messageBoxes);
     });
     window.startFrom(selection_.get()->entries());
     // Tall enough for a dozen rows where the screen allows.
@@ -335,13 +379,18 @@ void ScreenFlow::saveGland() {
   const ReviewWindow* review = review_.get();
   GlandInput input = enteredGland(selection_.get()->entries(), editor->texts());
   input.review = review ? std::optional(review->inputs()) : glandReview_;
+  saveLine("Save gland", suggestedName(input), inputLine(input), "The gland");
+}
+
+void ScreenFlow::saveLine(const std::string& title, const std::string& name, const std::string& line,
+                          const std::string& what) {
   const std::optional<std::string> chosen = platform_.fileDialog.saveFile(
-      "Save gland", kGlandFileFilter, (std::filesystem::path(lastFolder(kGlandFilesSection)) / suggestedName(input)).string());
+      title, kGlandFileFilter, (std::filesystem::path(lastFolder(kGlandFilesSection)) / name).string());
   if (!chosen) return;
   const std::string path = withGlandFileSuffix(*chosen);
   rememberFolder(kGlandFilesSection, path);
-  if (const std::string failure = writeGlandFile(path, input); !failure.empty())
-    platform_.messageBoxes.notify("The gland could not be saved.\n\n" + withShortenedPath(failure, path));
+  if (const std::string failure = writeGlandLine(path, line); !failure.empty())
+    platform_.messageBoxes.notify(what + " could not be saved.\n\n" + withShortenedPath(failure, path));
 }
 
 void ScreenFlow::chooseGlandFile() {
@@ -355,11 +404,23 @@ void ScreenFlow::chooseGlandFile() {
 void ScreenFlow::exportDrawing() {
   const ReviewWindow* review = review_.get();
   if (!review) return;
-  const std::string name = suggestedStem(review->side().kind, NumberText(review->gland().ID)) + ".svg";
+  exportDrawingAs(suggestedStem(review->side().kind, NumberText(review->gland().ID)) + ".svg", review->drawing());
+}
+
+void ScreenFlow::exportFaceDrawing() {
+  const FaceDesigner* designer = face_.get();
+  if (!designer) return;
+  const FaceForm& form = designer->input().form;
+  std::string name = "face-seal";
+  if (form.sealId.find_first_of("/\\") == std::string::npos) name += "-" + form.sealId;
+  exportDrawingAs(name + ".svg", designer->drawing());
+}
+
+void ScreenFlow::exportDrawingAs(const std::string& name, const drawing::Drawing& drawing) {
   std::optional<std::string> path = platform_.fileDialog.saveFile(
       "Export drawing", kDrawingFilter, (std::filesystem::path(lastFolder(kDrawingsSection)) / name).string());
   if (!path) return;
-  const std::string bytes = drawingFileBytes(*path, review->drawing());
+  const std::string bytes = drawingFileBytes(*path, drawing);
   rememberFolder(kDrawingsSection, *path);
   const std::string failure = bytes.empty() ? "The gland has no section to draw." : replaceFileAt(*path, bytes);
   if (!failure.empty()) platform_.messageBoxes.notify("The drawing could not be exported.\n\n" + failure);
@@ -371,8 +432,16 @@ void ScreenFlow::openGlandFile(const std::string& path) {
   const auto unopened = [&](const std::string& problem) {
     platform_.messageBoxes.notify("The gland file " + shortenedPath(path) + " could not be opened.\n\n" + problem);
   };
-  const ParsedInput read = readGlandFile(path);
-  if (!read.problem.empty()) return unopened(read.problem);
+  const GlandFileLine file = readGlandFileLine(path);
+  if (!file.problem.empty()) return unopened(file.problem);
+  if (const std::optional<ParsedFaceInput> face = parseFaceLine(file.line)) {
+    if (!face->problem.empty()) return unopened(unusableGlandLine(face->problem));
+    openFaceDesigner();
+    if (FaceDesigner* designer = face_.get()) designer->showInput(face->input);
+    return;
+  }
+  ParsedInput read = parseInputLine(file.line);
+  if (!read.problem.empty()) return unopened(unusableGlandLine(read.problem));
   const OkResult entered = selection->replay(read.input);
   if (entered.outcome == OkOutcome::Refused) return unopened("The selection screen refuses it: " + entered.message);
   editor_.get()->typeEdits(read.input.edits);

@@ -10,7 +10,10 @@
 #include <QString>
 
 #include "app/dialogs.h"
+#include "drawing/drawing.h"
 #include "editors/gland_editor.h"
+#include "face/face_data.h"
+#include "facedesigner/face_designer.h"
 #include "finder/find_window.h"
 #include "model/gland_side.h"
 #include "app/handbook.h"
@@ -61,6 +64,7 @@ class ScreenFlow : public QObject {
   InfoDialog* eccentricityInfo() const { return eccentricityInfo_.get(); }
   InfoDialog* frictionInfo() const { return frictionInfo_.get(); }
   ReviewWindow* reviewWindow() const { return review_.get(); }
+  FaceDesigner* faceDesigner() const { return face_.get(); }
   FindWindow* findWindow() const { return find_.get(); }
 
   // Where the AS568 table is read from, once, when first needed; by default the table
@@ -68,6 +72,9 @@ class ScreenFlow : public QObject {
   void setAs568TablePath(std::filesystem::path path) { as568Path_ = std::move(path); }
   // The AS568 table, or why it could not be read.
   const As568Load& as568Table();
+  // The face seal table, read once when first needed from beside the AS568 table, or why
+  // it could not be read.
+  const FaceGlandTableLoad& faceTable();
   // Where the design review's rules are read from, once, when first needed; by default the
   // rule file shipped beside the running program.
   void setRulesPath(std::filesystem::path path) { rulesPath_ = std::move(path); }
@@ -82,6 +89,9 @@ class ScreenFlow : public QObject {
   // DESIGN REVIEW: opens the review window of the sheet's gland beside the sheet, clear of
   // its buttons, or raises the open one with that gland.
   void openReview();
+  // FACE SEAL…: opens the face seal designer beside the selection screen, or raises the
+  // open one. A table or rules that cannot serve are told in a notice.
+  void openFaceDesigner();
   void endProgram();
   // FIND A SEAL…: opens the Find a seal window, started from the selection screen's entries,
   // or raises the one already loaded as the user left it.
@@ -102,12 +112,14 @@ class ScreenFlow : public QObject {
   // EXPORT DRAWING… on the review window: asks where, then writes the section drawing shown
   // there as SVG, or as DXF when the file's name ends in ".dxf". A failure is told in a notice.
   void exportDrawing();
+  // EXPORT DRAWING… on the face seal designer: the same with the face seal's section.
+  void exportFaceDrawing();
   // Ctrl+O on the selection screen: asks which file, then opens it.
   void chooseGlandFile();
   // Replays the saved gland `path` on the selection screen and stops on its editor with
   // the texts typed, ready for OK; its review inputs go to the review window, now or when
-  // it opens. A file that cannot be read, or that the screens refuse, is told in a notice
-  // naming it, and the program stays where it was.
+  // it opens. A face seal opens in the face seal designer. A file that cannot be read, or
+  // that the screens refuse, is told in a notice naming it, and the program stays where it was.
   void openGlandFile(const std::string& path);
 
  private:
@@ -118,6 +130,15 @@ class ScreenFlow : public QObject {
   void backToEditor();
   void openInfo(ScreenSlot<InfoDialog>& slot, const InfoTexts& texts);
   void printSheet();
+  // Asks where (a file dialog titled `title`, proposing `name` in the folder used last),
+  // then writes `line` as a gland file; a failure is told in a notice about `what`.
+  void saveLine(const std::string& title, const std::string& name, const std::string& line, const std::string& what);
+  // Asks where (proposing `name` in the drawings' folder used last), then writes `drawing`
+  // as SVG, or as DXF when the file's name ends in ".dxf". A failure is told in a notice.
+  void exportDrawingAs(const std::string& name, const drawing::Drawing& drawing);
+  // The face seal designer's SAVE… and PRINT.
+  void saveFaceSeal();
+  void printFaceSeal();
   // A rule set for the review window and its file as a gland keeps it (empty for the
   // program's own).
   struct ChosenRules {
@@ -154,9 +175,11 @@ class ScreenFlow : public QObject {
   ScreenSlot<InfoDialog> eccentricityInfo_;  // frmEccInfo
   ScreenSlot<InfoDialog> frictionInfo_;      // frmFrictionInfo
   ScreenSlot<ReviewWindow> review_;          // frmReview
+  ScreenSlot<FaceDesigner> face_;            // frmFaceSeal
   ScreenSlot<FindWindow> find_;              // frmFind: loaded once, then only hidden
   std::filesystem::path as568Path_;           // the AS568 table's file
   std::optional<As568Load> as568_;            // the table, once read
+  std::optional<FaceGlandTableLoad> faceTable_;  // the face seal table, once read
   std::filesystem::path rulesPath_;           // the design review's rule file
   std::optional<RuleLoad> rules_;             // the rules, once read
   std::string startFile_;                     // a saved gland to open on the selection screen

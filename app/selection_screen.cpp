@@ -181,6 +181,13 @@ void SelectionScreen::buildCrossSectionGroup() {
         makeOption(group, option.optionName, option.caption, {300, 150 + index * 450, 1920, kRowHeight});
     connect(button, &QRadioButton::clicked, this, [this, index] { chooseCrossSection(index); });
   }
+  // Under the cross-sections, level with FACE SEAL…: the way from the hardware to a size.
+  QPushButton* find = makeButton(this, "cmdFind", QStringLiteral("FIND A SEAL\u2026"),
+                                 {kLeftColumn, 3720, 2460, 480}, shellButtonFont());
+  connect(find, &QPushButton::clicked, this, [this] {
+    readBoxes();
+    emit findRequested();
+  });
 }
 
 void SelectionScreen::buildGlandTypeGroup() {
@@ -203,6 +210,11 @@ void SelectionScreen::buildRightColumn() {
   placeTwips(handbookPath_, kRightColumn, kGroupTop + 540, kRightWidth, 330);
   QPushButton* ok = makeButton(this, "cmdOk", QStringLiteral("OK"), {kRightColumn, 2460, kRightWidth, 480}, shellButtonFont());
   QPushButton* exit = makeButton(this, "cmdExit", QStringLiteral("EXIT"), {kRightColumn, 3090, kRightWidth, 480}, shellButtonFont());
+
+  // Beside the specified screen's controls, under EXIT: the face seal designer.
+  QPushButton* face = makeButton(this, "cmdFaceSeal", QStringLiteral("FACE SEAL\u2026"),
+                                 {kRightColumn, 3720, kRightWidth, 480}, shellButtonFont());
+  connect(face, &QPushButton::clicked, this, &SelectionScreen::faceSealRequested);
 
   connect(handbook, &QPushButton::clicked, this, &SelectionScreen::pressHandbook);
   connect(ok, &QPushButton::clicked, this, &SelectionScreen::pressOk);
@@ -231,18 +243,11 @@ void SelectionScreen::buildAs568Box() {
     as568Size_->clear();
   });
   connect(completer, qOverload<const QString&>(&QCompleter::activated), this, &SelectionScreen::chooseAs568);
-  // Beside the size box, the way from the hardware to a size.
-  QPushButton* find = makeButton(this, "cmdFind", QStringLiteral("FIND A SEAL\u2026"),
-                                 {kRightColumn, kTop + 390, kRightWidth, 420}, shellButtonFont());
-  connect(find, &QPushButton::clicked, this, [this] {
-    readBoxes();
-    emit findRequested();
-  });
 }
 
 void SelectionScreen::setFocusOrder() {
   QList<QWidget*> order{sealInsideDia_.box, as568Box_, rodDia_.box, housingDia_.box, pressure_.box};
-  for (const char* name : {"cmdHandbook", "cmdOk", "cmdExit"})
+  for (const char* name : {"cmdHandbook", "cmdOk", "cmdExit", "cmdFaceSeal"})
     order.append(findChild<QWidget*>(QString::fromLatin1(name)));
   for (const CrossSection& option : kCrossSections)
     order.append(findChild<QWidget*>(toQString(option.optionName)));

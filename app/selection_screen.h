@@ -48,6 +48,8 @@ class SelectionScreen : public MainScreen {
   void findRequested();
   // A file was dropped on the screen.
   void fileDropped(const QString& path);
+  // FACE SEAL…: the user wants the face seal designer.
+  void faceSealRequested();
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;

@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "face/face_input.h"
 #include "model/find_input.h"
 #include "model/gland_input.h"
 #include "cli/calc_session.h"
@@ -255,12 +256,13 @@ class ChunkPipeline {
 bool calculateLine(std::string_view line, std::size_t lineNumber, LineWriter& out, ReportWriter* reports,
                    const SessionOptions& session, ReportWriter* drawings) {
   if (isFindLine(line)) return calculateFindLine(line, lineNumber, out, session);
-  const ParsedInput parsed = parseInputLine(line);
-  if (!parsed.problem.empty()) {
-    out.writeError(lineNumber, parsed.problem);
+  const std::optional<ParsedFaceInput> face = parseFaceLine(line);
+  const ParsedInput parsed = face ? ParsedInput{} : parseInputLine(line);
+  if (const std::string& problem = face ? face->problem : parsed.problem; !problem.empty()) {
+    out.writeError(lineNumber, problem);
     return false;
   }
-  const SessionResult result = runSession(parsed.input, session);
+  const SessionResult result = face ? runFaceSession(face->input, session) : runSession(parsed.input, session);
   if (!result.reviewProblem.empty()) {
     out.writeError(lineNumber, result.reviewProblem);
     return false;

@@ -77,4 +77,23 @@ SessionResult runSession(const GlandInput& input, const SessionOptions& options)
   return result;
 }
 
+SessionResult runFaceSession(const FaceInput& input, const SessionOptions& options) {
+  SessionResult result;
+  result.screen = Screen::Face;
+  const FaceGlandTableLoad* table = options.faceTable;
+  if (!table || !table->table || !options.rules) {
+    const std::string why = !table ? std::string() : !table->table ? ": " + table->error : ": no rules";
+    result.messages.push_back({MessageKind::Refusal, "The face seal table is not available" + why + ".", false});
+    return result;
+  }
+  result.face = workFaceSeal(input, {*table->table, *options.rules}, options.as568, options.review);
+  result.reviewProblem = result.face->reviewProblem;
+  if (!result.face->design.gland) {
+    result.messages.push_back({MessageKind::Refusal, result.face->design.refusal, false});
+    return result;
+  }
+  result.outcome = SessionOutcome::Results;
+  return result;
+}
+
 }  // namespace glandwise::calc

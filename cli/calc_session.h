@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "face/face_data.h"
+#include "face/face_result.h"
 #include "model/gland_input.h"
 #include "model/as568.h"
 #include "model/review.h"
@@ -32,7 +34,7 @@ enum class SessionOutcome {
   Stayed,   // a question was answered Yes, so the editor stayed open
 };
 
-enum class Screen { Selection, Editor, Results };
+enum class Screen { Selection, Editor, Results, Face };  // Face: the face seal designer
 
 // Where one session ended and what it left: the messages shown and the whole gland data
 // record, with the values that the results sheet rounds rounded when it opened (its
@@ -45,6 +47,7 @@ struct SessionResult {
   GlandRecord record;                    // the record as the session left it
   std::optional<Review> review;          // the design review, when asked for and Results
   std::optional<ReviewInputs> reviewInputs;  // the inputs of `review`
+  std::optional<FaceResult> face;        // a face seal's line: its result (the radial parts stay empty)
   std::string reviewProblem;             // why the review asked for cannot be made; empty when it can
 };
 
@@ -53,6 +56,7 @@ struct SessionOptions {
   const As568Table* as568 = nullptr;  // the AS568 sizes, for "as568" and the review
   const RuleSet* rules = nullptr;     // the design review's rules; without them no review is made
   bool review = false;                // review every gland that reaches the results sheet
+  const FaceGlandTableLoad* faceTable = nullptr;  // the face seal table, or why it could not be read
 };
 
 // Works one input through the screens with a fresh record: clicks the chosen options, types
@@ -64,5 +68,9 @@ struct SessionOptions {
 // or the input asks for it, unless its inputs do not fit the rules or the gland
 // (`reviewProblem` says why).
 SessionResult runSession(const GlandInput& input, const SessionOptions& options = {});
+
+// Works a face seal's line as the face seal designer would: "results" with its figures
+// (and its review when asked), or "refused" with the designer's first reason as the refusal.
+SessionResult runFaceSession(const FaceInput& input, const SessionOptions& options);
 
 }  // namespace glandwise::calc

@@ -1,11 +1,17 @@
 #include "cli/drawing_files.h"
 
 #include "drawing/gland_drawing.h"
+#include "face/face_drawing.h"
 #include "model/gland_section.h"
 
 namespace glandwise::calc {
 
 drawing::Drawing sessionDrawing(const SessionResult& result) {
+  if (const std::optional<FaceResult>& face = result.face) {
+    if (!face->analysis) return {};
+    const double gap = face->reviewInputs ? face->reviewInputs->flangeGap : 0;
+    return faceDrawing(faceSection(*face->design.gland, *face->analysis, gap), face->design.gland->groove);
+  }
   const GlandSide& side = glandSide(*result.glandType);
   const ReviewInputs inputs = result.reviewInputs.value_or(ReviewInputs{});
   return drawing::glandDrawing(glandSection(result.record, side, reviewFill(result.record, side, inputs), inputs.grooveRadius));

@@ -12,7 +12,8 @@
 namespace glandwise::calc {
 
 // The drawing of a session that reached the results sheet: its gland's section with the
-// groove bottom radius of its review inputs (the default one without a review).
+// groove bottom radius of its review inputs (the default one without a review); a face
+// seal's section with the flange gap of its review inputs.
 drawing::Drawing sessionDrawing(const SessionResult& result);
 
 // Writes each drawing into one folder as a file named after its input line ("line-12.dxf"),

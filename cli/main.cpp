@@ -23,6 +23,7 @@
 #include "cli/progress_line.h"
 #include "cli/standard_descriptors.h"
 #include "drawing/dxf.h"
+#include "face/face_data.h"
 #include "model/as568.h"
 #include "model/review_rules.h"
 #include "model/table_file.h"
@@ -83,6 +84,21 @@ constexpr const char* kFooter = R"help(INPUT
                        "rules" the rule file the inputs go with, as a saved gland keeps
                        it: a line naming another file than the run's is refused
                      A line with "review" gets the review, as every line does with --review.
+  A face seal (an o-ring in a groove cut in a flange face) is a line with "gland": "face":
+    "cross_section", "seal_id", "as568"  the ring, as above
+    "pressure_from"  "inside" (pushing the ring outward; the groove OD is the datum) or
+                     "outside" (external pressure or vacuum; the groove ID is the datum)
+    "medium"         "liquid" or "gas" (gas grooves are narrower)
+    "groove_od" or "groove_id"
+                     the datum diameter of "pressure_from" (omitted: the ring's OD less 1.5 %,
+                     or its ID plus 2.5 %, the standard fit)
+    "pressure"       psi, above 0 and at most 1500 (omitted: "1")
+    "edits"          the standard groove's boxes to retype: "datum_tol", "depth", "depth_tol",
+                     "width", "width_tol" (inch; tolerances ±)
+    "review"         "hardness", "compound" and "metal" (the grooved flange's) as above but
+                     not "custom", "temp_min_f" with "temp_max_f", "swell_percent" (each
+                     omitted: not judged), and "flange_gap", inch the flanges open under
+                     pressure (default 0); judged by the face seal rows of the rules
   Each line starts from a fresh record: select, type, OK; load the editor, retype, OK; fill
   the results sheet. Blank lines are skipped without output but counted in line numbers.
   A line may hold at most 1 MiB (1048576 bytes); a longer one gives an "error" object naming
@@ -106,6 +122,14 @@ OUTPUT
                 its figures, a "verdict" ("pass", "caution", "fail" or "not evaluated":
                 not asked for, its figures null), the "reason" that decided it (figure,
                 condition, limit and the rule's source) and the "remedy" (null on a pass)
+    "face"      a face seal's line instead of "record" and "sheet" ("screen" is "face"):
+                "pressure_from", "medium", "pressure", "as568", "ring", "groove" (the datum
+                and every dimension as used), "fit" (interference or stretch, nominal and
+                over the tolerances), "squeeze" and "fill" (nominal, MMC, LMC), "friction"
+                (not applicable), and with the review "review": "overall", "rules" and
+                "squeeze", "fill", "fit", "flange_gap", "heat_and_swell", "statistics",
+                each with its "figure", "verdict" ("pass", "caution", "fail" or "not
+                evaluated"), "reason" and "remedy" (null when there is none)
     "report"    only with --report-dir and "results": the PDF written, or null together
                 with "report_error" saying why it could not be written
     "drawing"   only with --drawing-dir and "results": the drawing written, or null
@@ -134,8 +158,9 @@ FIELDS
     a sheet label                            lblPDMV, lblPCM, ... (both gland types' labels)
     a review figure, by its place            review.overall, review.fill.mmc.fill_percent,
                                              review.statistics.monte_carlo.p0_1, ...
-    a group                                  record, sheet, review, any object of the review
-                                             (review.fill, review.fill.mmc, review.stretch)
+    a face seal's figure, by its place       face.squeeze.mmc_percent, face.review.fit.verdict, ...
+    a group                                  record, sheet, review, face, any object of the review
+                                             or of face (review.fill, face.groove, face.review)
   "line" and "outcome" are accepted and always written. An unknown name is an argument
   error that lists every name. Without --fields every field is written (in CSV the report's
   columns only with --report-dir, the drawing's only with --drawing-dir).
@@ -148,8 +173,8 @@ DESIGN RULES
   and pressure band (a band holds its upper pressure; halved for silicone), fill at MMC
   (pass to 85 %, caution to 95 %), fill with heat and swell (pass to 95 %, caution to 100 %),
   squeeze 10 to 30 % (36 % for 0.070), stretch to 5 %, the compounds' and metals'
-  coefficients and service ranges. --rules FILE judges by a company's own file of the same
-  columns:
+  coefficients and service ranges, and the face seal's own rows (gland "face"). --rules
+  FILE judges by a company's own file of the same columns:
     gland,rule,cross_section_in,hardness_shore_a,pressure_above_psi,pressure_up_to_psi,
     material,name,value,unit,source
   A file that cannot be used is refused (exit 2) with its line, column and the reason.
@@ -460,6 +485,11 @@ int main(int argc, char** argv) {
                                                 [&](std::string_view text) { return glandwise::RuleSet::parse(text, rules.string()); });
   if (!ruleSet.rules) return kExitUnusableArguments;
   options.session.rules = &*ruleSet.rules;
+  // The face seal's table: a run without face seals needs none, so a missing one refuses
+  // only the face seal lines, each saying why.
+  const glandwise::FaceGlandTableLoad faceTable =
+      glandwise::FaceGlandTable::load(glandwise::shippedFaceTablePath(programFile(argv[0])));
+  options.session.faceTable = &faceTable;
 #ifdef GLANDWISE_WITH_REPORTS
   ReportSetup reports;
   if (writesReports) {

@@ -21,6 +21,7 @@ std::string_view screenName(Screen screen) {
     case Screen::Selection: return "selection";
     case Screen::Editor: return "editor";
     case Screen::Results: return "results";
+    case Screen::Face: return "face";
   }
   return {};
 }
@@ -91,6 +92,14 @@ class TableBuilder {
   void figure(const std::string& path, Figure value) {
     review(path, [value = std::move(value)](R r, FieldSink& sink) { sink.figure(value(r)); });
   }
+  // A face seal's field at `path` below "face" ("squeeze.mmc_percent").
+  void face(const std::string& path, std::function<void(const FaceResult&, FieldSink&)> write) {
+    const std::size_t dot = path.rfind('.');
+    const std::string place = dot == std::string::npos ? "face" : "face." + path.substr(0, dot);
+    add("face." + path, "face", place, dot == std::string::npos ? path : path.substr(dot + 1), Source::Face).face =
+        std::move(write);
+  }
+
   // The "verdict", "reason" and "remedy" (null when there is none) of the check at `path`.
   void finding(const std::string& path, const FindingOf& finding) {
     review(path + ".verdict", [finding](R r, FieldSink& sink) { sink.text(verdictName(finding(r).verdict)); });
@@ -257,6 +266,101 @@ void addReview(TableBuilder& table) {
   addStatistics(table);
 }
 
+// The face seal's fields: its entries as read, the figures of the analysed gland and its
+// review; a refused line has none but its entries' options.
+void addFace(TableBuilder& table) {
+  using F = const FaceResult&;
+  const auto gland = [](F f) { return f.design.gland ? &*f.design.gland : nullptr; };
+  table.face("pressure_from", [](F f, FieldSink& sink) {
+    if (f.input.form.pressureFrom) sink.text(faceSide(*f.input.form.pressureFrom).key);
+  });
+  table.face("medium", [](F f, FieldSink& sink) {
+    if (f.input.form.medium) sink.text(mediumKey(*f.input.form.medium));
+  });
+  table.face("pressure", [gland](F f, FieldSink& sink) {
+    if (const FaceGland* g = gland(f)) sink.number(g->pressure);
+  });
+  table.face("as568", [gland](F f, FieldSink& sink) {
+    if (const FaceGland* g = gland(f)) g->ring.as568Dash ? sink.text("-" + *g->ring.as568Dash) : sink.null();
+  });
+  for (const auto& [key, member] : {std::pair{"cross_section", &FaceRing::crossSection},
+                                    {"cross_section_tol", &FaceRing::crossSectionTolerance},
+                                    {"id", &FaceRing::insideDiameter}})
+    table.face(std::string("ring.") + key, [gland, member](F f, FieldSink& sink) {
+      if (const FaceGland* g = gland(f)) sink.number(g->ring.*member);
+    });
+  table.face("ring.id_tol", [gland](F f, FieldSink& sink) {
+    const FaceGland* g = gland(f);
+    if (g && g->ring.insideDiameterTolerance) sink.number(*g->ring.insideDiameterTolerance);
+    else if (g) sink.null();
+  });
+  table.face("groove.datum_name", [gland](F f, FieldSink& sink) {
+    if (const FaceGland* g = gland(f)) sink.text(g->side().datumName);
+  });
+  for (const auto& [key, member] :
+       {std::pair{"datum", &FaceGroove::datum}, {"datum_tol", &FaceGroove::datumTolerance},
+        {"depth", &FaceGroove::depth}, {"depth_tol", &FaceGroove::depthTolerance}, {"width", &FaceGroove::width},
+        {"width_tol", &FaceGroove::widthTolerance}})
+    table.face(std::string("groove.") + key, [gland, member](F f, FieldSink& sink) {
+      if (const FaceGland* g = gland(f)) sink.number(g->groove.*member);
+    });
+  for (const auto& [key, member] :
+       {std::pair{"bottom_radius_min", &FaceRange::min}, {"bottom_radius_max", &FaceRange::max}})
+    table.face(std::string("groove.") + key, [gland, member](F f, FieldSink& sink) {
+      if (const FaceGland* g = gland(f)) sink.number(g->groove.bottomRadius.*member);
+    });
+  table.face("fit.kind", [gland](F f, FieldSink& sink) {
+    if (const FaceGland* g = gland(f)) sink.text(g->side().fitName);
+  });
+  table.face("fit.nominal_percent", [](F f, FieldSink& sink) {
+    if (f.analysis) sink.figure(f.analysis->fit.nominalPercent);
+  });
+  for (const auto& [key, end] : {std::pair{"smallest_percent", 0}, {"largest_percent", 1}})
+    table.face(std::string("fit.") + key, [end](F f, FieldSink& sink) {
+      if (f.analysis) f.analysis->fit.rangePercent ? sink.figure((*f.analysis->fit.rangePercent)[end]) : sink.null();
+    });
+  for (const auto& [quantity, figure] :
+       {std::pair{"squeeze", &FaceCondition::squeezePercent}, {"fill", &FaceCondition::fillPercent}})
+    for (const auto& [key, condition] : {std::pair{"nominal_percent", &FaceAnalysis::nominal},
+                                         {"mmc_percent", &FaceAnalysis::mmc}, {"lmc_percent", &FaceAnalysis::lmc}})
+      table.face(std::string(quantity) + "." + key, [figure, condition](F f, FieldSink& sink) {
+        if (f.analysis) sink.figure((*f.analysis).*condition.*figure);
+      });
+  table.face("friction", [](F f, FieldSink& sink) {
+    if (f.analysis) sink.text("not applicable: nothing slides in a face seal");
+  });
+  table.face("review.overall", [](F f, FieldSink& sink) {
+    if (f.review) sink.text(verdictName(f.review->overall));
+  });
+  table.face("review.rules", [](F f, FieldSink& sink) {
+    if (f.review) sink.text(f.review->rulesName);
+  });
+  for (std::size_t c = 0; c < kFaceCheckCount; ++c) {
+    const std::string path = "review." + std::string(faceCheckKey(FaceCheck(c))) + ".";
+    table.face(path + "figure", [c](F f, FieldSink& sink) {
+      if (f.review) sink.text(f.review->rows[c].figure);
+    });
+    table.face(path + "verdict", [c](F f, FieldSink& sink) {
+      if (f.review) sink.text(verdictName(f.review->rows[c].finding.verdict));
+    });
+    table.face(path + "reason", [c](F f, FieldSink& sink) {
+      if (f.review) sink.text(f.review->rows[c].finding.reason);
+    });
+    table.face(path + "remedy", [c](F f, FieldSink& sink) {
+      if (!f.review) return;
+      const std::string& remedy = f.review->rows[c].finding.remedy;
+      remedy.empty() ? sink.null() : sink.text(remedy);
+    });
+  }
+  for (const auto& [key, member] :
+       {std::pair{"mean", &FaceStatistics::mean}, {"sigma", &FaceStatistics::sigma},
+        {"below_percent", &FaceStatistics::belowPercent}, {"above_percent", &FaceStatistics::abovePercent},
+        {"fill_sigma", &FaceStatistics::fillSigma}, {"overfilled_percent", &FaceStatistics::overfilledPercent}})
+    table.face(std::string("review.statistics.") + key, [member](F f, FieldSink& sink) {
+      if (f.review) sink.figure(f.review->statistics.*member);
+    });
+}
+
 const TableBuilder& table() {
   static const TableBuilder built = [] {
     TableBuilder table;
@@ -265,6 +369,7 @@ const TableBuilder& table() {
     addRecord(table);
     addSheet(table);
     addReview(table);
+    addFace(table);
     table.add("report", "report", "", "report", Source::Report);
     table.add("report_error", "report", "", "report_error", Source::ReportError);
     table.add("drawing", "drawing", "", "drawing", Source::Drawing);
@@ -303,6 +408,7 @@ void writeField(const OutputField& field, const LineResult& line, FieldSink& sin
     case Source::RecordText: return sink.text(session.record.*field.recordText);
     case Source::Sheet: return writeCaption(session, static_cast<std::size_t>(labelIndex(field, session)), sink);
     case Source::Review: return field.review(*session.review, sink);
+    case Source::Face: return field.face(*session.face, sink);
     case Source::Report:
       if (line.report->error.empty()) return sink.text(line.report->path);
       return sink.null();

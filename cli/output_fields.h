@@ -4,8 +4,9 @@
 //
 // Names: a record variable by its own name ("PDM", "GW"), a sheet label by its objectName
 // ("lblPDMV"), a review figure by its place in the review object ("review.overall",
-// "review.fill.mmc.fill_percent"), and "screen", "messages", "report", "report_error",
-// "drawing", "drawing_error".
+// "review.fill.mmc.fill_percent"), a face seal's figure by its place in the face object
+// ("face.squeeze.mmc_percent", "face.review.fill.verdict"), and "screen", "messages",
+// "report", "report_error", "drawing", "drawing_error".
 // A group name chooses all of its fields: "record", "sheet", "review", any object within
 // the review ("review.fill", "review.statistics.monte_carlo"), "report" (the report's
 // path and, when it failed, its error) and "drawing" (the same of the drawing).
@@ -58,7 +59,8 @@ struct OutputObject {
 struct alignas(64) OutputField {
   // Where the value comes from.
   enum class Source {
-    Screen, Messages, RecordFloat, RecordAnswer, RecordText, Sheet, Review, Report, ReportError, Drawing, DrawingError
+    Screen, Messages, RecordFloat, RecordAnswer, RecordText, Sheet, Review, Face,
+    Report, ReportError, Drawing, DrawingError
   };
 
   std::string quotedKey;  // its JSON key as JsonWriter::quotedKey() spells it
@@ -70,6 +72,9 @@ struct alignas(64) OutputField {
   std::string name;              // for --fields and the CSV header
   std::string group;             // "record", "sheet", "review", "report" or "drawing"; empty for the others
   std::function<void(const Review&, FieldSink&)> review;  // Review: writes the figure
+  // Face: writes the figure of a face seal's line; nothing when its line lacks it (a
+  // refused line's figures, the review when none was asked for).
+  std::function<void(const FaceResult&, FieldSink&)> face;
 };
 
 // Every field in output order, and the objects that hold them (the line's own first).
@@ -83,11 +88,18 @@ inline int labelIndex(const OutputField& field, const SessionResult& session) {
 
 // Whether the line lacks `field`: a sheet label of a line that did not reach the sheet, or
 // of the other gland type's sheet; the review when none was asked for; the report's (or
-// the drawing's) fields without a report, its error without an error.
+// the drawing's) fields without a report, its error without an error; the record and the
+// sheet on a face seal's line, the face seal's fields on any other.
 inline bool lineLacks(const OutputField& field, const LineResult& line) {
   using Source = OutputField::Source;
+  const bool face = line.session.screen == Screen::Face;
   switch (field.source) {
-    case Source::Sheet: return line.session.outcome != SessionOutcome::Results || labelIndex(field, line.session) < 0;
+    case Source::RecordFloat:
+    case Source::RecordAnswer:
+    case Source::RecordText: return face;
+    case Source::Face: return !line.session.face;
+    case Source::Sheet:
+      return face || line.session.outcome != SessionOutcome::Results || labelIndex(field, line.session) < 0;
     case Source::Review: return !line.session.review;
     case Source::Report: return !line.report;
     case Source::ReportError: return !line.report || line.report->error.empty();
@@ -106,7 +118,7 @@ void writeField(const OutputField& field, const LineResult& line, FieldSink& sin
 template <class Sink>
 void writeFieldTo(const OutputField& field, const LineResult& line, Sink& sink) {
   static_assert(std::is_final_v<Sink>);
-  if (field.recordFloat) sink.number(line.session.record.*field.recordFloat);
+  if (field.recordFloat && line.session.screen != Screen::Face) sink.number(line.session.record.*field.recordFloat);
   else if (!lineLacks(field, line)) writeField(field, line, sink);
 }
 

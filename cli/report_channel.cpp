@@ -100,6 +100,44 @@ bool reviewParts(Message& message, Inputs& in) {
          message.part(in.grooveWidth) && message.part(in.squeezeLimits);
 }
 
+// Puts or reads a face seal's gland, in one order for both ends.
+template <class Message, class Gland>
+bool faceGlandParts(Message& m, Gland& g) {
+  std::string dash = g.ring.as568Dash.value_or("");
+  const bool whole = m.part(g.ring.crossSection) && m.part(g.ring.crossSectionTolerance) &&
+                     m.part(g.ring.insideDiameter) && m.part(g.ring.insideDiameterTolerance) && m.part(dash) &&
+                     m.part(g.pressureFrom) && m.part(g.medium) && m.part(g.pressure) && m.part(g.groove);
+  if constexpr (!std::is_const_v<Gland>)
+    if (!dash.empty()) g.ring.as568Dash = std::move(dash);
+  return whole;
+}
+
+// Puts or reads a face seal's review and its inputs, in one order for both ends.
+template <class Message, class Inputs, class Review>
+bool faceReviewParts(Message& m, Inputs& in, Review& r) {
+  bool whole = m.part(in.hardness) && m.part(in.compound) && m.part(in.metal) && m.part(in.temperaturesF) &&
+               m.part(in.swellPercent) && m.part(in.flangeGap) && m.part(r.overall);
+  for (auto& row : r.rows)
+    whole = whole && m.part(row.figure) && m.part(row.finding.verdict) && m.part(row.finding.reason) &&
+            m.part(row.finding.remedy);
+  return whole && m.part(r.statistics) && m.part(r.heat) && m.part(r.rulesName) && m.part(r.compoundName) &&
+         m.part(r.metalName) && m.part(r.extrusionLimit) &&
+         m.part(r.squeezeLimits);
+}
+
+// Whether the face seal's choices and verdicts read are ones this program has.
+bool faceValuesKnown(const ReportRequest& request) {
+  const auto known = [](Verdict v) { return int(v) >= int(Verdict::NotEvaluated) && int(v) <= int(Verdict::Fail); };
+  const FaceGland& g = *request.face;
+  bool ok = int(g.pressureFrom) >= 0 && int(g.pressureFrom) <= int(PressureFrom::Outside) && int(g.medium) >= 0 &&
+            int(g.medium) <= int(FaceMedium::Gas);
+  if (const std::optional<FaceReview>& review = request.faceReview) {
+    ok = ok && known(review->overall);
+    for (const FaceRow& row : review->rows) ok = ok && known(row.finding.verdict);
+  }
+  return ok;
+}
+
 }  // namespace
 
 bool sendText(int socket, std::string_view text) {
@@ -124,6 +162,12 @@ bool sendRequest(int socket, const ReportRequest& request) {
   for (const auto text : kRecordTexts) message.text(request.record.*text);
   message.put(request.review.has_value());
   if (request.review) reviewParts(message, *request.review);
+  message.put(request.face.has_value());
+  if (request.face) {
+    faceGlandParts(message, *request.face);
+    message.put(request.faceReview.has_value());
+    if (request.faceReview) faceReviewParts(message, request.faceReviewInputs, *request.faceReview);
+  }
   return message.send(socket);
 }
 
@@ -139,6 +183,13 @@ std::optional<ReportRequest> receiveRequest(int socket) {
   bool reviewed = false;
   whole = whole && message.get(reviewed);
   if (whole && reviewed) whole = reviewParts(message, request.review.emplace());
+  bool face = false, faceReviewed = false;
+  whole = whole && message.get(face);
+  if (whole && face) {
+    whole = faceGlandParts(message, request.face.emplace()) && message.get(faceReviewed);
+    if (whole && faceReviewed) whole = faceReviewParts(message, request.faceReviewInputs, request.faceReview.emplace());
+    whole = whole && faceValuesKnown(request);
+  }
   if (!whole || glandType > static_cast<std::uint8_t>(GlandKind::HousingGroove)) return std::nullopt;
   request.lineNumber = lineNumber;
   request.glandType = static_cast<GlandKind>(glandType);

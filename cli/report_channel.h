@@ -8,6 +8,8 @@
 #include <string_view>
 
 #include "cli/calc_reports.h"
+#include "face/face_gland.h"
+#include "face/face_review.h"
 #include "model/gland_side.h"
 #include "model/record.h"
 #include "model/review.h"
@@ -20,6 +22,9 @@ struct ReportRequest {
   GlandKind glandType = GlandKind::RodGroove;
   GlandRecord record;  // as the session left it, every float bit for bit
   std::optional<ReviewInputs> review;  // the review's inputs when the report has the review page
+  std::optional<FaceGland> face;        // a face seal: its report is the face seal's page instead
+  FaceReviewInputs faceReviewInputs;    // with its review, when it was asked for
+  std::optional<FaceReview> faceReview;
 };
 
 // The conversation: glandwise-calc sends the AS568 table's text (empty: no review pages);

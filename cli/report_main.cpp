@@ -67,6 +67,16 @@ int main(int argc, char** argv) {
   if (!glandwise::calc::sendText(socket, "")) return 1;
   while (const std::optional<glandwise::calc::ReportRequest> request = glandwise::calc::receiveRequest(socket)) {
     glandwise::calc::SessionResult result;
+    if (request->face) {  // its review comes made: no rules are needed to draw its page
+      result.screen = glandwise::calc::Screen::Face;
+      glandwise::FaceResult& face = result.face.emplace();
+      face.design.gland = *request->face;
+      face.analysis = glandwise::analyseFaceGland(*request->face);
+      if (request->faceReview) face.reviewInputs = request->faceReviewInputs;
+      face.review = request->faceReview;
+      if (!glandwise::calc::sendReply(socket, writer->write(request->lineNumber, result))) return 1;
+      continue;
+    }
     result.glandType = request->glandType;
     result.record = request->record;
     result.reviewInputs = request->review;

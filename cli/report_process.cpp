@@ -109,8 +109,17 @@ ReportFile ReportProcess::write(std::size_t lineNumber, const SessionResult& res
     const std::optional<ReviewInputs> review = sendsReviews_ && result.review ? result.reviewInputs : std::nullopt;
     std::optional<ReportFile> reply;
     bool malformed = false;
-    if (sendRequest(socket_, {lineNumber, *result.glandType, result.record, review}))
-      reply = receiveReply(socket_, malformed);
+    ReportRequest request;
+    request.lineNumber = lineNumber;
+    request.glandType = result.glandType.value_or(GlandKind::RodGroove);
+    request.record = result.record;
+    request.review = review;
+    if (result.face) {  // its page holds its review when it was asked for
+      request.face = result.face->design.gland;
+      request.faceReviewInputs = result.face->reviewInputs.value_or(FaceReviewInputs{});
+      request.faceReview = result.face->review;
+    }
+    if (sendRequest(socket_, request)) reply = receiveReply(socket_, malformed);
     if (reply && isReply(*reply, lineNumber)) {
       if (!reply->error.empty()) ++failures_;
       return std::move(*reply);

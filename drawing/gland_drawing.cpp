@@ -1,9 +1,10 @@
 #include "drawing/gland_drawing.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <numbers>
+
+#include "drawing/sketch.h"
 
 namespace glandwise::drawing {
 namespace {
@@ -14,146 +15,10 @@ constexpr double kBody = 0.35;          // each part's body beyond its surface, 
 constexpr double kTextHeight = 0.12;    // seal cross-sections
 // In text heights:
 constexpr double kDimensionGap = 2.5;   // from a part to its dimension line
-constexpr double kArrow = 0.9;          // arrow length
 constexpr double kExtensionGap = 0.3;   // between a feature and its extension line
 constexpr double kOvershoot = 0.5;      // of an extension line beyond its dimension line
 constexpr double kTextGap = 0.5;        // between a line and its text
 constexpr double kLineSpacing = 1.7;    // of the notes
-constexpr double kArrowDegrees = 18;    // half the arrow's opening
-
-std::string fixedText(double value, int decimals) {
-  char buffer[400];  // the longest double in fixed notation, with its decimals
-  return {buffer, std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals).ptr};
-}
-
-// A length as a drawing shows it: to four decimals, or up to six for a small length that
-// would otherwise keep fewer than three significant digits (a clearance of 0.00225).
-std::string inchText(double value) {
-  const double magnitude = std::floor(std::log10(std::abs(value)));
-  for (int decimals = 4; decimals < 6; ++decimals) {
-    const double scale = std::pow(10.0, decimals);
-    if (std::abs(std::round(value * scale) / scale - value) < 5e-7 || !(decimals + magnitude + 1 < 3))
-      return fixedText(value, decimals);
-  }
-  return fixedText(value, 6);
-}
-
-// A length with its ± tolerance (none when it is 0).
-std::string toleranced(double value, double tolerance) {
-  return tolerance > 0 ? inchText(value) + " ±" + inchText(tolerance) : inchText(value);
-}
-
-double normalDegrees(double degrees) {
-  degrees = std::fmod(degrees, 360);
-  return degrees < 0 ? degrees + 360 : degrees;
-}
-
-// Lays out the drawing across the gland from the groove bottom towards the clearance gap,
-// `v`, which is away from the axis for a rod groove and towards it for a housing groove:
-// one layout for both, the housing groove's mirrored.
-class Sketch {
- public:
-  Sketch(double grooveBottomY, bool grooveInRod, double textHeight)
-      : bottomY_(grooveBottomY), toward_(grooveInRod ? 1 : -1), text_(textHeight) {
-    drawing_.textHeight = textHeight;
-  }
-
-  Point at(double x, double v) const { return {x, bottomY_ + toward_ * v}; }
-  // The arc around (x, v) from `start` to `end` degrees counter-clockwise in the (x, v) plane.
-  Arc arc(double x, double v, double radius, double start, double end) const {
-    if (toward_ > 0) return {at(x, v), radius, normalDegrees(start), normalDegrees(end)};
-    return {at(x, v), radius, normalDegrees(-end), normalDegrees(-start)};
-  }
-  // Texts that stand beyond a line on the side of smaller (`away`) or larger v hang from it
-  // or stand on it.
-  VerticalAlign hanging(bool away) const { return (toward_ > 0) == away ? VerticalAlign::Top : VerticalAlign::Baseline; }
-  double textHeight() const { return text_; }
-
-  void outline(Outline outline) { drawing_.outlines.push_back(std::move(outline)); }
-  void circle(Layer layer, Point centre, double radius) {
-    if (radius > 0) drawing_.circles.push_back({layer, centre, radius});
-  }
-  void stroke(Point from, Point to) { drawing_.strokes.push_back({Layer::Dimensions, {from, to}}); }
-  void text(Layer layer, Point at, HorizontalAlign horizontal, VerticalAlign vertical, std::string words) {
-    drawing_.texts.push_back({layer, at, text_, horizontal, vertical, std::move(words)});
-  }
-
-  // An arrow whose tip is at `tip`, pointing along `direction` (any length).
-  void arrow(Point tip, Point direction) {
-    const double length = std::hypot(direction.x, direction.y);
-    const double ux = direction.x / length, uy = direction.y / length;
-    const double c = std::cos(kArrowDegrees * std::numbers::pi / 180), s = std::sin(kArrowDegrees * std::numbers::pi / 180);
-    const double back = kArrow * text_;
-    stroke(tip, {tip.x - back * (ux * c - uy * s), tip.y - back * (uy * c + ux * s)});
-    stroke(tip, {tip.x - back * (ux * c + uy * s), tip.y - back * (uy * c - ux * s)});
-  }
-
-  // A dimension line between two points with an arrow at each end: inside when there is
-  // room for them, else outside pointing in.
-  void dimension(Point from, Point to) {
-    const Point along{to.x - from.x, to.y - from.y};
-    const double length = std::hypot(along.x, along.y);
-    if (!(length > 0)) return;
-    if (length >= 3 * kArrow * text_) {
-      stroke(from, to);
-      arrow(from, {-along.x, -along.y});
-      arrow(to, along);
-      return;
-    }
-    const double out = 1.5 * kArrow * text_ / length;
-    stroke({from.x - out * along.x, from.y - out * along.y}, {to.x + out * along.x, to.y + out * along.y});
-    arrow(from, along);
-    arrow(to, {-along.x, -along.y});
-  }
-
-  Drawing finish() &&;
-
- private:
-  double bottomY_;  // y of the groove bottom
-  double toward_;   // +1 when v grows with y, -1 when it shrinks
-  double text_;     // text height, inch
-  Drawing drawing_;
-};
-
-// Widens `box` to take in `p`.
-void take(Box& box, Point p) {
-  box = {std::min(box.left, p.x), std::min(box.bottom, p.y), std::max(box.right, p.x), std::max(box.top, p.y)};
-}
-
-Drawing Sketch::finish() && {
-  // A corner radius as large as the groove allows leaves lines of no length, which some
-  // readers take for points.
-  for (Outline& outline : drawing_.outlines)
-    std::erase_if(outline.segments, [](const auto& segment) {
-      const Line* line = std::get_if<Line>(&segment);
-      return line && line->from.x == line->to.x && line->from.y == line->to.y;
-    });
-  Box box{HUGE_VAL, HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
-  for (const Outline& outline : drawing_.outlines)
-    for (const auto& segment : outline.segments)
-      if (const Line* line = std::get_if<Line>(&segment)) take(box, line->from), take(box, line->to);
-  for (const Circle& c : drawing_.circles)
-    take(box, {c.centre.x - c.radius, c.centre.y - c.radius}), take(box, {c.centre.x + c.radius, c.centre.y + c.radius});
-  for (const Stroke& stroke : drawing_.strokes) take(box, stroke.line.from), take(box, stroke.line.to);
-  for (const Text& t : drawing_.texts) {
-    const double width = estimatedWidth(t.text, t.height);
-    const double left = t.at.x - width * (t.horizontal == HorizontalAlign::Left ? 0 : t.horizontal == HorizontalAlign::Centre ? 0.5 : 1);
-    const double base = t.at.y - t.height * (t.vertical == VerticalAlign::Baseline ? 0 : t.vertical == VerticalAlign::Middle ? 0.5 : 1);
-    take(box, {left, base - 0.3 * t.height});  // descenders
-    take(box, {left + width, base + t.height});
-  }
-  const double margin = text_;
-  drawing_.extent = {box.left - margin, box.bottom - margin, box.right + margin, box.top + margin};
-  return std::move(drawing_);
-}
-
-// A closed outline through `corners` in order.
-Outline polygon(std::initializer_list<Point> corners) {
-  Outline outline{Layer::Part, {}};
-  const std::vector<Point> points(corners);
-  for (std::size_t i = 0; i < points.size(); ++i) outline.segments.push_back(Line{points[i], points[(i + 1) % points.size()]});
-  return outline;
-}
 
 // Where the parts lie across the gland (v, from the groove bottom towards the gap) and
 // along it (x, from the middle of the groove), inch.
@@ -278,7 +143,9 @@ Drawing glandDrawing(const GlandSection& s) {
         s.grooveWidth > 0 && s.glandHeight > 0 && s.sealNominal > 0 &&
         std::isfinite(s.grooveWidth + s.glandHeight + s.sealNominal + s.sealMmc + s.sealLmc)))
     return {};
-  Sketch sketch(s.grooveDiameter / 2, s.grooveInRod, kTextHeight * s.sealNominal);
+  // v runs from the groove bottom towards the gap: away from the axis for a rod groove,
+  // towards it for a housing groove; one layout for both, the housing groove's mirrored.
+  Sketch sketch({0, s.grooveDiameter / 2}, {1, 0}, {0, s.grooveInRod ? 1.0 : -1.0}, kTextHeight * s.sealNominal);
   const Layout layout = layoutOf(s);
   drawParts(sketch, layout, s);
   dimensionGroove(sketch, layout, s);

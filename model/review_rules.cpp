@@ -22,6 +22,7 @@ enum Keys : unsigned {
   kMaterial = 16,
   kName = 32,
   kNoValue = 64,              // has no value and no unit
+  kFaceOnly = 128,            // a rule of face seals only
 };
 
 struct KindSpec {
@@ -57,6 +58,12 @@ constexpr std::array<KindSpec, static_cast<std::size_t>(RuleKind::Count)> kKinds
     {"service_min", "°F", kMaterial, -459.67, 2000, true},
     {"service_max", "°F", kMaterial, -459.67, 2000, true},
     {"metal", "per °F", kMaterial | kName, 0, 0.01, true},
+    {"standard_interference", "%", kFaceOnly, 0, 100, true},
+    {"standard_stretch", "%", kFaceOnly, 0, 100, true},
+    {"interference_max", "%", kFaceOnly, 0, 100, false},
+    {"datum_tolerance", "inch", kFaceOnly | kCrossSection, 0, 1, true},
+    {"overfill_caution", "%", kFaceOnly, 0, 100, true},
+    {"overfill_fail", "%", kFaceOnly, 0, 100, true},
 }};
 
 const KindSpec& spec(RuleKind kind) { return kKinds[static_cast<std::size_t>(kind)]; }
@@ -141,6 +148,8 @@ std::optional<Problem> readRule(const std::vector<std::string>& cells, Rule& rul
   if (kind == kKinds.end()) return problem(kRule, inQuotes(cells[kRule]) + " is not a rule this program knows");
   rule.kind = static_cast<RuleKind>(kind - kKinds.begin());
   const unsigned keys = kind->keys;
+  if ((keys & kFaceOnly) && rule.scope != RuleScope::Face)
+    return problem(kGland, std::string(kind->name) + " is a rule of face seals: its gland is face");
 
   // Each key column: needed, allowed or to be left empty by this kind.
   const auto uses = [&](int column, bool needed, bool allowed) -> std::optional<Problem> {
@@ -230,6 +239,11 @@ bool applies(RuleScope scope, GlandKind gland) {
   return false;
 }
 
+// The glands' test of a rule's scope for the gland kind.
+auto forGland(GlandKind gland) {
+  return [gland](RuleScope scope) { return applies(scope, gland); };
+}
+
 int specificity(const Rule& rule) {
   const int scope = rule.scope == RuleScope::All ? 0 : rule.scope == RuleScope::Radial ? 1 : 2;
   return scope + (rule.crossSection ? 4 : 0);
@@ -246,11 +260,11 @@ std::string valueText(const Rule& rule) {
 
 }  // namespace
 
-template <class Matches>
-const Rule* RuleSet::best(GlandKind gland, RuleKind kind, Matches matches) const {
+template <class Applies, class Matches>
+const Rule* RuleSet::best(Applies appliesTo, RuleKind kind, Matches matches) const {
   const Rule* found = nullptr;
   for (const Rule& rule : rows_)
-    if (rule.kind == kind && applies(rule.scope, gland) && matches(rule) &&
+    if (rule.kind == kind && appliesTo(rule.scope) && matches(rule) &&
         (!found || specificity(rule) > specificity(*found)))
       found = &rule;
   return found;
@@ -260,21 +274,27 @@ std::string_view ruleKindName(RuleKind kind) { return spec(kind).name; }
 std::string_view ruleKindUnit(RuleKind kind) { return spec(kind).unit; }
 
 const Rule* RuleSet::find(GlandKind gland, RuleKind kind, float crossSection) const {
-  return best(gland, kind, [&](const Rule& rule) { return !rule.crossSection || *rule.crossSection == crossSection; });
+  return best(forGland(gland), kind,
+              [&](const Rule& rule) { return !rule.crossSection || *rule.crossSection == crossSection; });
 }
 
 const Rule* RuleSet::extrusionLimit(GlandKind gland, int hardness, double pressure) const {
-  return best(gland, RuleKind::ExtrusionClearance,
+  return best(forGland(gland), RuleKind::ExtrusionClearance,
               [&](const Rule& rule) { return rule.hardness == hardness && inBand(rule, pressure); });
 }
 
 const Rule* RuleSet::standardClearance(GlandKind gland, float crossSection, double pressure) const {
-  return best(gland, RuleKind::StandardClearance,
+  return best(forGland(gland), RuleKind::StandardClearance,
               [&](const Rule& rule) { return rule.crossSection == crossSection && inBand(rule, pressure); });
 }
 
 const Rule* RuleSet::material(RuleKind kind, std::string_view id, GlandKind gland) const {
-  return best(gland, kind, [&](const Rule& rule) { return rule.material == id; });
+  return best(forGland(gland), kind, [&](const Rule& rule) { return rule.material == id; });
+}
+
+const Rule* RuleSet::faceRule(RuleKind kind, float crossSection) const {
+  return best([](RuleScope scope) { return scope == RuleScope::All || scope == RuleScope::Face; }, kind,
+              [&](const Rule& rule) { return !rule.crossSection || *rule.crossSection == crossSection; });
 }
 
 std::vector<const Rule*> RuleSet::materials(RuleKind kind) const {
@@ -311,15 +331,19 @@ std::optional<Problem> checkSet(const RuleSet& set) {
   constexpr std::pair<RuleKind, RuleKind> kPairs[] = {{RuleKind::FillPass, RuleKind::FillCaution},
                                                        {RuleKind::ServiceFillPass, RuleKind::ServiceFillCaution},
                                                        {RuleKind::OutsideCaution, RuleKind::OutsideFail},
-                                                       {RuleKind::SqueezeMin, RuleKind::SqueezeMax}};
+                                                       {RuleKind::SqueezeMin, RuleKind::SqueezeMax},
+                                                       {RuleKind::OverfillCaution, RuleKind::OverfillFail}};
+  // The radial glands and, last, the face seals.
+  constexpr std::optional<GlandKind> kGlands[] = {GlandKind::RodGroove, GlandKind::HousingGroove, std::nullopt};
   for (const Rule& rule : set.rows())
     for (const auto& [low, high] : kPairs) {
       if (rule.kind != low && rule.kind != high) continue;
-      for (GlandKind gland : {GlandKind::RodGroove, GlandKind::HousingGroove}) {
-        if (!applies(rule.scope, gland)) continue;
+      for (const std::optional<GlandKind> gland : kGlands) {
+        if (gland ? !applies(rule.scope, *gland) : rule.scope != RuleScope::All && rule.scope != RuleScope::Face)
+          continue;
         const float section = rule.crossSection.value_or(0);
-        const Rule* lower = set.find(gland, low, section);
-        const Rule* upper = set.find(gland, high, section);
+        const Rule* lower = gland ? set.find(*gland, low, section) : set.faceRule(low, section);
+        const Rule* upper = gland ? set.find(*gland, high, section) : set.faceRule(high, section);
         const bool strict = low == RuleKind::SqueezeMin;
         if (lower && upper && (strict ? lower->value >= upper->value : lower->value > upper->value)) {
           const Rule& later = lower->line > upper->line ? *lower : *upper;

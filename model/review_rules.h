@@ -34,6 +34,12 @@ enum class RuleKind {
   ToleranceSigmas,     // sigma: how many standard deviations a tolerance spans
   Compound, ServiceMin, ServiceMax,  // a seal compound: per °F, and its service range in °F
   Metal,               // a gland metal: per °F
+  // Face seals only:
+  StandardInterference,  // %: the standard groove's fit with pressure from inside
+  StandardStretch,       // %: with pressure from outside
+  InterferenceMax,       // %: the largest interference of the ring on the groove OD
+  DatumTolerance,        // inch: the standard datum diameter's tolerance, by cross-section
+  OverfillCaution, OverfillFail,  // %: share of assemblies whose gas groove is overfilled
   Count
 };
 
@@ -86,11 +92,14 @@ class RuleSet {
   std::vector<const Rule*> materials(RuleKind kind) const;
   // The hardnesses that have extrusion limits for a gland kind, in increasing order.
   std::vector<int> hardnesses(GlandKind gland) const;
+  // The most specific rule of `kind` for face seals (a face row over one for all glands, one
+  // naming the cross-section over one for every cross-section); nullptr if none.
+  const Rule* faceRule(RuleKind kind, float crossSection = 0) const;
 
  private:
-  // The most specific rule of `kind` for the gland kind among those `matches` accepts.
-  template <class Matches>
-  const Rule* best(GlandKind gland, RuleKind kind, Matches matches) const;
+  // The most specific rule of `kind` for the glands `applies` accepts among those `matches` accepts.
+  template <class Applies, class Matches>
+  const Rule* best(Applies applies, RuleKind kind, Matches matches) const;
 
   std::string name_, file_;
   std::vector<Rule> rows_;

@@ -66,10 +66,13 @@ bool looksLikeGlandFile(std::string_view text) {
 }  // namespace
 
 std::string writeGlandFile(const std::string& path, const GlandInput& input) {
-  return replaceFileAt(path, inputLine(input) + '\n');
+  return writeGlandLine(path, inputLine(input));
 }
 
-ParsedInput readGlandFile(const std::string& path) {
+std::string writeGlandLine(const std::string& path, const std::string& line) { return replaceFileAt(path, line + '\n'); }
+
+GlandFileLine readGlandFileLine(const std::string& path) {
+  const auto problem = [](std::string text) { return GlandFileLine{{}, std::move(text)}; };
   std::string text;
   if (std::string failure = readRegularFile(path, text); !failure.empty()) return problem(std::move(failure));
   if (text.find_first_not_of(" \t\r\n") == std::string::npos) return problem("It is empty.");
@@ -88,8 +91,16 @@ ParsedInput readGlandFile(const std::string& path) {
     }
     start = end + 1;
   }
-  ParsedInput parsed = parseInputLine(gland);
-  if (!parsed.problem.empty()) parsed.problem = "Its gland cannot be read: " + parsed.problem + ".";
+  return {std::string(gland), {}};
+}
+
+std::string unusableGlandLine(const std::string& problem) { return "Its gland cannot be read: " + problem + "."; }
+
+ParsedInput readGlandFile(const std::string& path) {
+  const GlandFileLine file = readGlandFileLine(path);
+  if (!file.problem.empty()) return problem(file.problem);
+  ParsedInput parsed = parseInputLine(file.line);
+  if (!parsed.problem.empty()) parsed.problem = unusableGlandLine(parsed.problem);
   return parsed;
 }
 

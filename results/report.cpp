@@ -100,7 +100,7 @@ PrintOutcome printReport(QWidget& sheet, PrintDialog& dialog, MessageBoxes& mess
   return reportFailure(failure, messageBoxes);
 }
 
-PrintOutcome printPage(QWidget& window, PrintDialog& dialog, MessageBoxes& messageBoxes, const PagePainter& draw) {
+PrintOutcome printPage(const PageDrawing& draw, QWidget& window, PrintDialog& dialog, MessageBoxes& messageBoxes) {
   QPrinter printer(QPrinter::HighResolution);
   if (!dialog.choosePrinter(printer, &window)) return PrintOutcome::Cancelled;
   const int resolution = printer.resolution();
@@ -109,13 +109,16 @@ PrintOutcome printPage(QWidget& window, PrintDialog& dialog, MessageBoxes& messa
 }
 
 PrintOutcome printReviewPage(const ReviewPage& page, QWidget& window, PrintDialog& dialog, MessageBoxes& messageBoxes) {
-  return printPage(window, dialog, messageBoxes, [&](QPainter& painter, QPagedPaintDevice& device, int resolution) {
+  return printPage([&page](QPainter& painter, QPagedPaintDevice& device, int resolution) {
     drawReviewPage(painter, device, resolution, page);
-  });
+  }, window, dialog, messageBoxes);
 }
 
-QByteArray reportPdf(QWidget& sheet, const ReviewPage* review) {
-  HiddenSheetButtons hidden(sheet);
+namespace {
+
+// A PDF document (US Letter, kReportResolution) of the pages `draw` draws; empty if it
+// could not be drawn.
+QByteArray pdfDocument(const std::function<void(QPainter&, QPdfWriter&)>& draw) {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   {
@@ -123,13 +126,23 @@ QByteArray reportPdf(QWidget& sheet, const ReviewPage* review) {
     pdf.setPageSize(QPageSize(QPageSize::Letter));
     pdf.setResolution(kReportResolution);
     pdf.setCreator(QStringLiteral("Glandwise"));
-    const Painted painted = paintPage(pdf, [&](QPainter& painter) {
-      drawSheet(painter, sheet, pdf, kReportResolution);
-      if (review && pdf.newPage()) drawReviewPage(painter, pdf, kReportResolution, *review);
-    });
-    if (painted != Painted::Done) return {};
+    if (paintPage(pdf, [&](QPainter& painter) { draw(painter, pdf); }) != Painted::Done) return {};
   }  // the writer finishes the file as it goes
   return buffer.data();
+}
+
+}  // namespace
+
+QByteArray pagePdf(const PageDrawing& draw) {
+  return pdfDocument([&](QPainter& painter, QPdfWriter& pdf) { draw(painter, pdf, kReportResolution); });
+}
+
+QByteArray reportPdf(QWidget& sheet, const ReviewPage* review) {
+  HiddenSheetButtons hidden(sheet);
+  return pdfDocument([&](QPainter& painter, QPdfWriter& pdf) {
+    drawSheet(painter, sheet, pdf, kReportResolution);
+    if (review && pdf.newPage()) drawReviewPage(painter, pdf, kReportResolution, *review);
+  });
 }
 
 }  // namespace glandwise

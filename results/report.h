@@ -2,17 +2,16 @@
 // The printed report: a results sheet's client area, without its buttons, on one page, and
 // the printed design review.
 
-#include <functional>
-
 #include <QByteArray>
+#include <functional>
 #include <QString>
 
 #include "platform/platform.h"
 #include "platform/print_dialog.h"
 #include "results/review_page.h"
 
-class QPagedPaintDevice;
 class QPainter;
+class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
 
@@ -50,16 +49,20 @@ enum class PrintOutcome { Printed, Cancelled, Failed };
 // notice. The record is not touched.
 PrintOutcome printReport(QWidget& sheet, PrintDialog& dialog, MessageBoxes& messageBoxes);
 
-// Paints one page: with an active painter onto a device of some dots per inch.
-using PagePainter = std::function<void(QPainter& painter, QPagedPaintDevice& device, int resolution)>;
+// Draws one page onto the current page of a device of `resolution` dots per inch with an
+// active painter, within the page margins.
+using PageDrawing = std::function<void(QPainter& painter, QPagedPaintDevice& device, int resolution)>;
 
-// Lets the user choose a printer (the dialog over `window`) and prints one page that `draw`
-// paints. Cancel prints nothing; a failure is told in a notice.
-PrintOutcome printPage(QWidget& window, PrintDialog& dialog, MessageBoxes& messageBoxes, const PagePainter& draw);
+// A window's PRINT: lets the user choose a printer and prints the page `draw` draws.
+// Cancel prints nothing; a failure is told in a notice.
+PrintOutcome printPage(const PageDrawing& draw, QWidget& window, PrintDialog& dialog, MessageBoxes& messageBoxes);
 
-// The review window's PRINT: lets the user choose a printer and prints the review as one
-// page. Cancel prints nothing; a failure is told in a notice.
+// The review window's PRINT: printPage with the review page.
 PrintOutcome printReviewPage(const ReviewPage& page, QWidget& window, PrintDialog& dialog, MessageBoxes& messageBoxes);
+
+// The page `draw` draws as a one-page PDF document (US Letter) made in memory; empty if it
+// could not be drawn.
+QByteArray pagePdf(const PageDrawing& draw);
 
 // The sheet, without its buttons, as a PDF document (US Letter) made in memory, as PRINT
 // REPORT prints it, with the review page as its second page when one is given; empty if it

@@ -129,8 +129,10 @@ GlandDrawing::GlandDrawing(QWidget* parent) : QWidget(parent) {
   setMinimumSize(360, 200);
 }
 
-void GlandDrawing::setSection(const GlandSection& section) {
-  drawing_ = drawing::glandDrawing(section);
+void GlandDrawing::setSection(const GlandSection& section) { setDrawing(drawing::glandDrawing(section)); }
+
+void GlandDrawing::setDrawing(drawing::Drawing drawing) {
+  drawing_ = std::move(drawing);
   update();
 }
 

@@ -50,6 +50,8 @@ class GlandDrawing : public QWidget {
  public:
   explicit GlandDrawing(QWidget* parent = nullptr);
   void setSection(const GlandSection& section);
+  // Shows another part's drawing (a face seal's).
+  void setDrawing(drawing::Drawing drawing);
   const drawing::Drawing& drawing() const { return drawing_; }
 
  protected:

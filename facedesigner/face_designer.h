@@ -1,0 +1,124 @@
+#pragma once
+// The face seal designer: a window of its own beside the selection screen.
+
+#include <QWidget>
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "face/face_data.h"
+#include "face/face_result.h"
+#include "face/face_review_form.h"
+#include "facedesigner/face_page.h"
+#include "model/as568.h"
+#include "platform/platform.h"
+
+class QButtonGroup;
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+
+namespace glandwise {
+
+class GlandDrawing;
+class SqueezeHistogram;
+
+// Designs a face seal live: the ring (a cross-section and inside diameter, or an AS568
+// size), the pressure's direction, the medium and the pressure; the groove's datum
+// diameter, depth and width with their tolerances, which start as the standard groove and
+// go back to it when the ring, direction or medium change (a typed datum stays while the
+// direction does) or STANDARD GROOVE is pressed; the review's inputs. Every keystroke works
+// the entries through the core again: a box that cannot be used is marked and says why,
+// and no figure is shown from entries that cannot be used. Shows the squeeze, fill and fit
+// at nominal, MMC and LMC, the review with its verdict badge, the section to scale and the
+// squeeze histogram. The entries are kept in the settings as they change, so that closing
+// the window (Escape, the frame, CLOSE) loses nothing.
+class FaceDesigner : public QWidget {
+  Q_OBJECT
+ public:
+  FaceDesigner(const FaceData& data, const As568Table* as568, SettingsStore& settings);
+
+  // Shows a saved face seal's entries in place of the window's.
+  void showInput(const FaceInput& input);
+  // The entries, with the review's inputs when they are usable, as a batch line gives them.
+  FaceInput input() const;
+  // The entries worked through, as shown.
+  const FaceResult& result() const { return result_; }
+  // The printed page of what is shown (with the review when its inputs are usable), when
+  // the entries are.
+  std::optional<FacePage> page() const;
+  // The section drawing shown; empty when the entries cannot be used.
+  const drawing::Drawing& drawing() const;
+
+ signals:
+  void dismissed();               // CLOSE, Escape or the frame: the window asks to be unloaded
+  void printRequested();          // PRINT
+  void saveRequested();           // SAVE… or Ctrl+S
+  void exportDrawingRequested();  // EXPORT DRAWING… or Ctrl+Shift+S
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  QWidget* buildSeal();
+  QWidget* buildService();
+  QWidget* buildGroove();
+  QWidget* buildResults();
+  QWidget* buildReviewInputs();
+  QWidget* buildChecks();
+  QLayout* buildButtons();
+  QLineEdit* addBox(QGridLayout* grid, int row, int column, const char* name, const QString& caption,
+                    const QString& unit, QLabel** problem);
+  void setFocusOrder();
+
+  void chooseCrossSection(int index);
+  void chooseAs568();
+  void choosePressureFrom(PressureFrom from);
+  void chooseMedium(FaceMedium medium);
+  void typeGroove(FaceBox box, const QString& text);
+  void standardGroove();
+  // Works the entries through and shows them; keeps them in the settings.
+  void workAgain();
+  void showEntries();
+  void showGroove();
+  void showResults();
+  void showReview();
+  FaceReviewForm reviewForm() const;
+
+  FaceData data_;                                // the face seal table and the review's rules
+  std::vector<int> hardnesses_;                  // the hardness combo's choices: those with extrusion limits
+  std::vector<std::string> compounds_, metals_;  // the compound and metal combos' ids
+  const As568Table* as568_;
+  SettingsStore& settings_;
+  FaceForm form_;                                 // the entries of the ring, service and groove
+  FaceResult result_;                             // the entries worked through
+  std::optional<FaceReviewInputs> reviewInputs_;  // the review's inputs, when usable
+  bool showing_ = true;                           // the widgets are being set from the entries: no reaction
+
+  QButtonGroup* crossSections_ = nullptr;
+  QButtonGroup* directions_ = nullptr;
+  QButtonGroup* media_ = nullptr;
+  QLineEdit* as568Box_ = nullptr;
+  std::array<QLineEdit*, kFaceBoxCount> boxes_{};  // by FaceBox
+  std::array<QLabel*, kFaceBoxCount> problems_{};
+  QLabel* datumCaption_ = nullptr;
+  QLabel* radius_ = nullptr;
+  QLabel* status_ = nullptr;                         // why the entries cannot be used
+  std::array<std::array<QLabel*, 4>, 5> results_{};  // the results table's cells
+  QComboBox* hardness_ = nullptr;
+  QComboBox* compound_ = nullptr;
+  QComboBox* metal_ = nullptr;
+  std::array<QLineEdit*, kFaceReviewBoxCount> reviewBoxes_{};
+  std::array<QLabel*, kFaceReviewBoxCount> reviewProblems_{};
+  QLabel* identity_ = nullptr;
+  QLabel* badge_ = nullptr;
+  std::array<std::array<QLabel*, 4>, kFaceCheckCount> checks_{};
+  GlandDrawing* drawing_ = nullptr;
+  SqueezeHistogram* histogram_ = nullptr;
+};
+
+}  // namespace glandwise

@@ -1,0 +1,106 @@
+// The face seal designer, driven from the keyboard as a user would: it shows the figures
+// the batch calculator gives for the same line, and a saved face seal reopens as it was.
+
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <nlohmann/json.hpp>
+
+#include "tests/gui/program_fixture.h"
+
+using namespace glandwise;
+using namespace glandwise::testing;
+
+namespace {
+
+// Every figure and verdict the designer shows, by control name.
+QStringList shownFigures(QWidget* designer) {
+  QStringList shown;
+  for (QLabel* label : designer->findChildren<QLabel*>())
+    if (label->objectName().startsWith("lblFace")) shown << label->objectName() + "=" + label->text();
+  shown.sort();
+  return shown;
+}
+
+QString percent(const nlohmann::json& value) { return QString::number(value.get<double>(), 'f', 1) + " %"; }
+
+}  // namespace
+
+class FaceScreenTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void keyboardGivesTheBatchFiguresAndTheSavedSealReopens();
+};
+
+// Catches a designer that works other entries than it shows (a retyped box not carried,
+// other review inputs or tables than the batch calculator's), a key path that does not
+// reach a box, a window larger than the screen, and a save that loses an entry.
+void FaceScreenTest::keyboardGivesTheBatchFiguresAndTheSavedSealReopens() {
+  Program program;
+  QWidget* selection = program.walk({{"cmdOk"}});
+  QVERIFY(selection && QTest::qWaitForWindowActive(selection));
+  QTest::keyClick(selection, Qt::Key_F, Qt::AltModifier);  // FACE SEAL…
+  QTRY_VERIFY(program.flow().faceDesigner() && program.flow().faceDesigner()->isVisible());
+  QWidget* designer = program.flow().faceDesigner();
+  QVERIFY(designer->frameGeometry().height() <= designer->screen()->availableGeometry().height());
+  QVERIFY(QTest::qWaitForWindowActive(designer));
+  const auto type = [](const char* text) { QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(text)); };
+  const auto key = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+  QCOMPARE(QApplication::focusWidget(), child(designer, "txtFaceAS568"));
+  type("214");
+  key(Qt::Key_Return);
+  for (const char* option : {"optFaceInside", "optFaceLiquid"}) {
+    key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), child(designer, option));
+    key(Qt::Key_Space);
+  }
+  key(Qt::Key_Tab);
+  type("500");  // the box selects its text on focus: typing replaces it
+  for (int i = 0; i < 3; ++i) key(Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), child(designer, "txtFaceDepth"));
+  type("0.1");
+  QVERIFY(Program::act(designer, {"txtFaceGap=0.002"}));
+
+  QProcess calc;
+  calc.start(QStringLiteral(GLANDWISE_CALC_PROGRAM), {});
+  calc.write(R"({"gland": "face", "as568": "-214", "pressure_from": "inside", "medium": "liquid", )"
+             R"("pressure": "500", "edits": {"depth": "0.1"}, "review": {"flange_gap": 0.002}})"
+             "\n");
+  calc.closeWriteChannel();
+  QVERIFY(calc.waitForFinished(30000));  // a deadlock fails here, not at CTest's timeout
+  QCOMPARE(calc.exitCode(), 0);
+  const nlohmann::json face = nlohmann::json::parse(calc.readAllStandardOutput().toStdString()).at("face");
+  const QList<std::pair<const char*, QString>> expected{
+      {"lblFaceResult11", percent(face["squeeze"]["nominal_percent"])},
+      {"lblFaceResult12", percent(face["squeeze"]["mmc_percent"])},
+      {"lblFaceResult13", percent(face["squeeze"]["lmc_percent"])},
+      {"lblFaceResult21", percent(face["fill"]["nominal_percent"])},
+      {"lblFaceResult22", percent(face["fill"]["mmc_percent"])},
+      {"lblFaceResult23", percent(face["fill"]["lmc_percent"])},
+      {"lblFaceResult41", QString::number(face["fit"]["nominal_percent"].get<double>(), 'f', 2)},
+      {"lblFaceOverall", QString::fromStdString(face["review"]["overall"].get<std::string>()).toUpper()},
+      {"lblFace_squeeze_Verdict",
+       QString::fromStdString(face["review"]["squeeze"]["verdict"].get<std::string>()).toUpper()},
+      {"lblFace_fill_Reason", QString::fromStdString(face["review"]["fill"]["reason"].get<std::string>())},
+      {"lblFace_flange_gap_Reason", QString::fromStdString(face["review"]["flange_gap"]["reason"].get<std::string>())}};
+  for (const auto& [name, text] : expected) QCOMPARE(child<QLabel>(designer, name)->text(), text);
+  QCOMPARE(face["groove"]["depth"].get<float>(), 0.1f);  // the retyped depth, not the standard
+
+  QTemporaryDir folder;
+  program.fake.files = {folder.filePath("flange").toStdString()};  // the suffix is added
+  QTest::keySequence(designer, QKeySequence::Save);
+  QCOMPARE(program.fake.log, QStringList{"save dialog: Save face seal"});
+  const QStringList shown = shownFigures(designer);
+  QTest::keyClick(designer, Qt::Key_Escape);
+  Program::settle();
+  QVERIFY(!program.flow().faceDesigner());
+  program.flow().openGlandFile(folder.filePath("flange.gland.json").toStdString());
+  QVERIFY(program.flow().faceDesigner());
+  QCOMPARE(shownFigures(program.flow().faceDesigner()), shown);
+}
+
+QTEST_MAIN(FaceScreenTest)
+#include "face_screen_test.moc"
