@@ -102,6 +102,7 @@ void ScreenFlow::leaveTitle() {
   connect(&selection, &SelectionScreen::accepted, this, &ScreenFlow::openEditor);
   connect(&selection, &SelectionScreen::refused, this, &ScreenFlow::showMessage);
   connect(&selection, &SelectionScreen::openRequested, this, &ScreenFlow::chooseGlandFile);
+  connect(&selection, &SelectionScreen::findRequested, this, &ScreenFlow::openFinder);
   connect(&selection, &SelectionScreen::fileDropped, this,
           [this](const QString& path) { openGlandFile(path.toStdString()); });
   connect(&selection, &SelectionScreen::faceSealRequested, this, &ScreenFlow::openFaceDesigner);
@@ -326,6 +327,43 @@ void ScreenFlow::printSheet() {
 }
 
 void ScreenFlow::endProgram() { endProgram_(); }
+
+void ScreenFlow::openFinder() {
+  if (!find_.get()) {
+    const As568Load& table = as568Table();
+    const RuleLoad& loaded = rules();
+    if (!loaded.rules) return platform_.messageBoxes.notify("The design rules could not be read.\n\n" + loaded.error);
+    FindWindow& window = find_.load(table.table ? &*table.table : nullptr, *loaded.rules);
+    connect(&window, &FindWindow::openRequested, this, &ScreenFlow::openFoundGland);
+    connect(&window, &FindWindow::printRequested, this, [this, &window] {
+      if (const std::optional<FindPage> page = window.page())
+        printPage([&](QPainter& painter, QPagedPaintDevice& device, int resolution) {
+          drawFindPage(painter, device, resolution, *page);
+        }, window, platform_.printDialog, platform_.messageBoxes);
+    });
+    window.startFrom(selection_.get()->entries());
+    // Tall enough for a dozen rows where the screen allows.
+    window.resize(window.sizeHint().expandedTo({0, 560}).boundedTo(availableClientSize(*selection_.get())));
+    placeDialog(window, selection_.get(), DialogPlace::ClearOfWindow);
+  }
+  bringToFront(*find_.get());
+}
+
+void ScreenFlow::openFoundGland(const GlandInput& gland) {
+  SelectionScreen* selection = selection_.get();
+  if (!selection) return;
+  if (QWidget* current = currentScreen(); current && current != selection) {
+    present(*selection, current);
+    sheet_.unload();
+    editor_.unload();
+  }
+  const OkResult entered = selection->replay(gland);
+  if (entered.outcome == OkOutcome::Refused) {
+    platform_.messageBoxes.notify("The gland could not be opened.\n\nThe selection screen refuses it: " + entered.message);
+    return;
+  }
+  editor_.get()->typeEdits(gland.edits);
+}
 
 std::string ScreenFlow::lastFolder(const char* section) {
   return platform_.settings.get(kSettingsApplication, section, kFolderKey, QDir::homePath().toStdString());

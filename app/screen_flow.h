@@ -14,6 +14,7 @@
 #include "editors/gland_editor.h"
 #include "face/face_data.h"
 #include "facedesigner/face_designer.h"
+#include "finder/find_window.h"
 #include "model/gland_side.h"
 #include "app/handbook.h"
 #include "platform/platform.h"
@@ -64,6 +65,7 @@ class ScreenFlow : public QObject {
   InfoDialog* frictionInfo() const { return frictionInfo_.get(); }
   ReviewWindow* reviewWindow() const { return review_.get(); }
   FaceDesigner* faceDesigner() const { return face_.get(); }
+  FindWindow* findWindow() const { return find_.get(); }
 
   // Where the AS568 table is read from, once, when first needed; by default the table
   // shipped beside the running program.
@@ -91,6 +93,13 @@ class ScreenFlow : public QObject {
   // open one. A table or rules that cannot serve are told in a notice.
   void openFaceDesigner();
   void endProgram();
+  // FIND A SEAL…: opens the Find a seal window, started from the selection screen's entries,
+  // or raises the one already loaded as the user left it.
+  void openFinder();
+  // A gland chosen in the Find a seal window: entered on the selection screen as a person
+  // would and OK'd, its editor boxes typed; the screens on view make way for it. A gland the
+  // screens refuse is told in a notice.
+  void openFoundGland(const GlandInput& gland);
 
   // Ctrl+S on an editor, a results sheet or the review window: asks where, then saves the gland as entered,
   // with its review inputs: the review window's when it is open, else those it was opened
@@ -167,6 +176,7 @@ class ScreenFlow : public QObject {
   ScreenSlot<InfoDialog> frictionInfo_;      // frmFrictionInfo
   ScreenSlot<ReviewWindow> review_;          // frmReview
   ScreenSlot<FaceDesigner> face_;            // frmFaceSeal
+  ScreenSlot<FindWindow> find_;              // frmFind: loaded once, then only hidden
   std::filesystem::path as568Path_;           // the AS568 table's file
   std::optional<As568Load> as568_;            // the table, once read
   std::optional<FaceGlandTableLoad> faceTable_;  // the face seal table, once read

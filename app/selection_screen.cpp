@@ -181,6 +181,13 @@ void SelectionScreen::buildCrossSectionGroup() {
         makeOption(group, option.optionName, option.caption, {300, 150 + index * 450, 1920, kRowHeight});
     connect(button, &QRadioButton::clicked, this, [this, index] { chooseCrossSection(index); });
   }
+  // Under the cross-sections, level with FACE SEAL…: the way from the hardware to a size.
+  QPushButton* find = makeButton(this, "cmdFind", QStringLiteral("FIND A SEAL\u2026"),
+                                 {kLeftColumn, 3720, 2460, 480}, shellButtonFont());
+  connect(find, &QPushButton::clicked, this, [this] {
+    readBoxes();
+    emit findRequested();
+  });
 }
 
 void SelectionScreen::buildGlandTypeGroup() {
@@ -247,6 +254,7 @@ void SelectionScreen::setFocusOrder() {
   for (const GlandTypeOption& option : kGlandTypeOptions)
     order.append(findChild<QWidget*>(QString::fromLatin1(option.name)));
   order.append(handbookPath_);
+  order.append(findChild<QWidget*>(QStringLiteral("cmdFind")));
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 

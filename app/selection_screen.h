@@ -44,6 +44,8 @@ class SelectionScreen : public MainScreen {
   void refused(bool beep);
   // Ctrl+O or "Open gland…": the user wants to open a saved gland.
   void openRequested();
+  // FIND A SEAL…: the user wants the sizes that fit the hardware ranked.
+  void findRequested();
   // A file was dropped on the screen.
   void fileDropped(const QString& path);
   // FACE SEAL…: the user wants the face seal designer.

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "face/face_input.h"
+#include "model/find_input.h"
 #include "model/gland_input.h"
 #include "cli/calc_session.h"
 
@@ -254,6 +255,7 @@ class ChunkPipeline {
 
 bool calculateLine(std::string_view line, std::size_t lineNumber, LineWriter& out, ReportWriter* reports,
                    const SessionOptions& session, ReportWriter* drawings) {
+  if (isFindLine(line)) return calculateFindLine(line, lineNumber, out, session);
   const std::optional<ParsedFaceInput> face = parseFaceLine(line);
   const ParsedInput parsed = face ? ParsedInput{} : parseInputLine(line);
   if (const std::string& problem = face ? face->problem : parsed.problem; !problem.empty()) {

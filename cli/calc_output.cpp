@@ -105,6 +105,9 @@ class JsonLines final : public LineWriter {
     json_.string(errorMessage(lineNumber, problem));
     end();
   }
+  void writeFound(std::size_t lineNumber, const FoundLine& found) override {
+    writeFoundJson(json_, lineNumber, found);
+  }
 
   std::string_view text() const override { return json_.text(); }
   void clear() override { json_.clear(); }
@@ -152,17 +155,7 @@ class CsvCells final : public FieldSink {
   JsonWriter list_;  // the JSON text of a list
 };
 
-void CsvCells::text(std::string_view value) {
-  if (value.find_first_of(",\"\r\n") == std::string_view::npos) return out_.append(value);
-  char* cursor = out_.room(2 * value.size() + 2);
-  *cursor++ = '"';
-  for (char c : value) {
-    if (c == '"') *cursor++ = '"';
-    *cursor++ = c;
-  }
-  *cursor++ = '"';
-  out_.commit(cursor);
-}
+void CsvCells::text(std::string_view value) { appendCsvCell(out_, value); }
 
 // The text of a refused line's refusal; empty when the line was not refused.
 std::string_view refusalText(const SessionResult& result) {
@@ -199,6 +192,7 @@ class CsvLines final : public LineWriter {
     out_.append(std::string(fields_.fields().size(), ','));
     out_.append("\n");
   }
+  void writeFound(std::size_t lineNumber, const FoundLine& found) override { writeFoundCsv(out_, lineNumber, found); }
 
   std::string_view text() const override { return out_.text(); }
   void clear() override { out_.clear(); }
@@ -218,6 +212,18 @@ class CsvLines final : public LineWriter {
 };
 
 }  // namespace
+
+void appendCsvCell(TextBuffer& out, std::string_view value) {
+  if (value.find_first_of(",\"\r\n") == std::string_view::npos) return out.append(value);
+  char* cursor = out.room(2 * value.size() + 2);
+  *cursor++ = '"';
+  for (char c : value) {
+    if (c == '"') *cursor++ = '"';
+    *cursor++ = c;
+  }
+  *cursor++ = '"';
+  out.commit(cursor);
+}
 
 std::unique_ptr<LineWriter> makeLineWriter(OutputFormat format, const FieldSelection& fields) {
   if (format == OutputFormat::Csv) return std::make_unique<CsvLines>(fields);

@@ -29,7 +29,9 @@
 
 #include "cli/calc_reports.h"
 #include "cli/calc_session.h"
+#include "cli/find_output.h"
 #include "cli/output_fields.h"
+#include "cli/text_buffer.h"
 
 namespace glandwise::calc {
 
@@ -47,10 +49,16 @@ class LineWriter {
   virtual void writeResult(std::size_t lineNumber, const LineResult& line) = 0;
   // The line of an unusable input line; `problem` says what is wrong with it.
   virtual void writeError(std::size_t lineNumber, std::string_view problem) = 0;
+  // The line (or rows) of a find line (cli/find_output.h).
+  virtual void writeFound(std::size_t lineNumber, const FoundLine& found) = 0;
 
   virtual std::string_view text() const = 0;
   virtual void clear() = 0;
 };
+
+// Appends `value` as one CSV cell: quoted, its quotes doubled, when it holds a comma, a
+// quote or a line break.
+void appendCsvCell(TextBuffer& out, std::string_view value);
 
 std::unique_ptr<LineWriter> makeLineWriter(OutputFormat format, const FieldSelection& fields);
 

@@ -19,6 +19,7 @@
 #include "cli/calc_batch.h"
 #include "cli/descriptor_output.h"
 #include "cli/drawing_files.h"
+#include "cli/find_help.h"
 #include "cli/progress_line.h"
 #include "cli/standard_descriptors.h"
 #include "drawing/dxf.h"
@@ -435,7 +436,7 @@ int main(int argc, char** argv) {
   const CLI::Option* fieldsOption =
       app.add_option("--fields", fieldList, "the output fields, separated by commas, by name or group (see FIELDS); "
                                             "every field when omitted");
-  app.footer(kFooter);
+  app.footer(std::string(kFooter) + glandwise::calc::kFindHelp);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {

@@ -222,6 +222,10 @@ std::string NumberText(float value) {
   return std::string(text, writeNumberText(text, value));
 }
 
+std::string FigureText(double value, int decimals) {
+  return NumberText(RoundDecimals(static_cast<float>(value), decimals));
+}
+
 ParsedNumber parseNumber(std::string_view text) {
   std::string_view trimmed = trimBlanks(text);
   if (!followsNumberGrammar(trimmed)) return {NumberStatus::NotNumber, 0.0f};

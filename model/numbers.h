@@ -18,6 +18,10 @@ float RoundDecimals(float value, int decimals);
 // with a decimal point, whatever the regional settings.
 std::string NumberText(float value);
 
+// A computed figure as the design review shows it: rounded to `decimals` places as a 32-bit
+// float, then its NumberText.
+std::string FigureText(double value, int decimals);
+
 // The longest display text: "-1.234568E+38", "-0.0001234567".
 inline constexpr std::size_t kMaxNumberTextLength = 16;
 

@@ -496,9 +496,10 @@ SwellReview reviewSwell(const Context& c) {
   return sw;
 }
 
-StatisticsReview reviewStatistics(const Context& c, int samples) {
+StatisticsReview reviewStatistics(const Context& c, int samples, ReviewDepth depth) {
   const Rule& sigmas = *c.rules.find(c.kind, RuleKind::ToleranceSigmas, c.r.W);
-  StatisticsReview st = squeezeStatistics(c.r, c.s, {c.idTolerance, sigmas.value, c.lower, c.upper, samples});
+  StatisticsReview st = squeezeStatistics(
+      c.r, c.s, {c.idTolerance, sigmas.value, c.lower, c.upper, samples, depth == ReviewDepth::Screened});
   if (st.samples == 0) {
     st.finding = notEvaluated("the statistics were not asked for");
     return st;
@@ -591,7 +592,7 @@ FillReview reviewFill(const GlandRecord& record, const GlandSide& side, const Re
 }
 
 Review reviewGland(const GlandRecord& record, const GlandSide& side, const ReviewInputs& inputs, const RuleSet& rules,
-                   const As568Table* table, int samples) {
+                   const As568Table* table, int samples, ReviewDepth depth) {
   const As568Size* size = table ? table->match(record.W, record.ID) : nullptr;
   Context c{record, side, inputs, rules, side.kind,
             material(rules, RuleKind::Compound, inputs.compound, inputs.alphaSealPerF),
@@ -633,7 +634,7 @@ Review reviewGland(const GlandRecord& record, const GlandSide& side, const Revie
   review.stretch = reviewStretch(c, size);
   review.temperature = reviewTemperature(c);
   review.swell = reviewSwell(c);
-  review.statistics = reviewStatistics(c, samples);
+  review.statistics = reviewStatistics(c, samples, depth);
   for (const Finding* finding : {&review.fill.finding, &review.squeeze.finding, &review.extrusion.finding,
                                  &review.stretch.finding, &review.temperature.finding, &review.swell.finding,
                                  &review.statistics.finding})

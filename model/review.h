@@ -113,6 +113,9 @@ struct SwellReview {
 
 struct StatisticsReview {
   int samples = 0;               // assemblies sampled; 0: not evaluated
+  // False when a screened review knew the shares below and above the limits without drawing
+  // an assembly. A screened review leaves the sample figures (mean to histogram) at 0.
+  bool sampled = true;
   double toleranceSigmas = 3;    // standard deviations a tolerance spans
   double nominalPercent = 0;     // squeeze % of the nominal gland, concentric
   double rssSigma = 0;           // root-sum-square standard deviation of the concentric squeeze, %
@@ -164,8 +167,16 @@ FillReview reviewFill(const GlandRecord& record, const GlandSide& side, const Re
 // AS568 size. `samples` assemblies go into the statistics; 0 leaves them not evaluated
 // (for a quick review of many candidates). The inputs are those reviewInputsProblem finds
 // nothing wrong with.
+// How much of the statistics a review computes.
+enum class ReviewDepth {
+  Full,      // every assembly sampled, every figure computed
+  Screened,  // the shares below and above the limits alone, sampled only when that decides
+             // something: the verdicts and shares are those of Full, the sample figures are
+             // left out
+};
+
 Review reviewGland(const GlandRecord& record, const GlandSide& side, const ReviewInputs& inputs, const RuleSet& rules,
-                   const As568Table* table, int samples = kMonteCarloSamples);
+                   const As568Table* table, int samples = kMonteCarloSamples, ReviewDepth depth = ReviewDepth::Full);
 
 // The gland's figures that the groove inputs must fit.
 struct GrooveFit {

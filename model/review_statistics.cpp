@@ -1,8 +1,10 @@
 #include "model/review_statistics.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "model/review_physics.h"
@@ -26,6 +28,16 @@ double Dimensions::*role(const GlandSide& side, const Diameter& diameter) {
   return &Dimensions::groove;
 }
 
+// A range of real numbers.
+struct Interval {
+  double low, high;
+};
+
+// Where the least and the most squeezed points of the assemblies can lie, %.
+struct PointRanges {
+  Interval least, most;
+};
+
 // One assembly's squeeze at its concentric position and the largest offset's two sides.
 class SqueezeModel {
  public:
@@ -45,7 +57,49 @@ class SqueezeModel {
   // The largest offset of the mating part: its radial clearance and half the eccentricity.
   double reach(const Dimensions& d) const { return std::max(0.0, (d.bore - d.rod) / 2) + halfEcc_; }
 
+  // The ranges (%) of the least and of the most squeezed points of every assembly whose
+  // dimensions lie between `low` and `high`, at any offset up to its reach: interval
+  // arithmetic over each step above, each dimension free on its own, so that they hold
+  // every point the assemblies can have, and a little more. Nothing when a seal or its seat
+  // may reach 0.
+  std::optional<PointRanges> range(const Dimensions& low, const Dimensions& high) const {
+    if (!(low.w > 0 && low.id > 0 && low.*seat_ > 0)) return std::nullopt;
+    const auto stretch = [](double seat, double id) { return (seat - id) / id * 100; };
+    const Interval share = thinning(stretch(low.*seat_, high.id), stretch(high.*seat_, low.id));
+    const Interval radial{low.w * share.low, high.w * share.high};
+    const Interval height{(low.*outer_ - high.*inner_) / 2, (high.*outer_ - low.*inner_) / 2};
+    Dimensions widest = high;  // the largest clearance: the largest bore on the smallest rod
+    widest.rod = low.rod;
+    const double farthest = reach(widest);
+    // squeeze % = 100 − (height ± offset) × 100 / radial, the offset from 0 to the reach.
+    const auto points = [&](Interval numerator) {
+      const double least = std::min(numerator.low / radial.low, numerator.low / radial.high);
+      const double most = std::max(numerator.high / radial.low, numerator.high / radial.high);
+      constexpr double kRounding = 1e-9;  // %: far beyond the rounding of the steps above
+      return Interval{100 - most * 100 - kRounding, 100 - least * 100 + kRounding};
+    };
+    const PointRanges ranges{points({height.low, height.high + farthest}), points({height.low - farthest, height.high})};
+    const bool finite = std::isfinite(ranges.least.low + ranges.least.high + ranges.most.low + ranges.most.high);
+    return radial.low > 0 && finite ? std::optional(ranges) : std::nullopt;
+  }
+
  private:
+  // The least and most share of the cross-section that a stretch from `low` to `high` (%)
+  // leaves. Each piece of the thinning rule thins more as the stretch grows, so the extremes
+  // lie at the ends of the range and on either side of the borders between pieces.
+  Interval thinning(double low, double high) const {
+    const auto share = [this](double stretch) {
+      return side_.unstretched(stretch) ? 1.0 : stretchedCrossSection(1.0, stretch, false);
+    };
+    Interval range{std::min(share(low), share(high)), std::max(share(low), share(high))};
+    for (const double border : {0.0, 3.0, 26.0}) {
+      if (!(low < border && border < high)) continue;
+      for (const double stretch : {std::nextafter(border, -HUGE_VAL), border, std::nextafter(border, HUGE_VAL)})
+        range = {std::min(range.low, share(stretch)), std::max(range.high, share(stretch))};
+    }
+    return range;
+  }
+
   const GlandSide& side_;
   double Dimensions::*seat_;   // the diameter the seal's inside sits on
   double Dimensions::*outer_;  // the gland's outer and inner diameters
@@ -98,6 +152,36 @@ void fillHistogram(StatisticsReview& st, const std::vector<double>& least, const
     }
 }
 
+// The share (%) of points of `range` beyond `limit`, below it or above it, when that is
+// the same for every point: 0 or 100.
+std::optional<double> shareBeyond(Interval range, double limit, bool below) {
+  const bool none = below ? range.low >= limit : range.high <= limit;
+  const bool all = below ? range.high < limit : range.low > limit;
+  if (none || all) return all ? 100.0 : 0.0;
+  return std::nullopt;
+}
+
+// A screened review's shortcut: when every assembly between the largest deviates drawn
+// has its least squeezed point on one side of the lower limit and its most squeezed point
+// on one side of the upper, the shares are those; true when so.
+bool screen(StatisticsReview& st, const SqueezeModel& squeeze, const Dimensions& nominal, const Dimensions& sigma,
+            const std::vector<double Dimensions::*>& varying, const SampleDraws& draws, const StatisticsModel& model) {
+  Dimensions low = nominal, high = nominal;
+  for (std::size_t i = 0; i < varying.size(); ++i) {
+    low.*varying[i] -= draws.largestDeviate(i) * sigma.*varying[i];
+    high.*varying[i] += draws.largestDeviate(i) * sigma.*varying[i];
+  }
+  const std::optional<PointRanges> ranges = squeeze.range(low, high);
+  if (!ranges) return false;
+  const std::optional<double> below = shareBeyond(ranges->least, model.lowerLimit, true);
+  const std::optional<double> above = shareBeyond(ranges->most, model.upperLimit, false);
+  if (!below || !above) return false;
+  st.sampled = false;
+  st.belowPercent = *below;
+  st.abovePercent = *above;
+  return true;
+}
+
 }  // namespace
 
 StatisticsReview squeezeStatistics(const GlandRecord& r, const GlandSide& s, const StatisticsModel& model) {
@@ -116,27 +200,43 @@ StatisticsReview squeezeStatistics(const GlandRecord& r, const GlandSide& s, con
   for (double Dimensions::*dimension : kDimensions)
     if (sigma.*dimension > 0) varying.push_back(dimension);
 
-  Xoshiro256 random(kMonteCarloSeed);
-  StandardNormal normal(random);
   const auto n = static_cast<std::size_t>(model.samples);
+  const SampleDraws& draws = SampleDraws::shared(kMonteCarloSeed, n, varying.size(), 1);
+  if (model.screened && screen(st, squeeze, nominal, sigma, varying, draws, model)) return st;
+  // Assembly i's concentric squeeze and its least and most squeezed points, %.
+  const auto assembly = [&](std::size_t i) {
+    Dimensions d = nominal;
+    const double* deviate = draws.normal(i);
+    for (double Dimensions::*dimension : varying) d.*dimension += sigma.*dimension * *deviate++;
+    const double percentPerInch = 100 / squeeze.radial(d);  // squeeze % = 100 − height × this
+    const double offset = squeeze.reach(d) * std::sqrt(*draws.uniform(i)) * percentPerInch;  // uniform over the disc
+    const double centre = 100 - squeeze.height(d) * percentPerInch;
+    return std::array<double, 3>{centre, centre - offset, centre + offset};
+  };
+  int below = 0, above = 0;
+  if (model.screened) {  // the shares alone
+    for (std::size_t i = 0; i < n; ++i) {
+      const auto [centre, least, most] = assembly(i);
+      below += least < model.lowerLimit;
+      above += most > model.upperLimit;
+    }
+    st.belowPercent = below / double(n) * 100;
+    st.abovePercent = above / double(n) * 100;
+    return st;
+  }
   // Kept for the next review on this thread: the samples' storage costs more to get than to fill.
   static thread_local std::vector<double> least, most;
   least.resize(n);
   most.resize(n);
   double sum = 0, sumOfSquares = 0;
-  int below = 0, above = 0;
   for (std::size_t i = 0; i < n; ++i) {
-    Dimensions d = nominal;
-    for (double Dimensions::*dimension : varying) d.*dimension += sigma.*dimension * normal();
-    const double percentPerInch = 100 / squeeze.radial(d);  // squeeze % = 100 − height × this
-    const double offset = squeeze.reach(d) * std::sqrt(random.uniform()) * percentPerInch;  // uniform over the disc
-    const double centre = 100 - squeeze.height(d) * percentPerInch;
-    least[i] = centre - offset;
-    most[i] = centre + offset;
+    const auto [centre, leastPoint, mostPoint] = assembly(i);
+    least[i] = leastPoint;
+    most[i] = mostPoint;
     sum += centre;
     sumOfSquares += centre * centre;
-    below += least[i] < model.lowerLimit;
-    above += most[i] > model.upperLimit;
+    below += leastPoint < model.lowerLimit;
+    above += mostPoint > model.upperLimit;
   }
   const double count = model.samples;
   st.mean = sum / count;

@@ -15,6 +15,10 @@ struct StatisticsModel {
   double sigmas = 3;
   double lowerLimit = 0, upperLimit = 0;  // squeeze limits, %
   int samples = kMonteCarloSamples;
+  // The shares alone, sampled only when the least or most squeezed points of some assemblies
+  // may lie on either side of a limit (otherwise they are 0 or 100 % exactly, as sampling
+  // gives: StatisticsReview::sampled); the sample figures are left out.
+  bool screened = false;
 };
 
 // The figures of the statistics (all but the finding). Each assembly's mating part sits

@@ -1,6 +1,11 @@
 #include "model/sampling.h"
 
+#include <algorithm>
 #include <cmath>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <tuple>
 
 namespace glandwise {
 namespace {
@@ -66,6 +71,30 @@ double StandardNormal::wedgeOrTail(std::int32_t draw) {
     if (z.density[layer] + random_.uniform() * (z.density[layer - 1] - z.density[layer]) < normalDensity(x)) return x;
     draw = nextDraw();
   }
+}
+
+SampleDraws::SampleDraws(std::uint64_t seed, std::size_t samples, std::size_t normals, std::size_t uniforms)
+    : normals_(normals), uniforms_(uniforms), normal_(samples * normals), uniform_(samples * uniforms) {
+  Xoshiro256 random(seed);
+  StandardNormal normal(random);
+  for (std::size_t i = 0; i < samples; ++i) {
+    for (std::size_t k = 0; k < normals; ++k) {
+      const double deviate = normal();
+      normal_[i * normals + k] = deviate;
+      largest_[k] = std::max(largest_[k], std::abs(deviate));
+    }
+    for (std::size_t k = 0; k < uniforms; ++k) uniform_[i * uniforms + k] = random.uniform();
+  }
+}
+
+const SampleDraws& SampleDraws::shared(std::uint64_t seed, std::size_t samples, std::size_t normals,
+                                       std::size_t uniforms) {
+  static std::mutex mutex;
+  static std::map<std::tuple<std::uint64_t, std::size_t, std::size_t, std::size_t>, std::unique_ptr<SampleDraws>> made;
+  const std::lock_guard lock(mutex);
+  std::unique_ptr<SampleDraws>& draws = made[{seed, samples, normals, uniforms}];
+  if (!draws) draws.reset(new SampleDraws(seed, samples, std::min<std::size_t>(normals, 8), std::min<std::size_t>(uniforms, 2)));
+  return *draws;
 }
 
 }  // namespace glandwise

@@ -16,8 +16,6 @@
 namespace glandwise {
 namespace {
 
-// The page is laid out in units of 1/96 inch, as the screen's pixels.
-constexpr double kUnitsPerInch = 96;
 constexpr int kTextSize = 11;   // units
 constexpr int kSmallSize = 9;   // units: the paragraphs under the pictures
 constexpr double kPictureHeight = 230;  // units: the section drawing and the histogram side by side
@@ -73,12 +71,8 @@ double drawSection(QPainter& p, const QRectF& area, const QString& heading, cons
 
 QString todayText() { return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat); }
 
-void drawReviewPage(QPainter& p, QPagedPaintDevice& device, int resolution, const ReviewPage& page) {
-  p.save();
-  const QRect printable = device.pageLayout().paintRectPixels(resolution);
-  const double scale = resolution / kUnitsPerInch;
-  p.scale(scale, scale);
-  const QRectF area(0, 0, printable.width() / scale, printable.height() / scale);
+double drawReviewContent(QPainter& p, const QSizeF& size, const ReviewPage& page) {
+  const QRectF area(QPointF(0, 0), size);
   const QFont text = pageFont(p.font(), kTextSize, false), bold = pageFont(p.font(), kTextSize, true);
   const QFont small = pageFont(p.font(), kSmallSize, false);
   const Review& review = page.review;
@@ -118,6 +112,15 @@ void drawReviewPage(QPainter& p, QPagedPaintDevice& device, int resolution, cons
   std::string sources;
   for (const std::string& source : review.sources) sources += (sources.empty() ? "" : "; ") + source;
   paragraph("Sources of the rules used", sources + ".");
+  return y;
+}
+
+void drawReviewPage(QPainter& p, QPagedPaintDevice& device, int resolution, const ReviewPage& page) {
+  p.save();
+  const QRect printable = device.pageLayout().paintRectPixels(resolution);
+  const double scale = resolution / kPageUnitsPerInch;
+  p.scale(scale, scale);
+  drawReviewContent(p, QSizeF(printable.width() / scale, printable.height() / scale), page);
   p.restore();
 }
 

@@ -12,6 +12,7 @@
 
 class QPainter;
 class QPagedPaintDevice;
+class QSizeF;
 
 namespace glandwise {
 
@@ -26,6 +27,14 @@ struct ReviewPage {
 
 // Today's date in the user's short form, as the results sheet shows it.
 QString todayText();
+
+// The page's units: 1/96 inch, as the screen's pixels.
+inline constexpr double kPageUnitsPerInch = 96;
+
+// Draws what the page shows, from its heading to its sources, from the origin of `painter`
+// (in units of kPageUnitsPerInch to the inch) into an area of `size`; returns the height it
+// took.
+double drawReviewContent(QPainter& painter, const QSizeF& size, const ReviewPage& page);
 
 // Draws the page onto the current page of `device` (of `resolution` dots per inch) with an
 // active `painter`, within the page margins.

@@ -46,6 +46,7 @@ constexpr Mnemonic kMnemonics[] = {
     {"cmdOk", Qt::Key_O},    {"cmdExit", Qt::Key_X},  {"cmdBack", Qt::Key_B},  {"cmdHandbook", Qt::Key_H},
     {"cmdPrint", Qt::Key_P}, {"cmdEdit", Qt::Key_E},  {"cmdReview", Qt::Key_D}, {"cmdClose", Qt::Key_C},
     {"cmdFaceSeal", Qt::Key_F},
+    {"cmdFind", Qt::Key_S},
 };
 
 }  // namespace

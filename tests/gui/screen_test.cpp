@@ -364,7 +364,7 @@ void ScreenTest::focusOrderAndSelectAllOnFocus() {
   QCOMPARE(focusOrder(selection, "txtID"),
            (QStringList{"txtID", "txtAS568", "txtPDF", "txtBDM", "txtPR", "cmdHandbook", "cmdOk", "cmdExit",
                         "cmdFaceSeal", "opt007", "opt103", "opt139", "opt210", "opt275", "optRod", "optHousing",
-                        "Text1"}));
+                        "Text1", "cmdFind"}));
   // Tab goes on to the AS568 box, then skips the disabled rod diameter; a box selects its
   // whole text on focus.
   QVERIFY(Program::act(selection, {"optRod", "txtID=1.375", "txtBDM=2.25"}));

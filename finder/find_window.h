@@ -1,0 +1,113 @@
+#pragma once
+// The Find a seal window: the hardware and the service in, the AS568 sizes whose standard
+// gland fits it out, ranked, with the chosen one's gland opened on the screens.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <thread>
+
+#include <QWidget>
+
+#include "finder/find_page.h"
+#include "model/as568.h"
+#include "model/find_form.h"
+#include "model/find_seal.h"
+#include "model/gland_input.h"
+#include "model/review.h"
+#include "model/review_rules.h"
+#include "model/selection.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTableWidget;
+
+namespace glandwise {
+
+// A thin view over findSeals: every change of an input reads the form through the core and,
+// when it is usable, ranks the sizes again on a thread of its own, so that typing never
+// waits; the newest inputs' ranking replaces the table when it is ready (a box that cannot
+// be used is marked, says why in its tool tip and the status line, and empties the table).
+// Return or a double-click on a row, or OPEN, asks for that gland on the screens as if typed
+// and OK'd on the selection screen; TOLERANCES… allocates the row's tolerances first.
+// Escape and the window frame's close only hide it, so that its inputs stay.
+class FindWindow : public QWidget {
+  Q_OBJECT
+ public:
+  // `table` is copied; nullptr: no table could be read, and nothing is ranked. The glands
+  // are reviewed by `rules`, which outlive the window.
+  FindWindow(const As568Table* table, const RuleSet& rules);
+  ~FindWindow() override;
+
+  // Takes the gland type, the diameter and the pressure that the selection screen holds.
+  void startFrom(const SelectionEntries& entries);
+
+  // The ranking on view (empty before the first).
+  const FindResult& result() const { return *shown_; }
+  // The row chosen in the table, or nothing.
+  std::optional<std::size_t> chosenRow() const;
+  // The page PRINT prints: the ranking and the chosen row's full review (the first row's
+  // when none is chosen); nothing when the ranking is empty.
+  std::optional<FindPage> page();
+
+ signals:
+  // A row was opened: enter this gland on the screens.
+  void openRequested(const GlandInput& gland);
+  void printRequested();
+  // A new ranking is on view.
+  void rankingShown();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  QWidget* buildInputs();
+  QWidget* buildHardware();
+  QWidget* buildConstraints();
+  QWidget* buildReviewLimits();
+  QWidget* buildTable();
+  QLayout* buildButtons();
+  QLineEdit* addBox(const char* name, const QString& text);
+  FindForm form() const;
+  // Reads the form; ranks again when every box is usable.
+  void inputsChanged();
+  void showProblems(const FindFormRead& read);
+  void rankNext();
+  // A ranking made on the worker for the inputs of `generation`: shown unless newer inputs
+  // came meanwhile.
+  void rankingMade(std::shared_ptr<const FindResult> result, const QString& question, std::uint64_t generation);
+  void showRanking(std::shared_ptr<const FindResult> result, const QString& question);
+  void showChosen();
+  void openChosen();
+  void allocateChosen();
+
+  // The AS568 sizes, the window's own copy: the candidates point into it, and a ranking
+  // still being made when the window closes reads it to the end.
+  std::optional<As568Table> table_;
+  const RuleSet& rules_;
+  std::shared_ptr<const FindResult> shown_;  // the ranking on view
+  std::optional<FindRequest> waiting_;       // inputs newer than the ranking being made
+  bool busy_ = false;                        // a ranking is being made on worker_
+  std::uint64_t generation_ = 0;             // counts the changes of the inputs
+  std::jthread worker_;                      // makes one ranking at a time
+  Review printedReview_;                     // the full review of the page's candidate
+  QString question_;                         // the inputs of the ranking on view, in words
+
+  QComboBox* glandType_ = nullptr;
+  QLabel* hardwareCaption_ = nullptr;
+  std::array<QLineEdit*, kFindBoxCount> boxes_{};
+  std::array<QCheckBox*, kCrossSections.size()> crossSections_{};
+  QComboBox* hardness_ = nullptr;
+  QComboBox* compound_ = nullptr;
+  QComboBox* metalGroove_ = nullptr;  // the grooved part's metal
+  QComboBox* metalMating_ = nullptr;  // the mating part's
+  std::array<QLineEdit*, kReviewBoxCount> reviewBoxes_{};
+  QLabel* status_ = nullptr;      // what the ranking came to, or why there is none
+  QTableWidget* rows_ = nullptr;  // the ranking, one candidate a row
+  QLabel* why_ = nullptr;         // the chosen row's reason and the editor's questions
+};
+
+}  // namespace glandwise

@@ -1,0 +1,147 @@
+// The Find a seal window driven from the keyboard as a user would: a bore typed, the ranked
+// table, a row opened on the editor, the tolerances carried into the editor, PRINT.
+
+#include <QClipboard>
+#include <QListWidget>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTableWidget>
+
+#include "model/editor.h"
+#include "model/gland_input.h"
+#include "model/selection.h"
+#include "tests/gui/program_fixture.h"
+
+using namespace glandwise;
+using namespace glandwise::testing;
+
+class FindWindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void typedBoreRanksAndReturnOpensTheFirstRowOnItsEditor();
+  void toleranceChoiceIsTypedIntoTheEditor();
+  void printPutsTableAndReviewOnOnePage();
+};
+
+namespace {
+
+// The Find a seal window, opened from the selection screen, with `steps` done on it and
+// their ranking on view.
+FindWindow* findWindow(Program& program, const QStringList& steps) {
+  if (!program.walk({{"cmdOk"}, {"cmdFind"}})) return nullptr;
+  FindWindow* window = program.flow().findWindow();
+  if (!window || !Program::act(window, steps)) return nullptr;
+  // The ranking of the last keystroke's inputs, typing "2" into the diameter box last.
+  const auto current = [&] {
+    const FindResult& result = window->result();
+    return !result.candidates.empty() && result.candidates.front().input.housingDia == "2";
+  };
+  for (int wait = 0; wait < 100 && !current(); ++wait) QSignalSpy(window, &FindWindow::rankingShown).wait(100);
+  return current() ? window : nullptr;
+}
+
+const As568Table& table() {
+  static const As568Table loaded = *As568Table::load(GLANDWISE_AS568_TABLE).table;
+  return loaded;
+}
+
+// The editor's boxes as the batch calculator types them for `line`: the selection screen's
+// OK, the editor loaded, then its edits typed.
+EditorTexts typedByTheBatchCalculator(const std::string& line) {
+  const ParsedInput parsed = parseInputLine(line);
+  GlandRecord record;
+  SelectionEntries entries;
+  enterSelection(record, entries, parsed.input, &table());
+  selectionOk(record, entries);
+  EditorTexts texts = editorLoad(record, glandSide(*parsed.input.glandType));
+  for (const EditorEdit& edit : parsed.input.edits) texts[std::size_t(edit.box)] = edit.text;
+  return texts;
+}
+
+QString toolOutput(const QString& tool, const QStringList& arguments) {
+  QProcess process;
+  process.start(tool, arguments);
+  return process.waitForFinished(20000) ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
+}
+
+}  // namespace
+
+// Catches a table that does not show the ranking, Return that opens nothing or another row,
+// and a gland that lands on the editor other than the screens make of the size (the bore's
+// tolerance in the wrong box or not typed).
+void FindWindowTest::typedBoreRanksAndReturnOpensTheFirstRowOnItsEditor() {
+  Program program;
+  FindWindow* window = findWindow(program, {"txtHardwareTol=0.002", "txtHardware=2"});
+  QVERIFY(window);
+  // It fits a 1366 × 768 screen at 150 % (910 × 512 pixels, less a frame and a panel).
+  const QSize least = window->minimumSizeHint();
+  QVERIFY2(least.width() <= 900 && least.height() <= 460, qPrintable(QStringLiteral("%1 × %2").arg(least.width()).arg(least.height())));
+  auto* rows = child<QTableWidget>(window, "tblCandidates");
+  const Candidate& first = window->result().candidates.front();
+  QCOMPARE(rows->rowCount(), int(window->result().candidates.size()));
+  QCOMPARE(rows->item(0, 0)->text(), QStringLiteral("-%1").arg(QString::fromStdString(first.size->dash)));
+  const std::string byHand = R"({"gland": "rod", "as568": ")" + first.size->dash +
+                             R"(", "housing": "2", "pressure": "1000", "edits": {"txtBDTM": "0.002"}})";
+
+  QTest::keyClick(child<QLineEdit>(window, "txtHardware"), Qt::Key_Return);  // to the table
+  QVERIFY(rows->hasFocus());
+  // Ctrl+C there: cells that paste as numbers, the first row's seal ID the size's.
+  QTest::keyClick(rows, Qt::Key_C, Qt::ControlModifier);
+  const QStringList lines = QGuiApplication::clipboard()->text().split('\n');
+  QVERIFY(lines.size() > 2);
+  const QStringList copied = lines.at(1).split('\t');
+  QCOMPARE(copied.at(2).toFloat(), first.record.ID);
+  for (int figure : {3, 4, 6, 7, 8, 9, 10, 11}) {
+    bool number = false;
+    copied.at(figure).toDouble(&number);
+    QVERIFY2(number, qPrintable(copied.at(figure)));
+  }
+  QTest::keyClick(rows, Qt::Key_Return);
+  Program::settle();
+  auto* editor = qobject_cast<GlandEditor*>(program.shown());
+  QVERIFY(editor);
+  QCOMPARE(editor->side().kind, GlandKind::RodGroove);
+  QCOMPARE(editor->texts(), typedByTheBatchCalculator(byHand));
+}
+
+// Catches an allocation that does not reach the editor, or reaches the wrong boxes.
+void FindWindowTest::toleranceChoiceIsTypedIntoTheEditor() {
+  Program program;
+  FindWindow* window = findWindow(program, {"txtHardware=2"});
+  QVERIFY(window);
+  QVERIFY(Program::act(window, {"cmdTolerances"}));
+  QDialog* dialog = window->findChild<QDialog*>("frmTolerances");
+  QVERIFY(dialog && dialog->isVisible());
+  const QString chosen = child<QListWidget>(dialog, "lstChoices")->currentItem()->text();
+  QVERIFY(Program::act(dialog, {"cmdOk"}));
+  auto* editor = qobject_cast<GlandEditor*>(program.shown());
+  QVERIFY(editor);
+  const EditorTexts texts = editor->texts();
+  const QString typed = QStringLiteral("groove ±%1 inch, mating ±%2 inch")
+                            .arg(QString::fromStdString(texts[std::size_t(EditorBox::GDT)]),
+                                 QString::fromStdString(texts[std::size_t(EditorBox::BDT)]));
+  QVERIFY2(chosen.startsWith(typed), qPrintable(chosen + " / " + typed));
+}
+
+// Catches a page that leaves out the table or the review, or takes two pages.
+void FindWindowTest::printPutsTableAndReviewOnOnePage() {
+  REQUIRE_ENVIRONMENT(!QStandardPaths::findExecutable("pdfinfo").isEmpty() &&
+                          !QStandardPaths::findExecutable("pdftotext").isEmpty(),
+                      "pdfinfo or pdftotext (poppler-utils)");
+  Program program;
+  FindWindow* window = findWindow(program, {"txtHardware=2"});
+  QVERIFY(window);
+  QTemporaryDir folder;
+  program.fake.printTo = folder.filePath("find.pdf");
+  QVERIFY(Program::act(window, {"cmdPrint"}));
+  QVERIFY(toolOutput("pdfinfo", {program.fake.printTo}).contains(QRegularExpression("Pages: +1\n")));
+  const QString text = toolOutput("pdftotext", {"-layout", program.fake.printTo, "-"}).simplified();
+  const QString size = QString::fromStdString(window->result().candidates.front().size->dash);
+  for (const QString& shown : {QStringLiteral("Find a Seal"), QStringLiteral("Limited by"),
+                               QStringLiteral("-%1").arg(size), QStringLiteral("Design Review"),
+                               QStringLiteral("AS568 -%1").arg(size), QStringLiteral("Overall:"), QStringLiteral("Extrusion")})
+    QVERIFY2(text.contains(shown), qPrintable(shown + " not in: " + text));
+}
+
+QTEST_MAIN(FindWindowTest)
+#include "find_window_test.moc"
