@@ -194,7 +194,7 @@ TEST(FindSeal, AllocatedTolerancesReachTheTargetAndOneStepWiderFallsShort) {
 // Catches a face find that passes the wrong direction, medium or datum to the standard gland,
 // figures taken from another gland, a ranking turned round, and an impossible datum that
 // errs or comes back empty without saying why. Each datum is the best size's own standard
-// groove: -330 (ID 2.100, OD 2.520) with the published fit, groove OD 2.520 × (1 − 0.015) =
+// groove: -330 (ID 2.100, OD 2.520) with the rules' standard fit (1.5 % and 2.5 %), groove OD 2.520 × (1 − 0.015) =
 // 2.482 and groove ID 2.100 × 1.025 = 2.152; -012 (ID 0.364) groove ID 0.364 × 1.025 = 0.373.
 TEST(FindSeal, FaceGlandRanksItsOwnSizeFirstWithTheStandardFaceSealsFigures) {
   const struct {
