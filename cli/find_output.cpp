@@ -309,7 +309,9 @@ bool calculateFaceFindLine(const ParsedFaceFind& parsed, std::size_t lineNumber,
                                "face seal table" + (table && !table->table ? ": " + table->error : std::string()));
     return false;
   }
-  if (const std::string problem = faceRulesProblem(*session.rules); !problem.empty()) {
+  std::string problem = faceRulesProblem(*session.rules);
+  if (problem.empty()) problem = faceFindInputsProblem(parsed.find.request, *session.rules);
+  if (!problem.empty()) {
     out.writeError(lineNumber, problem);
     return false;
   }

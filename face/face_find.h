@@ -72,4 +72,9 @@ struct ParsedFaceFind {
 // other field is one of the face review's inputs, by the names of a face line's "review".
 std::optional<ParsedFaceFind> parseFaceFindLine(std::string_view line);
 
+// Why the request's review inputs cannot be reviewed by `rules` at its pressure (a hardness
+// without extrusion limits, a compound or metal the rules lack), naming the find line's
+// field; empty when they can.
+std::string faceFindInputsProblem(const FaceFindRequest& request, const RuleSet& rules);
+
 }  // namespace glandwise

@@ -82,6 +82,10 @@ std::string readFaceFind(const Json& find, FaceFindLine& into) {
 
 }  // namespace
 
+std::string faceFindInputsProblem(const FaceFindRequest& request, const RuleSet& rules) {
+  return asFindProblem(faceReviewInputsProblem(request.review, rules, request.pressure));
+}
+
 std::optional<ParsedFaceFind> parseFaceFindLine(std::string_view line) {
   if (line.find('\0') != std::string_view::npos) return std::nullopt;
   bool twice = false;
