@@ -73,11 +73,20 @@ FitOnDatum fitOnDatum(const As568Size& size, const FaceFindRequest& request, con
           std::abs(edge - request.datum)};
 }
 
-std::string noCandidateReason(const FaceFindRequest& request, bool tooWide, const std::string& problem) {
+// What became of the sizes whose ring fits the datum but that are no candidates.
+struct LeftOut {
+  bool tooWide = false;       // a groove wider than the space given
+  std::string refusal;        // the first standard gland the designer refused, and why
+  std::string reviewProblem;  // why the review's inputs do not fit a gland
+};
+
+std::string noCandidateReason(const FaceFindRequest& request, const LeftOut& left) {
   const FaceSide& side = faceSide(request.from);
   const std::string datum = "a " + NumberText(request.datum) + " inch " + std::string(side.datumName);
-  if (!problem.empty()) return "the review's inputs fit no size's face gland: " + problem;
-  if (tooWide) return "no AS568 size fits " + datum + " within the groove width given";
+  if (!left.reviewProblem.empty()) return "the review's inputs fit no size's face gland: " + left.reviewProblem;
+  if (left.tooWide) return "no AS568 size fits " + datum + " within the groove width given";
+  if (!left.refusal.empty())
+    return "the standard face gland of every size that fits " + datum + " is refused: " + left.refusal;
   return "no AS568 size of the five cross-sections has its " + std::string(side.ringEdge) + " within the " +
          std::string(side.fitName) + " limit of " + datum;
 }
@@ -97,8 +106,7 @@ Judgement judgeFace(const FaceResult& result, const RuleSet& rules) {
 
 FaceFindResult findFaceSeals(const FaceFindRequest& request, const FaceData& data, const As568Table& table) {
   FaceFindResult found;
-  bool tooWide = false;
-  std::string problem;
+  LeftOut left;
   for (const As568Size& size : table.sizes()) {
     if (!standardCrossSectionIndex(size.crossSection)) continue;
     const FitOnDatum fit = fitOnDatum(size, request, data.rules);
@@ -106,12 +114,13 @@ FaceFindResult findFaceSeals(const FaceFindRequest& request, const FaceData& dat
     FaceResult result =
         standardFaceSeal(size, request.from, request.medium, request.datum, request.pressure, request.review, data, table);
     if (!result.review) {
-      if (problem.empty()) problem = result.reviewProblem.empty() ? result.design.refusal : result.reviewProblem;
+      std::string& why = result.reviewProblem.empty() ? left.refusal : left.reviewProblem;
+      if (why.empty()) why = result.reviewProblem.empty() ? result.design.refusal : result.reviewProblem;
       continue;
     }
     const FaceGroove& groove = result.design.gland->groove;
     if (request.largestGrooveWidth && double(groove.width) + groove.widthTolerance > *request.largestGrooveWidth) {
-      tooWide = true;
+      left.tooWide = true;
       continue;
     }
     FaceCandidate& c = found.candidates.emplace_back();
@@ -124,7 +133,7 @@ FaceFindResult findFaceSeals(const FaceFindRequest& request, const FaceData& dat
     return ranksBefore(RankKey{a.judgement, a.size->crossSection, a.idStep},
                        RankKey{b.judgement, b.size->crossSection, b.idStep});
   });
-  if (found.candidates.empty()) found.reason = noCandidateReason(request, tooWide, problem);
+  if (found.candidates.empty()) found.reason = noCandidateReason(request, left);
   return found;
 }
 

@@ -4,6 +4,7 @@
 // to the AS568 sizes whose standard face groove fits it, each reviewed, judged and ranked
 // as the radial glands' candidates are.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,7 +43,8 @@ struct FaceFindResult {
 
 // Every AS568 size with one of the five cross-sections whose ring fits the datum within the
 // face seal's fit limit (0 to the rules' interference or stretch at most) and whose standard
-// groove fits the space given, reviewed and ranked by ranksBefore.
+// groove fits the space given, reviewed and ranked by ranksBefore. The rules of `data` are
+// ones that faceRulesProblem finds nothing missing in.
 FaceFindResult findFaceSeals(const FaceFindRequest& request, const FaceData& data, const As568Table& table);
 
 // How a reviewed face gland compares with others: the face review's judged figures against
