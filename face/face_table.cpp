@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "face/csv_lines.h"
+#include "model/csv_lines.h"
 #include "model/numbers.h"
 #include "model/table_file.h"
 

@@ -1,4 +1,4 @@
-#include "face/csv_lines.h"
+#include "model/csv_lines.h"
 
 #include <cmath>
 
