@@ -2,8 +2,9 @@
 
 #include <array>
 
-#include "face/csv_lines.h"
+#include "model/csv_lines.h"
 #include "model/numbers.h"
+#include "model/table_file.h"
 
 namespace glandwise {
 namespace {
@@ -69,8 +70,8 @@ FaceGlandTableLoad FaceGlandTable::parse(std::string_view text, std::string_view
 
 FaceGlandTableLoad FaceGlandTable::load(const std::filesystem::path& file) {
   std::string error;
-  const std::optional<std::string> text = readDataFile(file, error);
-  if (!text) return {std::nullopt, "the face seal table: " + error};
+  const std::optional<std::string> text = readTableFile(file, "the face seal table", error);
+  if (!text) return {std::nullopt, std::move(error)};
   return parse(*text, file.filename().string());
 }
 

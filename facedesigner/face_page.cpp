@@ -7,6 +7,7 @@
 #include "face/face_section.h"
 #include "face/face_text.h"
 #include "results/drawing_paint.h"
+#include "results/page_text.h"
 #include "results/review_window.h"
 #include "widgets/controls.h"
 
@@ -17,20 +18,6 @@ namespace {
 constexpr double kUnitsPerInch = 96;
 constexpr int kTextSize = 11;
 constexpr double kPictureHeight = 260;
-
-QFont pageFont(const QFont& base, int size, bool bold) {
-  QFont font = base;
-  font.setPixelSize(size);
-  font.setBold(bold);
-  return font;
-}
-
-// Draws word-wrapped `text` at the top of `box`; returns the height it took.
-double paragraph(QPainter& p, const QRectF& box, const QString& text, int flags = Qt::AlignLeft) {
-  const QRectF used = p.boundingRect(box, flags | Qt::AlignTop | Qt::TextWordWrap, text);
-  p.drawText(box, flags | Qt::AlignTop | Qt::TextWordWrap, text);
-  return used.height();
-}
 
 // Rows of cells at the given column edges (units from `area`'s left), the first column in
 // bold and with `heading` the first row too; returns the height.
@@ -44,7 +31,7 @@ double table(QPainter& p, const QRectF& area, const std::vector<std::array<std::
     for (std::size_t c = 0; c < N; ++c) {
       p.setFont(c == 0 || (heading && r == 0) ? bold : text);
       const double right = c + 1 < N ? columns[c + 1] : area.width();
-      height = std::max(height, paragraph(p, QRectF(area.left() + columns[c], y, right - columns[c] - 6, 1000),
+      height = std::max(height, drawParagraph(p, QRectF(area.left() + columns[c], y, right - columns[c] - 6, 1000),
                                           toQString(rows[r][c])));
     }
     y += height + 2;
@@ -77,9 +64,9 @@ void drawFacePage(QPainter& p, QPagedPaintDevice& device, int resolution, const 
   const QFont text = pageFont(p.font(), kTextSize, false), bold = pageFont(p.font(), kTextSize, true);
 
   p.setFont(pageFont(p.font(), 20, true));
-  double y = paragraph(p, area, QStringLiteral("Glandwise - Face Seal"), Qt::AlignHCenter) + 6;
+  double y = drawParagraph(p, area, QStringLiteral("Glandwise - Face Seal"), Qt::AlignHCenter) + 6;
   p.setFont(text);
-  y += paragraph(p, area.adjusted(0, y, 0, 0),
+  y += drawParagraph(p, area.adjusted(0, y, 0, 0),
                  toQString(faceIdentity(page.gland)) + QStringLiteral("    Date: ") + page.date) +
        8;
 
@@ -101,7 +88,7 @@ void drawFacePage(QPainter& p, QPagedPaintDevice& device, int resolution, const 
   const double results = table<4>(p, QRectF(half, y, half, 1000), faceResultTable(page.gland, page.analysis),
                                   {0, 110, 200, 290}, bold, true);
   y += std::max(dimensions, results) + 4;
-  y += paragraph(p, QRectF(half, y, half, 100), QString::fromLatin1(kFaceFriction)) + 8;
+  y += drawParagraph(p, QRectF(half, y, half, 100), QString::fromLatin1(kFaceFriction)) + 8;
 
   if (page.review) {
     std::vector<std::array<std::string, 4>> checks;
@@ -123,9 +110,9 @@ void drawFacePage(QPainter& p, QPagedPaintDevice& device, int resolution, const 
   if (!page.review || !page.inputs) return p.restore();
 
   p.setFont(bold);
-  y += paragraph(p, area.adjusted(0, y, 0, 0), QStringLiteral("Review inputs")) + 2;
+  y += drawParagraph(p, area.adjusted(0, y, 0, 0), QStringLiteral("Review inputs")) + 2;
   p.setFont(text);
-  paragraph(p, area.adjusted(0, y, 0, 0),
+  drawParagraph(p, area.adjusted(0, y, 0, 0),
             toQString(faceReviewInputsText(*page.inputs, *page.review)) +
                 QStringLiteral(" Each reason names its rule's source. Statistics: root-sum-square of the tolerances, "
                                "each tolerance ±%1 σ, as a normal distribution.")

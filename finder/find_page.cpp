@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "finder/find_columns.h"
+#include "results/page_text.h"
 #include "results/review_window.h"
 
 namespace glandwise {
@@ -18,13 +19,6 @@ constexpr double kRowHeight = 13;
 constexpr std::size_t kMostRows = 12;  // rows of the table, at most
 // The share of each column in the table's width, by findColumns().
 constexpr double kColumnShares[] = {5, 6, 6, 10, 11, 10, 5, 7, 6, 26, 8};
-
-QFont pageFont(const QFont& base, double size, bool bold) {
-  QFont font = base;
-  font.setPixelSize(int(size));
-  font.setBold(bold);
-  return font;
-}
 
 // One row of the table at `y`: `cell` draws each column's cell.
 template <class Cell>

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <unordered_set>
 
+#include "model/csv_lines.h"
 #include "model/numbers.h"
 #include "model/table_file.h"
 #include "model/utf8.h"
@@ -85,31 +86,18 @@ std::optional<std::string> as568Dash(std::string_view text) {
 }
 
 As568Load As568Table::parse(std::string_view text, std::string_view source) {
-  const auto failure = [&](std::size_t line, const std::string& problem) {
-    return As568Load{std::nullopt, std::string(source) + " line " + std::to_string(line) + ": " + problem};
-  };
-  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a byte-order mark
   As568Table table;
   std::unordered_set<std::string> dashes;
-  std::size_t lineNumber = 0;
-  for (std::size_t start = 0; start <= text.size();) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    const std::string_view line = trimmed(text.substr(start, end - start));
-    start = end + 1;
-    ++lineNumber;
-    if (lineNumber == 1) {
-      if (line != kHeader) return failure(1, "expected the header \"" + std::string(kHeader) + "\"");
-      continue;
-    }
-    if (line.empty()) continue;
+  std::string error = readCsvRows(text, source, kHeader, [&](std::string_view line, std::size_t) {
     std::string problem;
     std::optional<As568Size> size = readSize(line, problem);
-    if (!size) return failure(lineNumber, problem);
-    if (!dashes.insert(size->dash).second) return failure(lineNumber, "dash number -" + size->dash + " given twice");
+    if (!size) return problem;
+    if (!dashes.insert(size->dash).second) return "dash number -" + size->dash + " given twice";
     table.sizes_.push_back(std::move(*size));
-  }
-  if (table.sizes_.empty()) return {std::nullopt, std::string(source) + ": no sizes in the table"};
+    return std::string();
+  });
+  if (error.empty() && table.sizes_.empty()) error = std::string(source) + ": no sizes in the table";
+  if (!error.empty()) return {std::nullopt, std::move(error)};
   return {std::move(table), {}};
 }
 

@@ -9,6 +9,7 @@
 
 #include "model/gland_section.h"
 #include "model/review_rows.h"
+#include "results/page_text.h"
 #include "results/review_plots.h"
 #include "results/review_window.h"
 #include "widgets/controls.h"
@@ -19,20 +20,6 @@ namespace {
 constexpr int kTextSize = 11;   // units
 constexpr int kSmallSize = 9;   // units: the paragraphs under the pictures
 constexpr double kPictureHeight = 230;  // units: the section drawing and the histogram side by side
-
-QFont pageFont(const QFont& base, int size, bool bold) {
-  QFont font = base;
-  font.setPixelSize(size);
-  font.setBold(bold);
-  return font;
-}
-
-// Draws word-wrapped `text` at the top of `box`; returns the height it took.
-double drawParagraph(QPainter& p, const QRectF& box, const QString& text, int flags = Qt::AlignLeft) {
-  const QRectF used = p.boundingRect(box, flags | Qt::AlignTop | Qt::TextWordWrap, text);
-  p.drawText(box, flags | Qt::AlignTop | Qt::TextWordWrap, text);
-  return used.height();
-}
 
 // The checks as a table, each remedy under its reason; returns its height. A check not
 // evaluated is printed in grey.

@@ -6,5 +6,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake --preset default >/dev/null
-cmake --build --preset default --target glandwise glandwise-calc glandwise-report analysis_bench bare_qt_window
+cmake --build --preset default --target glandwise glandwise-calc glandwise-report \
+  analysis_bench review_window_bench find_bench face_bench bare_qt_window
 exec ./build/default/app/glandwise "$@"

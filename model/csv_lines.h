@@ -2,7 +2,6 @@
 // Reading the shipped data tables: lines, cells and positive numbers, with the line number
 // of whatever is wrong.
 
-#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -24,8 +23,5 @@ std::optional<float> csvNumber(std::string_view cell, bool positive);
 // returns a problem, or an empty text. The first problem as "SOURCE line N: problem".
 std::string readCsvRows(std::string_view text, std::string_view source, std::string_view header,
                         const std::function<std::string(std::string_view line, std::size_t number)>& row);
-
-// The whole file as text, or nothing (and `error` says why).
-std::optional<std::string> readDataFile(const std::filesystem::path& file, std::string& error);
 
 }  // namespace glandwise

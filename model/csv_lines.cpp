@@ -1,16 +1,11 @@
-#include "face/csv_lines.h"
+#include "model/csv_lines.h"
 
 #include <cmath>
-#include <fstream>
-#include <sstream>
 
 #include "model/numbers.h"
 
 namespace glandwise {
 namespace {
-
-// A data file larger than this is no table of ours.
-constexpr std::uintmax_t kMaxDataBytes = 1 << 20;
 
 std::string_view trimmed(std::string_view text) {
   const auto first = text.find_first_not_of(" \t\r");
@@ -61,20 +56,6 @@ std::string readCsvRows(std::string_view text, std::string_view source, std::str
     if (std::string problem = row(line, number); !problem.empty()) return failure(number, problem);
   }
   return {};
-}
-
-std::optional<std::string> readDataFile(const std::filesystem::path& file, std::string& error) {
-  std::error_code code;
-  const std::uintmax_t size = std::filesystem::file_size(file, code);
-  if (!code && size > kMaxDataBytes) code = std::make_error_code(std::errc::file_too_large);
-  std::ifstream in(file, std::ios::binary);
-  if (code || !in) {
-    error = "cannot read " + file.string() + (code ? ": " + code.message() : std::string());
-    return std::nullopt;
-  }
-  std::ostringstream text;
-  text << in.rdbuf();
-  return std::move(text).str();
 }
 
 }  // namespace glandwise
