@@ -108,6 +108,9 @@ class JsonLines final : public LineWriter {
   void writeFound(std::size_t lineNumber, const FoundLine& found) override {
     writeFoundJson(json_, lineNumber, found);
   }
+  void writeFaceFound(std::size_t lineNumber, const FaceFoundLine& found) override {
+    writeFaceFoundJson(json_, lineNumber, found);
+  }
 
   std::string_view text() const override { return json_.text(); }
   void clear() override { json_.clear(); }
@@ -193,6 +196,9 @@ class CsvLines final : public LineWriter {
     out_.append("\n");
   }
   void writeFound(std::size_t lineNumber, const FoundLine& found) override { writeFoundCsv(out_, lineNumber, found); }
+  void writeFaceFound(std::size_t lineNumber, const FaceFoundLine& found) override {
+    writeFaceFoundCsv(out_, lineNumber, found);
+  }
 
   std::string_view text() const override { return out_.text(); }
   void clear() override { out_.clear(); }

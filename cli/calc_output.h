@@ -51,6 +51,8 @@ class LineWriter {
   virtual void writeError(std::size_t lineNumber, std::string_view problem) = 0;
   // The line (or rows) of a find line (cli/find_output.h).
   virtual void writeFound(std::size_t lineNumber, const FoundLine& found) = 0;
+  // The line (or rows) of a find line for a face gland.
+  virtual void writeFaceFound(std::size_t lineNumber, const FaceFoundLine& found) = 0;
 
   virtual std::string_view text() const = 0;
   virtual void clear() = 0;

@@ -29,6 +29,21 @@ FIND A SEAL
   its limits); ties by the larger cross-section, then the smaller step from the hardware
   diameter to the seal ID. A size whose groove cannot hold the review's inputs (a groove
   radius too large for it) is left out.
+  "gland": "face" asks for a face (axial) gland instead, with "pressure_from" ("inside" or
+  "outside"), "medium" ("liquid" or "gas"), the datum "groove_od" (from inside) or
+  "groove_id" (from outside), "pressure", and optionally "largest_groove_width" (inch),
+  "top" and the face review's inputs by the names of a face line's "review". The sizes whose
+  ring fits the datum within the face seal's fit limit are reviewed in their standard face
+  groove and ranked the same way; each candidate gives "rank", "as568", "cross_section",
+  "seal_id", "datum", "depth", "groove_width", "squeeze_min_percent" (LMC),
+  "squeeze_max_percent" (MMC), "fill_percent" (MMC), "fit_percent", "yield_percent",
+  "margin_percent", "limiting", "verdict", "why".
+  e.g. echo '{"find": {"gland": "face", "pressure_from": "inside", "medium": "gas", "groove_od": 2.482, "pressure": 500, "top": 2}}' | glandwise-calc
+  {"outcome":"found","line":1,"gland":"face","pressure_from":"inside","medium":"gas",
+   "groove_od":2.482,"candidates":[{"rank":1,"as568":"-330","cross_section":0.21,
+   "seal_id":2.1,"datum":2.482,"depth":0.157,"groove_width":0.2415,...,"fill_percent":103.1,
+   "fit_percent":1.50793,"yield_percent":100,"margin_percent":12.2622,
+   "limiting":"squeeze 29.3 % at MMC","verdict":"pass",...},{"rank":2,"as568":"-228",...}]}
   A find line gives one object:
     {"outcome": "found", "line": N, "gland", "bore" or "rod", "candidates": [{"rank",
      "as568", "cross_section", "seal_id", "groove_diameter", "groove_tolerance",

@@ -19,6 +19,7 @@
 #include "cli/calc_session.h"
 #include "cli/json_writer.h"
 #include "cli/text_buffer.h"
+#include "face/face_find.h"
 #include "model/find_input.h"
 
 namespace glandwise::calc {
@@ -38,6 +39,21 @@ std::size_t writtenCount(const FoundLine& found);
 
 void writeFoundJson(JsonWriter& json, std::size_t lineNumber, const FoundLine& found);
 void writeFoundCsv(TextBuffer& out, std::size_t lineNumber, const FoundLine& found);
+
+// A find line for a face gland worked.
+// JSON: {"outcome": "found", "line": N, "gland": "face", "pressure_from", "medium",
+//        "groove_od"|"groove_id": the datum, "candidates": [{"rank", "as568", "cross_section",
+//          "seal_id", "datum", "depth", "groove_width", "squeeze_min_percent" (LMC),
+//          "squeeze_max_percent" (MMC), "fill_percent" (MMC), "fit_percent", "yield_percent",
+//          "margin_percent", "limiting", "verdict", "why"}, ...], "reason" (only when none)}
+// CSV: as the radial find's, with these columns.
+struct FaceFoundLine {
+  const FaceFindLine& find;
+  const FaceFindResult& result;
+};
+
+void writeFaceFoundJson(JsonWriter& json, std::size_t lineNumber, const FaceFoundLine& found);
+void writeFaceFoundCsv(TextBuffer& out, std::size_t lineNumber, const FaceFoundLine& found);
 
 // Works a find line (numbered from 1) and writes it to `out`; an unusable one gives an
 // "error" line. Returns false for an unusable line.

@@ -89,7 +89,7 @@ class FindReader {
   std::string gland(const Json& value) {
     if (value == "rod") line.request.glandType = GlandKind::RodGroove;
     else if (value == "housing") line.request.glandType = GlandKind::HousingGroove;
-    else return "\"gland\" in \"find\" must be \"rod\" or \"housing\"";
+    else return "\"gland\" in \"find\" must be \"rod\", \"housing\" or \"face\"";
     glandGiven_ = true;
     return {};
   }
@@ -151,7 +151,7 @@ class FindReader {
 
   // The fields that must be given, and the diameter that goes with the gland type.
   std::string finish() const {
-    if (!glandGiven_) return "\"find\" needs \"gland\": \"rod\" or \"housing\"";
+    if (!glandGiven_) return "\"find\" needs \"gland\": \"rod\", \"housing\" or \"face\"";
     const std::string_view wanted = line.request.glandType == GlandKind::RodGroove ? "bore" : "rod";
     if (hardwareName_.empty()) return "\"find\" needs \"" + std::string(wanted) + "\"";
     if (hardwareName_ != wanted)

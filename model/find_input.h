@@ -30,7 +30,7 @@ struct ParsedFind {
 bool isFindLine(std::string_view line);
 
 // Reads a find line: one object holding only "find", itself an object of the fields
-//   "gland" "rod" or "housing"; "bore" (a groove in the rod) or "rod" (a groove in the
+//   "gland" "rod" or "housing" ("face" is read by parseFaceFindLine); "bore" (a groove in the rod) or "rod" (a groove in the
 //   housing), "tolerance" and "pressure" as texts or numbers; "cross_sections" (a list of
 //   "0.070" ... "0.275"), "largest_groove_width", "largest_radial_space", "smallest_seal_id",
 //   "largest_seal_id" (inch), "top" (a whole number from 1), "tolerances" (true or false),

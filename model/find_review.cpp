@@ -8,23 +8,6 @@
 namespace glandwise {
 namespace {
 
-// One judged figure of the review and its margin.
-struct Margin {
-  double share;       // distance from the nearest limit over the band, < 0 beyond it
-  std::string label;  // the figure in words
-};
-
-// The margin of a figure with an upper limit only: its band runs from 0 to the limit.
-Margin belowLimit(double figure, double limit, std::string label) { return {(limit - figure) / limit, std::move(label)}; }
-
-// The margins of a figure that must stay at or above `lower`, or at or below `upper`.
-Margin aboveLower(double figure, double lower, double upper, std::string label) {
-  return {(figure - lower) / (upper - lower), std::move(label)};
-}
-Margin underUpper(double figure, double lower, double upper, std::string label) {
-  return {(upper - figure) / (upper - lower), std::move(label)};
-}
-
 std::string percent(double value) { return FigureText(value, 1) + " %"; }
 
 bool evaluated(const Finding& finding) { return finding.verdict != Verdict::NotEvaluated; }
@@ -74,11 +57,40 @@ std::string findingOf(const Review& review, Verdict verdict) {
   for (const Finding* finding : {&review.fill.finding, &review.squeeze.finding, &review.extrusion.finding,
                                  &review.stretch.finding, &review.temperature.finding, &review.swell.finding,
                                  &review.statistics.finding})
-    if (finding->verdict == verdict) return finding->reason.substr(0, finding->reason.find(';'));
+    if (finding->verdict == verdict) return firstClause(*finding);
   return {};
 }
 
 }  // namespace
+
+Margin belowLimit(double figure, double limit, std::string label) { return {(limit - figure) / limit, std::move(label)}; }
+
+Margin aboveLower(double figure, double lower, double upper, std::string label) {
+  return {(figure - lower) / (upper - lower), std::move(label)};
+}
+Margin underUpper(double figure, double lower, double upper, std::string label) {
+  return {(upper - figure) / (upper - lower), std::move(label)};
+}
+
+std::string firstClause(const Finding& finding) { return finding.reason.substr(0, finding.reason.find(';')); }
+
+Judgement judgeReview(const JudgedReview& review) {
+  Judgement judgement;
+  judgement.verdict = review.overall;
+  judgement.yieldPercent = review.yieldPercent;
+  const Margin& smallest = *std::ranges::min_element(review.margins, {}, &Margin::share);
+  judgement.margin = smallest.share;
+  judgement.limiting = smallest.label;
+  if (review.overall == Verdict::Fail)
+    judgement.why = "fails: " + review.firstFail;
+  else if (review.statistics.verdict == Verdict::Caution)
+    judgement.why = "yield " + FigureText(judgement.yieldPercent, 2) + " %: " + review.statistics.reason;
+  else if (review.overall == Verdict::Caution)
+    judgement.why = "caution: " + review.firstCaution;
+  else
+    judgement.why = "limited by " + smallest.label;
+  return judgement;
+}
 
 Review reviewForFinding(const GlandRecord& record, const GlandSide& side, const ReviewInputs& inputs,
                         const RuleSet& rules, const As568Table* table, bool screened) {
@@ -87,23 +99,10 @@ Review reviewForFinding(const GlandRecord& record, const GlandSide& side, const 
 }
 
 Judgement judge(const Review& review, const GlandRecord& record, const GlandSide& side, const RuleSet& rules) {
-  Judgement judgement;
-  judgement.verdict = review.overall;
   const StatisticsReview& statistics = review.statistics;
-  judgement.yieldPercent = 100 - statistics.belowPercent - statistics.abovePercent;
-  const std::vector<Margin> all = margins(review, record, side, rules);
-  const Margin& smallest = *std::ranges::min_element(all, {}, &Margin::share);
-  judgement.margin = smallest.share;
-  judgement.limiting = smallest.label;
-  if (review.overall == Verdict::Fail)
-    judgement.why = "fails: " + findingOf(review, Verdict::Fail);
-  else if (statistics.finding.verdict == Verdict::Caution)
-    judgement.why = "yield " + FigureText(judgement.yieldPercent, 2) + " %: " + statistics.finding.reason;
-  else if (review.overall == Verdict::Caution)
-    judgement.why = "caution: " + findingOf(review, Verdict::Caution);
-  else
-    judgement.why = "limited by " + smallest.label;
-  return judgement;
+  return judgeReview({review.overall, 100 - statistics.belowPercent - statistics.abovePercent,
+                      margins(review, record, side, rules), findingOf(review, Verdict::Fail),
+                      findingOf(review, Verdict::Caution), statistics.finding});
 }
 
 }  // namespace glandwise

@@ -175,13 +175,17 @@ WorkedGland workGland(const GlandInput& input, const As568Table* table) {
   return worked;
 }
 
-bool ranksBefore(const Candidate& a, const Candidate& b) {
+bool ranksBefore(const RankKey& a, const RankKey& b) {
   const bool aFails = a.judgement.verdict == Verdict::Fail, bFails = b.judgement.verdict == Verdict::Fail;
   if (aFails != bFails) return bFails;
   if (a.judgement.yieldPercent != b.judgement.yieldPercent) return a.judgement.yieldPercent > b.judgement.yieldPercent;
   if (a.judgement.margin != b.judgement.margin) return a.judgement.margin > b.judgement.margin;
-  if (a.record.W != b.record.W) return a.record.W > b.record.W;
+  if (a.crossSection != b.crossSection) return a.crossSection > b.crossSection;
   return a.idStep < b.idStep;
+}
+
+bool ranksBefore(const Candidate& a, const Candidate& b) {
+  return ranksBefore(RankKey{a.judgement, a.record.W, a.idStep}, RankKey{b.judgement, b.record.W, b.idStep});
 }
 
 FindResult findSeals(const FindRequest& request, const As568Table& table, const RuleSet& rules,
@@ -196,7 +200,8 @@ FindResult findSeals(const FindRequest& request, const As568Table& table, const 
   FindResult result;
   for (Outcome& outcome : outcomes)
     if (outcome.candidate) result.candidates.push_back(std::move(*outcome.candidate));
-  std::ranges::stable_sort(result.candidates, ranksBefore);
+  std::ranges::stable_sort(result.candidates,
+                           [](const Candidate& a, const Candidate& b) { return ranksBefore(a, b); });
   if (result.candidates.empty()) result.reason = noCandidateReason(request, examined, outcomes);
   return result;
 }

@@ -73,8 +73,8 @@ struct FindOptions {
 };
 
 // The radial glands' candidates come from candidateInput and workGland, the screens' own
-// steps; a gland of another kind (a face seal) would bring its own standard gland and review
-// and be judged and ranked by the same judge() and ranksBefore().
+// steps; a face seal's (face/face_find.h) bring their own standard gland and review and are
+// judged by the same judgeReview() and ranked by the same ranksBefore().
 //
 // Every AS568 size with one of the five cross-sections, allowed by the constraints, whose
 // standard gland the selection screen's OK and the editor's OK accept for the hardware
@@ -86,7 +86,16 @@ struct FindOptions {
 FindResult findSeals(const FindRequest& request, const As568Table& table, const RuleSet& rules,
                      const FindOptions& options = {});
 
-// Whether `a` ranks before `b`.
+// What the ranking compares of a candidate of any gland kind.
+struct RankKey {
+  const Judgement& judgement;
+  double crossSection;  // inch: the larger is more tolerant of stack-up
+  double idStep;        // inch: from the hardware's or the datum's diameter to the seal's
+};
+
+// Whether `a` ranks before `b`: no fail first, then by yield, then by margin; ties by the
+// larger cross-section, then by the smaller step.
+bool ranksBefore(const RankKey& a, const RankKey& b);
 bool ranksBefore(const Candidate& a, const Candidate& b);
 
 // The gland of one size for the request, as the screens take it.

@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/calc_batch.h"
+#include "face/face_find.h"
 #include "model/find_seal.h"
 #include "model/tolerance_allocation.h"
 
@@ -33,6 +34,11 @@ FindRequest requestFor(GlandKind glandType, const char* hardware, const char* pr
   return request;
 }
 
+const FaceGlandTableLoad& faceTable() {
+  static const FaceGlandTableLoad loaded = FaceGlandTable::load(GLANDWISE_FACE_TABLE);
+  return loaded;
+}
+
 // The JSON object that the batch calculator writes for `line`.
 Json outputOf(const std::string& line, bool csv = false) {
   const auto out = calc::makeLineWriter(csv ? calc::OutputFormat::Csv : calc::OutputFormat::JsonLines,
@@ -40,6 +46,7 @@ Json outputOf(const std::string& line, bool csv = false) {
   calc::SessionOptions options;
   options.as568 = &table();
   options.rules = &rules();
+  options.faceTable = &faceTable();
   calc::calculateLine(line, 1, *out, nullptr, options);
   return csv ? Json(std::string(out->text())) : Json::parse(out->text());
 }
@@ -183,3 +190,43 @@ TEST(FindSeal, AllocatedTolerancesReachTheTargetAndOneStepWiderFallsShort) {
 }
 
 }  // namespace
+
+// Catches a face find that passes the wrong direction, medium or datum to the standard gland,
+// figures taken from another gland, a ranking turned round, and an impossible datum that
+// errs or comes back empty without saying why. Each datum is the best size's own standard
+// groove: -330 (ID 2.100, OD 2.520) with the rules' standard fit (1.5 % and 2.5 %), groove OD 2.520 × (1 − 0.015) =
+// 2.482 and groove ID 2.100 × 1.025 = 2.152; -012 (ID 0.364) groove ID 0.364 × 1.025 = 0.373.
+TEST(FindSeal, FaceGlandRanksItsOwnSizeFirstWithTheStandardFaceSealsFigures) {
+  const struct {
+    PressureFrom from;
+    FaceMedium medium;
+    const char* line;
+    float datum;
+    const char* best;
+  } cases[] = {
+      {PressureFrom::Inside, FaceMedium::Gas, R"("pressure_from": "inside", "medium": "gas", "groove_od": 2.482)", 2.482f, "330"},
+      {PressureFrom::Outside, FaceMedium::Gas, R"("pressure_from": "outside", "medium": "gas", "groove_id": 2.152)", 2.152f, "330"},
+      {PressureFrom::Outside, FaceMedium::Liquid, R"("pressure_from": "outside", "medium": "liquid", "groove_id": 0.373)", 0.373f, "012"},
+  };
+  for (const auto& c : cases) {
+    const Json found = outputOf(std::string(R"({"find": {"gland": "face", "pressure": 500, )") + c.line + "}}");
+    ASSERT_FALSE(found["candidates"].empty()) << c.line << found;
+    const Json& first = found["candidates"][0];
+    EXPECT_EQ(first["as568"], std::string("-") + c.best) << c.line;
+    const FaceResult byHand = standardFaceSeal(*table().find(c.best), c.from, c.medium, c.datum, 500, {},
+                                               {*faceTable().table, rules()}, table());
+    ASSERT_TRUE(byHand.review) << c.line;
+    const FaceAnalysis& a = *byHand.analysis;  // the figures are written to 6 significant digits
+    EXPECT_EQ(first["depth"].get<float>(), byHand.design.gland->groove.depth) << c.line;
+    EXPECT_NEAR(first["squeeze_min_percent"].get<double>(), a.lmc.squeezePercent, 1e-3) << c.line;
+    EXPECT_NEAR(first["fill_percent"].get<double>(), a.mmc.fillPercent, 1e-3) << c.line;
+    EXPECT_NEAR(first["fit_percent"].get<double>(), a.fit.nominalPercent, 1e-3) << c.line;
+    EXPECT_EQ(first["verdict"], verdictName(byHand.review->overall)) << c.line;
+  }
+  const Json none = outputOf(
+      R"({"find": {"gland": "face", "pressure_from": "inside", "medium": "liquid", "groove_od": 0.05, "pressure": 500}})");
+  EXPECT_TRUE(none["candidates"].empty());
+  EXPECT_NE(none["reason"].get<std::string>().find("ring OD within the interference limit of a 0.05 inch groove OD"),
+            std::string::npos)
+      << none["reason"];
+}
