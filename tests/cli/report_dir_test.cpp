@@ -92,6 +92,29 @@ TEST(ReportDir, ReviewAddsTheReviewPageSecond) {
   fs::remove_all(folder);
 }
 
+// Catches a face seal line without its report, or with the radial sheet (or an empty page)
+// drawn for it: the -214 standard face groove for pressure from inside, liquid, worked by
+// hand from the published table: groove OD 1.243 ± 0.001 (the ring's OD 1.262 less 1.5 %
+// interference), depth 0.104 ± 0.003, nominal squeeze (0.139 − 0.104) / 0.139 = 25.2 %.
+TEST(ReportDir, AFaceSealLineGetsTheFaceSealPage) {
+  if (std::system("command -v pdfinfo >/dev/null && command -v pdftotext >/dev/null") != 0) {
+    if (std::getenv("CI")) FAIL() << "pdfinfo and pdftotext (poppler-utils, scripts/setup.sh) are missing";
+    GTEST_SKIP() << "pdfinfo and pdftotext (poppler-utils, scripts/setup.sh) are missing: reports not checked";
+  }
+  const fs::path folder = fs::temp_directory_path() / ("glandwise_face_reports_" + std::to_string(::getpid()));
+  const auto [status, output] = runShell(
+      R"(echo '{"gland": "face", "as568": "-214", "pressure_from": "inside", "medium": "liquid", "pressure": "500"}' | )" +
+      calc_test::kCalc + "--report-dir '" + folder.string() + "'");
+  ASSERT_EQ(status, 0) << output;
+  const std::string report = (folder / "line-1.pdf").string();
+  EXPECT_NE(runShell("pdfinfo '" + report + "'").second.find("Pages:           1\n"), std::string::npos);
+  const std::string page = unspaced(runShell("pdftotext '" + report + "' -").second);
+  for (const char* shown : {"Glandwise-FaceSeal", "1.243±0.001inch", "0.104±0.003inch", "25.2%"})
+    EXPECT_NE(page.find(shown), std::string::npos) << shown << " in " << page;
+  EXPECT_EQ(page.find("PRINTREPORT"), std::string::npos);
+  fs::remove_all(folder);
+}
+
 // Catches a report written through a planted link (overwriting what it points to), a report
 // that cannot replace what stands in its way reported as written, and a report cut short by
 // a full disk left behind as a partial file or reported as written.
