@@ -14,8 +14,6 @@
 namespace glandwise {
 namespace {
 
-// The page is laid out in units of 1/96 inch, as the screen's pixels.
-constexpr double kUnitsPerInch = 96;
 constexpr int kTextSize = 11;
 constexpr double kPictureHeight = 260;
 
@@ -56,11 +54,7 @@ SqueezePlot faceSqueezePlot(const FaceReview& review, const FaceAnalysis& analys
 }
 
 void drawFacePage(QPainter& p, QPagedPaintDevice& device, int resolution, const FacePage& page) {
-  p.save();
-  const QRect printable = device.pageLayout().paintRectPixels(resolution);
-  const double scale = resolution / kUnitsPerInch;
-  p.scale(scale, scale);
-  const QRectF area(0, 0, printable.width() / scale, printable.height() / scale);
+  const QRectF area = scaleToPageUnits(p, device, resolution);
   const QFont text = pageFont(p.font(), kTextSize, false), bold = pageFont(p.font(), kTextSize, true);
 
   p.setFont(pageFont(p.font(), 20, true));

@@ -67,11 +67,7 @@ double drawTable(QPainter& p, const QRectF& area, const FindPage& page) {
 }  // namespace
 
 void drawFindPage(QPainter& p, QPagedPaintDevice& device, int resolution, const FindPage& page) {
-  p.save();
-  const QRect printable = device.pageLayout().paintRectPixels(resolution);
-  const double scale = resolution / kPageUnitsPerInch;
-  p.scale(scale, scale);
-  const QRectF area(0, 0, printable.width() / scale, printable.height() / scale);
+  const QRectF area = scaleToPageUnits(p, device, resolution);
 
   p.setFont(pageFont(p.font(), 20, true));
   double y = p.boundingRect(area, Qt::AlignHCenter, QStringLiteral("Glandwise - Find a Seal")).height();

@@ -1,8 +1,17 @@
 #include "results/page_text.h"
 
+#include <QPagedPaintDevice>
 #include <QPainter>
 
 namespace glandwise {
+
+QRectF scaleToPageUnits(QPainter& painter, QPagedPaintDevice& device, int resolution) {
+  painter.save();
+  const QRect printable = device.pageLayout().paintRectPixels(resolution);
+  const double scale = resolution / kPageUnitsPerInch;
+  painter.scale(scale, scale);
+  return QRectF(0, 0, printable.width() / scale, printable.height() / scale);
+}
 
 QFont pageFont(const QFont& base, int size, bool bold) {
   QFont font = base;

@@ -103,11 +103,7 @@ double drawReviewContent(QPainter& p, const QSizeF& size, const ReviewPage& page
 }
 
 void drawReviewPage(QPainter& p, QPagedPaintDevice& device, int resolution, const ReviewPage& page) {
-  p.save();
-  const QRect printable = device.pageLayout().paintRectPixels(resolution);
-  const double scale = resolution / kPageUnitsPerInch;
-  p.scale(scale, scale);
-  drawReviewContent(p, QSizeF(printable.width() / scale, printable.height() / scale), page);
+  drawReviewContent(p, scaleToPageUnits(p, device, resolution).size(), page);
   p.restore();
 }
 

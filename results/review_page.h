@@ -9,6 +9,7 @@
 #include "model/gland_side.h"
 #include "model/record.h"
 #include "model/review.h"
+#include "results/page_text.h"
 
 class QPainter;
 class QPagedPaintDevice;
@@ -27,9 +28,6 @@ struct ReviewPage {
 
 // Today's date in the user's short form, as the results sheet shows it.
 QString todayText();
-
-// The page's units: 1/96 inch, as the screen's pixels.
-inline constexpr double kPageUnitsPerInch = 96;
 
 // Draws what the page shows, from its heading to its sources, from the origin of `painter`
 // (in units of kPageUnitsPerInch to the inch) into an area of `size`; returns the height it
