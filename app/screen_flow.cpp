@@ -333,12 +333,19 @@ void ScreenFlow::openFinder() {
     const As568Load& table = as568Table();
     const RuleLoad& loaded = rules();
     if (!loaded.rules) return platform_.messageBoxes.notify("The design rules could not be read.\n\n" + loaded.error);
-    FindWindow& window = find_.load(table.table ? &*table.table : nullptr, *loaded.rules);
+    const FaceGlandTableLoad& face = faceTable();
+    const std::string faceProblem = !face.table ? face.error : faceRulesProblem(*loaded.rules);
+    FindWindow& window = find_.load(table.table ? &*table.table : nullptr, *loaded.rules,
+                                    faceProblem.empty() ? &*face.table : nullptr, faceProblem);
     connect(&window, &FindWindow::openRequested, this, &ScreenFlow::openFoundGland);
+    connect(&window, &FindWindow::openFaceRequested, this, [this](const FaceInput& input) {
+      openFaceDesigner();
+      if (FaceDesigner* designer = face_.get()) designer->showInput(input);
+    });
     connect(&window, &FindWindow::printRequested, this, [this, &window] {
-      if (const std::optional<FindPage> page = window.page())
+      if (const std::optional<FindPrint> print = window.page())
         printPage([&](QPainter& painter, QPagedPaintDevice& device, int resolution) {
-          drawFindPage(painter, device, resolution, *page);
+          std::visit([&](const auto& page) { drawFindPage(painter, device, resolution, page); }, print->page);
         }, window, platform_.printDialog, platform_.messageBoxes);
     });
     window.startFrom(selection_.get()->entries());

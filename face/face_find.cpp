@@ -87,7 +87,7 @@ std::string noCandidateReason(const FaceFindRequest& request, const LeftOut& lef
   if (left.tooWide) return "no AS568 size fits " + datum + " within the groove width given";
   if (!left.refusal.empty())
     return "the standard face gland of every size that fits " + datum + " is refused: " + left.refusal;
-  return "no AS568 size of the five cross-sections has its " + std::string(side.ringEdge) + " within the " +
+  return "no AS568 size of the cross-sections allowed has its " + std::string(side.ringEdge) + " within the " +
          std::string(side.fitName) + " limit of " + datum;
 }
 
@@ -108,7 +108,8 @@ FaceFindResult findFaceSeals(const FaceFindRequest& request, const FaceData& dat
   FaceFindResult found;
   LeftOut left;
   for (const As568Size& size : table.sizes()) {
-    if (!standardCrossSectionIndex(size.crossSection)) continue;
+    const std::optional<int> section = standardCrossSectionIndex(size.crossSection);
+    if (!section || !request.crossSections[std::size_t(*section)]) continue;
     const FitOnDatum fit = fitOnDatum(size, request, data.rules);
     if (!fit.within()) continue;
     FaceResult result =

@@ -4,6 +4,7 @@
 // to the AS568 sizes whose standard face groove fits it, each reviewed, judged and ranked
 // as the radial glands' candidates are.
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -13,6 +14,7 @@
 #include "face/face_data.h"
 #include "face/face_result.h"
 #include "model/as568.h"
+#include "model/cross_sections.h"
 #include "model/find_review.h"
 
 namespace glandwise {
@@ -25,6 +27,7 @@ struct FaceFindRequest {
   float pressure = 0;  // psi
   FaceReviewInputs review;
   std::optional<double> largestGrooveWidth;  // inch: the radial space for the groove; none: no limit
+  std::array<bool, kCrossSections.size()> crossSections{true, true, true, true, true};  // allowed, by option
 };
 
 // One AS568 size in its standard face gland on the datum.
@@ -41,7 +44,7 @@ struct FaceFindResult {
   std::string reason;  // empty when there are candidates
 };
 
-// Every AS568 size with one of the five cross-sections whose ring fits the datum within the
+// Every AS568 size with one of the five cross-sections, allowed by the request, whose ring fits the datum within the
 // face seal's fit limit (0 to the rules' interference or stretch at most) and whose standard
 // groove fits the space given, reviewed and ranked by ranksBefore. The rules of `data` are
 // ones that faceRulesProblem finds nothing missing in.
@@ -56,7 +59,8 @@ Judgement judgeFace(const FaceResult& result, const RuleSet& rules);
 namespace glandwise {
 
 // A face find line: {"find": {"gland": "face", "pressure_from": "inside", "medium": "liquid",
-// "groove_od": 1.235, "pressure": 500, "largest_groove_width": 0.2, "top": 5, "temp_min_f": -20, ...}}
+// "groove_od": 1.235, "pressure": 500, "largest_groove_width": 0.2, "cross_sections": ["0.139"], "top": 5,
+// "temp_min_f": -20, ...}}
 struct FaceFindLine {
   FaceFindRequest request;
   std::size_t top = 10;  // the candidates written, best first
@@ -70,7 +74,8 @@ struct ParsedFaceFind {
 // Reads a find line whose "find" object has "gland": "face"; nothing for any other line
 // (which the radial find reader reads and reports on). "pressure_from", "medium", the datum
 // ("groove_od" from inside, "groove_id" from outside) and "pressure" are needed and read as
-// a face seal line reads them; "largest_groove_width" (inch) and "top" are optional; every
+// a face seal line reads them; "largest_groove_width" (inch), "cross_sections" (a list of
+// "0.070" ... "0.275") and "top" are optional; every
 // other field is one of the face review's inputs, by the names of a face line's "review".
 std::optional<ParsedFaceFind> parseFaceFindLine(std::string_view line);
 

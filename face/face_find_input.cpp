@@ -4,6 +4,7 @@
 
 #include "face/face_find.h"
 #include "face/face_input.h"
+#include "model/find_input.h"
 #include "model/numbers.h"
 
 namespace glandwise {
@@ -51,6 +52,8 @@ std::string readFaceFind(const Json& find, FaceFindLine& into) {
       if (!value.is_number() || !(value.get<double>() > 0 && value.get<double>() < 1000))
         return "\"largest_groove_width\" in \"find\" must be a number above 0 and below 1000 (inch)";
       into.request.largestGrooveWidth = value.get<double>();
+    } else if (name == "cross_sections") {
+      if (std::string problem = readCrossSections(value, into.request.crossSections); !problem.empty()) return problem;
     } else if (name == "top") {
       if (!value.is_number_integer() || value.get<double>() < 1 || value.get<double>() > 1000)
         return "\"top\" in \"find\" must be a whole number from 1 to 1000";

@@ -53,8 +53,8 @@ SqueezePlot faceSqueezePlot(const FaceReview& review, const FaceAnalysis& analys
            {SqueezeMarkKind::ConcentricMmc, "MMC", analysis.mmc.squeezePercent}}};
 }
 
-void drawFacePage(QPainter& p, QPagedPaintDevice& device, int resolution, const FacePage& page) {
-  const QRectF area = scaleToPageUnits(p, device, resolution);
+double drawFaceContent(QPainter& p, const QSizeF& size, const FacePage& page) {
+  const QRectF area(QPointF(0, 0), size);
   const QFont text = pageFont(p.font(), kTextSize, false), bold = pageFont(p.font(), kTextSize, true);
 
   p.setFont(pageFont(p.font(), 20, true));
@@ -101,16 +101,21 @@ void drawFacePage(QPainter& p, QPagedPaintDevice& device, int resolution, const 
   if (page.review)
     paintSqueezeHistogram(p, QRectF(half, y, half, kPictureHeight), faceSqueezePlot(*page.review, page.analysis));
   y += kPictureHeight + 8;
-  if (!page.review || !page.inputs) return p.restore();
+  if (!page.review || !page.inputs) return y;
 
   p.setFont(bold);
   y += drawParagraph(p, area.adjusted(0, y, 0, 0), QStringLiteral("Review inputs")) + 2;
   p.setFont(text);
-  drawParagraph(p, area.adjusted(0, y, 0, 0),
-            toQString(faceReviewInputsText(*page.inputs, *page.review)) +
-                QStringLiteral(" Each reason names its rule's source. Statistics: root-sum-square of the tolerances, "
-                               "each tolerance ±%1 σ, as a normal distribution.")
-                    .arg(page.review->statistics.toleranceSigmas));
+  y += drawParagraph(p, area.adjusted(0, y, 0, 0),
+                     toQString(faceReviewInputsText(*page.inputs, *page.review)) +
+                         QStringLiteral(" Each reason names its rule's source. Statistics: root-sum-square of the "
+                                        "tolerances, each tolerance ±%1 σ, as a normal distribution.")
+                             .arg(page.review->statistics.toleranceSigmas));
+  return y;
+}
+
+void drawFacePage(QPainter& p, QPagedPaintDevice& device, int resolution, const FacePage& page) {
+  drawFaceContent(p, scaleToPageUnits(p, device, resolution).size(), page);
   p.restore();
 }
 

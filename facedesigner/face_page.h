@@ -10,6 +10,7 @@
 
 class QPainter;
 class QPagedPaintDevice;
+class QSizeF;
 
 namespace glandwise {
 
@@ -23,6 +24,11 @@ struct FacePage {
 
 // The squeeze histogram of a face seal's review, for the review pictures' painter.
 SqueezePlot faceSqueezePlot(const FaceReview& review, const FaceAnalysis& analysis);
+
+// Draws what the page shows, from its heading to the review's inputs, from the origin of
+// `painter` (in units of kPageUnitsPerInch to the inch) into an area of `size`; returns the
+// height it took.
+double drawFaceContent(QPainter& painter, const QSizeF& size, const FacePage& page);
 
 // Draws the page onto the current page of `device` (of `resolution` dots per inch) with an
 // active `painter`, within the page margins.

@@ -100,7 +100,16 @@ QString hardwareName(GlandKind glandType) {
   return glandType == GlandKind::RodGroove ? QStringLiteral("housing bore") : QStringLiteral("rod");
 }
 
+constexpr int kFaceSealType = 2;  // the gland type combo's face seal entry
+
 // The request in one line, for the printed page.
+QString questionText(const FaceFindRequest& r) {
+  const FaceSide& side = faceSide(r.from);
+  return QStringLiteral("Face Seal, pressure from %1, %2, %3 %4 inch, %5 psi")
+      .arg(toQString(side.key), toQString(mediumKey(r.medium)), toQString(side.datumName), toQString(NumberText(r.datum)),
+           toQString(NumberText(r.pressure)));
+}
+
 QString questionText(const FindRequest& r) {
   QString text = QStringLiteral("%1, %2 %3 inch")
                      .arg(r.glandType == GlandKind::RodGroove ? QStringLiteral("Groove in Rod")
@@ -112,8 +121,13 @@ QString questionText(const FindRequest& r) {
 
 }  // namespace
 
-FindWindow::FindWindow(const As568Table* table, const RuleSet& rules)
-    : QWidget(nullptr, Qt::Window), rules_(rules), shown_(std::make_shared<const FindResult>()) {
+FindWindow::FindWindow(const As568Table* table, const RuleSet& rules, const FaceGlandTable* faceTable,
+                       const std::string& faceProblem)
+    : QWidget(nullptr, Qt::Window),
+      rules_(rules),
+      faceTable_(faceTable),
+      faceProblem_(faceProblem),
+      shown_(std::make_shared<const Ranking>()) {
   if (table) table_ = *table;
   setObjectName(QStringLiteral("frmFind"));
   setWindowTitle(QStringLiteral("%1 - Find a Seal").arg(QString::fromUtf8(kWindowCaption)));
@@ -131,19 +145,19 @@ FindWindow::FindWindow(const As568Table* table, const RuleSet& rules)
   layout->addWidget(why_);
   layout->addLayout(buildButtons());
   giveMnemonics(*this);
-  inputsChanged();
+  glandTypeChosen();
   boxes_[std::size_t(FindBox::Hardware)]->setFocus();
 }
 
 FindWindow::~FindWindow() = default;  // the worker finishes its ranking first
 
 QWidget* FindWindow::buildInputs() {
-  auto* tabs = new QTabWidget;
-  tabs->setObjectName(QStringLiteral("tabInputs"));
-  tabs->addTab(buildHardware(), QStringLiteral("&Hardware and service"));
-  tabs->addTab(buildConstraints(), QStringLiteral("Co&nstraints"));
-  tabs->addTab(buildReviewLimits(), QStringLiteral("Review &limits"));
-  return tabs;
+  tabs_ = new QTabWidget;
+  tabs_->setObjectName(QStringLiteral("tabInputs"));
+  tabs_->addTab(buildHardware(), QStringLiteral("&Hardware and service"));
+  tabs_->addTab(buildConstraints(), QStringLiteral("Co&nstraints"));
+  tabs_->addTab(buildReviewLimits(), QStringLiteral("Review &limits"));
+  return tabs_;
 }
 
 QLineEdit* FindWindow::addBox(const char* name, const QString& text) {
@@ -169,19 +183,36 @@ QWidget* FindWindow::buildHardware() {
     grid->addWidget(input, placed / 3, placed % 3 * 2 + 1);
     ++placed;
   };
-  glandType_ = makeCombo("cboGlandType", {QStringLiteral("Groove in Rod"), QStringLiteral("Groove in Housing")});
+  // A face seal's own questions share the cells of the radial ones it does not ask.
+  const auto share = [&](int slot, QLabel* label, QWidget* input) {
+    grid->addWidget(label, slot / 3, slot % 3 * 2);
+    grid->addWidget(input, slot / 3, slot % 3 * 2 + 1);
+    faceOnly_.insert(faceOnly_.end(), {label, input});
+  };
+  glandType_ = makeCombo("cboGlandType", {QStringLiteral("Groove in Rod"), QStringLiteral("Groove in Housing"),
+                                          QStringLiteral("Face Seal")});
   for (std::size_t i = 0; i <= std::size_t(FindBox::Pressure); ++i)
     boxes_[i] = addBox(kBoxes[i].name, toQString(defaults.texts[i]));
   boxes_[std::size_t(FindBox::HardwareTolerance)]->setPlaceholderText(QStringLiteral("standard"));
   hardwareCaption_ = caption(kBoxes[0].caption, boxes_[0]);
   place(caption("&Gland type", glandType_), glandType_);
   place(hardwareCaption_, boxes_[0]);
-  place(caption(kBoxes[1].caption, boxes_[1]), boxes_[1]);
+  QLabel* toleranceCaption = caption(kBoxes[1].caption, boxes_[1]);
+  place(toleranceCaption, boxes_[1]);
+  radialOnly_.insert(radialOnly_.end(), {toleranceCaption, boxes_[1]});
   place(caption(kBoxes[2].caption, boxes_[2]), boxes_[2]);
-  connect(glandType_, &QComboBox::currentIndexChanged, this, [this](int index) {
-    hardwareCaption_->setText(index == 0 ? QStringLiteral("Housing &bore (inch)") : QStringLiteral("Rod &diameter (inch)"));
-    inputsChanged();
-  });
+  connect(glandType_, &QComboBox::currentIndexChanged, this, &FindWindow::glandTypeChosen);
+  QStringList directions;
+  for (const PressureFrom from : {PressureFrom::Inside, PressureFrom::Outside}) directions << toQString(faceSide(from).caption);
+  pressureFrom_ = makeCombo("cboPressureFrom", directions);
+  medium_ = makeCombo("cboMedium", {QStringLiteral("Liquid"), QStringLiteral("Gas or vacuum")});  // by FaceMedium
+  for (QComboBox* combo : {pressureFrom_, medium_}) {
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(12);
+  }
+  share(2, caption("Pressure &from", pressureFrom_), pressureFrom_);
+  connect(pressureFrom_, &QComboBox::currentIndexChanged, this, &FindWindow::glandTypeChosen);  // the datum's caption
+  connect(medium_, &QComboBox::currentIndexChanged, this, &FindWindow::inputsChanged);
   for (const ReviewBox box : {ReviewBox::TempMin, ReviewBox::TempMax, ReviewBox::Swell}) {
     const std::size_t i = std::size_t(box);
     reviewBoxes_[i] = addBox(kReviewBoxes[i].name, toQString(defaults.review.texts[i]));
@@ -202,9 +233,14 @@ QWidget* FindWindow::buildHardware() {
   for (const auto& [text, combo] : combos) {
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(12);
-    place(caption(text, combo), combo);
+    QLabel* label = caption(text, combo);
+    place(label, combo);
     connect(combo, &QComboBox::currentIndexChanged, this, &FindWindow::inputsChanged);
+    if (combo == metalMating_) radialOnly_.insert(radialOnly_.end(), {label, combo});
   }
+  share(10, caption("Med&ium", medium_), medium_);
+  flangeGap_ = addBox("txtFlangeGap", toQString(FaceReviewForm().texts[std::size_t(FaceReviewBox::FlangeGap)]));
+  share(11, caption("Flange gap (inch)", flangeGap_), flangeGap_);
   return page;
 }
 
@@ -226,8 +262,10 @@ QWidget* FindWindow::buildConstraints() {
     boxes_[i] = addBox(kBoxes[i].name, {});
     boxes_[i]->setPlaceholderText(QStringLiteral("any"));
     const int place = int(i - std::size_t(FindBox::LargestGrooveWidth));
-    grid->addWidget(caption(kBoxes[i].caption, boxes_[i]), 1 + place / 2, (place % 2) * 2);
+    QLabel* label = caption(kBoxes[i].caption, boxes_[i]);
+    grid->addWidget(label, 1 + place / 2, (place % 2) * 2);
     grid->addWidget(boxes_[i], 1 + place / 2, (place % 2) * 2 + 1);
+    if (FindBox(i) != FindBox::LargestGrooveWidth) radialEnabled_.insert(radialEnabled_.end(), {label, boxes_[i]});
   }
   return page;
 }
@@ -253,11 +291,8 @@ QWidget* FindWindow::buildReviewLimits() {
 }
 
 QWidget* FindWindow::buildTable() {
-  rows_ = new QTableWidget(0, int(findColumns().size()));
+  rows_ = new QTableWidget;
   rows_->setObjectName(QStringLiteral("tblCandidates"));
-  QStringList headings;
-  for (const FindColumn& column : findColumns()) headings << QString::fromLatin1(column.heading);
-  rows_->setHorizontalHeaderLabels(headings);
   rows_->verticalHeader()->hide();
   rows_->setSelectionBehavior(QAbstractItemView::SelectRows);
   rows_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -265,8 +300,6 @@ QWidget* FindWindow::buildTable() {
   rows_->setTabKeyNavigation(false);
   rows_->setWordWrap(false);  // one line a row: a long figure is elided, whole in the line below
   rows_->verticalHeader()->setDefaultSectionSize(rows_->fontMetrics().height() + 6);
-  rows_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  rows_->horizontalHeader()->setSectionResizeMode(kVerdictColumn - 1, QHeaderView::Stretch);
   connect(rows_, &QTableWidget::activated, this, &FindWindow::openChosen);
   auto* copy = new QAction(QStringLiteral("Copy table"), rows_);
   copy->setObjectName(QStringLiteral("actCopy"));
@@ -275,7 +308,10 @@ QWidget* FindWindow::buildTable() {
   rows_->addAction(copy);
   rows_->setContextMenuPolicy(Qt::ActionsContextMenu);
   connect(copy, &QAction::triggered, this,
-          [this] { QGuiApplication::clipboard()->setText(copiedTable(*shown_)); });
+          [this] {
+            QGuiApplication::clipboard()->setText(shown_->face.candidates.empty() ? copiedTable(shown_->radial)
+                                                                                  : copiedTable(shown_->face));
+          });
   connect(rows_, &QTableWidget::itemSelectionChanged, this, &FindWindow::showChosen);
   return rows_;
 }
@@ -290,8 +326,9 @@ QLayout* FindWindow::buildButtons() {
     return button;
   };
   connect(add("cmdOpen", QStringLiteral("&OPEN")), &QPushButton::clicked, this, &FindWindow::openChosen);
-  connect(add("cmdTolerances", QStringLiteral("&TOLERANCES…")), &QPushButton::clicked, this,
-          &FindWindow::allocateChosen);
+  QPushButton* tolerances = add("cmdTolerances", QStringLiteral("&TOLERANCES…"));
+  connect(tolerances, &QPushButton::clicked, this, &FindWindow::allocateChosen);
+  radialEnabled_.push_back(tolerances);
   buttons->addStretch(1);
   connect(add("cmdPrint", QStringLiteral("PRINT")), &QPushButton::clicked, this, &FindWindow::printRequested);
   connect(add("cmdClose", QStringLiteral("CLOSE")), &QPushButton::clicked, this, &QWidget::close);
@@ -305,6 +342,38 @@ void FindWindow::startFrom(const SelectionEntries& entries) {
   if (entries.glandType && parseNumber(diameter).value > 0) boxes_[std::size_t(FindBox::Hardware)]->setText(toQString(diameter));
   if (entries.pressure != SelectionEntries().pressure)
     boxes_[std::size_t(FindBox::Pressure)]->setText(toQString(entries.pressure));
+}
+
+bool FindWindow::lookingForFace() const { return glandType_->currentIndex() == kFaceSealType; }
+
+void FindWindow::glandTypeChosen() {
+  const bool face = lookingForFace();
+  for (QWidget* widget : radialOnly_) widget->setVisible(!face);
+  for (QWidget* widget : faceOnly_) widget->setVisible(face);
+  for (QWidget* widget : radialEnabled_) widget->setEnabled(!face);
+  tabs_->setTabEnabled(2, !face);  // the radial review's limits
+  const PressureFrom from = PressureFrom(pressureFrom_->currentIndex());
+  const QString captions[] = {QStringLiteral("Housing &bore (inch)"), QStringLiteral("Rod &diameter (inch)"),
+                              from == PressureFrom::Inside ? QStringLiteral("Groove O&D (inch)")
+                                                           : QStringLiteral("Groove I&D (inch)")};
+  hardwareCaption_->setText(captions[std::max(0, glandType_->currentIndex())]);
+  inputsChanged();
+}
+
+FaceFindChoices FindWindow::faceChoices() const {
+  FaceFindChoices choices;
+  choices.from = PressureFrom(std::max(0, pressureFrom_->currentIndex()));
+  choices.medium = FaceMedium(std::max(0, medium_->currentIndex()));
+  choices.review.hardness = kHardnesses[std::size_t(std::max(0, hardness_->currentIndex()))];
+  choices.review.compound = materialId(compound_);
+  choices.review.metal = materialId(metalGroove_);
+  const std::pair<FaceReviewBox, QLineEdit*> boxes[] = {
+      {FaceReviewBox::TempMin, reviewBoxes_[std::size_t(ReviewBox::TempMin)]},
+      {FaceReviewBox::TempMax, reviewBoxes_[std::size_t(ReviewBox::TempMax)]},
+      {FaceReviewBox::Swell, reviewBoxes_[std::size_t(ReviewBox::Swell)]},
+      {FaceReviewBox::FlangeGap, flangeGap_}};
+  for (const auto& [box, edit] : boxes) choices.review.texts[std::size_t(box)] = edit->text().toStdString();
+  return choices;
 }
 
 FindForm FindWindow::form() const {
@@ -322,71 +391,115 @@ FindForm FindWindow::form() const {
 }
 
 void FindWindow::inputsChanged() {
-  if (!rows_) return;  // still being built
+  if (!rows_ || !flangeGap_) return;  // still being built
   // A coefficient box counts only for a custom material.
   for (const auto& [box, combo] : {std::pair{ReviewBox::AlphaSeal, compound_}, {ReviewBox::AlphaGroove, metalGroove_},
                                    {ReviewBox::AlphaMating, metalMating_}})
     reviewBoxes_[std::size_t(box)]->setEnabled(materialId(combo) == kCustomMaterial);
-  const FindFormRead read = readFindForm(form());
-  showProblems(read);
-  if (!read.request || !table_) {
+  ++generation_;  // a ranking still being made is of inputs no longer on view
+  waiting_ = readInputs();
+  if (!waiting_ || !table_) {
     waiting_.reset();
-    ++generation_;  // a ranking still being made is of inputs no longer on view
-    showRanking(std::make_shared<const FindResult>(), {});
+    showRanking(std::make_shared<const Ranking>());
     return;
   }
-  waiting_ = *read.request;
-  ++generation_;
   status_->setText(QStringLiteral("Ranking…"));
   if (!busy_) rankNext();
 }
 
-void FindWindow::showProblems(const FindFormRead& read) {
+std::optional<FindWindow::Request> FindWindow::readInputs() {
   QString first;
   const auto mark = [&](QLineEdit* box, const std::string& problem) {
-    markBox(box, problem);
-    if (first.isEmpty() && !problem.empty())
-      first = QStringLiteral("%1: %2").arg(box->objectName().mid(3), toQString(problem));
+    const QString said = markProblem(box, problem);
+    if (first.isEmpty()) first = said;
   };
-  for (std::size_t i = 0; i < kFindBoxCount; ++i) mark(boxes_[i], read.problems[i]);
-  for (std::size_t i = 0; i < kReviewBoxCount; ++i)
-    if (reviewBoxes_[i]) mark(reviewBoxes_[i], read.review.problems[i]);
+  std::optional<Request> request;
+  if (lookingForFace()) {
+    const FaceFindFormRead read = readFaceFindForm(form(), faceChoices(), rules_);
+    for (std::size_t i = 0; i < kFindBoxCount; ++i) mark(boxes_[i], read.problems[i]);
+    for (QLineEdit* box : reviewBoxes_)
+      if (box) markProblem(box, {});
+    const std::pair<FaceReviewBox, QLineEdit*> reviewed[] = {
+        {FaceReviewBox::TempMin, reviewBoxes_[std::size_t(ReviewBox::TempMin)]},
+        {FaceReviewBox::TempMax, reviewBoxes_[std::size_t(ReviewBox::TempMax)]},
+        {FaceReviewBox::Swell, reviewBoxes_[std::size_t(ReviewBox::Swell)]},
+        {FaceReviewBox::FlangeGap, flangeGap_}};
+    for (const auto& [box, edit] : reviewed) mark(edit, read.review.problems[std::size_t(box)]);
+    if (first.isEmpty() && !read.inputsProblem.empty()) first = toQString(read.inputsProblem);
+    if (!faceTable_) first = QStringLiteral("Face seals cannot be found: %1").arg(toQString(faceProblem_));
+    if (read.request && faceTable_) request = *read.request;
+  } else {
+    const FindFormRead read = readFindForm(form());
+    for (std::size_t i = 0; i < kFindBoxCount; ++i) mark(boxes_[i], read.problems[i]);
+    for (std::size_t i = 0; i < kReviewBoxCount; ++i)
+      if (reviewBoxes_[i]) mark(reviewBoxes_[i], read.review.problems[i]);
+    markProblem(flangeGap_, {});
+    if (read.request) request = *read.request;
+  }
   if (!table_) first = QStringLiteral("The AS568 size table is not available.");
   if (!first.isEmpty()) status_->setText(first);
+  return request;
+}
+
+QString FindWindow::markProblem(QLineEdit* box, const std::string& problem) {
+  const QLabel* label = nullptr;
+  for (const QLabel* candidate : findChildren<QLabel*>())
+    if (candidate->buddy() == box) label = candidate;
+  QString name = label ? label->text().remove(QLatin1Char('&')) : box->objectName().mid(3);
+  // An empty box that must be filled is a question still to answer, not a mistake.
+  if (!problem.empty() && box->text().isEmpty()) {
+    markBox(box, {});
+    return QStringLiteral("Type the %1 to rank the sizes.").arg(name.replace(0, 1, name.at(0).toLower()));
+  }
+  markBox(box, problem);
+  return problem.empty() ? QString() : QStringLiteral("%1: %2").arg(name, toQString(problem));
 }
 
 void FindWindow::rankNext() {
   busy_ = true;
-  const FindRequest request = *std::exchange(waiting_, std::nullopt);
+  const Request request = *std::exchange(waiting_, std::nullopt);
   const std::uint64_t generation = generation_;
   if (worker_.joinable()) worker_.join();
   worker_ = std::jthread([this, request, generation] {
-    auto result = std::make_shared<const FindResult>(findSeals(request, *table_, rules_, {.threads = 2}));
-    const QString question = questionText(request);
+    auto ranking = std::make_shared<Ranking>();
+    if (const auto* radial = std::get_if<FindRequest>(&request)) {
+      ranking->radial = findSeals(*radial, *table_, rules_, {.threads = 2});
+      ranking->question = questionText(*radial);
+    } else {
+      const auto& face = std::get<FaceFindRequest>(request);
+      ranking->face = findFaceSeals(face, FaceData{*faceTable_, rules_}, *table_);
+      ranking->question = questionText(face);
+    }
     QMetaObject::invokeMethod(
-        this, [this, result, question, generation] { rankingMade(result, question, generation); }, Qt::QueuedConnection);
+        this, [this, ranking, generation] { rankingMade(ranking, generation); }, Qt::QueuedConnection);
   });
 }
 
-void FindWindow::rankingMade(std::shared_ptr<const FindResult> result, const QString& question,
-                             std::uint64_t generation) {
+void FindWindow::rankingMade(std::shared_ptr<const Ranking> ranking, std::uint64_t generation) {
   busy_ = false;
   if (waiting_) return rankNext();  // the inputs changed meanwhile: their ranking replaces this one
-  if (generation == generation_) showRanking(std::move(result), question);
+  if (generation == generation_) showRanking(std::move(ranking));
 }
 
-void FindWindow::showRanking(std::shared_ptr<const FindResult> result, const QString& question) {
-  shown_ = std::move(result);
-  question_ = question;
-  rows_->setRowCount(int(shown_->candidates.size()));
+template <class C>
+void FindWindow::showRows(const std::vector<C>& candidates) {
+  const std::vector<Column<C>>& columns = columnsOf<C>();
+  QStringList headings;
+  for (const Column<C>& column : columns) headings << QString::fromLatin1(column.heading);
+  rows_->setColumnCount(int(columns.size()));
+  rows_->setHorizontalHeaderLabels(headings);
+  for (int c = 0; c < int(columns.size()); ++c)
+    rows_->horizontalHeader()->setSectionResizeMode(
+        c, c + 2 == int(columns.size()) ? QHeaderView::Stretch : QHeaderView::ResizeToContents);  // "Limited by"
+  rows_->setRowCount(int(candidates.size()));
   QFont bold = rows_->font();
   bold.setBold(true);
-  for (std::size_t r = 0; r < shown_->candidates.size(); ++r) {
-    const Candidate& candidate = shown_->candidates[r];
-    for (std::size_t c = 0; c < findColumns().size(); ++c) {
-      auto* item = new QTableWidgetItem(findColumns()[c].text(candidate));
+  for (std::size_t r = 0; r < candidates.size(); ++r) {
+    const C& candidate = candidates[r];
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+      auto* item = new QTableWidgetItem(columns[c].text(candidate));
       item->setToolTip(toQString(candidate.judgement.why));
-      if (int(c) == kVerdictColumn) {
+      if (isVerdictColumn<C>(c)) {
         const VerdictLook look = verdictLook(candidate.judgement.verdict);
         item->setBackground(look.background);
         item->setForeground(look.text);
@@ -396,11 +509,20 @@ void FindWindow::showRanking(std::shared_ptr<const FindResult> result, const QSt
       rows_->setItem(int(r), int(c), item);
     }
   }
-  if (!shown_->candidates.empty()) {
+}
+
+void FindWindow::showRanking(std::shared_ptr<const Ranking> ranking) {
+  shown_ = std::move(ranking);
+  const bool face = !shown_->face.candidates.empty() || (shown_->radial.candidates.empty() && lookingForFace());
+  if (face) showRows(shown_->face.candidates);
+  else showRows(shown_->radial.candidates);
+  const std::size_t count = shown_->radial.candidates.size() + shown_->face.candidates.size();
+  const std::string& reason = face ? shown_->face.reason : shown_->radial.reason;
+  if (count > 0) {
     rows_->selectRow(0);
-    status_->setText(QStringLiteral("%1 sizes ranked, best first.").arg(shown_->candidates.size()));
-  } else if (!shown_->reason.empty()) {
-    status_->setText(toQString(shown_->reason));
+    status_->setText(QStringLiteral("%1 sizes ranked, best first.").arg(count));
+  } else if (!reason.empty()) {
+    status_->setText(toQString(reason));
   }
   showChosen();
   emit rankingShown();
@@ -408,14 +530,20 @@ void FindWindow::showRanking(std::shared_ptr<const FindResult> result, const QSt
 
 std::optional<std::size_t> FindWindow::chosenRow() const {
   const int row = rows_->currentRow();
-  if (row < 0 || std::size_t(row) >= shown_->candidates.size()) return std::nullopt;
+  if (row < 0 || std::size_t(row) >= shown_->radial.candidates.size() + shown_->face.candidates.size())
+    return std::nullopt;
   return std::size_t(row);
 }
 
 void FindWindow::showChosen() {
   const std::optional<std::size_t> row = chosenRow();
   if (!row) return why_->clear();
-  const Candidate& candidate = shown_->candidates[*row];
+  if (!shown_->face.candidates.empty()) {
+    const FaceCandidate& candidate = shown_->face.candidates[*row];
+    return why_->setText(
+        QStringLiteral("-%1: %2").arg(toQString(candidate.size->dash), toQString(candidate.judgement.why)));
+  }
+  const Candidate& candidate = shown_->radial.candidates[*row];
   QString text = QStringLiteral("-%1: %2").arg(toQString(candidate.size->dash), toQString(candidate.judgement.why));
   if (!candidate.cautions.empty())
     text += QStringLiteral(". The editor will ask: %1").arg(toQString(candidate.cautions.front()));
@@ -423,13 +551,16 @@ void FindWindow::showChosen() {
 }
 
 void FindWindow::openChosen() {
-  if (const std::optional<std::size_t> row = chosenRow()) emit openRequested(shown_->candidates[*row].input);
+  const std::optional<std::size_t> row = chosenRow();
+  if (!row) return;
+  if (!shown_->face.candidates.empty()) emit openFaceRequested(shown_->face.candidates[*row].result.input);
+  else emit openRequested(shown_->radial.candidates[*row].input);
 }
 
 void FindWindow::allocateChosen() {
   const std::optional<std::size_t> row = chosenRow();
-  if (!row) return;
-  const Candidate& candidate = shown_->candidates[*row];
+  if (!row || shown_->radial.candidates.empty()) return;
+  const Candidate& candidate = shown_->radial.candidates[*row];
   auto* dialog = new ToleranceDialog(candidate.input,
                                      glandIdentity(candidate.record, glandSide(*candidate.input.glandType), candidate.review),
                                      &*table_, rules_, this);
@@ -440,14 +571,21 @@ void FindWindow::allocateChosen() {
   dialog->show();
 }
 
-std::optional<FindPage> FindWindow::page() {
-  if (shown_->candidates.empty()) return std::nullopt;
+std::optional<FindPrint> FindWindow::page() {
   const std::size_t chosen = chosenRow().value_or(0);
-  const Candidate& candidate = shown_->candidates[chosen];
+  if (!shown_->face.candidates.empty()) {
+    const FaceResult& face = shown_->face.candidates[chosen].result;
+    return FindPrint{shown_, FaceFindPage{shown_->question, shown_->face, chosen,
+                                          {*face.design.gland, *face.analysis, &*face.review, &*face.reviewInputs,
+                                           todayText()}}};
+  }
+  if (shown_->radial.candidates.empty()) return std::nullopt;
+  const Candidate& candidate = shown_->radial.candidates[chosen];
   const GlandSide& side = glandSide(*candidate.input.glandType);
   const ReviewInputs& inputs = *candidate.input.review;
   printedReview_ = reviewForFinding(candidate.record, side, inputs, rules_, &*table_, false);
-  return FindPage{question_, *shown_, chosen, {candidate.record, side, printedReview_, inputs, todayText()}};
+  return FindPrint{shown_, FindPage{shown_->question, shown_->radial, chosen,
+                                    {candidate.record, side, printedReview_, inputs, todayText()}}};
 }
 
 void FindWindow::keyPressEvent(QKeyEvent* event) {

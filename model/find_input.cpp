@@ -72,7 +72,7 @@ class FindReader {
     }
     if (name == "tolerance") return text(name, value, r.hardwareTolerance);
     if (name == "pressure") return text(name, value, r.pressure);
-    if (name == "cross_sections") return crossSections(value);
+    if (name == "cross_sections") return readCrossSections(value, line.request.constraints.crossSections);
     if (name == "largest_groove_width") return length(name, value, r.constraints.largestGrooveWidth);
     if (name == "largest_radial_space") return length(name, value, r.constraints.largestRadialSpace);
     if (name == "smallest_seal_id") return length(name, value, r.constraints.smallestSealId);
@@ -104,19 +104,6 @@ class FindReader {
     if (!value.is_number()) return inQuotes(name) + " in \"find\" must be a number or a text";
     char digits[32];
     into.assign(digits, std::to_chars(digits, digits + sizeof digits, value.get<double>()).ptr);
-    return {};
-  }
-
-  std::string crossSections(const Json& value) {
-    const std::string wrong = "\"cross_sections\" in \"find\" must list some of \"0.070\", \"0.103\", \"0.139\", "
-                              "\"0.210\", \"0.275\"";
-    if (!value.is_array() || value.empty()) return wrong;
-    line.request.constraints.crossSections.fill(false);
-    for (const Json& item : value) {
-      const std::optional<int> index = item.is_string() ? crossSectionIndex(item.get<std::string>()) : std::nullopt;
-      if (!index) return wrong;
-      line.request.constraints.crossSections[static_cast<std::size_t>(*index)] = true;
-    }
     return {};
   }
 
@@ -166,6 +153,19 @@ class FindReader {
 };
 
 }  // namespace
+
+std::string readCrossSections(const nlohmann::ordered_json& value, std::array<bool, kCrossSections.size()>& allowed) {
+  const std::string wrong = "\"cross_sections\" in \"find\" must list some of \"0.070\", \"0.103\", \"0.139\", "
+                            "\"0.210\", \"0.275\"";
+  if (!value.is_array() || value.empty()) return wrong;
+  allowed.fill(false);
+  for (const Json& item : value) {
+    const std::optional<int> index = item.is_string() ? crossSectionIndex(item.get<std::string>()) : std::nullopt;
+    if (!index) return wrong;
+    allowed[static_cast<std::size_t>(*index)] = true;
+  }
+  return {};
+}
 
 bool isFindLine(std::string_view line) {
   const auto skipBlanks = [&] { line.remove_prefix(std::min(line.size(), line.find_first_not_of(" \t\r\n"))); };

@@ -3,7 +3,9 @@
 //   {"find": {"gland": "rod", "bore": 2.000, "tolerance": 0.001, "pressure": 1000,
 //             "temp_min_f": -20, "temp_max_f": 180, "top": 5}}
 
+#include <array>
 #include <cstddef>
+#include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <string_view>
 
@@ -38,5 +40,9 @@ bool isFindLine(std::string_view line);
 //   gland line's "review" object.
 // The first problem found is reported.
 ParsedFind parseFindLine(std::string_view line);
+
+// Reads a find line's "cross_sections" (a list of "0.070" ... "0.275") into `allowed`;
+// the problem in words, or empty.
+std::string readCrossSections(const nlohmann::ordered_json& value, std::array<bool, kCrossSections.size()>& allowed);
 
 }  // namespace glandwise
