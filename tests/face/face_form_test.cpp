@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <tuple>
 
 #include "face/face_find_form.h"
 #include "face/face_form.h"
@@ -30,66 +31,65 @@ FaceForm form214() {
 
 FaceDesign design(const FaceForm& form) { return designFace(form, test::faceData(), &test::as568Table()); }
 
+// `text` typed in `box`.
+void type(FaceForm& form, FaceBox box, const char* text) {
+  if (box == FaceBox::SealId) form.sealId = text;
+  else if (box == FaceBox::Pressure) form.pressure = text;
+  else if (box == FaceBox::Datum) form.datum = text;
+  else form.edit(box) = text;
+}
+
+// The refusal is `reason`, on `box` alone (none: on no box).
+void expectRefused(const FaceForm& form, std::optional<FaceBox> box, const std::string& reason) {
+  const FaceDesign d = design(form);
+  EXPECT_FALSE(d.gland);
+  EXPECT_EQ(d.refusal, reason);
+  for (std::size_t b = 0; b < kFaceBoxCount; ++b)
+    EXPECT_EQ(d.problems[b], box && std::size_t(*box) == b ? reason : "") << "box " << b;
+}
+
 // Each bad entry refuses the gland with its reason, on its own box and no other. Faults: a
 // reason on the wrong box (the datum's on its tolerance), a lenient parse ("0.98a" read as
 // 0.98), the other side's datum named, a groove box judged before the groove is known.
 TEST(FaceForm, EachBadBoxIsRefusedOnItsBox) {
-  struct Case {
-    const char* what;
-    void (*change)(FaceForm&);
-    std::optional<FaceBox> box;  // none: a refusal of the whole form
-    std::string reason;
+  const std::string depth = "Groove depth should be at least the bottom radius (0.025 inch) at its smallest";
+  const std::string width = "Groove width should be at least twice the bottom radius (0.025 inch) at its smallest";
+  const std::tuple<FaceBox, const char*, std::string> typed[] = {
+      {FaceBox::SealId, "0.98a", kNumericValuesOnly},
+      {FaceBox::SealId, "1e39", kValueTooLarge},
+      {FaceBox::SealId, "-0.984", "Seal inside diameter should be > 0 inch"},
+      {FaceBox::Pressure, "1500.1", "Pressure should be > 0 psi and < = 1500 psi"},
+      {FaceBox::Datum, "0", "Groove OD should be > 0 inch"},
+      {FaceBox::DatumTolerance, "1.243", "Groove OD tolerance should be >= 0 inch and < the groove OD"},
+      {FaceBox::DepthTolerance, "-0.001", "Groove depth tolerance should be >= 0 inch and < the groove depth"},
+      {FaceBox::Depth, "0.027", depth},  // 0.024 at its smallest
+      {FaceBox::Width, "0.054", width},  // 0.049 at its smallest
+      {FaceBox::WidthTolerance, "abc", kNumericValuesOnly},
   };
-  const Case cases[] = {
-      {"junk after the ID", [](FaceForm& f) { f.sealId = "0.98a"; }, FaceBox::SealId, kNumericValuesOnly},
-      {"ID beyond a float", [](FaceForm& f) { f.sealId = "1e39"; }, FaceBox::SealId, kValueTooLarge},
-      {"negative ID", [](FaceForm& f) { f.sealId = "-0.984"; }, FaceBox::SealId,
-       "Seal inside diameter should be > 0 inch"},
-      {"pressure over 1500", [](FaceForm& f) { f.pressure = "1500.1"; }, FaceBox::Pressure,
-       "Pressure should be > 0 psi and < = 1500 psi"},
-      {"no pressure", [](FaceForm& f) { f.pressure = "0"; }, FaceBox::Pressure,
-       "Pressure should be > 0 psi and < = 1500 psi"},
-      {"datum 0", [](FaceForm& f) { f.datum = "0"; }, FaceBox::Datum, "Groove OD should be > 0 inch"},
-      {"groove ID negative, from outside",
-       [](FaceForm& f) {
-         f.pressureFrom = PressureFrom::Outside;
-         f.datum = "-1";
-       },
-       FaceBox::Datum, "Groove ID should be > 0 inch"},
-      {"datum tolerance as large as the datum", [](FaceForm& f) { f.edit(FaceBox::DatumTolerance) = "1.243"; },
-       FaceBox::DatumTolerance, "Groove OD tolerance should be >= 0 inch and < the groove OD"},
-      {"negative depth tolerance", [](FaceForm& f) { f.edit(FaceBox::DepthTolerance) = "-0.001"; },
-       FaceBox::DepthTolerance, "Groove depth tolerance should be >= 0 inch and < the groove depth"},
-      {"depth 0.027 ± 0.003: 0.024 at its smallest, under the 0.025 radius",
-       [](FaceForm& f) { f.edit(FaceBox::Depth) = "0.027"; }, FaceBox::Depth,
-       "Groove depth should be at least the bottom radius (0.025 inch) at its smallest"},
-      {"width 0.054 ± 0.005: 0.049 at its smallest, under twice the 0.025 radius",
-       [](FaceForm& f) { f.edit(FaceBox::Width) = "0.054"; }, FaceBox::Width,
-       "Groove width should be at least twice the bottom radius (0.025 inch) at its smallest"},
-      {"junk width tolerance", [](FaceForm& f) { f.edit(FaceBox::WidthTolerance) = "abc"; },
-       FaceBox::WidthTolerance, kNumericValuesOnly},
-      {"unknown AS568 size", [](FaceForm& f) { f.as568 = "999"; }, std::nullopt,
-       "\"999\" is not an AS568 size of the table."},
-      {"AS568 size of a non-standard cross-section", [](FaceForm& f) { f.as568 = "901"; }, std::nullopt,
-       "AS568 size -901 has a cross-section of 0.056 inch, not one of the five standard cross-sections."},
-      {"no cross-section", [](FaceForm& f) { f.crossSection.reset(); }, std::nullopt,
-       "Select cross-section diameter."},
-      {"no medium: the groove is not known, its junk datum not judged",
-       [](FaceForm& f) {
-         f.medium.reset();
-         f.datum = "x";
-       },
-       std::nullopt, "Select medium."},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
+  for (const auto& [box, text, reason] : typed) {
+    SCOPED_TRACE(text);
     FaceForm form = form214();
-    c.change(form);
-    const FaceDesign d = design(form);
-    EXPECT_FALSE(d.gland);
-    EXPECT_EQ(d.refusal, c.reason);
-    for (std::size_t b = 0; b < kFaceBoxCount; ++b)
-      EXPECT_EQ(d.problems[b], c.box && std::size_t(*c.box) == b ? c.reason : "") << "box " << b;
+    type(form, box, text);
+    expectRefused(form, box, reason);
+  }
+  FaceForm outside = form214();
+  outside.pressureFrom = PressureFrom::Outside;
+  outside.datum = "-1";
+  expectRefused(outside, FaceBox::Datum, "Groove ID should be > 0 inch");
+
+  const std::pair<void (*)(FaceForm&), std::string> chosen[] = {
+      {[](FaceForm& f) { f.as568 = "999"; }, "\"999\" is not an AS568 size of the table."},
+      {[](FaceForm& f) { f.as568 = "901"; },
+       "AS568 size -901 has a cross-section of 0.056 inch, not one of the five standard cross-sections."},
+      {[](FaceForm& f) { f.crossSection.reset(); }, "Select cross-section diameter."},
+      // The groove is not known: its junk datum is not judged.
+      {[](FaceForm& f) { f.medium.reset(), f.datum = "x"; }, "Select medium."},
+  };
+  for (const auto& [change, reason] : chosen) {
+    SCOPED_TRACE(reason);
+    FaceForm form = form214();
+    change(form);
+    expectRefused(form, std::nullopt, reason);
   }
 }
 
@@ -108,8 +108,8 @@ TEST(FaceForm, EntriesAtTheirLimitsAreAccepted) {
   EXPECT_FLOAT_EQ(d.gland->groove.width, 0.055f);
 }
 
-// The standard groove follows the ring, the direction and the medium; a retyped box stays
-// as typed through them. Faults: an edit overwritten by the standard groove, or the standard
+// The standard groove follows the direction and the medium; a retyped box stays as typed
+// through them. Faults: an edit overwritten by the standard groove, or the standard
 // groove not recomputed for the medium or side.
 TEST(FaceForm, RetypedBoxSurvivesTheStandardGroovesChanges) {
   FaceForm form = form214();
@@ -137,14 +137,6 @@ TEST(FaceForm, RetypedBoxSurvivesTheStandardGroovesChanges) {
     EXPECT_FLOAT_EQ(d.gland->groove.width, s.width);
     EXPECT_FLOAT_EQ(d.gland->groove.widthTolerance, s.widthTolerance);
   }
-  // An AS568 size stands in for the ring: -116 is 0.103 × 0.737.
-  form.as568 = "116";
-  form.crossSection.reset();
-  const FaceDesign d = design(form);
-  ASSERT_TRUE(d.gland) << d.refusal;
-  EXPECT_FLOAT_EQ(d.gland->ring.crossSection, 0.103f);
-  EXPECT_FLOAT_EQ(d.gland->ring.insideDiameter, 0.737f);
-  EXPECT_FLOAT_EQ(d.gland->groove.depth, 0.110f);
 }
 
 // The review's boxes: both temperatures or neither, the lowest not above the highest, each
@@ -241,10 +233,11 @@ TEST(FaceFindForm, OnlyTheFaceBoxesAreRead) {
   EXPECT_FALSE(readFind(form).request.value().largestGrooveWidth);
 }
 
-// A box it reads that is wrong is refused on that box and gives no request. Faults: a
-// zero or negative datum or pressure searched for, an empty datum read as 0, the problem
-// on another box.
-TEST(FaceFindForm, BadFaceBoxesAreRefusedOnTheirBox) {
+// A box it reads that is wrong is refused on that box, and a compound the rules lack is
+// refused with its reason; neither gives a request. Faults: a zero or negative datum or
+// pressure searched for, an empty datum read as 0, the problem on another box, a request
+// the review cannot judge (it would look up the missing compound).
+TEST(FaceFindForm, BadInputsGiveNoRequest) {
   struct Case {
     FindBox box;
     const char* text;
@@ -268,31 +261,12 @@ TEST(FaceFindForm, BadFaceBoxesAreRefusedOnTheirBox) {
   FindForm none = findForm();
   none.crossSections.fill(false);
   EXPECT_EQ(readFind(none).problems[std::size_t(FindBox::LargestGrooveWidth)], "allow at least one cross-section");
-}
-
-// Choices the rules cannot review give the reason and no request; a bad review box gives
-// its problem. Faults: a compound the rules lack searched with (and crashing the review),
-// a hardness without extrusion limits at the pressure accepted.
-TEST(FaceFindForm, ChoicesTheRulesLackGiveNoRequest) {
   FaceFindChoices custom;
   custom.review.compound = "custom";
-  FaceFindFormRead read = readFind(findForm(), custom);
+  const FaceFindFormRead read = readFind(findForm(), custom);
   EXPECT_FALSE(read.request);
   EXPECT_TRUE(read.inputsProblem.starts_with("\"compound\" in \"review\" \"custom\" is not a compound of the rules"))
       << read.inputsProblem;
-
-  FaceFindChoices hardness;
-  hardness.review.hardness = 75;
-  read = readFind(findForm(), hardness);
-  EXPECT_FALSE(read.request);
-  EXPECT_TRUE(read.inputsProblem.starts_with("\"hardness\" in \"review\" 75 has no extrusion limit at 500 psi"))
-      << read.inputsProblem;
-
-  FaceFindChoices gap;
-  gap.review.texts[std::size_t(FaceReviewBox::FlangeGap)] = "2";
-  read = readFind(findForm(), gap);
-  EXPECT_FALSE(read.request);
-  EXPECT_EQ(read.review.problems[std::size_t(FaceReviewBox::FlangeGap)], "must be at least 0 and below 1 inch");
 }
 
 }  // namespace
