@@ -228,10 +228,10 @@ TEST(FaceFindForm, OnlyTheFaceBoxesAreRead) {
   EXPECT_FALSE(readFind(form).request.value().largestGrooveWidth);
 }
 
-// A box it reads that is wrong is refused on that box, and a compound the rules lack is
-// refused with its reason; neither gives a request. Faults: a zero or negative datum or
-// pressure searched for, an empty datum read as 0, the problem on another box, a request
-// the review cannot judge (it would look up the missing compound).
+// A box it reads that is wrong is refused on that box; a custom material or a compound the
+// rules lack is refused with its reason; none gives a request. Faults: a zero or negative
+// datum or pressure searched for, an empty datum read as 0, the problem on another box, a
+// request the review cannot judge (it would look up the missing compound).
 TEST(FaceFindForm, BadInputsGiveNoRequest) {
   const std::tuple<FindBox, const char*, const char*> cases[] = {
       {FindBox::Hardware, "0", "must be above 0"},           {FindBox::Hardware, "-1.243", "must be above 0"},
@@ -251,12 +251,15 @@ TEST(FaceFindForm, BadInputsGiveNoRequest) {
   FindForm none = findForm();
   none.crossSections.fill(false);
   EXPECT_EQ(readFind(none).problems[std::size_t(FindBox::LargestGrooveWidth)], "allow at least one cross-section");
-  FaceFindChoices custom;
-  custom.review.compound = "custom";
-  const FaceFindFormRead read = readFind(findForm(), custom);
-  EXPECT_FALSE(read.request);
-  EXPECT_TRUE(read.inputsProblem.starts_with("\"compound\" in \"review\" \"custom\" is not a compound of the rules"))
-      << read.inputsProblem;
+  for (const auto& [compound, problem] : std::initializer_list<std::pair<const char*, const char*>>{
+           {"custom", "a face seal is reviewed with the compounds and metals of the rules: choose one of them"},
+           {"ptfe", "\"compound\" in \"review\" \"ptfe\" is not a compound of the rules"}}) {
+    FaceFindChoices choices;
+    choices.review.compound = compound;
+    const FaceFindFormRead read = readFind(findForm(), choices);
+    EXPECT_FALSE(read.request);
+    EXPECT_TRUE(read.inputsProblem.starts_with(problem)) << read.inputsProblem;
+  }
 }
 
 }  // namespace
