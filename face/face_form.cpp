@@ -1,5 +1,6 @@
 #include "face/face_form.h"
 
+#include <cmath>
 #include <tuple>
 
 #include "model/cross_sections.h"
@@ -82,15 +83,21 @@ void checkRanges(const std::array<float, kFaceBoxCount>& v, const FaceSide& side
     std::string sentence(name);
     sentence[0] = 'G';
     problem(box, !(at(box) > 0), sentence + " should be > 0 inch");
-    problem(tolerance, !(at(tolerance) >= 0 && at(tolerance) < at(box)),
+    // A tolerance is measured against its box only when that box is usable.
+    const bool measured = design.problems[index(box)].empty();
+    problem(tolerance, !(at(tolerance) >= 0 && (!measured || at(tolerance) < at(box))),
             sentence + " tolerance should be >= 0 inch and < the " + std::string(name));
   }
-  const double depth = at(FaceBox::Depth) - at(FaceBox::DepthTolerance);
-  const double width = at(FaceBox::Width) - at(FaceBox::WidthTolerance);
+  // The smallest groove against the radius to 0.0001 inch, the precision its dimensions are
+  // given to: a width exactly twice the radius is never refused through a float's last bit.
+  const auto smallest = [&](FaceBox box, FaceBox tolerance) {
+    return std::nearbyint((at(box) - at(tolerance)) * 1e4);
+  };
+  const double radiusMax = std::nearbyint(double(radius.max) * 1e4);
   const std::string largest = NumberText(radius.max);
-  problem(FaceBox::Width, width < 2 * double(radius.max),
+  problem(FaceBox::Width, smallest(FaceBox::Width, FaceBox::WidthTolerance) < 2 * radiusMax,
           "Groove width should be at least twice the bottom radius (" + largest + " inch) at its smallest");
-  problem(FaceBox::Depth, depth < radius.max,
+  problem(FaceBox::Depth, smallest(FaceBox::Depth, FaceBox::DepthTolerance) < radiusMax,
           "Groove depth should be at least the bottom radius (" + largest + " inch) at its smallest");
 }
 

@@ -5,6 +5,7 @@
 #include "model/csv_lines.h"
 #include "model/numbers.h"
 #include "model/table_file.h"
+#include "model/utf8.h"
 
 namespace glandwise {
 namespace {
@@ -33,7 +34,7 @@ std::string readRow(std::string_view line, FaceGlandRow& row) {
   for (std::size_t i = 0; i < values.size(); ++i) {
     const std::optional<float> value = csvNumber(cells[i], true);
     if (!value)
-      return std::string(kNames[i]) + " \"" + std::string(cells[i].substr(0, 20)) + "\" is not a positive number";
+      return std::string(kNames[i]) + " \"" + std::string(utf8Prefix(cells[i], 20)) + "\" is not a positive number";
     values[i] = *value;
   }
   row.crossSection = values[0];

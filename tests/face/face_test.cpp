@@ -11,22 +11,14 @@
 #include "face/face_drawing.h"
 #include "face/face_result.h"
 #include "model/cross_sections.h"
+#include "tests/face/face_files.h"
 
 using namespace glandwise;
 
 namespace {
 
-const FaceData& data() {
-  static const FaceGlandTableLoad table = FaceGlandTable::load(GLANDWISE_DATA_DIR "/face-seal-glands.csv");
-  static const RuleLoad rules = RuleSet::load(GLANDWISE_DATA_DIR "/review-rules.csv");
-  static const FaceData data{*table.table, *rules.rules};
-  return data;
-}
-
-const As568Table& as568() {
-  static const As568Load load = As568Table::load(GLANDWISE_DATA_DIR "/as568.csv");
-  return *load.table;
-}
+const FaceData& data() { return test::faceData(); }
+const As568Table& as568() { return test::as568Table(); }
 
 FaceResult standard(const char* dash, PressureFrom from, FaceMedium medium, float pressure = 500,
                     std::optional<float> datum = std::nullopt) {
