@@ -23,8 +23,7 @@ FindForm faceBoxesOnly(const FindForm& form) {
 
 FaceFindFormRead readFaceFindForm(const FindForm& form, const FaceFindChoices& choices, const RuleSet& rules) {
   FaceFindFormRead read;
-  const FindFormRead shared = readFindForm(faceBoxesOnly(form));
-  for (const FindBox box : kFaceFindBoxes) read.problems[at(box)] = shared.problems[at(box)];
+  read.problems = readFindForm(faceBoxesOnly(form)).problems;
   for (const FindBox box : {FindBox::Hardware, FindBox::Pressure})
     if (read.problems[at(box)].empty() && !(parseNumber(form.text(box)).value > 0))
       read.problems[at(box)] = "must be above 0";
