@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/cross_sections.h"
+#include "model/utf8.h"
 
 namespace glandwise {
 namespace {
@@ -18,9 +19,8 @@ constexpr std::array<std::string_view, 2> kMediumNames{"liquid", "gas"};
 constexpr std::size_t kMaxQuoted = 60;  // bytes of input quoted in a problem
 
 std::string quote(std::string_view text) {
-  std::size_t cut = std::min(text.size(), kMaxQuoted);
-  while (cut < text.size() && cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-  return "\"" + std::string(text.substr(0, cut)) + (cut < text.size() ? "\u2026\"" : "\"");
+  const std::string_view kept = utf8Prefix(text, kMaxQuoted);
+  return "\"" + std::string(kept) + (kept.size() < text.size() ? "\u2026\"" : "\"");
 }
 
 template <std::size_t N>
