@@ -32,9 +32,10 @@ FIND A SEAL
   "gland": "face" asks for a face (axial) gland instead, with "pressure_from" ("inside" or
   "outside"), "medium" ("liquid" or "gas"), the datum "groove_od" (from inside) or
   "groove_id" (from outside), "pressure", and optionally "largest_groove_width" (inch),
-  "top" and the face review's inputs by the names of a face line's "review". The sizes whose
-  ring fits the datum within the face seal's fit limit are reviewed in their standard face
-  groove and ranked the same way; each candidate gives "rank", "as568", "cross_section",
+  "cross_sections", "top" and the face review's inputs by the names of a face line's
+  "review". The sizes whose ring fits the datum within the face seal's fit limit are
+  reviewed in their standard face groove and ranked the same way; each candidate gives
+  "rank", "as568", "cross_section",
   "seal_id", "datum", "depth", "groove_width", "squeeze_min_percent" (LMC),
   "squeeze_max_percent" (MMC), "fill_percent" (MMC), "fit_percent", "yield_percent",
   "margin_percent", "limiting", "verdict", "why".

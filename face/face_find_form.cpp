@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/numbers.h"
+#include "model/review.h"
 
 namespace glandwise {
 namespace {
@@ -39,7 +40,10 @@ FaceFindFormRead readFaceFindForm(const FindForm& form, const FaceFindChoices& c
   if (const std::string& width = form.text(FindBox::LargestGrooveWidth); !width.empty())
     request.largestGrooveWidth = parseNumber(width).value;
   request.crossSections = form.crossSections;
-  read.inputsProblem = faceReviewInputsProblem(request.review, rules, request.pressure);
+  const bool custom = request.review.compound == kCustomMaterial || request.review.metal == kCustomMaterial;
+  read.inputsProblem = custom ? "a face seal is reviewed with the compounds and metals of the rules: choose one of "
+                                "them instead of Custom"
+                              : faceReviewInputsProblem(request.review, rules, request.pressure);
   if (read.inputsProblem.empty()) read.request = request;
   return read;
 }

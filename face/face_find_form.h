@@ -29,7 +29,8 @@ struct FaceFindFormRead {
   std::optional<FaceFindRequest> request;            // when every box is usable and the rules can review it
   std::array<std::string, kFindBoxCount> problems;   // empty for a usable box and for those not read
   FaceReviewFormRead review;
-  std::string inputsProblem;  // why the rules cannot review the choices (a compound they lack); empty when they can
+  // Why the rules cannot review the choices (a custom material, a compound they lack); empty when they can.
+  std::string inputsProblem;
 };
 
 // Reads the boxes of kFaceFindBoxes as the radial form reads them, the datum and the

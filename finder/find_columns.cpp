@@ -138,9 +138,9 @@ const std::vector<Column<FaceCandidate>>& columnsOf<FaceCandidate>() {
       {"Seal ID", 6, [](const FaceCandidate& c) { return number(glandOf(c).ring.insideDiameter); }},
       {"Groove dia.", 10,
        [](const FaceCandidate& c) { return withTolerance(glandOf(c).groove.datum, glandOf(c).groove.datumTolerance); }},
-      {"Width", 9,
+      {"Width", 10,
        [](const FaceCandidate& c) { return withTolerance(glandOf(c).groove.width, glandOf(c).groove.widthTolerance); }},
-      {"Depth", 9,
+      {"Depth", 10,
        [](const FaceCandidate& c) { return withTolerance(glandOf(c).groove.depth, glandOf(c).groove.depthTolerance); }},
       {"Squeeze %", 8,
        [](const FaceCandidate& c) {
@@ -149,7 +149,7 @@ const std::vector<Column<FaceCandidate>>& columnsOf<FaceCandidate>() {
       {"Fill %", 5, [](const FaceCandidate& c) { return figure(analysisOf(c).mmc.fillPercent, 1); }},
       {"Fit %", 5, [](const FaceCandidate& c) { return figure(analysisOf(c).fit.nominalPercent, 2); }},
       {"Yield %", 6, yield},
-      {"Limited by", 22, limiting},
+      {"Limited by", 20, limiting},
       {"Verdict", 8, verdict},
   };
   return columns;

@@ -1,5 +1,9 @@
 #include "finder/find_window.h"
 
+#include <algorithm>
+#include <tuple>
+#include <vector>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
@@ -87,6 +91,20 @@ QLabel* caption(const char* text, QWidget* buddy) {
   auto* label = new QLabel(QString::fromUtf8(text));
   label->setBuddy(buddy);
   return label;
+}
+
+// Tab goes through the inputs of `grid` row by row, as they are read; of two inputs sharing
+// a cell only the one shown takes the focus.
+void tabInReadingOrder(const QGridLayout& grid) {
+  std::vector<std::tuple<int, int, QWidget*>> inputs;
+  for (int i = 0; i < grid.count(); ++i) {
+    int row = 0, column = 0, rows = 0, columns = 0;
+    grid.getItemPosition(i, &row, &column, &rows, &columns);
+    if (QWidget* widget = grid.itemAt(i)->widget(); widget && !qobject_cast<QLabel*>(widget))
+      inputs.emplace_back(row, column, widget);
+  }
+  std::ranges::stable_sort(inputs, {}, [](const auto& input) { return std::pair(std::get<0>(input), std::get<1>(input)); });
+  for (std::size_t i = 1; i < inputs.size(); ++i) QWidget::setTabOrder(std::get<2>(inputs[i - 1]), std::get<2>(inputs[i]));
 }
 
 void markBox(QLineEdit* box, const std::string& problem) {
@@ -238,9 +256,10 @@ QWidget* FindWindow::buildHardware() {
     connect(combo, &QComboBox::currentIndexChanged, this, &FindWindow::inputsChanged);
     if (combo == metalMating_) radialOnly_.insert(radialOnly_.end(), {label, combo});
   }
-  share(10, caption("Med&ium", medium_), medium_);
   flangeGap_ = addBox("txtFlangeGap", toQString(FaceReviewForm().texts[std::size_t(FaceReviewBox::FlangeGap)]));
-  share(11, caption("Flange gap (inch)", flangeGap_), flangeGap_);
+  share(10, caption("Flange gap (inch)", flangeGap_), flangeGap_);
+  share(11, caption("Med&ium", medium_), medium_);
+  tabInReadingOrder(*grid);
   return page;
 }
 

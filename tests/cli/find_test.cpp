@@ -192,7 +192,8 @@ TEST(FindSeal, AllocatedTolerancesReachTheTargetAndOneStepWiderFallsShort) {
 }  // namespace
 
 // Catches a face find that passes the wrong direction, medium or datum to the standard gland,
-// figures taken from another gland, a ranking turned round, and an impossible datum that
+// figures taken from another gland, a ranking turned round, cross-sections not allowed that
+// are offered all the same, and an impossible datum that
 // errs or comes back empty without saying why. Each datum is the best size's own standard
 // groove: -330 (ID 2.100, OD 2.520) with the rules' standard fit (1.5 % and 2.5 %), groove OD 2.520 × (1 − 0.015) =
 // 2.482 and groove ID 2.100 × 1.025 = 2.152; -012 (ID 0.364) groove ID 0.364 × 1.025 = 0.373.
@@ -223,6 +224,12 @@ TEST(FindSeal, FaceGlandRanksItsOwnSizeFirstWithTheStandardFaceSealsFigures) {
     EXPECT_NEAR(first["fit_percent"].get<double>(), a.fit.nominalPercent, 1e-3) << c.line;
     EXPECT_EQ(first["verdict"], verdictName(byHand.review->overall)) << c.line;
   }
+  // The cross-sections allowed leave out -330's 0.210 and every other size's outside them.
+  const Json allowed = outputOf(R"({"find": {"gland": "face", "pressure": 500, )" + std::string(cases[0].line) +
+                                R"(, "cross_sections": ["0.103", "0.139"], "top": 1000}})")["candidates"];
+  ASSERT_FALSE(allowed.empty());
+  for (const Json& c : allowed)
+    EXPECT_TRUE(c["cross_section"].get<float>() == 0.103f || c["cross_section"].get<float>() == 0.139f) << c;
   const Json none = outputOf(
       R"({"find": {"gland": "face", "pressure_from": "inside", "medium": "liquid", "groove_od": 0.05, "pressure": 500}})");
   EXPECT_TRUE(none["candidates"].empty());

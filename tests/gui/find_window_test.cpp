@@ -1,12 +1,17 @@
 // The Find a seal window driven from the keyboard as a user would: a bore typed, the ranked
-// table, a row opened on the editor, the tolerances carried into the editor, PRINT.
+// table, a row opened on the editor, the tolerances carried into the editor, PRINT; and a
+// face seal's datum, its ranking, page and row opened in the face seal designer.
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QListWidget>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTableWidget>
 
+#include "face/face_result.h"
+#include "face/face_text.h"
+#include "facedesigner/face_designer.h"
 #include "model/editor.h"
 #include "model/gland_input.h"
 #include "model/selection.h"
@@ -21,6 +26,7 @@ class FindWindowTest : public QObject {
   void typedBoreRanksAndReturnOpensTheFirstRowOnItsEditor();
   void toleranceChoiceIsTypedIntoTheEditor();
   void printPutsTableAndReviewOnOnePage();
+  void faceSealIsRankedPrintedAndOpenedInTheFaceDesigner();
 };
 
 namespace {
@@ -63,6 +69,21 @@ QString toolOutput(const QString& tool, const QStringList& arguments) {
   process.start(tool, arguments);
   return process.waitForFinished(20000) ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
 }
+
+// The one page printed from `window`, as text; empty when it is not one page.
+QString printedPage(Program& program, QWidget* window) {
+  QTemporaryDir folder;
+  program.fake.printTo = folder.filePath("find.pdf");
+  if (!Program::act(window, {"cmdPrint"}) ||
+      !toolOutput("pdfinfo", {program.fake.printTo}).contains(QRegularExpression("Pages: +1\n")))
+    return {};
+  return toolOutput("pdftotext", {"-layout", program.fake.printTo, "-"}).simplified();
+}
+
+#define REQUIRE_POPPLER()                                                                                       \
+  REQUIRE_ENVIRONMENT(!QStandardPaths::findExecutable("pdfinfo").isEmpty() &&                                   \
+                          !QStandardPaths::findExecutable("pdftotext").isEmpty(),                               \
+                      "pdfinfo or pdftotext (poppler-utils)")
 
 }  // namespace
 
@@ -125,22 +146,66 @@ void FindWindowTest::toleranceChoiceIsTypedIntoTheEditor() {
 
 // Catches a page that leaves out the table or the review, or takes two pages.
 void FindWindowTest::printPutsTableAndReviewOnOnePage() {
-  REQUIRE_ENVIRONMENT(!QStandardPaths::findExecutable("pdfinfo").isEmpty() &&
-                          !QStandardPaths::findExecutable("pdftotext").isEmpty(),
-                      "pdfinfo or pdftotext (poppler-utils)");
+  REQUIRE_POPPLER();
   Program program;
   FindWindow* window = findWindow(program, {"txtHardware=2"});
   QVERIFY(window);
-  QTemporaryDir folder;
-  program.fake.printTo = folder.filePath("find.pdf");
-  QVERIFY(Program::act(window, {"cmdPrint"}));
-  QVERIFY(toolOutput("pdfinfo", {program.fake.printTo}).contains(QRegularExpression("Pages: +1\n")));
-  const QString text = toolOutput("pdftotext", {"-layout", program.fake.printTo, "-"}).simplified();
+  const QString text = printedPage(program, window);
   const QString size = QString::fromStdString(window->result().candidates.front().size->dash);
   for (const QString& shown : {QStringLiteral("Find a Seal"), QStringLiteral("Limited by"),
                                QStringLiteral("-%1").arg(size), QStringLiteral("Design Review"),
                                QStringLiteral("AS568 -%1").arg(size), QStringLiteral("Overall:"), QStringLiteral("Extrusion")})
     QVERIFY2(text.contains(shown), qPrintable(shown + " not in: " + text));
+}
+
+// Catches a face seal request that reaches the core with the wrong direction, medium or
+// datum (another size would rank first), a face table or copy that shows the radial
+// columns, a page without the face seal's figures, and a row that does not open in the face
+// seal designer as that gland. The datum 0.373 inch is -012's own groove ID from outside:
+// its ID 0.364 × (1 + the standard stretch 2.5 %) = 0.3731, to 0.001 inch.
+void FindWindowTest::faceSealIsRankedPrintedAndOpenedInTheFaceDesigner() {
+  REQUIRE_POPPLER();
+  Program program;
+  QVERIFY(program.walk({{"cmdOk"}, {"cmdFind"}}));
+  FindWindow* window = program.flow().findWindow();
+  auto* glandType = child<QComboBox>(window, "cboGlandType");
+  glandType->setFocus();
+  QTest::keyClick(glandType, Qt::Key_End);  // the face seal, last
+  QVERIFY(!child(window, "txtHardwareTol")->isVisible() && !child(window, "cmdTolerances")->isEnabled());
+  QTest::keyClick(child<QComboBox>(window, "cboPressureFrom"), Qt::Key_Down);  // from outside
+  QVERIFY(Program::act(window, {"txtHardware=0.373"}));
+  const auto ranked = [&] {
+    const FaceFindResult& found = window->faceResult();
+    return !found.candidates.empty() && found.candidates.front().result.design.gland->groove.datum == 0.373f;
+  };
+  for (int wait = 0; wait < 100 && !ranked(); ++wait) QSignalSpy(window, &FindWindow::rankingShown).wait(100);
+  QVERIFY(ranked());
+  const FaceCandidate& first = window->faceResult().candidates.front();
+  QCOMPARE(QString::fromStdString(first.size->dash), QStringLiteral("012"));
+  QCOMPARE(first.result.design.gland->pressureFrom, PressureFrom::Outside);
+  auto* rows = child<QTableWidget>(window, "tblCandidates");
+  QCOMPARE(rows->horizontalHeaderItem(8)->text(), QStringLiteral("Fit %"));
+  QCOMPARE(rows->item(0, 0)->text(), QStringLiteral("-012"));
+
+  rows->setFocus();
+  QTest::keyClick(rows, Qt::Key_C, Qt::ControlModifier);
+  const QStringList copied = QGuiApplication::clipboard()->text().split('\n').at(1).split('\t');
+  QCOMPARE(copied.at(3).toFloat(), 0.373f);  // the groove ID, apart from its tolerance
+  QCOMPARE(copied.at(12).toDouble(), std::round(first.result.analysis->fit.nominalPercent * 100) / 100);
+
+  const QString page = printedPage(program, window);
+  for (const QString& shown : {QStringLiteral("Face Seal, pressure from outside, liquid, groove ID 0.373 inch"),
+                               QStringLiteral("Fit %"), QStringLiteral("-012"), QStringLiteral("Glandwise - Face Seal"),
+                               QString::fromLatin1(kFaceFriction), QStringLiteral("Overall:")})
+    QVERIFY2(page.contains(shown), qPrintable(shown + " not in: " + page));
+
+  QTest::keyClick(rows, Qt::Key_Return);
+  Program::settle();
+  FaceDesigner* designer = program.flow().faceDesigner();
+  QVERIFY(designer && designer->isVisible());
+  QCOMPARE(designer->result().design.gland->groove.datum, 0.373f);
+  QCOMPARE(designer->result().analysis->mmc.fillPercent, first.result.analysis->mmc.fillPercent);
+  QCOMPARE(designer->result().review->overall, first.result.review->overall);
 }
 
 QTEST_MAIN(FindWindowTest)
