@@ -153,7 +153,7 @@ std::optional<Problem> readRule(const std::vector<std::string>& cells, Rule& rul
 
   // Each key column: needed, allowed or to be left empty by this kind.
   const auto uses = [&](int column, bool needed, bool allowed) -> std::optional<Problem> {
-    if (needed && cells[column].empty()) return problem(column, "needed by " + std::string(kind->name));
+    if (needed && trimmed(cells[column]).empty()) return problem(column, "needed by " + std::string(kind->name));
     if (!allowed && !cells[column].empty())
       return problem(column, "not used by " + std::string(kind->name) + ": leave it empty");
     return std::nullopt;
@@ -167,7 +167,7 @@ std::optional<Problem> readRule(const std::vector<std::string>& cells, Rule& rul
         {int(kNameColumn), bool(keys & kName), bool(keys & kName)},
         {int(kValue), !(keys & kNoValue), !(keys & kNoValue)}, {int(kUnit), !(keys & kNoValue), true}})
     if (std::optional<Problem> p = uses(column, needed, allowed)) return p;
-  if (cells[kSource].empty()) return problem(kSource, "every rule names its source");
+  if (trimmed(cells[kSource]).empty()) return problem(kSource, "every rule names its source");
 
   // The numbers of the key columns and the value.
   const auto number = [&](int column, double lowest, double highest, std::string_view range,

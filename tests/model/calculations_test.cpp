@@ -1,13 +1,16 @@
 // The core's rules: numbers, the standard gland, the gland analysis and the stretch and squeeze checks.
 
 #include <gtest/gtest.h>
+#include <bit>
 #include <cfloat>
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <locale>
 #include <tuple>
 #include "model/calculations.h"
+#include "model/number_text.h"
 #include "model/numbers.h"
 #include "model/selection.h"
 #include "tests/model/scripted_prompts.h"
@@ -36,6 +39,32 @@ TEST(NumberText, SevenSignificantDigitsPlainOrExponentForm) {
                         Case{1.1529215e18f, "1.152922E+18"}, Case{2.305843e18f, "2.305843E+18"},
                         Case{1e-40f, "9.999946E-41"}})
     EXPECT_EQ(NumberText(c.value), c.text) << c.value;
+}
+
+// Catches a saved or output number that is not the shortest text reading back to its float,
+// a form that is not the shorter one (plain on a tie), a whole number with the shortest
+// digits padded by zeros (123456790 reads back, but 123456792 is the float), a lost sign of
+// -0, and a two-digit exponent written with one. The texts are worked by hand; the sweep
+// holds writeFloat to std::to_chars's spelling, which it promises, across every binade.
+TEST(WriteFloat, ShortestTextInTheShorterForm) {
+  const auto written = [](float value) {
+    char text[kMaxNumberLength];
+    return std::string(text, writeFloat(text, value));
+  };
+  const std::pair<float, const char*> cases[] = {
+      {0.139f, "0.139"},      {1500, "1500"},         {5e-4f, "5e-04"},        {0.001f, "0.001"},
+      {0.0001f, "1e-04"},     {0.00015f, "0.00015"},  {1.5e-5f, "1.5e-05"},    {0.0f, "0"},
+      {-0.0f, "-0"},          {-2.5f, "-2.5"},        {12345.678f, "12345.678"}, {33871888, "33871888"},
+      {123456789, "123456792"}, {1.2e7f, "1.2e+07"},  {1e8f, "1e+08"},         {1e16f, "1e+16"},
+      {1e-7f, "1e-07"},       {FLT_MAX, "3.4028235e+38"}, {1e-45f, "1e-45"},
+  };
+  for (const auto& [value, text] : cases) EXPECT_EQ(written(value), text);
+  for (std::uint64_t bits = 1; bits < 0x7F800000; bits += 65521)  // every 65521st positive finite float
+    for (const float value : {std::bit_cast<float>(std::uint32_t(bits)), -std::bit_cast<float>(std::uint32_t(bits))}) {
+      char text[kMaxNumberLength];
+      const std::string expected(text, std::to_chars(text, text + sizeof text, value).ptr);
+      ASSERT_EQ(written(value), expected) << std::bit_cast<std::uint32_t>(value);
+    }
 }
 
 TEST(ParseNumber, PlainDecimalNotationOnly) {

@@ -213,6 +213,30 @@ TEST(ReviewPhysicsTest, TheRingKeepsItsVolume) {
   EXPECT_NEAR(glandHeights(r, kRodGroove, mixed).clearance - glandHeights(r, kRodGroove, {}).clearance, 0.0014932, 2e-7);
 }
 
+// Catches a groove fill that takes off one bottom corner or the radius instead of its
+// square, and a groove whose corners leave no area judged as a fill of 0 or below (a pass)
+// instead of an endless one. By hand: 0.01 in² in 0.1 × 0.2 in is 50 %; two corners of
+// radius 0.01 take 2 · 0.0001 · (1 − π/4) = 0.0000429204 in², leaving 0.0199570796: 50.10753 %.
+// And catches a figure that equals its limit at the precision shown (0.0001 inch) judged
+// beyond it through the float it was stored in: a 0.103 ring (0.10300000012 as a float) in
+// a groove typed 0.103 wide, a radius of 0.0695 in a groove read 0.139 wide (0.13899999857),
+// and 0.111 in a groove 0.111 deep from 2.25 and 2.028 (0.1109999418).
+TEST(ReviewPhysicsTest, FillAndFiguresAtTheirLimits) {
+  EXPECT_NEAR(fillPercent(0.01, 0.1, 0.2, 0), 50, 1e-9);
+  EXPECT_NEAR(fillPercent(0.01, 0.1, 0.2, 0.01), 50.10753, 1e-5);
+  EXPECT_EQ(fillPercent(0.01, 0.001, 0.001, 0.1), HUGE_VAL);
+  const GrooveFit fit{0.103f, (double(2.25f) - double(2.028f)) / 2, std::nullopt};
+  EXPECT_EQ(grooveWidthProblem({0.103, 0.108}, fit), "");
+  EXPECT_EQ(grooveWidthProblem({0.1029, 0.108}, fit), "narrower than the seal's cross-section, 0.103 inch");
+  EXPECT_EQ(grooveWidthProblem({0.108, 0.103}, fit), "the narrowest above the widest");
+  const std::array<double, 2> read{0.139f, 0.144f};
+  EXPECT_EQ(grooveRadiusProblem(0.0695, read, fit), "");
+  EXPECT_EQ(grooveRadiusProblem(0.0696, read, fit), "above half the groove width, 0.0695 inch");
+  const std::array<double, 2> wide{0.3, 0.305};
+  EXPECT_EQ(grooveRadiusProblem(0.111, wide, fit), "");
+  EXPECT_EQ(grooveRadiusProblem(0.1111, wide, fit), "above the groove depth, 0.1110 inch");
+}
+
 // Catches statistics that drift from the root-sum-square band, that do not repeat, that
 // lose assemblies from the histogram (two points each), or that judge a random point of
 // the ring instead of each assembly's least and most squeezed points.
