@@ -131,7 +131,7 @@ std::optional<std::vector<std::string>> cellsOf(std::string_view line, int& badC
   }
 }
 
-std::string inQuotes(std::string_view text) { return "\"" + std::string(text.substr(0, 40)) + "\""; }
+std::string inQuotes(std::string_view text) { return "\"" + std::string(utf8Prefix(text, 40)) + "\""; }
 
 bool validId(std::string_view id) {
   return !id.empty() && id.size() <= 40 && id.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789_") == id.npos;

@@ -46,7 +46,8 @@ RuleLoad parsed(const std::string& text) { return RuleSet::parse(text, "/company
 // one of them winning, a key column ignored (a cross-section on a rule for every section), a
 // pair of limits in the wrong order missed where one of them is for one gland kind or one
 // cross-section, a face seal rule taken for radial glands, a blank source or name in quotes
-// taken for one, and a file with old Mac line ends read as no rows.
+// taken for one, a quoted name cut inside a character, and a file with old Mac line ends read
+// as no rows.
 TEST(RuleFile, EveryBadRowIsRefusedWithItsLineColumnAndReason) {
   ASSERT_TRUE(parsed(kMinimal).rules) << parsed(kMinimal).error;  // bands 0-500 and 500-1000 touch, not overlap
   const std::string r = "r.csv line ", value = ", column 9 (value): ";
@@ -68,6 +69,9 @@ TEST(RuleFile, EveryBadRowIsRefusedWithItsLineColumnAndReason) {
        r + "5, column 3 (cross_section_in): not used by fill_pass: leave it empty"},
       {with("radial,fill_pass", "Radial,fill_pass"),
        r + "5, column 1 (gland): \"Radial\" is not all, radial, rod, housing or face"},
+      // A name quoted in the reason is cut between characters: 39 letters and a two-byte é.
+      {kMinimal + "radial," + std::string(39, 'x') + "\u00e9,,,,,,,1,%,src\n",
+       r + "18, column 2 (rule): \"" + std::string(39, 'x') + "\" is not a rule this program knows"},
       {kMinimal + "radial,squeeze_max,0.07in,,,,,,36,%,src\n",
        r + "18, column 3 (cross_section_in): \"0.07in\" is not a number"},
       {kMinimal + "radial,squeeze_max,0,,,,,,36,%,src\n",
