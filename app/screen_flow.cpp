@@ -69,12 +69,13 @@ std::string drawingFileBytes(std::string& path, const drawing::Drawing& drawing)
   return {svg.constData(), std::size_t(svg.size())};
 }
 
-// The rules of `file` when they can serve face seals; else why not (with the line and column
-// of a file that cannot be read).
+// The rules of `file` when they can serve face seals; else why not, naming the file (with the
+// line and column of one that cannot be read).
 RuleLoad faceRuleLoad(const std::string& file) {
   RuleLoad load = RuleSet::load(file);
   if (load.rules)
-    if (std::string problem = faceRulesProblem(*load.rules); !problem.empty()) return {std::nullopt, problem};
+    if (std::string problem = faceRulesProblem(*load.rules); !problem.empty())
+      return {std::nullopt, file + ": " + problem};
   return load;
 }
 
