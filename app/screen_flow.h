@@ -123,8 +123,9 @@ class ScreenFlow : public QObject {
   void chooseGlandFile();
   // Replays the saved gland `path` on the selection screen and stops on its editor with
   // the texts typed, ready for OK; its review inputs go to the review window, now or when
-  // it opens. A face seal opens in the face seal designer. A file that cannot be read, or
-  // that the screens refuse, is told in a notice naming it, and the program stays where it was.
+  // it opens. A face seal opens in the face seal designer, judged by the rule file it was
+  // saved with. A file that cannot be read, or that the screens refuse, is told in a notice
+  // naming it, and the program stays where it was.
   void openGlandFile(const std::string& path);
 
  private:
