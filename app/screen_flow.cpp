@@ -69,6 +69,16 @@ std::string drawingFileBytes(std::string& path, const drawing::Drawing& drawing)
   return {svg.constData(), std::size_t(svg.size())};
 }
 
+// The rules of `file` when they can serve face seals; else why not, naming the file (with the
+// line and column of one that cannot be read).
+RuleLoad faceRuleLoad(const std::string& file) {
+  RuleLoad load = RuleSet::load(file);
+  if (load.rules)
+    if (std::string problem = faceRulesProblem(*load.rules); !problem.empty())
+      return {std::nullopt, file + ": " + problem};
+  return load;
+}
+
 // `failure`, which names `path` or its folder, with that name shortened as notices show paths.
 std::string withShortenedPath(std::string failure, const std::string& path) {
   for (const std::string& named : {path, std::filesystem::path(path).parent_path().string()})
@@ -247,24 +257,33 @@ const FaceGlandTableLoad& ScreenFlow::faceTable() {
   return *faceTable_;
 }
 
-void ScreenFlow::openFaceDesigner() {
-  if (!face_.get()) {
+void ScreenFlow::openFaceDesigner() { showFaceDesigner(std::nullopt); }
+
+FaceDesigner* ScreenFlow::showFaceDesigner(const std::optional<std::string>& rulesFile) {
+  FaceDesigner* designer = face_.get();
+  if (!designer) {
     const FaceGlandTableLoad& table = faceTable();
-    const RuleLoad& ruleSet = rules();
-    const std::string problem = !table.table    ? table.error
-                                : !ruleSet.rules ? ruleSet.error
-                                                 : faceRulesProblem(*ruleSet.rules);
-    if (!problem.empty()) return platform_.messageBoxes.notify("The face seal designer cannot open.\n\n" + problem);
+    if (!table.table) {
+      platform_.messageBoxes.notify("The face seal designer cannot open.\n\n" + table.error);
+      return nullptr;
+    }
+    std::optional<ChosenRules> chosen = faceRules(rulesFile.value_or(ReviewWindow::keptRulesFile(platform_.settings)));
+    if (!chosen) return nullptr;
     const As568Load& as568 = as568Table();
-    FaceDesigner& designer = face_.load(FaceData{*table.table, *ruleSet.rules}, as568.table ? &*as568.table : nullptr,
-                                        platform_.settings);
-    connect(&designer, &FaceDesigner::dismissed, this, [this] { face_.unload(); });
-    connect(&designer, &FaceDesigner::printRequested, this, &ScreenFlow::printFaceSeal);
-    connect(&designer, &FaceDesigner::saveRequested, this, &ScreenFlow::saveFaceSeal);
-    connect(&designer, &FaceDesigner::exportDrawingRequested, this, &ScreenFlow::exportFaceDrawing);
-    if (const QWidget* from = currentScreen()) placeLike(designer, *from);
+    designer = &face_.load(*table.table, std::move(chosen->rules), std::move(chosen->file),
+                           as568.table ? &*as568.table : nullptr, platform_.settings);
+    connect(designer, &FaceDesigner::dismissed, this, [this] { face_.unload(); });
+    connect(designer, &FaceDesigner::printRequested, this, &ScreenFlow::printFaceSeal);
+    connect(designer, &FaceDesigner::saveRequested, this, &ScreenFlow::saveFaceSeal);
+    connect(designer, &FaceDesigner::exportDrawingRequested, this, &ScreenFlow::exportFaceDrawing);
+    connect(designer, &FaceDesigner::rulesRequested, this, &ScreenFlow::chooseFaceRules);
+    if (const QWidget* from = currentScreen()) placeLike(*designer, *from);
+  } else if (rulesFile && *rulesFile != designer->rulesFile()) {
+    if (std::optional<ChosenRules> chosen = faceRules(*rulesFile))
+      designer->setRules(std::move(chosen->rules), std::move(chosen->file));
   }
-  bringToFront(*face_.get());
+  bringToFront(*designer);
+  return designer;
 }
 
 void ScreenFlow::printFaceSeal() {
@@ -303,6 +322,22 @@ std::optional<ScreenFlow::ChosenRules> ScreenFlow::reviewRules(const std::string
   return ChosenRules{*shipped.rules, {}};
 }
 
+std::optional<ScreenFlow::ChosenRules> ScreenFlow::faceRules(const std::string& file) {
+  if (!file.empty()) {
+    RuleLoad load = faceRuleLoad(file);
+    if (load.rules) return ChosenRules{std::move(*load.rules), keptRulesName(file)};
+    platform_.messageBoxes.notify("The design rules cannot serve face seals; the program's own stand in.\n\n" +
+                                  load.error);
+  }
+  const RuleLoad& shipped = rules();
+  const std::string problem = shipped.rules ? faceRulesProblem(*shipped.rules) : shipped.error;
+  if (!problem.empty()) {
+    platform_.messageBoxes.notify("The design rules cannot serve face seals.\n\n" + problem);
+    return std::nullopt;
+  }
+  return ChosenRules{*shipped.rules, {}};
+}
+
 std::string ScreenFlow::keptRulesName(const std::string& file) const {
   std::error_code error;
   return std::filesystem::equivalent(file, rulesPath_, error) ? std::string() : file;
@@ -311,15 +346,32 @@ std::string ScreenFlow::keptRulesName(const std::string& file) const {
 void ScreenFlow::chooseRules() {
   ReviewWindow* review = review_.get();
   if (!review) return;
-  const std::optional<std::string> chosen =
-      platform_.fileDialog.openFile("Design rules", kRulesFileFilter, lastFolder(kRulesSection));
+  const std::optional<std::string> chosen = askRulesFile();
   if (!chosen) return;
-  rememberFolder(kRulesSection, *chosen);
   RuleLoad load = RuleSet::load(*chosen);
   if (!load.rules)
     return platform_.messageBoxes.notify("The design rules could not be read; the review goes on with " +
                                          review->rules().name() + ".\n\n" + load.error);
   review->setRules(std::move(*load.rules), keptRulesName(*chosen));
+}
+
+void ScreenFlow::chooseFaceRules() {
+  FaceDesigner* designer = face_.get();
+  if (!designer) return;
+  const std::optional<std::string> chosen = askRulesFile();
+  if (!chosen) return;
+  RuleLoad load = faceRuleLoad(*chosen);
+  if (!load.rules)
+    return platform_.messageBoxes.notify("The design rules cannot serve face seals; the designer goes on with " +
+                                         designer->rules().name() + ".\n\n" + load.error);
+  designer->setRules(std::move(*load.rules), keptRulesName(*chosen));
+}
+
+std::optional<std::string> ScreenFlow::askRulesFile() {
+  std::optional<std::string> chosen =
+      platform_.fileDialog.openFile("Design rules", kRulesFileFilter, lastFolder(kRulesSection));
+  if (chosen) rememberFolder(kRulesSection, *chosen);
+  return chosen;
 }
 
 void ScreenFlow::printSheet() {
@@ -339,8 +391,7 @@ void ScreenFlow::openFinder() {
                                     faceProblem.empty() ? &*face.table : nullptr, faceProblem);
     connect(&window, &FindWindow::openRequested, this, &ScreenFlow::openFoundGland);
     connect(&window, &FindWindow::openFaceRequested, this, [this](const FaceInput& input) {
-      openFaceDesigner();
-      if (FaceDesigner* designer = face_.get()) designer->showInput(input);
+      if (FaceDesigner* designer = showFaceDesigner(std::nullopt)) designer->showInput(input);
     });
     connect(&window, &FindWindow::printRequested, this, [this, &window] {
       if (const std::optional<FindPrint> print = window.page())
@@ -443,8 +494,10 @@ void ScreenFlow::openGlandFile(const std::string& path) {
   if (!file.problem.empty()) return unopened(file.problem);
   if (const std::optional<ParsedFaceInput> face = parseFaceLine(file.line)) {
     if (!face->problem.empty()) return unopened(unusableGlandLine(face->problem));
-    openFaceDesigner();
-    if (FaceDesigner* designer = face_.get()) designer->showInput(face->input);
+    // Judged by the rules it was saved with; one saved without a review by those shown.
+    const std::optional<FaceReviewInputs>& review = face->input.review;
+    if (FaceDesigner* designer = showFaceDesigner(review ? std::optional(review->rulesFile) : std::nullopt))
+      designer->showInput(face->input);
     return;
   }
   ParsedInput read = parseInputLine(file.line);

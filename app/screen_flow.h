@@ -89,8 +89,10 @@ class ScreenFlow : public QObject {
   // DESIGN REVIEW: opens the review window of the sheet's gland beside the sheet, clear of
   // its buttons, or raises the open one with that gland.
   void openReview();
-  // FACE SEAL…: opens the face seal designer beside the selection screen, or raises the
-  // open one. A table or rules that cannot serve are told in a notice.
+  // FACE SEAL…: opens the face seal designer beside the selection screen, judging by the
+  // rule file chosen last (the program's own stand in, with a notice, for one that cannot
+  // serve face seals), or raises the open one. A table or rules that cannot serve are told
+  // in a notice.
   void openFaceDesigner();
   void endProgram();
   // FIND A SEAL…: opens the Find a seal window, started from the selection screen's entries,
@@ -109,6 +111,9 @@ class ScreenFlow : public QObject {
   // "Design rules…" on the review window: asks which rule file, then reviews by it. A file
   // that cannot be used is told in a notice with its line and column, and nothing changes.
   void chooseRules();
+  // DESIGN RULES… on the face seal designer: the same for face seals. A file that lacks a
+  // face seal rule is told in a notice too.
+  void chooseFaceRules();
   // EXPORT DRAWING… on the review window: asks where, then writes the section drawing shown
   // there as SVG, or as DXF when the file's name ends in ".dxf". A failure is told in a notice.
   void exportDrawing();
@@ -118,8 +123,9 @@ class ScreenFlow : public QObject {
   void chooseGlandFile();
   // Replays the saved gland `path` on the selection screen and stops on its editor with
   // the texts typed, ready for OK; its review inputs go to the review window, now or when
-  // it opens. A face seal opens in the face seal designer. A file that cannot be read, or
-  // that the screens refuse, is told in a notice naming it, and the program stays where it was.
+  // it opens. A face seal opens in the face seal designer, judged by the rule file it was
+  // saved with. A file that cannot be read, or that the screens refuse, is told in a notice
+  // naming it, and the program stays where it was.
   void openGlandFile(const std::string& path);
 
  private:
@@ -139,6 +145,12 @@ class ScreenFlow : public QObject {
   // The face seal designer's SAVE… and PRINT.
   void saveFaceSeal();
   void printFaceSeal();
+  // Opens the face seal designer as openFaceDesigner does, or raises the open one; judging
+  // from now on by the rules of `rulesFile` when given (empty: the program's own). Nullptr
+  // when it cannot open.
+  FaceDesigner* showFaceDesigner(const std::optional<std::string>& rulesFile);
+  // Asks which rule file (in the folder used last); nothing when cancelled.
+  std::optional<std::string> askRulesFile();
   // A rule set for the review window and its file as a gland keeps it (empty for the
   // program's own).
   struct ChosenRules {
@@ -148,6 +160,9 @@ class ScreenFlow : public QObject {
   // The rules of `file` (empty: the program's own). A file that cannot be read is told in a
   // notice and the program's own stand in; nothing when even those cannot be read.
   std::optional<ChosenRules> reviewRules(const std::string& file);
+  // The same for face seals: a file that lacks a face seal rule is told too. Nothing when
+  // even the program's own cannot serve face seals.
+  std::optional<ChosenRules> faceRules(const std::string& file);
   // `file` as a gland keeps it: empty when it is the program's own rule file.
   std::string keptRulesName(const std::string& file) const;
   // Enables Save on the editor, the sheet and the review window unless the review window's

@@ -97,8 +97,9 @@ constexpr const char* kFooter = R"help(INPUT
                      "width", "width_tol" (inch; tolerances ±)
     "review"         "hardness", "compound" and "metal" (the grooved flange's) as above but
                      not "custom", "temp_min_f" with "temp_max_f", "swell_percent" (each
-                     omitted: not judged), and "flange_gap", inch the flanges open under
-                     pressure (default 0); judged by the face seal rows of the rules
+                     omitted: not judged), "flange_gap", inch the flanges open under
+                     pressure (default 0), and "rules" as above; judged by the face seal
+                     rows of the rules
   Each line starts from a fresh record: select, type, OK; load the editor, retype, OK; fill
   the results sheet. Blank lines are skipped without output but counted in line numbers.
   A line may hold at most 1 MiB (1048576 bytes); a longer one gives an "error" object naming

@@ -116,13 +116,12 @@ bool faceGlandParts(Message& m, Gland& g) {
 template <class Message, class Inputs, class Review>
 bool faceReviewParts(Message& m, Inputs& in, Review& r) {
   bool whole = m.part(in.hardness) && m.part(in.compound) && m.part(in.metal) && m.part(in.temperaturesF) &&
-               m.part(in.swellPercent) && m.part(in.flangeGap) && m.part(r.overall);
+               m.part(in.swellPercent) && m.part(in.flangeGap) && m.part(in.rulesFile) && m.part(r.overall);
   for (auto& row : r.rows)
     whole = whole && m.part(row.figure) && m.part(row.finding.verdict) && m.part(row.finding.reason) &&
             m.part(row.finding.remedy);
-  return whole && m.part(r.statistics) && m.part(r.heat) && m.part(r.rulesName) && m.part(r.compoundName) &&
-         m.part(r.metalName) && m.part(r.extrusionLimit) &&
-         m.part(r.squeezeLimits);
+  return whole && m.part(r.statistics) && m.part(r.heat) && m.part(r.rulesName) && m.part(r.rulesFile) &&
+         m.part(r.compoundName) && m.part(r.metalName) && m.part(r.extrusionLimit) && m.part(r.squeezeLimits);
 }
 
 // Whether the face seal's choices and verdicts read are ones this program has.

@@ -18,6 +18,8 @@ inline std::filesystem::path shippedFaceTablePath(const std::filesystem::path& e
   return shippedDataPath(executable, kFaceTableFile);
 }
 
+// A view of the table and rules, which their owner (the designer, a batch run) keeps alive
+// while it is used.
 struct FaceData {
   const FaceGlandTable& table;
   const RuleSet& rules;

@@ -109,9 +109,11 @@ class FaceReader {
     std::optional<double> low, high;
     for (const auto& [name, item] : value.items()) {
       const std::string where = quote(name) + " in \"review\"";
-      if (name == "compound" || name == "metal") {  // ids of the rules, which the review checks
+      if (name == "compound" || name == "metal" || name == "rules") {  // ids and the file the review checks
         if (!item.is_string()) return where + " must be a string, not " + std::string(kindOf(item));
-        (name == "compound" ? in.compound : in.metal) = item.get<std::string>();
+        const std::string& text = item.get_ref<const std::string&>();
+        if (name == "rules" && !namesRuleFile(text)) return where + " must name a rule file";
+        (name == "compound" ? in.compound : name == "metal" ? in.metal : in.rulesFile) = text;
         continue;
       }
       const bool known = name == "hardness" || name == "temp_min_f" || name == "temp_max_f" ||
@@ -271,6 +273,7 @@ std::string faceLine(const FaceInput& input) {
     if (r->temperaturesF) review["temp_min_f"] = (*r->temperaturesF)[0], review["temp_max_f"] = (*r->temperaturesF)[1];
     if (r->swellPercent) review["swell_percent"] = *r->swellPercent;
     review["flange_gap"] = r->flangeGap;
+    if (!r->rulesFile.empty()) review["rules"] = r->rulesFile;
     line["review"] = std::move(review);
   }
   return line.dump(-1, ' ', false, Json::error_handler_t::replace);

@@ -5,7 +5,8 @@
 //   {"gland": "face", "as568": "-214", "pressure_from": "inside", "medium": "liquid",
 //    "groove_od": "1.235", "pressure": "500", "edits": {"depth": "0.1"},
 //    "review": {"hardness": 70, "compound": "nbr", "metal": "carbon_steel",
-//               "temp_min_f": -20, "temp_max_f": 180, "swell_percent": 5, "flange_gap": 0}}
+//               "temp_min_f": -20, "temp_max_f": 180, "swell_percent": 5, "flange_gap": 0,
+//               "rules": "/designs/acme-rules.csv"}}
 
 #include <optional>
 #include <string>

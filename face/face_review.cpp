@@ -362,6 +362,7 @@ FaceReview reviewFaceGland(const FaceGland& g, const FaceAnalysis& a, const Face
   const FaceGlandRow* published = data.table.find(g.ring.crossSection);
   FaceReview review;
   review.rulesName = data.rules.name();
+  review.rulesFile = data.rules.file();
   review.compoundName = data.rules.material(RuleKind::Compound, in.compound)->name;
   review.metalName = data.rules.material(RuleKind::Metal, in.metal)->name;
   FaceStatistics& st = review.statistics;
@@ -397,6 +398,7 @@ std::string faceReviewInputsProblem(const FaceReviewInputs& in, const RuleSet& r
     for (const Rule* rule : rules.materials(kind)) list += (list.empty() ? "\"" : ", \"") + rule->material + "\"";
     return list;
   };
+  if (std::string problem = rulesFileProblem(in.rulesFile, rules); !problem.empty()) return problem;
   if (!rules.extrusionLimit(GlandKind::RodGroove, in.hardness, pressure))
     return "\"hardness\" in \"review\" " + std::to_string(in.hardness) + " has no extrusion limit at " +
            NumberText(pressure) + " psi in the rules \"" + rules.name() + "\"";
@@ -417,7 +419,8 @@ std::string faceReviewInputsText(const FaceReviewInputs& in, const FaceReview& r
               : std::string("temperature not given; ");
   line +=
       in.swellPercent ? "fluid swell " + text(*in.swellPercent, 1) + " %; " : std::string("fluid swell not given; ");
-  return line + "flange gap under pressure " + text(in.flangeGap, 4) + " inch; rules \"" + review.rulesName + "\".";
+  return line + "flange gap under pressure " + text(in.flangeGap, 4) + " inch; rules " + review.rulesName + " (" +
+         review.rulesFile + ").";
 }
 
 }  // namespace glandwise

@@ -23,6 +23,9 @@ struct FaceReviewInputs {
   std::optional<std::array<double, 2>> temperaturesF;  // lowest and highest service temperature, °F
   std::optional<double> swellPercent;                  // the fluid's volume swell of the seal, %
   double flangeGap = 0;                                // inch the flanges open under pressure (0: they stay closed)
+  // The rule file the inputs go with, as a saved face seal keeps it: empty for the rules
+  // shipped with the program. reviewFaceGland judges by the rules it is given.
+  std::string rulesFile;
 };
 
 enum class FaceCheck { Squeeze, Fill, Fit, FlangeGap, HeatAndSwell, Statistics, Count };
@@ -71,7 +74,7 @@ struct FaceReview {
   std::array<FaceRow, kFaceCheckCount> rows;
   FaceStatistics statistics;
   std::optional<FaceHeat> heat;           // when temperatures or swell are given
-  std::string rulesName;                  // the rule set judged by
+  std::string rulesName, rulesFile;       // the rule set judged by, and the file it was read from
   std::string compoundName, metalName;    // the inputs' compound and metal as people read them
   double extrusionLimit = 0;              // inch, the largest gap for the hardness, pressure and compound
   std::array<double, 2> squeezeLimits{};  // %, the least and largest squeeze of the rules
@@ -88,9 +91,9 @@ FaceReview reviewFaceGland(const FaceGland& gland, const FaceAnalysis& analysis,
 // The inputs in one paragraph, for the printed page.
 std::string faceReviewInputsText(const FaceReviewInputs& inputs, const FaceReview& review);
 
-// Why the inputs cannot be reviewed by `rules` at `pressure` (a hardness without extrusion
-// limits, a compound or metal the rules lack), naming the batch input's field; empty when
-// they can.
+// Why the inputs cannot be reviewed by `rules` at `pressure` (inputs of another rule file, a
+// hardness without extrusion limits, a compound or metal the rules lack), naming the batch
+// input's field; empty when they can.
 std::string faceReviewInputsProblem(const FaceReviewInputs& inputs, const RuleSet& rules, float pressure);
 
 }  // namespace glandwise

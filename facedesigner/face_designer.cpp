@@ -105,8 +105,14 @@ void showText(QLineEdit* box, const std::string& text) {
 
 }  // namespace
 
-FaceDesigner::FaceDesigner(const FaceData& data, const As568Table* as568, SettingsStore& settings)
-    : QWidget(nullptr, Qt::Window), data_(data), as568_(as568), settings_(settings) {
+FaceDesigner::FaceDesigner(const FaceGlandTable& table, RuleSet rules, std::string rulesFile, const As568Table* as568,
+                           SettingsStore& settings)
+    : QWidget(nullptr, Qt::Window),
+      table_(table),
+      rules_(std::move(rules)),
+      rulesFile_(std::move(rulesFile)),
+      as568_(as568),
+      settings_(settings) {
   setObjectName(QStringLiteral("frmFaceSeal"));
   setWindowTitle(QStringLiteral("%1 - Face Seal").arg(QString::fromUtf8(kWindowCaption)));
   auto* content = new QWidget;
@@ -143,7 +149,11 @@ FaceDesigner::FaceDesigner(const FaceData& data, const As568Table* as568, Settin
   badge_->setAutoFillBackground(true);
   badge_->setMargin(4);
   layout->addWidget(badge_);
+  rulesShown_ = label(QStringLiteral("lblFaceRules"));
+  rulesShown_->setWordWrap(true);  // a long path takes more lines rather than a wider window
+  layout->addWidget(rulesShown_);
   layout->addWidget(buildChecks());
+  listRules();
 
   // The window scrolls where the screen is smaller than its content.
   auto* scroll = new QScrollArea;
@@ -173,12 +183,15 @@ QLayout* FaceDesigner::buildButtons() {
   row->addStretch(1);
   QPushButton* standard =
       button("cmdFaceStandard", QStringLiteral("STANDARD GROOVE"), QKeySequence(Qt::ALT | Qt::Key_G));
+  QPushButton* rules =
+      button("cmdFaceRules", QStringLiteral("DESIGN RULES\u2026"), QKeySequence(Qt::ALT | Qt::Key_R));
   QPushButton* save = button("cmdFaceSave", QStringLiteral("SAVE\u2026"), QKeySequence(Qt::ALT | Qt::Key_S));
   QPushButton* exportDrawing =
       button("cmdFaceExport", QStringLiteral("EXPORT DRAWING\u2026"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   QPushButton* print = button("cmdFacePrint", QStringLiteral("PRINT"), QKeySequence(Qt::ALT | Qt::Key_P));
   QPushButton* close = button("cmdFaceClose", QStringLiteral("CLOSE"), QKeySequence(Qt::ALT | Qt::Key_C));
-  for (QPushButton* b : {standard, save, exportDrawing, print, close}) row->addWidget(b);
+  for (QPushButton* b : {standard, rules, save, exportDrawing, print, close}) row->addWidget(b);
+  connect(rules, &QPushButton::clicked, this, &FaceDesigner::rulesRequested);
   connect(exportDrawing, &QPushButton::clicked, this, &FaceDesigner::exportDrawingRequested);
   connect(standard, &QPushButton::clicked, this, &FaceDesigner::standardGroove);
   connect(save, &QPushButton::clicked, this, &FaceDesigner::saveRequested);
@@ -297,29 +310,17 @@ QWidget* FaceDesigner::buildReviewInputs() {
   auto* group = new QGroupBox(QStringLiteral("Review"));
   auto* grid = new QGridLayout(group);
   // Two columns: the choices, then the boxes, each box with its problem in the row below.
-  const auto combo = [&](const char* name, const QStringList& items, int row, const QString& caption) {
+  const auto combo = [&](const char* name, int row, const QString& caption) {
     auto* c = new QComboBox;
     c->setObjectName(QString::fromLatin1(name));
-    c->addItems(items);
     grid->addWidget(label({}, caption), row, 0);
     grid->addWidget(c, row, 1, 1, 2);
     connect(c, &QComboBox::currentIndexChanged, this, &FaceDesigner::workAgain);
     return c;
   };
-  QStringList hardnesses, compounds, metals;
-  hardnesses_ = data_.rules.hardnesses(GlandKind::RodGroove);
-  for (int h : hardnesses_) hardnesses << QString::number(h);
-  for (const Rule* c : data_.rules.materials(RuleKind::Compound)) {
-    compounds_.push_back(c->material);
-    compounds << toQString(c->name);
-  }
-  for (const Rule* m : data_.rules.materials(RuleKind::Metal)) {
-    metals_.push_back(m->material);
-    metals << toQString(m->name);
-  }
-  hardness_ = combo("cboFaceHardness", hardnesses, 0, QStringLiteral("Shore A"));
-  compound_ = combo("cboFaceCompound", compounds, 2, QStringLiteral("Compound"));
-  metal_ = combo("cboFaceMetal", metals, 4, QStringLiteral("Flanges"));
+  hardness_ = combo("cboFaceHardness", 0, QStringLiteral("Shore A"));
+  compound_ = combo("cboFaceCompound", 2, QStringLiteral("Compound"));
+  metal_ = combo("cboFaceMetal", 4, QStringLiteral("Flanges"));
   for (std::size_t i = 0; i < kFaceReviewBoxCount; ++i) {
     reviewBoxes_[i] =
         addBox(grid, 2 * int(i), 3, kReviewBoxNames[i], QString::fromUtf8(kReviewCaptions[i]), {}, &reviewProblems_[i]);
@@ -358,9 +359,43 @@ void FaceDesigner::setFocusOrder() {
   for (std::size_t b = at(FaceBox::Pressure); b < kFaceBoxCount; ++b) order << boxes_[b];
   order << hardness_ << compound_ << metal_;
   for (QLineEdit* box : reviewBoxes_) order << box;
-  for (const char* name : {"cmdFaceStandard", "cmdFaceSave", "cmdFaceExport", "cmdFacePrint", "cmdFaceClose"})
+  for (const char* name :
+       {"cmdFaceStandard", "cmdFaceRules", "cmdFaceSave", "cmdFaceExport", "cmdFacePrint", "cmdFaceClose"})
     order << findChild<QWidget*>(QString::fromLatin1(name));
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void FaceDesigner::listRules() {
+  rulesShown_->setText(rulesIdentity(rules_.name(), rules_.file()));
+  QStringList hardnesses, compounds, metals;
+  hardnesses_ = rules_.hardnesses(GlandKind::RodGroove);
+  for (int h : hardnesses_) hardnesses << QString::number(h);
+  compounds_.clear();
+  for (const Rule* c : rules_.materials(RuleKind::Compound)) {
+    compounds_.push_back(c->material);
+    compounds << toQString(c->name);
+  }
+  metals_.clear();
+  for (const Rule* m : rules_.materials(RuleKind::Metal)) {
+    metals_.push_back(m->material);
+    metals << toQString(m->name);
+  }
+  for (auto [combo, items] : {std::pair{hardness_, &hardnesses}, {compound_, &compounds}, {metal_, &metals}}) {
+    combo->clear();
+    combo->addItems(*items);
+  }
+}
+
+void FaceDesigner::setRules(RuleSet rules, std::string rulesFile) {
+  const FaceReviewForm chosen = reviewForm();
+  rules_ = std::move(rules);
+  rulesFile_ = std::move(rulesFile);
+  ReviewWindow::keepRulesFile(settings_, rulesFile_);
+  showing_ = true;
+  listRules();
+  showReviewForm(chosen);
+  showing_ = false;
+  workAgain();
 }
 
 // ---- entries --------------------------------------------------------------------------
@@ -430,27 +465,31 @@ FaceInput FaceDesigner::input() const { return {form_, reviewInputs_}; }
 
 void FaceDesigner::showInput(const FaceInput& input) {
   form_ = input.form;
-  const FaceReviewForm review = faceReviewForm(input.review.value_or(FaceReviewInputs{}));
   showing_ = true;
+  showReviewForm(faceReviewForm(input.review.value_or(FaceReviewInputs{})));
+  showing_ = false;
+  workAgain();
+}
+
+void FaceDesigner::showReviewForm(const FaceReviewForm& review) {
   hardness_->setCurrentIndex(indexIn(hardnesses_, review.hardness));
   compound_->setCurrentIndex(indexIn(compounds_, review.compound));
   metal_->setCurrentIndex(indexIn(metals_, review.metal));
   for (std::size_t i = 0; i < kFaceReviewBoxCount; ++i) reviewBoxes_[i]->setText(toQString(review.texts[i]));
-  showing_ = false;
-  workAgain();
 }
 
 void FaceDesigner::workAgain() {
   if (showing_ || !badge_) return;
   const FaceReviewFormRead review = readFaceReviewForm(reviewForm());
   reviewInputs_ = review.inputs;
+  if (reviewInputs_) reviewInputs_->rulesFile = rulesFile_;
   for (std::size_t i = 0; i < kFaceReviewBoxCount; ++i) {
     reviewProblems_[i]->setText(toQString(review.problems[i]));
     reviewProblems_[i]->setVisible(!review.problems[i].empty());
     setColour(reviewBoxes_[i], QPalette::Base,
               review.problems[i].empty() ? palette().color(QPalette::Base) : kProblemBox);
   }
-  result_ = workFaceSeal({form_, reviewInputs_}, data_, as568_, reviewInputs_.has_value());
+  result_ = workFaceSeal({form_, reviewInputs_}, data(), as568_, reviewInputs_.has_value());
   showing_ = true;
   showEntries();
   showGroove();

@@ -34,12 +34,23 @@ class SqueezeHistogram;
 // the entries through the core again: a box that cannot be used is marked and says why,
 // and no figure is shown from entries that cannot be used. Shows the squeeze, fill and fit
 // at nominal, MMC and LMC, the review with its verdict badge, the section to scale and the
-// squeeze histogram. The entries are kept in the settings as they change, so that closing
-// the window (Escape, the frame, CLOSE) loses nothing.
+// squeeze histogram. The review (and the standard groove's fit and datum tolerance) follow
+// the rule set shown, which DESIGN RULES… asks to replace. The entries are kept in the
+// settings as they change, so that closing the window (Escape, the frame, CLOSE) loses nothing.
 class FaceDesigner : public QWidget {
   Q_OBJECT
  public:
-  FaceDesigner(const FaceData& data, const As568Table* as568, SettingsStore& settings);
+  // Judges by `rules`, which faceRulesProblem finds nothing missing in; `rulesFile` names
+  // their file as a saved face seal keeps it: empty for the rules shipped with the program.
+  FaceDesigner(const FaceGlandTable& table, RuleSet rules, std::string rulesFile, const As568Table* as568,
+               SettingsStore& settings);
+
+  // Judges by `rules` from now on (as for the constructor): lists their hardnesses,
+  // compounds and metals, keeping the choices they have, and keeps `rulesFile` in the
+  // settings as the rule file chosen last.
+  void setRules(RuleSet rules, std::string rulesFile);
+  const RuleSet& rules() const { return rules_; }
+  const std::string& rulesFile() const { return rulesFile_; }
 
   // Shows a saved face seal's entries in place of the window's.
   void showInput(const FaceInput& input);
@@ -58,6 +69,7 @@ class FaceDesigner : public QWidget {
   void printRequested();          // PRINT
   void saveRequested();           // SAVE… or Ctrl+S
   void exportDrawingRequested();  // EXPORT DRAWING… or Ctrl+Shift+S
+  void rulesRequested();          // DESIGN RULES…: choose a rule file
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -74,6 +86,8 @@ class FaceDesigner : public QWidget {
   QLineEdit* addBox(QGridLayout* grid, int row, int column, const char* name, const QString& caption,
                     const QString& unit, QLabel** problem);
   void setFocusOrder();
+  // Fills the hardness, compound and metal lists from the rules, and names the rules.
+  void listRules();
 
   void chooseCrossSection(int index);
   void chooseAs568();
@@ -88,8 +102,13 @@ class FaceDesigner : public QWidget {
   void showResults();
   void showReview();
   FaceReviewForm reviewForm() const;
+  // Shows the review's choices and boxes; while `showing_`.
+  void showReviewForm(const FaceReviewForm& review);
+  FaceData data() const { return {table_, rules_}; }
 
-  FaceData data_;                                // the face seal table and the review's rules
+  const FaceGlandTable& table_;  // the published face seal table
+  RuleSet rules_;                // the review's rules
+  std::string rulesFile_;        // their file as a saved face seal keeps it: empty for the shipped rules
   std::vector<int> hardnesses_;                  // the hardness combo's choices: those with extrusion limits
   std::vector<std::string> compounds_, metals_;  // the compound and metal combos' ids
   const As568Table* as568_;
@@ -115,6 +134,7 @@ class FaceDesigner : public QWidget {
   std::array<QLineEdit*, kFaceReviewBoxCount> reviewBoxes_{};
   std::array<QLabel*, kFaceReviewBoxCount> reviewProblems_{};
   QLabel* identity_ = nullptr;
+  QLabel* rulesShown_ = nullptr;  // the rule set's name and file
   QLabel* badge_ = nullptr;
   std::array<std::array<QLabel*, 4>, kFaceCheckCount> checks_{};
   GlandDrawing* drawing_ = nullptr;

@@ -47,9 +47,6 @@ const std::array<std::optional<std::string> GlandInput::*, 4> kTextFields{
 constexpr std::array<std::string_view, 2> kGlandNames{"rod", "housing"};
 constexpr std::array<GlandKind, 2> kGlandKinds{GlandKind::RodGroove, GlandKind::HousingGroove};
 
-// The longest rule file path a "review" object names, in bytes.
-constexpr std::size_t kMaxRulesPath = 4096;
-
 // Input quoted in a problem is cut to this many bytes, so that no message repeats a long line.
 constexpr std::size_t kMaxQuoted = 60;
 
@@ -275,8 +272,7 @@ class ReviewReader {
 
   // The rule file's path: a file's name, not empty and without a NUL.
   std::string rulesFile(const std::string& value) {
-    if (value.empty() || value.size() > kMaxRulesPath || value.find('\0') != std::string::npos)
-      return fieldQuoted() + " must name a rule file";
+    if (!namesRuleFile(value)) return fieldQuoted() + " must name a rule file";
     inputs_.rulesFile = value;
     return {};
   }

@@ -550,11 +550,15 @@ std::string grooveWidthProblem(const std::array<double, 2>& width, const GrooveF
   return {};
 }
 
+std::string rulesFileProblem(const std::string& rulesFile, const RuleSet& rules) {
+  if (rulesFile.empty() || sameFile(rulesFile, rules.file())) return {};
+  return "\"rules\" in \"review\" \"" + rulesFile + "\" is not the rule file judged by, " + rules.file();
+}
+
 std::string reviewInputsProblem(const ReviewInputs& in, const RuleSet& rules, const GlandRecord& record,
                                 const GlandSide& side) {
   const auto field = [](std::string_view name) { return "\"" + std::string(name) + "\" in \"review\" "; };
-  if (!in.rulesFile.empty() && !sameFile(in.rulesFile, rules.file()))
-    return field("rules") + "\"" + in.rulesFile + "\" is not the rule file judged by, " + rules.file();
+  if (std::string problem = rulesFileProblem(in.rulesFile, rules); !problem.empty()) return problem;
   const std::vector<int> hardnesses = rules.hardnesses(side.kind);
   if (std::find(hardnesses.begin(), hardnesses.end(), in.hardness) == hardnesses.end())
     return field("hardness") + std::to_string(in.hardness) + ": the rule set " + rules.name() +

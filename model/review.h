@@ -197,4 +197,9 @@ std::string grooveWidthProblem(const std::array<double, 2>& width, const GrooveF
 std::string reviewInputsProblem(const ReviewInputs& inputs, const RuleSet& rules, const GlandRecord& record,
                                 const GlandSide& side);
 
+// Why review inputs saved with the rule file `rulesFile` (empty: the program's own, which
+// go with any) cannot be judged by `rules`, read from another file ("\"rules\" in \"review\"
+// \"/acme.csv\" is not the rule file judged by, ..."); empty when they can.
+std::string rulesFileProblem(const std::string& rulesFile, const RuleSet& rules);
+
 }  // namespace glandwise

@@ -431,6 +431,11 @@ RuleLoad RuleSet::load(const std::filesystem::path& file) {
   return parse(text.str(), file.string());
 }
 
+bool namesRuleFile(std::string_view text) {
+  constexpr std::size_t kMaxPath = 4096;  // bytes
+  return !text.empty() && text.size() <= kMaxPath && text.find('\0') == std::string_view::npos;
+}
+
 std::filesystem::path shippedRulesPath(const std::filesystem::path& executable) {
   return executable.parent_path().parent_path() / "share" / "glandwise" / "review-rules.csv";
 }

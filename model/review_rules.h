@@ -115,6 +115,10 @@ struct RuleLoad {
 std::string_view ruleKindName(RuleKind kind);
 std::string_view ruleKindUnit(RuleKind kind);
 
+// Whether `text` can name a rule file as a saved gland keeps it: not empty, at most 4096
+// bytes and without a NUL.
+bool namesRuleFile(std::string_view text);
+
 // Where the shipped rules lie for a program at `executable`: share/glandwise/review-rules.csv
 // beside the program's bin folder, in the build tree as in an installation.
 std::filesystem::path shippedRulesPath(const std::filesystem::path& executable);

@@ -361,10 +361,14 @@ std::string ReviewWindow::keptRulesFile(SettingsStore& settings) {
   return settings.get(kSettingsApplication, kSettingsSection, kRulesFileKey, "");
 }
 
+void ReviewWindow::keepRulesFile(SettingsStore& settings, const std::string& rulesFile) {
+  settings.save(kSettingsApplication, kSettingsSection, kRulesFileKey, rulesFile);
+}
+
 void ReviewWindow::setRules(RuleSet rules, std::string rulesFile) {
   rules_ = std::move(rules);
   rulesFile_ = std::move(rulesFile);
-  save(kRulesFileKey, toQString(rulesFile_));
+  keepRulesFile(settings_, rulesFile_);
   filling_ = true;
   listRules();
   showExpansions();

@@ -77,8 +77,10 @@ class ReviewWindow : public QWidget {
   const RuleSet& rules() const { return rules_; }
   // The rules' file as a saved gland keeps it: empty for the shipped rules.
   const std::string& rulesFile() const { return rulesFile_; }
-  // The rule file chosen last (as rulesFile has it), kept in `settings` between runs.
+  // The rule file chosen last (as rulesFile has it), kept in `settings` between runs: the
+  // review window's and the face seal designer's.
   static std::string keptRulesFile(SettingsStore& settings);
+  static void keepRulesFile(SettingsStore& settings, const std::string& rulesFile);
   // The review shown as its printed page, dated today.
   ReviewPage page() const { return {record_, *side_, review_, inputs_, todayText()}; }
   // The section drawing shown.

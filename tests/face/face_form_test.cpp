@@ -171,8 +171,8 @@ TEST(FaceReviewForm, BoxesAreCheckedTogether) {
 // Faults: temperatures swapped or dropped, a swell not asked about read as 0 % (which would
 // judge the heat row), the compound or hardness lost.
 TEST(FaceReviewForm, FormReadsBackToItsInputs) {
-  const FaceReviewInputs asked{90, "fkm", "aluminium", std::array<double, 2>{-20, 300}, 12.5, 0.0025f};
-  const FaceReviewInputs unasked{80, "epdm", "brass", std::nullopt, std::nullopt, 0};
+  const FaceReviewInputs asked{90, "fkm", "aluminium", std::array<double, 2>{-20, 300}, 12.5, 0.0025f, {}};
+  const FaceReviewInputs unasked{80, "epdm", "brass", std::nullopt, std::nullopt, 0, {}};
   for (const FaceReviewInputs& in : {asked, unasked}) {
     const FaceReviewFormRead read = readFaceReviewForm(faceReviewForm(in));
     ASSERT_TRUE(read.inputs);

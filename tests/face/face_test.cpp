@@ -173,6 +173,8 @@ TEST(FaceSeal, DataFilesAreChecked) {
 }
 
 // The batch line reads back what the designer saves, and refuses what does not go together.
+// Faults: the rule file a face seal was saved with dropped or not read back; a line naming
+// another rule file than the run's judged by the run's.
 TEST(FaceSeal, BatchLine) {
   FaceInput input;
   input.form.crossSection = 2;
@@ -182,13 +184,17 @@ TEST(FaceSeal, BatchLine) {
   input.form.datum = "1.01";
   input.form.pressure = "800";
   input.form.edit(FaceBox::WidthTolerance) = "0.002";
-  input.review = FaceReviewInputs{80, "fkm", "aluminium", std::array<double, 2>{-20, 300}, 5, 0.002};
+  input.review = FaceReviewInputs{80, "fkm", "aluminium", std::array<double, 2>{-20, 300}, 5, 0.002, "/acme \"2\".csv"};
   const std::string line = faceLine(input);
   const std::optional<ParsedFaceInput> read = parseFaceLine(line);
   ASSERT_TRUE(read && read->problem.empty()) << line;
   EXPECT_EQ(faceLine(read->input), line);
   EXPECT_EQ(read->input.form.edits, input.form.edits);
   EXPECT_EQ(read->input.review->temperaturesF, input.review->temperaturesF);
+  EXPECT_EQ(read->input.review->rulesFile, "/acme \"2\".csv");
+  EXPECT_EQ(workFaceSeal(read->input, data(), &as568(), true).reviewProblem,
+            "\"rules\" in \"review\" \"/acme \"2\".csv\" is not the rule file judged by, " GLANDWISE_DATA_DIR
+            "/review-rules.csv");
 
   EXPECT_FALSE(parseFaceLine(R"({"gland": "rod", "seal_id": "face"})"));
   for (const auto& [text, problem] : std::initializer_list<std::pair<const char*, const char*>>{
@@ -201,6 +207,7 @@ TEST(FaceSeal, BatchLine) {
             "\"as568\" stands in for \"cross_section\" and \"seal_id\": give one or the other"},
            {R"({"gland": "face", "medium": "gas", "medium": "liquid"})", "field \"medium\" given twice"},
            {R"({"gland": "face", "review": {"flange_gap": 1e400}})", "a number out of range at byte 48"},
+           {R"({"gland": "face", "review": {"rules": ""}})", "\"rules\" in \"review\" must name a rule file"},
        })
     EXPECT_EQ(parseFaceLine(text).value().problem, problem);
 }

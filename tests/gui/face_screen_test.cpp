@@ -1,10 +1,12 @@
 // The face seal designer, driven from the keyboard as a user would: it shows the figures
 // the batch calculator gives for the same line, and a saved face seal reopens as it was.
 
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <nlohmann/json.hpp>
@@ -33,6 +35,7 @@ class FaceScreenTest : public QObject {
   Q_OBJECT
  private slots:
   void keyboardGivesTheBatchFiguresAndTheSavedSealReopens();
+  void designerJudgesByAChosenRuleFileAndASavedSealKeepsIt();
 };
 
 // Catches a designer that works other entries than it shows (a retyped box not carried,
@@ -100,6 +103,63 @@ void FaceScreenTest::keyboardGivesTheBatchFiguresAndTheSavedSealReopens() {
   program.flow().openGlandFile(folder.filePath("flange.gland.json").toStdString());
   QVERIFY(program.flow().faceDesigner());
   QCOMPARE(shownFigures(program.flow().faceDesigner()), shown);
+}
+
+// Catches a rule file chosen on the designer that it does not judge by, name or take its
+// materials from; a file without face seal rows that changes anything or is not told; a
+// saved face seal that forgets its rules or reopens judged by the program's own; a
+// designer that opens with the program's own rules instead of those chosen last.
+void FaceScreenTest::designerJudgesByAChosenRuleFileAndASavedSealKeepsIt() {
+  QTemporaryDir folder;
+  QFile defaults(GLANDWISE_REVIEW_RULES);
+  QVERIFY(defaults.open(QIODevice::ReadOnly));
+  const QString text = QString::fromUtf8(defaults.readAll());
+  const auto write = [&](const char* name, const QString& content) {
+    QFile file(folder.filePath(name));
+    return file.open(QIODevice::WriteOnly) && file.write(content.toUtf8()) > 0 ? file.fileName().toStdString() : "";
+  };
+  // ACME's squeeze limit is 28 %: the standard -214 gland squeezes 29.4 % at MMC.
+  const std::string own = write("own.csv", QString(text)
+                                               .replace("face,squeeze_max,,,,,,,32,", "face,squeeze_max,,,,,,,28,")
+                                               .replace("NBR (nitrile)", "ACME nitrile"));
+  const std::string radial = write("radial.csv", QString(text).remove(QRegularExpression("\nface,[^\n]*")));
+  const QString savedSeal = folder.filePath("flange.gland.json");
+  {
+    Program program;
+    QVERIFY(Program::act(program.walk({{"cmdOk"}}), {"cmdFaceSeal"}));
+    QWidget* designer = program.flow().faceDesigner();
+    QVERIFY(Program::act(designer, {"txtFaceAS568=214"}));
+    QTest::keyClick(child(designer, "txtFaceAS568"), Qt::Key_Return);
+    QVERIFY(Program::act(designer, {"optFaceInside", "optFaceLiquid", "txtFacePR=500"}));
+    const auto shown = [&](const char* name) { return child<QLabel>(designer, name)->text(); };
+    const QString shipped = shown("lblFaceRules");
+    QCOMPARE(shipped, "Design rules: Glandwise defaults (public tables) (" GLANDWISE_REVIEW_RULES ")");
+    QCOMPARE(shown("lblFace_squeeze_Verdict"), "PASS");
+    program.fake.files = {radial, own, savedSeal.toStdString()};
+    QVERIFY(Program::act(designer, {"cmdFaceRules"}));
+    QVERIFY2(program.fake.log.last().contains(QString::fromStdString(radial) + ": the rules \"Glandwise defaults "
+                                                                             "(public tables)\" have no face seal rule"),
+             qPrintable(program.fake.log.last()));
+    QCOMPARE(shown("lblFaceRules"), shipped);
+    QCOMPARE(shown("lblFace_squeeze_Verdict"), "PASS");
+    QVERIFY(Program::act(designer, {"cmdFaceRules"}));
+    const QString chosen = shown("lblFaceRules");
+    QCOMPARE(chosen, QString::fromStdString("Design rules: Glandwise defaults (public tables) (" + own + ")"));
+    QCOMPARE(shown("lblFace_squeeze_Verdict"), "FAIL");
+    QCOMPARE(child<QComboBox>(designer, "cboFaceCompound")->currentText(), "ACME nitrile");
+    QTest::keySequence(designer, QKeySequence::Save);
+    QTest::keyClick(designer, Qt::Key_Escape);
+    Program::settle();
+    QVERIFY(Program::act(program.shown(), {"cmdFaceSeal"}));  // the file chosen last
+    QCOMPARE(child<QLabel>(program.flow().faceDesigner(), "lblFaceRules")->text(), chosen);
+  }
+  Program program;  // settings of its own: no file chosen last
+  program.walk({{"cmdOk"}});
+  program.flow().openGlandFile(savedSeal.toStdString());
+  QWidget* reopened = program.flow().faceDesigner();
+  QVERIFY(reopened);
+  QCOMPARE(child<QLabel>(reopened, "lblFace_squeeze_Verdict")->text(), "FAIL");
+  QVERIFY(child<QLabel>(reopened, "lblFaceRules")->text().endsWith(QString::fromStdString(own + ")")));
 }
 
 QTEST_MAIN(FaceScreenTest)
