@@ -423,6 +423,17 @@ void FaceDesigner::chooseAs568() {
   workAgain();
 }
 
+void FaceDesigner::showAs568Ring() {
+  if (!form_.as568) return;
+  GlandRecord scratch;
+  SelectionEntries entries;
+  if (chooseAs568Size(scratch, entries, as568_, *form_.as568).outcome == OkOutcome::Refused) return;
+  as568Box_->setText(toQString(*form_.as568));
+  form_.crossSection = entries.crossSection;
+  form_.sealId = entries.sealInsideDia;
+  form_.as568.reset();
+}
+
 void FaceDesigner::choosePressureFrom(PressureFrom from) {
   if (showing_ || form_.pressureFrom == from) return;
   form_.pressureFrom = from;
@@ -465,6 +476,7 @@ FaceInput FaceDesigner::input() const { return {form_, reviewInputs_}; }
 
 void FaceDesigner::showInput(const FaceInput& input) {
   form_ = input.form;
+  showAs568Ring();
   showing_ = true;
   showReviewForm(faceReviewForm(input.review.value_or(FaceReviewInputs{})));
   showing_ = false;

@@ -91,6 +91,10 @@ class FaceDesigner : public QWidget {
 
   void chooseCrossSection(int index);
   void chooseAs568();
+  // Shows a ring given by its AS568 size (a saved or batch line's "as568") as its
+  // cross-section and inside diameter, as typing the size does; a size the table refuses
+  // stays for the entries' refusal to name.
+  void showAs568Ring();
   void choosePressureFrom(PressureFrom from);
   void chooseMedium(FaceMedium medium);
   void typeGroove(FaceBox box, const QString& text);

@@ -27,6 +27,11 @@ QStringList shownFigures(QWidget* designer) {
   return shown;
 }
 
+// The gland typed on the designer in the first test, as a batch line.
+constexpr const char* kFaceLine = R"({"gland": "face", "as568": "-214", "pressure_from": "inside", "medium": "liquid", )"
+                                  R"("pressure": "500", "edits": {"depth": "0.1"}, "review": {"flange_gap": 0.002}})"
+                                  "\n";
+
 QString percent(const nlohmann::json& value) { return QString::number(value.get<double>(), 'f', 1) + " %"; }
 
 }  // namespace
@@ -69,9 +74,7 @@ void FaceScreenTest::keyboardGivesTheBatchFiguresAndTheSavedSealReopens() {
 
   QProcess calc;
   calc.start(QStringLiteral(GLANDWISE_CALC_PROGRAM), {});
-  calc.write(R"({"gland": "face", "as568": "-214", "pressure_from": "inside", "medium": "liquid", )"
-             R"("pressure": "500", "edits": {"depth": "0.1"}, "review": {"flange_gap": 0.002}})"
-             "\n");
+  calc.write(kFaceLine);
   calc.closeWriteChannel();
   QVERIFY(calc.waitForFinished(30000));  // a deadlock fails here, not at CTest's timeout
   QCOMPARE(calc.exitCode(), 0);
@@ -103,6 +106,15 @@ void FaceScreenTest::keyboardGivesTheBatchFiguresAndTheSavedSealReopens() {
   program.flow().openGlandFile(folder.filePath("flange.gland.json").toStdString());
   QVERIFY(program.flow().faceDesigner());
   QCOMPARE(shownFigures(program.flow().faceDesigner()), shown);
+  // The batch line itself, its ring given as "-214", shows that ring's section and inside diameter.
+  QFile line(folder.filePath("line.gland.json"));
+  QVERIFY(line.open(QIODevice::WriteOnly) && line.write(kFaceLine) > 0);
+  line.close();
+  program.flow().openGlandFile(line.fileName().toStdString());
+  designer = program.flow().faceDesigner();
+  QCOMPARE(shownFigures(designer), shown);
+  QCOMPARE(child<QLineEdit>(designer, "txtFaceID")->text(), QStringLiteral("0.984"));
+  QVERIFY(child<QRadioButton>(designer, "optFace139")->isChecked());
 }
 
 // Catches a rule file chosen on the designer that it does not judge by, name or take its
