@@ -352,6 +352,7 @@ void ScreenFlow::chooseRules() {
   if (!load.rules)
     return platform_.messageBoxes.notify("The design rules could not be read; the review goes on with " +
                                          review->rules().name() + ".\n\n" + load.error);
+  if (FindWindow* find = find_.get()) find->setRules(*load.rules, keptRulesName(*chosen));
   review->setRules(std::move(*load.rules), keptRulesName(*chosen));
 }
 
@@ -364,6 +365,7 @@ void ScreenFlow::chooseFaceRules() {
   if (!load.rules)
     return platform_.messageBoxes.notify("The design rules cannot serve face seals; the designer goes on with " +
                                          designer->rules().name() + ".\n\n" + load.error);
+  if (FindWindow* find = find_.get()) find->setRules(*load.rules, keptRulesName(*chosen));
   designer->setRules(std::move(*load.rules), keptRulesName(*chosen));
 }
 
@@ -383,15 +385,16 @@ void ScreenFlow::endProgram() { endProgram_(); }
 void ScreenFlow::openFinder() {
   if (!find_.get()) {
     const As568Load& table = as568Table();
-    const RuleLoad& loaded = rules();
-    if (!loaded.rules) return platform_.messageBoxes.notify("The design rules could not be read.\n\n" + loaded.error);
+    // The rules chosen last, as the review window and the face seal designer open with.
+    std::optional<ChosenRules> chosen = reviewRules(ReviewWindow::keptRulesFile(platform_.settings));
+    if (!chosen) return;
     const FaceGlandTableLoad& face = faceTable();
-    const std::string faceProblem = !face.table ? face.error : faceRulesProblem(*loaded.rules);
-    FindWindow& window = find_.load(table.table ? &*table.table : nullptr, *loaded.rules,
-                                    faceProblem.empty() ? &*face.table : nullptr, faceProblem);
+    FindWindow& window = find_.load(table.table ? &*table.table : nullptr, std::move(chosen->rules),
+                                    std::move(chosen->file), face.table ? &*face.table : nullptr, face.error);
     connect(&window, &FindWindow::openRequested, this, &ScreenFlow::openFoundGland);
-    connect(&window, &FindWindow::openFaceRequested, this, [this](const FaceInput& input) {
-      if (FaceDesigner* designer = showFaceDesigner(std::nullopt)) designer->showInput(input);
+    // A face seal opens judged by the rules it was ranked by.
+    connect(&window, &FindWindow::openFaceRequested, this, [this, &window](const FaceInput& input) {
+      if (FaceDesigner* designer = showFaceDesigner(window.rulesFile())) designer->showInput(input);
     });
     connect(&window, &FindWindow::printRequested, this, [this, &window] {
       if (const std::optional<FindPrint> print = window.page())

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -76,12 +77,15 @@ QComboBox* makeCombo(const char* name, const QStringList& items) {
   return combo;
 }
 
-// The materials of a kind in the rules, each with its id as its data, and "Custom".
-QComboBox* materialCombo(const char* name, const RuleSet& rules, RuleKind kind) {
-  auto* combo = makeCombo(name, {});
-  for (const Rule* material : rules.materials(kind)) combo->addItem(toQString(material->name), toQString(material->material));
-  combo->addItem(QStringLiteral("Custom"), toQString(std::string(kCustomMaterial)));
-  return combo;
+// Lists the materials of a kind in the rules, each with its id as its data, and "Custom";
+// keeps the one chosen when the rules have it.
+void listMaterials(QComboBox& combo, const RuleSet& rules, RuleKind kind) {
+  const QVariant chosen = combo.currentData();
+  const QSignalBlocker quiet(combo);
+  combo.clear();
+  for (const Rule* material : rules.materials(kind)) combo.addItem(toQString(material->name), toQString(material->material));
+  combo.addItem(QStringLiteral("Custom"), toQString(std::string(kCustomMaterial)));
+  combo.setCurrentIndex(std::max(0, combo.findData(chosen)));
 }
 
 std::string materialId(const QComboBox* combo) { return combo->currentData().toString().toStdString(); }
@@ -139,12 +143,13 @@ QString questionText(const FindRequest& r) {
 
 }  // namespace
 
-FindWindow::FindWindow(const As568Table* table, const RuleSet& rules, const FaceGlandTable* faceTable,
-                       const std::string& faceProblem)
+FindWindow::FindWindow(const As568Table* table, RuleSet rules, std::string rulesFile, const FaceGlandTable* faceTable,
+                       std::string faceTableProblem)
     : QWidget(nullptr, Qt::Window),
-      rules_(rules),
+      rules_(std::make_shared<const RuleSet>(std::move(rules))),
+      rulesFile_(std::move(rulesFile)),
       faceTable_(faceTable),
-      faceProblem_(faceProblem),
+      faceTableProblem_(std::move(faceTableProblem)),
       shown_(std::make_shared<const Ranking>()) {
   if (table) table_ = *table;
   setObjectName(QStringLiteral("frmFind"));
@@ -241,9 +246,10 @@ QWidget* FindWindow::buildHardware() {
   QStringList hardnesses;
   for (int hardness : kHardnesses) hardnesses << QString::number(hardness);
   hardness_ = makeCombo("cboHardness", hardnesses);
-  compound_ = materialCombo("cboCompound", rules_, RuleKind::Compound);
-  metalGroove_ = materialCombo("cboMetalGroove", rules_, RuleKind::Metal);
-  metalMating_ = materialCombo("cboMetalMating", rules_, RuleKind::Metal);
+  compound_ = makeCombo("cboCompound", {});
+  metalGroove_ = makeCombo("cboMetalGroove", {});
+  metalMating_ = makeCombo("cboMetalMating", {});
+  fillMaterials();
   const std::pair<const char*, QComboBox*> combos[] = {{"Hardness (Shore &A)", hardness_},
                                                        {"Compo&und", compound_},
                                                        {"&Metal, grooved part", metalGroove_},
@@ -365,6 +371,21 @@ void FindWindow::startFrom(const SelectionEntries& entries) {
 
 bool FindWindow::lookingForFace() const { return glandType_->currentIndex() == kFaceSealType; }
 
+std::string FindWindow::faceProblem() const { return faceTable_ ? faceRulesProblem(*rules_) : faceTableProblem_; }
+
+void FindWindow::fillMaterials() {
+  listMaterials(*compound_, *rules_, RuleKind::Compound);
+  listMaterials(*metalGroove_, *rules_, RuleKind::Metal);
+  listMaterials(*metalMating_, *rules_, RuleKind::Metal);
+}
+
+void FindWindow::setRules(RuleSet rules, std::string rulesFile) {
+  rules_ = std::make_shared<const RuleSet>(std::move(rules));
+  rulesFile_ = std::move(rulesFile);
+  fillMaterials();
+  inputsChanged();
+}
+
 void FindWindow::glandTypeChosen() {
   const bool face = lookingForFace();
   for (QWidget* widget : radialOnly_) widget->setVisible(!face);
@@ -434,7 +455,7 @@ std::optional<FindWindow::Request> FindWindow::readInputs() {
   };
   std::optional<Request> request;
   if (lookingForFace()) {
-    const FaceFindFormRead read = readFaceFindForm(form(), faceChoices(), rules_);
+    const FaceFindFormRead read = readFaceFindForm(form(), faceChoices(), *rules_);
     for (std::size_t i = 0; i < kFindBoxCount; ++i) mark(boxes_[i], read.problems[i]);
     for (QLineEdit* box : reviewBoxes_)
       if (box) markProblem(box, {});
@@ -445,8 +466,9 @@ std::optional<FindWindow::Request> FindWindow::readInputs() {
         {FaceReviewBox::FlangeGap, flangeGap_}};
     for (const auto& [box, edit] : reviewed) mark(edit, read.review.problems[std::size_t(box)]);
     if (first.isEmpty() && !read.inputsProblem.empty()) first = toQString(read.inputsProblem);
-    if (!faceTable_) first = QStringLiteral("Face seals cannot be found: %1").arg(toQString(faceProblem_));
-    if (read.request && faceTable_) request = *read.request;
+    const std::string unavailable = faceProblem();
+    if (!unavailable.empty()) first = QStringLiteral("Face seals cannot be found: %1").arg(toQString(unavailable));
+    else if (read.request) request = *read.request;
   } else {
     const FindFormRead read = readFindForm(form());
     for (std::size_t i = 0; i < kFindBoxCount; ++i) mark(boxes_[i], read.problems[i]);
@@ -479,14 +501,15 @@ void FindWindow::rankNext() {
   const Request request = *std::exchange(waiting_, std::nullopt);
   const std::uint64_t generation = generation_;
   if (worker_.joinable()) worker_.join();
-  worker_ = std::jthread([this, request, generation] {
+  worker_ = std::jthread([this, request, generation, rules = rules_] {
     auto ranking = std::make_shared<Ranking>();
+    ranking->rulesName = rules->name();
     if (const auto* radial = std::get_if<FindRequest>(&request)) {
-      ranking->radial = findSeals(*radial, *table_, rules_, {.threads = 2});
+      ranking->radial = findSeals(*radial, *table_, *rules, {.threads = 2});
       ranking->question = questionText(*radial);
     } else {
       const auto& face = std::get<FaceFindRequest>(request);
-      ranking->face = findFaceSeals(face, FaceData{*faceTable_, rules_}, *table_);
+      ranking->face = findFaceSeals(face, FaceData{*faceTable_, *rules}, *table_);
       ranking->question = questionText(face);
     }
     QMetaObject::invokeMethod(
@@ -539,7 +562,9 @@ void FindWindow::showRanking(std::shared_ptr<const Ranking> ranking) {
   const std::string& reason = face ? shown_->face.reason : shown_->radial.reason;
   if (count > 0) {
     rows_->selectRow(0);
-    status_->setText(QStringLiteral("%1 sizes ranked, best first.").arg(count));
+    status_->setText(QStringLiteral("%1 sizes ranked, best first, by the design rules %2.")
+                         .arg(count)
+                         .arg(toQString(shown_->rulesName)));
   } else if (!reason.empty()) {
     status_->setText(toQString(reason));
   }
@@ -582,8 +607,9 @@ void FindWindow::allocateChosen() {
   const Candidate& candidate = shown_->radial.candidates[*row];
   auto* dialog = new ToleranceDialog(candidate.input,
                                      glandIdentity(candidate.record, glandSide(*candidate.input.glandType), candidate.review),
-                                     &*table_, rules_, this);
+                                     &*table_, *rules_, this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
+  connect(dialog, &QObject::destroyed, this, [rules = rules_] {});  // the rules it allocates by live as long
   connect(dialog, &QDialog::accepted, this, [this, dialog] {
     if (const std::optional<GlandInput> gland = dialog->chosenGland()) emit openRequested(*gland);
   });
@@ -602,7 +628,7 @@ std::optional<FindPrint> FindWindow::page() {
   const Candidate& candidate = shown_->radial.candidates[chosen];
   const GlandSide& side = glandSide(*candidate.input.glandType);
   const ReviewInputs& inputs = *candidate.input.review;
-  printedReview_ = reviewForFinding(candidate.record, side, inputs, rules_, &*table_, false);
+  printedReview_ = reviewForFinding(candidate.record, side, inputs, *rules_, &*table_, false);
   return FindPrint{shown_, FindPage{shown_->question, shown_->radial, chosen,
                                     {candidate.record, side, printedReview_, inputs, todayText()}}};
 }

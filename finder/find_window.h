@@ -37,6 +37,7 @@ struct Ranking {
   FindResult radial;
   FaceFindResult face;
   QString question;
+  std::string rulesName;  // the design rules ranked by
 };
 
 // What PRINT prints: the page, and the ranking it shows, kept while it prints.
@@ -59,10 +60,16 @@ class FindWindow : public QWidget {
   Q_OBJECT
  public:
   // `table` is copied; nullptr: no table could be read, and nothing is ranked. The glands
-  // are reviewed by `rules`, the face seals' standard grooves come from `faceTable`; both
-  // outlive the window. No face table: face seals are not offered, for `faceProblem`.
-  FindWindow(const As568Table* table, const RuleSet& rules, const FaceGlandTable* faceTable,
-             const std::string& faceProblem);
+  // are reviewed by `rules`, read from `rulesFile` (empty: the program's own); the face
+  // seals' standard grooves come from `faceTable`, which outlives the window. No face table:
+  // face seals are not offered, for `faceTableProblem`.
+  FindWindow(const As568Table* table, RuleSet rules, std::string rulesFile, const FaceGlandTable* faceTable,
+             std::string faceTableProblem);
+
+  // Ranks by other rules from now on: the material lists follow them, keeping the chosen
+  // materials they also have.
+  void setRules(RuleSet rules, std::string rulesFile);
+  const std::string& rulesFile() const { return rulesFile_; }
   ~FindWindow() override;
 
   // Takes the gland type, the diameter and the pressure that the selection screen holds.
@@ -98,6 +105,9 @@ class FindWindow : public QWidget {
   QLayout* buildButtons();
   QLineEdit* addBox(const char* name, const QString& text);
   bool lookingForFace() const;
+  // Why face seals cannot be found with the table and rules at hand; empty when they can.
+  std::string faceProblem() const;
+  void fillMaterials();
   // Shows the questions of the gland type chosen.
   void glandTypeChosen();
   FindForm form() const;
@@ -123,9 +133,12 @@ class FindWindow : public QWidget {
   // The AS568 sizes, the window's own copy: the candidates point into it, and a ranking
   // still being made when the window closes reads it to the end.
   std::optional<As568Table> table_;
-  const RuleSet& rules_;
+  // The rules ranked by, shared with a ranking being made and an open tolerance dialog, so
+  // that new rules never pull them away from under either.
+  std::shared_ptr<const RuleSet> rules_;
+  std::string rulesFile_;                 // the file they were read from; empty: the program's own
   const FaceGlandTable* faceTable_;       // nullptr: face seals are not offered
-  std::string faceProblem_;               // why they are not
+  std::string faceTableProblem_;          // why there is no face table
   std::shared_ptr<const Ranking> shown_;  // the ranking on view
   std::optional<Request> waiting_;        // inputs newer than the ranking being made
   bool busy_ = false;                        // a ranking is being made on worker_

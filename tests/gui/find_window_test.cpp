@@ -4,6 +4,8 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QProcess>
 #include <QSignalSpy>
@@ -27,6 +29,7 @@ class FindWindowTest : public QObject {
   void toleranceChoiceIsTypedIntoTheEditor();
   void printPutsTableAndReviewOnOnePage();
   void faceSealIsRankedPrintedAndOpenedInTheFaceDesigner();
+  void rulesChosenOnTheScreensRankTheSizes();
 };
 
 namespace {
@@ -206,6 +209,29 @@ void FindWindowTest::faceSealIsRankedPrintedAndOpenedInTheFaceDesigner() {
   QCOMPARE(designer->result().design.gland->groove.datum, 0.373f);
   QCOMPARE(designer->result().analysis->mmc.fillPercent, first.result.analysis->mmc.fillPercent);
   QCOMPARE(designer->result().review->overall, first.result.review->overall);
+}
+
+// Catches a window that ranks by other rules than those chosen last on the screens: a rule
+// file chosen in the face seal designer reaches its ranking and its list of compounds.
+void FindWindowTest::rulesChosenOnTheScreensRankTheSizes() {
+  QTemporaryDir folder;
+  QFile shipped(GLANDWISE_REVIEW_RULES), own(folder.filePath("acme.csv"));
+  QVERIFY(shipped.open(QIODevice::ReadOnly) && own.open(QIODevice::WriteOnly));
+  QVERIFY(own.write(QString::fromUtf8(shipped.readAll())
+                        .replace("Glandwise defaults (public tables)", "ACME seals")
+                        .replace("NBR (nitrile)", "ACME nitrile")
+                        .toUtf8()) > 0);
+  own.close();
+  Program program;
+  FindWindow* window = findWindow(program, {"txtHardware=2"});
+  QVERIFY(window);
+  auto* status = child<QLabel>(window, "lblStatus");
+  QVERIFY2(status->text().endsWith("by the design rules Glandwise defaults (public tables)."), qPrintable(status->text()));
+  QVERIFY(Program::act(program.shown(), {"cmdFaceSeal"}));
+  program.fake.files = {own.fileName().toStdString()};
+  QVERIFY(Program::act(program.flow().faceDesigner(), {"cmdFaceRules"}));
+  QTRY_VERIFY2(status->text().endsWith("by the design rules ACME seals."), qPrintable(status->text()));
+  QCOMPARE(child<QComboBox>(window, "cboCompound")->currentText(), QStringLiteral("ACME nitrile"));
 }
 
 QTEST_MAIN(FindWindowTest)
