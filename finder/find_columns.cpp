@@ -15,11 +15,37 @@ const FaceAnalysis& analysisOf(const FaceCandidate& c) { return *c.result.analys
 
 QString number(float value) { return toQString(NumberText(value)); }
 QString figure(double value, int decimals) { return toQString(FigureText(value, decimals)); }
-QString range(QString low, QString high) { return low + QStringLiteral(" – ") + high; }
-QString withTolerance(float value, float tolerance) { return number(value) + QStringLiteral(" ±") + number(tolerance); }
 
 // The groove-width range with its blanks closed up: "0.093 to 0.098".
 QString grooveWidth(const Candidate& c) { return toQString(c.record.GW).simplified(); }
+
+// Each figure of a candidate, as one cell; the shown columns join some of them.
+QString sealId(const Candidate& c) { return number(c.record.ID); }
+QString sealId(const FaceCandidate& c) { return number(glandOf(c).ring.insideDiameter); }
+QString grooveDia(const Candidate& c) { return number(c.record.*sideOf(c).groove.nominal); }
+QString grooveDia(const FaceCandidate& c) { return number(glandOf(c).groove.datum); }
+QString grooveDiaTolerance(const Candidate& c) { return number(c.record.*sideOf(c).groove.tolerance); }
+QString grooveDiaTolerance(const FaceCandidate& c) { return number(glandOf(c).groove.datumTolerance); }
+QString squeezeMin(const Candidate& c) { return number(c.record.*sideOf(c).PCMinE); }
+QString squeezeMin(const FaceCandidate& c) { return figure(analysisOf(c).lmc.squeezePercent, 1); }
+QString squeezeMax(const Candidate& c) { return number(c.record.*sideOf(c).PCMaxE); }
+QString squeezeMax(const FaceCandidate& c) { return figure(analysisOf(c).mmc.squeezePercent, 1); }
+QString fill(const Candidate& c) { return figure(c.review.fill.mmc.fillPercent, 1); }
+QString fill(const FaceCandidate& c) { return figure(analysisOf(c).mmc.fillPercent, 1); }
+QString clearance(const Candidate& c) { return figure(c.review.extrusion.diametralClearance, 4); }
+QString fit(const FaceCandidate& c) { return figure(analysisOf(c).fit.nominalPercent, 2); }
+QString width(const FaceCandidate& c) { return number(glandOf(c).groove.width); }
+QString widthTolerance(const FaceCandidate& c) { return number(glandOf(c).groove.widthTolerance); }
+QString depth(const FaceCandidate& c) { return number(glandOf(c).groove.depth); }
+QString depthTolerance(const FaceCandidate& c) { return number(glandOf(c).groove.depthTolerance); }
+
+// The groove diameter with its tolerance, and the squeeze range, as shown.
+template <class C>
+QString grooveDiaShown(const C& c) { return grooveDia(c) + QStringLiteral(" ±") + grooveDiaTolerance(c); }
+template <class C>
+QString squeezeShown(const C& c) { return squeezeMin(c) + QStringLiteral(" – ") + squeezeMax(c); }
+QString widthShown(const FaceCandidate& c) { return width(c) + QStringLiteral(" ±") + widthTolerance(c); }
+QString depthShown(const FaceCandidate& c) { return depth(c) + QStringLiteral(" ±") + depthTolerance(c); }
 
 // What both kinds show of the judgement: yield, the limiting figure and the verdict.
 template <class C>
@@ -50,14 +76,14 @@ const std::vector<Column<Candidate>>& copiedColumns<Candidate>() {
   static const std::vector<Column<Candidate>> columns{
       {"Size", 0, size},
       {"Section", 0, section},
-      {"Seal ID", 0, [](const Candidate& c) { return number(c.record.ID); }},
-      {"Groove dia.", 0, [](const Candidate& c) { return number(c.record.*sideOf(c).groove.nominal); }},
-      {"Groove tol. ±", 0, [](const Candidate& c) { return number(c.record.*sideOf(c).groove.tolerance); }},
+      {"Seal ID", 0, sealId},
+      {"Groove dia.", 0, grooveDia},
+      {"Groove tol. ±", 0, grooveDiaTolerance},
       {"Groove width", 0, grooveWidth},
-      {"Squeeze min %", 0, [](const Candidate& c) { return number(c.record.*sideOf(c).PCMinE); }},
-      {"Squeeze max %", 0, [](const Candidate& c) { return number(c.record.*sideOf(c).PCMaxE); }},
-      {"Fill %", 0, [](const Candidate& c) { return figure(c.review.fill.mmc.fillPercent, 1); }},
-      {"Clearance", 0, [](const Candidate& c) { return figure(c.review.extrusion.diametralClearance, 4); }},
+      {"Squeeze min %", 0, squeezeMin},
+      {"Squeeze max %", 0, squeezeMax},
+      {"Fill %", 0, fill},
+      {"Clearance", 0, clearance},
       {"Yield %", 0, yieldExact},
       {"Margin %", 0, margin},
       {"Limited by", 0, limiting},
@@ -72,17 +98,17 @@ const std::vector<Column<FaceCandidate>>& copiedColumns<FaceCandidate>() {
   static const std::vector<Column<FaceCandidate>> columns{
       {"Size", 0, size},
       {"Section", 0, section},
-      {"Seal ID", 0, [](const FaceCandidate& c) { return number(glandOf(c).ring.insideDiameter); }},
-      {"Groove dia.", 0, [](const FaceCandidate& c) { return number(glandOf(c).groove.datum); }},
-      {"Groove dia. tol. ±", 0, [](const FaceCandidate& c) { return number(glandOf(c).groove.datumTolerance); }},
-      {"Groove width", 0, [](const FaceCandidate& c) { return number(glandOf(c).groove.width); }},
-      {"Width tol. ±", 0, [](const FaceCandidate& c) { return number(glandOf(c).groove.widthTolerance); }},
-      {"Groove depth", 0, [](const FaceCandidate& c) { return number(glandOf(c).groove.depth); }},
-      {"Depth tol. ±", 0, [](const FaceCandidate& c) { return number(glandOf(c).groove.depthTolerance); }},
-      {"Squeeze min %", 0, [](const FaceCandidate& c) { return figure(analysisOf(c).lmc.squeezePercent, 1); }},
-      {"Squeeze max %", 0, [](const FaceCandidate& c) { return figure(analysisOf(c).mmc.squeezePercent, 1); }},
-      {"Fill %", 0, [](const FaceCandidate& c) { return figure(analysisOf(c).mmc.fillPercent, 1); }},
-      {"Fit %", 0, [](const FaceCandidate& c) { return figure(analysisOf(c).fit.nominalPercent, 2); }},
+      {"Seal ID", 0, sealId},
+      {"Groove dia.", 0, grooveDia},
+      {"Groove dia. tol. ±", 0, grooveDiaTolerance},
+      {"Groove width", 0, width},
+      {"Width tol. ±", 0, widthTolerance},
+      {"Groove depth", 0, depth},
+      {"Depth tol. ±", 0, depthTolerance},
+      {"Squeeze min %", 0, squeezeMin},
+      {"Squeeze max %", 0, squeezeMax},
+      {"Fill %", 0, fill},
+      {"Fit %", 0, fit},
       {"Yield %", 0, yieldExact},
       {"Margin %", 0, margin},
       {"Limited by", 0, limiting},
@@ -112,17 +138,12 @@ const std::vector<Column<Candidate>>& columnsOf<Candidate>() {
   static const std::vector<Column<Candidate>> columns{
       {"Size", 5, size},
       {"Section", 6, section},
-      {"Seal ID", 6, [](const Candidate& c) { return number(c.record.ID); }},
-      {"Groove dia.", 10,
-       [](const Candidate& c) {
-         const Diameter& groove = sideOf(c).groove;
-         return withTolerance(c.record.*groove.nominal, c.record.*groove.tolerance);
-       }},
+      {"Seal ID", 6, sealId},
+      {"Groove dia.", 10, grooveDiaShown},
       {"Groove width", 11, grooveWidth},
-      {"Squeeze %", 10,
-       [](const Candidate& c) { return range(number(c.record.*sideOf(c).PCMinE), number(c.record.*sideOf(c).PCMaxE)); }},
-      {"Fill %", 5, [](const Candidate& c) { return figure(c.review.fill.mmc.fillPercent, 1); }},
-      {"Clearance", 7, [](const Candidate& c) { return figure(c.review.extrusion.diametralClearance, 4); }},
+      {"Squeeze %", 10, squeezeShown},
+      {"Fill %", 5, fill},
+      {"Clearance", 7, clearance},
       {"Yield %", 6, yield},
       {"Limited by", 26, limiting},
       {"Verdict", 8, verdict},
@@ -135,19 +156,13 @@ const std::vector<Column<FaceCandidate>>& columnsOf<FaceCandidate>() {
   static const std::vector<Column<FaceCandidate>> columns{
       {"Size", 5, size},
       {"Section", 6, section},
-      {"Seal ID", 6, [](const FaceCandidate& c) { return number(glandOf(c).ring.insideDiameter); }},
-      {"Groove dia.", 10,
-       [](const FaceCandidate& c) { return withTolerance(glandOf(c).groove.datum, glandOf(c).groove.datumTolerance); }},
-      {"Width", 10,
-       [](const FaceCandidate& c) { return withTolerance(glandOf(c).groove.width, glandOf(c).groove.widthTolerance); }},
-      {"Depth", 10,
-       [](const FaceCandidate& c) { return withTolerance(glandOf(c).groove.depth, glandOf(c).groove.depthTolerance); }},
-      {"Squeeze %", 8,
-       [](const FaceCandidate& c) {
-         return range(figure(analysisOf(c).lmc.squeezePercent, 1), figure(analysisOf(c).mmc.squeezePercent, 1));
-       }},
-      {"Fill %", 5, [](const FaceCandidate& c) { return figure(analysisOf(c).mmc.fillPercent, 1); }},
-      {"Fit %", 5, [](const FaceCandidate& c) { return figure(analysisOf(c).fit.nominalPercent, 2); }},
+      {"Seal ID", 6, sealId},
+      {"Groove dia.", 10, grooveDiaShown},
+      {"Width", 10, widthShown},
+      {"Depth", 10, depthShown},
+      {"Squeeze %", 8, squeezeShown},
+      {"Fill %", 5, fill},
+      {"Fit %", 5, fit},
       {"Yield %", 6, yield},
       {"Limited by", 20, limiting},
       {"Verdict", 8, verdict},
