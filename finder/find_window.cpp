@@ -200,16 +200,15 @@ QWidget* FindWindow::buildHardware() {
   auto* page = new QWidget;
   auto* grid = new QGridLayout(page);
   // Three captioned inputs a row, so that the window fits a small screen.
-  int placed = 0;
-  const auto place = [&](QLabel* label, QWidget* input) {
-    grid->addWidget(label, placed / 3, placed % 3 * 2);
-    grid->addWidget(input, placed / 3, placed % 3 * 2 + 1);
-    ++placed;
-  };
-  // A face seal's own questions share the cells of the radial ones it does not ask.
-  const auto share = [&](int slot, QLabel* label, QWidget* input) {
+  const auto putAt = [&](int slot, QLabel* label, QWidget* input) {
     grid->addWidget(label, slot / 3, slot % 3 * 2);
     grid->addWidget(input, slot / 3, slot % 3 * 2 + 1);
+  };
+  int placed = 0;
+  const auto place = [&](QLabel* label, QWidget* input) { putAt(placed++, label, input); };
+  // A face seal's own questions share the cells of the radial ones it does not ask.
+  const auto share = [&](int slot, QLabel* label, QWidget* input) {
+    putAt(slot, label, input);
     faceOnly_.insert(faceOnly_.end(), {label, input});
   };
   glandType_ = makeCombo("cboGlandType", {QStringLiteral("Groove in Rod"), QStringLiteral("Groove in Housing"),
@@ -400,6 +399,11 @@ void FindWindow::glandTypeChosen() {
   inputsChanged();
 }
 
+std::array<QLineEdit*, kFaceReviewBoxCount> FindWindow::faceReviewBoxes() const {
+  return {reviewBoxes_[std::size_t(ReviewBox::TempMin)], reviewBoxes_[std::size_t(ReviewBox::TempMax)],
+          reviewBoxes_[std::size_t(ReviewBox::Swell)], flangeGap_};
+}
+
 FaceFindChoices FindWindow::faceChoices() const {
   FaceFindChoices choices;
   choices.from = PressureFrom(std::max(0, pressureFrom_->currentIndex()));
@@ -407,12 +411,7 @@ FaceFindChoices FindWindow::faceChoices() const {
   choices.review.hardness = kHardnesses[std::size_t(std::max(0, hardness_->currentIndex()))];
   choices.review.compound = materialId(compound_);
   choices.review.metal = materialId(metalGroove_);
-  const std::pair<FaceReviewBox, QLineEdit*> boxes[] = {
-      {FaceReviewBox::TempMin, reviewBoxes_[std::size_t(ReviewBox::TempMin)]},
-      {FaceReviewBox::TempMax, reviewBoxes_[std::size_t(ReviewBox::TempMax)]},
-      {FaceReviewBox::Swell, reviewBoxes_[std::size_t(ReviewBox::Swell)]},
-      {FaceReviewBox::FlangeGap, flangeGap_}};
-  for (const auto& [box, edit] : boxes) choices.review.texts[std::size_t(box)] = edit->text().toStdString();
+  for (std::size_t i = 0; i < kFaceReviewBoxCount; ++i) choices.review.texts[i] = faceReviewBoxes()[i]->text().toStdString();
   return choices;
 }
 
@@ -459,12 +458,7 @@ std::optional<FindWindow::Request> FindWindow::readInputs() {
     for (std::size_t i = 0; i < kFindBoxCount; ++i) mark(boxes_[i], read.problems[i]);
     for (QLineEdit* box : reviewBoxes_)
       if (box) markProblem(box, {});
-    const std::pair<FaceReviewBox, QLineEdit*> reviewed[] = {
-        {FaceReviewBox::TempMin, reviewBoxes_[std::size_t(ReviewBox::TempMin)]},
-        {FaceReviewBox::TempMax, reviewBoxes_[std::size_t(ReviewBox::TempMax)]},
-        {FaceReviewBox::Swell, reviewBoxes_[std::size_t(ReviewBox::Swell)]},
-        {FaceReviewBox::FlangeGap, flangeGap_}};
-    for (const auto& [box, edit] : reviewed) mark(edit, read.review.problems[std::size_t(box)]);
+    for (std::size_t i = 0; i < kFaceReviewBoxCount; ++i) mark(faceReviewBoxes()[i], read.review.problems[i]);
     if (first.isEmpty() && !read.inputsProblem.empty()) first = toQString(read.inputsProblem);
     const std::string unavailable = faceProblem();
     if (!unavailable.empty()) first = QStringLiteral("Face seals cannot be found: %1").arg(toQString(unavailable));

@@ -112,6 +112,8 @@ class FindWindow : public QWidget {
   void glandTypeChosen();
   FindForm form() const;
   FaceFindChoices faceChoices() const;
+  // The boxes a face seal's review reads, by FaceReviewBox: the radial ones it shares and the flange gap.
+  std::array<QLineEdit*, kFaceReviewBoxCount> faceReviewBoxes() const;
   // Reads the form; ranks again when every box is usable.
   void inputsChanged();
   // The form read through the core; the request when it is usable.
