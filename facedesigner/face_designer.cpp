@@ -410,27 +410,25 @@ void FaceDesigner::chooseCrossSection(int index) {
 void FaceDesigner::chooseAs568() {
   const QString typed = as568Box_->text().trimmed();
   if (typed.isEmpty()) return;
-  GlandRecord scratch;
-  SelectionEntries entries;
-  const OkResult chosen = chooseAs568Size(scratch, entries, as568_, typed.toStdString());
-  if (chosen.outcome == OkOutcome::Refused) {
-    status_->setText(toQString(chosen.message));
-    return;
-  }
-  form_.crossSection = entries.crossSection;
-  form_.sealId = entries.sealInsideDia;
+  if (const std::string refusal = takeAs568Ring(typed.toStdString()); !refusal.empty())
+    return status_->setText(toQString(refusal));
   form_.edits = {};
   workAgain();
 }
 
-void FaceDesigner::showAs568Ring() {
-  if (!form_.as568) return;
+std::string FaceDesigner::takeAs568Ring(const std::string& dash) {
   GlandRecord scratch;
   SelectionEntries entries;
-  if (chooseAs568Size(scratch, entries, as568_, *form_.as568).outcome == OkOutcome::Refused) return;
-  as568Box_->setText(toQString(*form_.as568));
+  const OkResult chosen = chooseAs568Size(scratch, entries, as568_, dash);
+  if (chosen.outcome == OkOutcome::Refused) return chosen.message;
   form_.crossSection = entries.crossSection;
   form_.sealId = entries.sealInsideDia;
+  return {};
+}
+
+void FaceDesigner::showAs568Ring() {
+  if (!form_.as568 || !takeAs568Ring(*form_.as568).empty()) return;
+  as568Box_->setText(toQString(*form_.as568));
   form_.as568.reset();
 }
 

@@ -91,6 +91,9 @@ class FaceDesigner : public QWidget {
 
   void chooseCrossSection(int index);
   void chooseAs568();
+  // Takes the ring of AS568 size `dash` into the entries: its section and inside diameter;
+  // the refusal in words when the table has no such size (nothing taken).
+  std::string takeAs568Ring(const std::string& dash);
   // Shows a ring given by its AS568 size (a saved or batch line's "as568") as its
   // cross-section and inside diameter, as typing the size does; a size the table refuses
   // stays for the entries' refusal to name.
