@@ -308,31 +308,18 @@ const RuleLoad& ScreenFlow::rules() {
   return *rules_;
 }
 
-std::optional<ScreenFlow::ChosenRules> ScreenFlow::reviewRules(const std::string& file) {
+std::optional<ScreenFlow::ChosenRules> ScreenFlow::chosenRules(const std::string& file, bool forFaceSeals) {
+  const std::string cannot =
+      forFaceSeals ? "The design rules cannot serve face seals" : "The design rules could not be read";
   if (!file.empty()) {
-    RuleLoad load = RuleSet::load(file);
+    RuleLoad load = forFaceSeals ? faceRuleLoad(file) : RuleSet::load(file);
     if (load.rules) return ChosenRules{std::move(*load.rules), keptRulesName(file)};
-    platform_.messageBoxes.notify("The design rules could not be read; the program's own stand in.\n\n" + load.error);
+    platform_.messageBoxes.notify(cannot + "; the program's own stand in.\n\n" + load.error);
   }
   const RuleLoad& shipped = rules();
-  if (!shipped.rules) {
-    platform_.messageBoxes.notify("The design rules could not be read.\n\n" + shipped.error);
-    return std::nullopt;
-  }
-  return ChosenRules{*shipped.rules, {}};
-}
-
-std::optional<ScreenFlow::ChosenRules> ScreenFlow::faceRules(const std::string& file) {
-  if (!file.empty()) {
-    RuleLoad load = faceRuleLoad(file);
-    if (load.rules) return ChosenRules{std::move(*load.rules), keptRulesName(file)};
-    platform_.messageBoxes.notify("The design rules cannot serve face seals; the program's own stand in.\n\n" +
-                                  load.error);
-  }
-  const RuleLoad& shipped = rules();
-  const std::string problem = shipped.rules ? faceRulesProblem(*shipped.rules) : shipped.error;
+  const std::string problem = !shipped.rules ? shipped.error : forFaceSeals ? faceRulesProblem(*shipped.rules) : "";
   if (!problem.empty()) {
-    platform_.messageBoxes.notify("The design rules cannot serve face seals.\n\n" + problem);
+    platform_.messageBoxes.notify(cannot + ".\n\n" + problem);
     return std::nullopt;
   }
   return ChosenRules{*shipped.rules, {}};

@@ -157,12 +157,12 @@ class ScreenFlow : public QObject {
     RuleSet rules;
     std::string file;
   };
-  // The rules of `file` (empty: the program's own). A file that cannot be read is told in a
-  // notice and the program's own stand in; nothing when even those cannot be read.
-  std::optional<ChosenRules> reviewRules(const std::string& file);
-  // The same for face seals: a file that lacks a face seal rule is told too. Nothing when
-  // even the program's own cannot serve face seals.
-  std::optional<ChosenRules> faceRules(const std::string& file);
+  // The rules of `file` (empty: the program's own). A file that cannot be read (or, for
+  // face seals, lacks a face seal rule) is told in a notice and the program's own stand in;
+  // nothing when even those cannot serve.
+  std::optional<ChosenRules> chosenRules(const std::string& file, bool forFaceSeals);
+  std::optional<ChosenRules> reviewRules(const std::string& file) { return chosenRules(file, false); }
+  std::optional<ChosenRules> faceRules(const std::string& file) { return chosenRules(file, true); }
   // `file` as a gland keeps it: empty when it is the program's own rule file.
   std::string keptRulesName(const std::string& file) const;
   // Enables Save on the editor, the sheet and the review window unless the review window's
